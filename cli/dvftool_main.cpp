@@ -1,0 +1,9 @@
+// dvftool on POSIX systems: arguments and output are UTF-8 already.
+#include <iostream>
+
+#include "cli/dvftool_commands.h"
+
+int main(int argc, char** argv) {
+    std::vector<std::string> args(argv + 1, argv + argc);
+    return vx::runDvfTool(args, std::cout, std::cerr);
+}

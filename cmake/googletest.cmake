@@ -1,0 +1,29 @@
+# Native builds use the installed GoogleTest; the cross build compiles the
+# sources that Debian's googletest package ships.
+if(CMAKE_CROSSCOMPILING)
+    set(VX_GTEST_SOURCE_DIR /usr/src/googletest CACHE PATH "GoogleTest sources")
+    set(gtest_force_shared_crt OFF CACHE BOOL "" FORCE)
+    set(gtest_disable_pthreads ON CACHE BOOL "" FORCE)
+    set(INSTALL_GTEST OFF CACHE BOOL "" FORCE)
+    set(BUILD_GMOCK ON CACHE BOOL "" FORCE)
+    add_subdirectory(${VX_GTEST_SOURCE_DIR} ${CMAKE_BINARY_DIR}/googletest EXCLUDE_FROM_ALL)
+    add_library(GTest::gtest ALIAS gtest)
+    add_library(GTest::gtest_main ALIAS gtest_main)
+    add_library(GTest::gmock ALIAS gmock)
+else()
+    find_package(GTest REQUIRED)
+endif()
+include(GoogleTest)
+
+# One test executable per suite; under Wine the tests are not discovered at
+# build time, so each executable is one CTest test.
+function(vx_add_test name)
+    add_executable(${name} ${ARGN})
+    target_link_libraries(${name} PRIVATE GTest::gtest_main vx_warnings)
+    target_compile_definitions(${name} PRIVATE VX_TEST_DATA_DIR="${PROJECT_SOURCE_DIR}/tests/data")
+    if(CMAKE_CROSSCOMPILING)
+        add_test(NAME ${name} COMMAND ${name})
+    else()
+        gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST)
+    endif()
+endfunction()

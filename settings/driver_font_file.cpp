@@ -1,0 +1,212 @@
+#include "settings/driver_font_file.h"
+
+#include <optional>
+
+#include "settings/driver_font_keys.h"
+#include "settings/file_io.h"
+
+namespace vx {
+
+namespace {
+
+constexpr std::string_view kDefault = "default";
+
+IniDocument readDocument(const std::filesystem::path& path) {
+    std::optional<std::string> bytes = readFileBytes(path);
+    return bytes ? IniDocument(std::move(*bytes)) : IniDocument();
+}
+
+// --- Reading -------------------------------------------------------------------
+
+// The type index of a font from its "FontType", or of its factory type when
+// the number names no type of its kind.
+template <class ToIndex>
+int readTypeIndex(const IniDocument& file, const std::string& section, const std::string& factory,
+                  ToIndex toIndex, int typeCount) {
+    int index = toIndex(leadingInteger(file.read(section, kFontTypeKey, factory)));
+    if (index < 0 || index >= typeCount) index = toIndex(leadingInteger(factory));
+    return index;
+}
+
+void readCharacterFont(const IniDocument& file, int n, FontRecord& font) {
+    font.fontName = characterFontName(n);
+    font.typeIndex = readTypeIndex(file, font.fontName, characterFactoryFontType(n),
+                                   characterTypeIndexFromFontType, kCharacterTypeCount);
+    font.typeName = characterTypeName(font.typeIndex);
+    const bool outline = font.typeIndex >= kFirstOutlineTypeIndex;
+    for (const CharacterKeyRow& row : characterKeyRows()) {
+        if (row.field == nullptr) continue;
+        const char* key = outline ? row.outlineKey : row.bitmapKey;
+        const KeyCell& cell = outline ? row.outline : row.bitmap;
+        font.*row.field = cell.op == KeyCell::Field ? file.read(font.fontName, key, cell.value)
+                                                    : std::string(cell.value);
+    }
+    for (std::string FontRecord::*working :
+         {&FontRecord::reverseAreaX, &FontRecord::reverseAreaY, &FontRecord::frameGapX,
+          &FontRecord::frameGapY, &FontRecord::strikeEndLength}) {
+        font.*working = "1";
+    }
+}
+
+void readBarcodeType(const IniDocument& file, int n, BarcodeRecord& barcode) {
+    barcode.fontName = barcodeFontName(n);
+    barcode.typeIndex = readTypeIndex(file, barcode.fontName, barcodeFactoryFontType(n),
+                                      barcodeTypeIndexFromFontType, kBarcodeTypeCount);
+    barcode.typeName = barcodeTypeName(barcode.typeIndex);
+    barcode.moduleWidth = "0";
+    barcode.guardBarLength = "0";
+    barcode.zeroSuppress = "0";
+    barcode.rssVersion.clear();
+    barcode.checkDigit.clear();
+    barcode.autoSwitch = "9";
+}
+
+void readBarcodeKeys(const IniDocument& file, BarcodeRecord& barcode) {
+    // The keys follow the type name, as the writer does.
+    int typeIndex = barcodeTypeIndexOf(barcode.typeName);
+    if (typeIndex < 0) return;
+    barcode.originX = file.read(barcode.fontName, "XBpb1pb2pb3pb4", kDefault);
+    barcode.originY = file.read(barcode.fontName, "XBpc1pc2pc3pc4pc5", kDefault);
+    const BarcodeLayout layout = barcodeLayout(typeIndex);
+    for (const BarcodeKeyRow& row : layout.readRows) {
+        const KeyCell& cell = row.cells[layout.column];
+        if (cell.op == KeyCell::Field) {
+            barcode.*row.field = file.read(barcode.fontName, row.key, cell.value);
+        } else if (cell.op == KeyCell::Fixed) {
+            barcode.*row.field = cell.value;
+        }
+    }
+    for (const auto& [field, value] : layout.fixedFields) barcode.*field = value;
+}
+
+void readCode2D(const IniDocument& file, int n, Code2DRecord& code) {
+    code.fontName = code2DFontName(n);
+    // A number outside the table stays as it is; the writer then keeps only
+    // "FontType".
+    code.typeIndex = code2DTypeIndexFromFontType(
+        leadingInteger(file.read(code.fontName, kFontTypeKey, code2DFactoryFontType(n))));
+    forEachCode2DParams(code, [&](std::string_view, auto& params, auto, int typeIndex) {
+        params.typeName = code2DTypeName(typeIndex);
+        for (const auto& row : code2DKeyRows(&params)) {
+            if (row.field != nullptr) params.*row.field = file.read(code.fontName, row.key, row.value);
+        }
+    });
+}
+
+// --- Writing -------------------------------------------------------------------
+
+bool isDefault(const std::string& value) { return value == kDefault; }
+
+std::string characterValue(const CharacterKeyRow& row, const FontRecord& font, bool outline) {
+    const KeyCell& cell = outline ? row.outline : row.bitmap;
+    if (row.field == nullptr) return cell.value;
+    const std::string& mode = font.alignmentMode;
+    bool keep = true;
+    switch (row.rule) {
+        case CharacterWriteRule::Always: break;
+        case CharacterWriteRule::UnlessSpacingAdjustDefault: keep = !isDefault(font.spacingAdjust); break;
+        case CharacterWriteRule::UnlessEmphasisDefault: keep = !isDefault(font.emphasis); break;
+        case CharacterWriteRule::AreaWidth: keep = mode == "4" || (!outline && mode == "5"); break;
+        case CharacterWriteRule::LineBreakMode: keep = mode == "5"; break;
+    }
+    return keep ? font.*row.field : std::string(kDefault);
+}
+
+bool writeFontType(IniDocument& file, const std::string& section, int fontType) {
+    return clearSectionExceptFontType(file, section) &&
+           file.write(section, kFontTypeKey, formatDecimal(fontType));
+}
+
+bool writeCharacterFont(IniDocument& file, const FontRecord& font) {
+    if (!writeFontType(file, font.fontName, characterFontTypeFromTypeIndex(font.typeIndex))) {
+        return false;
+    }
+    const bool outline = font.typeIndex >= kFirstOutlineTypeIndex;
+    bool ok = true;
+    for (const CharacterKeyRow& row : characterKeyRows()) {
+        const char* key = outline ? row.outlineKey : row.bitmapKey;
+        if (key != nullptr) ok = file.write(font.fontName, key, characterValue(row, font, outline)) && ok;
+    }
+    return ok;
+}
+
+bool writeBarcodeKeys(IniDocument& file, const BarcodeRecord& barcode) {
+    int typeIndex = barcodeTypeIndexOf(barcode.typeName);
+    if (typeIndex < 0) return true;
+    bool ok = file.write(barcode.fontName, "XBpb1pb2pb3pb4", barcode.originX);
+    ok = file.write(barcode.fontName, "XBpc1pc2pc3pc4pc5", barcode.originY) && ok;
+    const BarcodeLayout layout = barcodeLayout(typeIndex);
+    for (const BarcodeKeyRow& row : layout.writeRows) {
+        const KeyCell& cell = row.cells[layout.column];
+        if (cell.op == KeyCell::None) continue;
+        const std::string value = cell.op == KeyCell::Field ? barcode.*row.field : cell.value;
+        ok = file.write(barcode.fontName, row.key, value) && ok;
+    }
+    return ok;
+}
+
+bool writeCode2D(IniDocument& file, const Code2DRecord& code) {
+    bool ok = writeFontType(file, code.fontName, code2DFontTypeFromTypeIndex(code.typeIndex));
+    if (!ok) return false;
+    forEachCode2DParams(code, [&](std::string_view, const auto& params, auto, int typeIndex) {
+        if (typeIndex != code.typeIndex) return;
+        for (const auto& row : code2DKeyRows(&params)) {
+            const std::string value = row.field != nullptr ? params.*row.field : row.value;
+            ok = file.write(code.fontName, row.key, value) && ok;
+        }
+    });
+    return ok;
+}
+
+}  // namespace
+
+bool isSupportedFileVersion(const IniDocument& file) {
+    return leadingInteger(file.read(kVersionSection, kVersionKey, "1.000")) >= 2;
+}
+
+void loadDriverFontFile(const IniDocument& file, SettingsStore& store) {
+    for (int n = 0; n < kCharacterFontCount; ++n) readCharacterFont(file, n, store.fonts[n]);
+    for (int n = 0; n < kBarcodeFontCount; ++n) readBarcodeType(file, n, store.barcodes[n]);
+    for (BarcodeRecord& barcode : store.barcodes) readBarcodeKeys(file, barcode);
+    for (int n = 0; n < kCode2DFontCount; ++n) readCode2D(file, n, store.codes2D[n]);
+}
+
+bool writeDriverFontSections(const SettingsStore& store, IniDocument& file) {
+    bool ok = true;
+    for (const FontRecord& font : store.fonts) ok = writeCharacterFont(file, font) && ok;
+    for (const BarcodeRecord& barcode : store.barcodes) {
+        ok = writeFontType(file, barcode.fontName, barcodeFontTypeFromTypeIndex(barcode.typeIndex)) &&
+             ok;
+    }
+    for (const BarcodeRecord& barcode : store.barcodes) ok = writeBarcodeKeys(file, barcode) && ok;
+    for (const Code2DRecord& code : store.codes2D) ok = writeCode2D(file, code) && ok;
+    return ok;
+}
+
+bool clearSectionExceptFontType(IniDocument& file, std::string_view section) {
+    // Deleting from the document in memory cannot fail; the file itself is
+    // replaced as a whole when the save ends.
+    file.removeKeysExcept(section, kFontTypeKey);
+    return true;
+}
+
+std::string formatDecimal(int value) { return std::to_string(value); }
+
+SaveOutcome saveDriverFontFile(const SettingsStore& store, const std::filesystem::path& path) {
+    if (path.empty()) return SaveOutcome::Failed;
+    std::optional<std::string> bytes = readFileBytes(path);
+    if (!bytes) return SaveOutcome::Failed;
+    IniDocument file(std::move(*bytes));
+    if (!writeDriverFontSections(store, file)) return SaveOutcome::Failed;
+    return replaceFileContents(path, file.bytes()) ? SaveOutcome::Saved : SaveOutcome::Failed;
+}
+
+void loadDriverFontFile(const std::filesystem::path& path, SettingsStore& store) {
+    loadDriverFontFile(readDocument(path), store);
+}
+
+bool isSupportedFileVersion(const std::filesystem::path& path) {
+    return isSupportedFileVersion(readDocument(path));
+}
+
+}  // namespace vx

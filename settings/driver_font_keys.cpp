@@ -1,0 +1,288 @@
+#include "settings/driver_font_keys.h"
+
+#include <utility>
+
+namespace vx {
+
+namespace {
+
+constexpr KeyCell N{};
+constexpr KeyCell F(const char* defaultValue = nullptr) { return {KeyCell::Field, defaultValue}; }
+constexpr KeyCell X(const char* fixed) { return {KeyCell::Fixed, fixed}; }
+
+using CW = CharacterWriteRule;
+using FR = FontRecord;
+
+// Rows with a field and no outline key are set to "default" for outline fonts.
+constexpr CharacterKeyRow kCharacterRows[] = {
+    {&FR::originX, "PCpb1pb2pb3pb4", F("default"), "PVpb1pb2pb3pb4", F("default"), CW::Always},
+    {&FR::originY, "PCpc1pc2pc3pc4pc5", F("default"), "PVpc1pc2pc3pc4pc5", F("default"),
+     CW::Always},
+    {&FR::sizeX, "PCpd1pd2", F("1"), "PVpd1pd2pd3pd4", F("default"), CW::Always},
+    {&FR::sizeY, "PCpe1pe2", F("1"), "PVpe1pe2pe3pe4", F("default"), CW::Always},
+    {&FR::spacingAdjust, "PCpg", F("default"), "PVpg", F("default"), CW::Always},
+    {&FR::spacing, "PCph1ph2", F("default"), "PVph1ph2ph3", F("default"),
+     CW::UnlessSpacingAdjustDefault},
+    {&FR::rotation, "PCpi1pi2", F("default"), "PVpi1pi2", F("default"), CW::Always},
+    {&FR::decoration, "PCpj", F("B"), "PVpj", F("B"), CW::Always},
+    {&FR::decorationParams, "PCpk1pk2pl1pl2", F("default"), "PVpk1pk2pl1pl2", F("default"),
+     CW::Always},
+    {&FR::emphasis, "PCJ", F("default"), nullptr, X("default"), CW::Always},
+    {&FR::shiftX, "PCpm1pm2", F("default"), nullptr, X("default"), CW::UnlessEmphasisDefault},
+    {&FR::shiftY, "PCpn1pn2", F("default"), nullptr, X("default"), CW::UnlessEmphasisDefault},
+    {&FR::checkDigit, "PCM", F("default"), "PVM", F("default"), CW::Always},
+    {&FR::checkDigitMode, "PCpo", F("default"), "PVpm", F("default"), CW::Always},
+    {nullptr, "PCpp", X("+"), "PVpn", X("+"), CW::Always},
+    {nullptr, "PCpq1pq2pq3pq4pq5pq6pq7pq8pq9pq10", X("0000000000"),
+     "PVpo1po2po3po4po5po6po7po8po9po10", X("0000000000"), CW::Always},
+    {&FR::zeroSuppress, "PCZ", F("default"), "PVZ", F("default"), CW::Always},
+    {&FR::zeroSuppressDigits, "PCpr1pr2", F("default"), "PVpp1pp2", F("default"), CW::Always},
+    {&FR::alignment, "PCP", F("default"), "PVP", F("default"), CW::Always},
+    {&FR::alignmentMode, "PCps", F("default"), "PVpq", F("default"), CW::Always},
+    {&FR::areaWidth, "PCpt1pt2pt3pt4", F("default"), "PVpr1pr2pr3pr4", F("default"),
+     CW::AreaWidth},
+    {&FR::lineFeed, "PCpu1pu2pu3", F("default"), nullptr, X("default"), CW::LineBreakMode},
+    {&FR::areaLines, "PCpv1pv2", F("default"), nullptr, X("default"), CW::LineBreakMode},
+};
+
+using BR = BarcodeRecord;
+constexpr const char* kTenZeros = "0000000000";
+
+// Element-width family, columns: Codabar, Code 2of5, CODE39 (both), ITF, MSI/Plessey.
+constexpr BarcodeKeyRow kElementWidthRead[] = {
+    {"XBpe", &BR::checkDigit, {N, F("1"), F("1"), F("1"), F("1")}},
+    {"XBpf1pf2", &BR::narrowBar, {F("03"), F("03"), F("03"), F("03"), F("03")}},
+    {"XBpg1pg2", &BR::narrowSpace, {F("03"), F("03"), F("03"), F("03"), F("03")}},
+    {"XBph1ph2", &BR::wideBar, {F("08"), F("08"), F("08"), F("08"), F("06")}},
+    {"XBpi1pi2", &BR::wideSpace, {F("08"), F("08"), F("08"), F("08"), F("06")}},
+    {"XBpj1pj2", &BR::charGap, {F("03"), F("03"), F("03"), F("03"), F("03")}},
+    {"XBpk", &BR::rotation,
+     {F("default"), F("default"), F("default"), F("default"), F("default")}},
+    {"XBpl1pl2pl3pl4", &BR::height, {F("0100"), F("0100"), F("0100"), F("0100"), F("0100")}},
+    {"XBpo", &BR::humanReadable,
+     {F("default"), F("default"), F("default"), F("default"), F("default")}},
+    {"XBpp1pp2", &BR::zeroSuppress, {N, F("default"), F("default"), X("default"), X("default")}},
+    {"XBpq", &BR::startStop, {F("default"), X("default"), F("default"), X("default"), F("default")}},
+};
+constexpr BarcodeKeyRow kElementWidthWrite[] = {
+    {"XBpe", &BR::checkDigit, {N, F(), F(), F(), F()}},
+    {"XBpf1pf2", &BR::narrowBar, {F(), F(), F(), F(), F()}},
+    {"XBpg1pg2", &BR::narrowSpace, {F(), F(), F(), F(), F()}},
+    {"XBph1ph2", &BR::wideBar, {F(), F(), F(), F(), F()}},
+    {"XBpi1pi2", &BR::wideSpace, {F(), F(), F(), F(), F()}},
+    {"XBpj1pj2", &BR::charGap, {F(), F(), F(), F(), F()}},
+    {"XBpk", &BR::rotation, {F(), F(), F(), F(), F()}},
+    {"XBpl1pl2pl3pl4", &BR::height, {F(), F(), F(), F(), F()}},
+    {"XBpm", nullptr, {X("+"), X("+"), X("+"), X("+"), X("+")}},
+    {"XBpn1pn2pn3pn4pn5pn6pn7pn8pn9pn10", nullptr,
+     {X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros)}},
+    {"XBpo", &BR::humanReadable, {F(), F(), F(), F(), F()}},
+    {"XBpp1pp2", &BR::zeroSuppress, {X("00"), F(), F(), X("00"), X("00")}},
+    {"XBpq", &BR::startStop, {F(), N, F(), N, F()}},
+};
+
+// Module family, columns: CODE128, CODE93, UCC/EAN128, GS1 DataBar.
+constexpr BarcodeKeyRow kModuleRead[] = {
+    {"XBpd", &BR::autoSwitch, {F("9"), N, N, N}},
+    {"XBpe", &BR::rssVersion, {N, N, N, F("1")}},
+    {"XBpf1pf2", &BR::moduleWidth, {F("03"), F("03"), F("02"), F("03")}},
+    {"XBpg", &BR::rotation, {F("default"), F("default"), F("default"), F("default")}},
+    {"XBph1ph2ph3ph4", &BR::height, {F("0100"), F("0100"), F("0100"), F("0084")}},
+    {"XBpl", &BR::humanReadable, {F("default"), F("default"), F("default"), X("default")}},
+    {"XBpm1pm2", &BR::zeroSuppress, {F("default"), F("default"), F("default"), N}},
+    {"XBpk1pk2", &BR::zeroSuppress, {N, N, N, F("default")}},
+};
+constexpr BarcodeKeyRow kModuleWrite[] = {
+    {"XBpd", &BR::autoSwitch, {F(), N, N, N}},
+    {"XBpe", &BR::rssVersion, {N, N, N, F()}},
+    {"XBpf1pf2", &BR::moduleWidth, {F(), F(), F(), F()}},
+    {"XBpg", &BR::rotation, {F(), F(), F(), F()}},
+    {"XBph1ph2ph3ph4", &BR::height, {F(), F(), F(), F()}},
+    {"XBpi", nullptr, {X("+"), X("+"), X("+"), X("+")}},
+    {"XBpj1pj2pj3pj4pj5pj6pj7pj8pj9pj10", nullptr,
+     {X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros)}},
+    {"XBpk1pk2pk3", nullptr, {X("000"), X("000"), X("000"), N}},
+    {"XBpl", &BR::humanReadable, {F(), F(), F(), N}},
+    {"XBpm1pm2", &BR::zeroSuppress, {F(), F(), F(), N}},
+    {"XBpk1pk2", &BR::zeroSuppress, {N, N, N, F()}},
+};
+
+// EAN/UPC family, columns: JAN/EAN13, JAN/EAN8, UPC-A, UPC-E (with their
+// "+2digits" and "+5digits" variants).
+constexpr BarcodeKeyRow kEanUpcRead[] = {
+    {"XBpe", &BR::checkDigit, {F("3"), F("1"), F("3"), F("3")}},
+    {"XBpf1pf2", &BR::moduleWidth, {F("04"), F("04"), F("04"), F("04")}},
+    {"XBpg", &BR::rotation, {F("default"), F("default"), F("default"), F("default")}},
+    {"XBph1ph2ph3ph4", &BR::height, {F("0230"), F("0180"), F("0230"), F("0230")}},
+    {"XBpl", &BR::humanReadable, {F("default"), F("default"), F("default"), F("default")}},
+    {"XBpk1pk2pk3", &BR::guardBarLength,
+     {F("default"), F("default"), F("default"), F("default")}},
+};
+constexpr BarcodeKeyRow kEanUpcWrite[] = {
+    {"XBpe", &BR::checkDigit, {F(), F(), F(), F()}},
+    {"XBpf1pf2", &BR::moduleWidth, {F(), F(), F(), F()}},
+    {"XBpg", &BR::rotation, {F(), F(), F(), F()}},
+    {"XBph1ph2ph3ph4", &BR::height, {F(), F(), F(), F()}},
+    {"XBpi", nullptr, {X("+"), X("+"), X("+"), X("+")}},
+    {"XBpj1pj2pj3pj4pj5pj6pj7pj8pj9pj10", nullptr,
+     {X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros)}},
+    {"XBpk1pk2pk3", &BR::guardBarLength, {F(), F(), F(), F()}},
+    {"XBpl", &BR::humanReadable, {F(), F(), F(), F()}},
+    {"XBpm1pm2", nullptr, {X("00"), X("00"), X("00"), X("00")}},
+};
+
+constexpr BarcodeKeyRow kCustomerRead[] = {
+    {"XBpf1pf2", &BR::moduleWidth, {F("04")}},
+    {"XBpg", &BR::rotation, {F("default")}},
+    {"XBph1ph2ph3ph4", &BR::height, {F("0035")}},
+};
+constexpr BarcodeKeyRow kCustomerWrite[] = {
+    {"XBpf1pf2", &BR::moduleWidth, {F()}},
+    {"XBpg", &BR::rotation, {F()}},
+    {"XBph1ph2ph3ph4", &BR::height, {F()}},
+};
+
+using FixedField = std::pair<std::string BarcodeRecord::*, const char*>;
+const FixedField kModuleFixed[] = {
+    {&BR::narrowBar, "3"}, {&BR::narrowSpace, "3"}, {&BR::wideBar, "8"},
+    {&BR::wideSpace, "8"}, {&BR::charGap, "3"},     {&BR::startStop, "default"},
+};
+const FixedField kEanUpcFixed[] = {
+    {&BR::narrowBar, "3"}, {&BR::narrowSpace, "3"},       {&BR::wideBar, "8"},
+    {&BR::wideSpace, "8"}, {&BR::charGap, "3"},           {&BR::zeroSuppress, "default"},
+    {&BR::startStop, "default"},
+};
+const FixedField kCustomerFixed[] = {
+    {&BR::narrowBar, "3"}, {&BR::narrowSpace, "3"},        {&BR::wideBar, "8"},
+    {&BR::wideSpace, "8"}, {&BR::charGap, "3"},            {&BR::humanReadable, "default"},
+    {&BR::startStop, "default"},
+};
+
+struct BarcodeTypeKeys {
+    BarcodeFamily family;
+    int column;
+};
+
+// By barcode type index, in type-table order.
+constexpr BarcodeTypeKeys kBarcodeTypeKeys[kBarcodeTypeCount] = {
+    {BarcodeFamily::ElementWidth, 0},  // Codabar
+    {BarcodeFamily::ElementWidth, 1},  // Code 2of5
+    {BarcodeFamily::Module, 0},        // CODE128
+    {BarcodeFamily::ElementWidth, 2},  // CODE39
+    {BarcodeFamily::ElementWidth, 2},  // CODE39(フルアスキー)
+    {BarcodeFamily::Module, 1},        // CODE93
+    {BarcodeFamily::Module, 3},        // GS1 DataBar
+    {BarcodeFamily::ElementWidth, 3},  // ITF
+    {BarcodeFamily::EanUpc, 0},        // JAN/EAN13
+    {BarcodeFamily::EanUpc, 0},        // JAN/EAN13+2digits
+    {BarcodeFamily::EanUpc, 0},        // JAN/EAN13+5digits
+    {BarcodeFamily::EanUpc, 1},        // JAN/EAN8
+    {BarcodeFamily::EanUpc, 1},        // JAN/EAN8+2digits
+    {BarcodeFamily::EanUpc, 1},        // JAN/EAN8+5digits
+    {BarcodeFamily::ElementWidth, 4},  // MSI/Plessey
+    {BarcodeFamily::Module, 2},        // UCC/EAN128
+    {BarcodeFamily::EanUpc, 2},        // UPC-A
+    {BarcodeFamily::EanUpc, 2},        // UPC-A+2digits
+    {BarcodeFamily::EanUpc, 2},        // UPC-A+5digits
+    {BarcodeFamily::EanUpc, 3},        // UPC-E
+    {BarcodeFamily::EanUpc, 3},        // UPC-E+2digits
+    {BarcodeFamily::EanUpc, 3},        // UPC-E+5digits
+    {BarcodeFamily::Customer, 0},      // カスタマーバーコード
+};
+
+}  // namespace
+
+std::span<const CharacterKeyRow> characterKeyRows() { return kCharacterRows; }
+
+BarcodeLayout barcodeLayout(int typeIndex) {
+    const BarcodeTypeKeys& keys = kBarcodeTypeKeys[typeIndex];
+    switch (keys.family) {
+        case BarcodeFamily::ElementWidth:
+            return {kElementWidthRead, kElementWidthWrite, keys.column, {}};
+        case BarcodeFamily::Module:
+            return {kModuleRead, kModuleWrite, keys.column, kModuleFixed};
+        case BarcodeFamily::EanUpc:
+            return {kEanUpcRead, kEanUpcWrite, keys.column, kEanUpcFixed};
+        case BarcodeFamily::Customer:
+            break;
+    }
+    return {kCustomerRead, kCustomerWrite, keys.column, kCustomerFixed};
+}
+
+// 2D code keys per parameter record, in the order read and written. The
+// origin comes first in every record.
+#define VX_ORIGIN(P) \
+    {"XBpb1pb2pb3pb4", &P::originX, "default"}, {"XBpc1pc2pc3pc4pc5", &P::originY, "default"}
+
+std::span<const Code2DKeyRow<DataMatrixParams>> code2DKeyRows(const DataMatrixParams*) {
+    using P = DataMatrixParams;
+    static constexpr Code2DKeyRow<P> rows[] = {
+        VX_ORIGIN(P),
+        {"XBpf1pf2", &P::moduleWidth, "03"},
+        {"XBph", &P::rotation, "default"},
+        {"XBC", &P::cellSizeMarker, "default"},
+        {"XBpi1pi2pi3", &P::cellColumns, "default"},
+        {"XBpj1pj2pj3", &P::cellRows, "default"},
+    };
+    return rows;
+}
+
+std::span<const Code2DKeyRow<MaxiCodeParams>> code2DKeyRows(const MaxiCodeParams*) {
+    using P = MaxiCodeParams;
+    static constexpr Code2DKeyRow<P> rows[] = {VX_ORIGIN(P), {"XBpe", &P::mode, "0"}};
+    return rows;
+}
+
+std::span<const Code2DKeyRow<MicroPdf417Params>> code2DKeyRows(const MicroPdf417Params*) {
+    using P = MicroPdf417Params;
+    static constexpr Code2DKeyRow<P> rows[] = {
+        VX_ORIGIN(P),
+        {"XBpf1pf2", &P::moduleWidth, "03"},
+        {"XBpg1pg2", &P::columnRowCount, "02"},
+        {"XBph", &P::rotation, "default"},
+        {"XBpi1pi2pi3pi4", &P::rowHeight, "0006"},
+    };
+    return rows;
+}
+
+std::span<const Code2DKeyRow<Pdf417Params>> code2DKeyRows(const Pdf417Params*) {
+    using P = Pdf417Params;
+    static constexpr Code2DKeyRow<P> rows[] = {
+        VX_ORIGIN(P),
+        {"XBpe1pe2", &P::securityLevel, "00"},
+        {"XBpf1pf2", &P::moduleWidth, "03"},
+        {"XBpg1pg2", &P::columnRowCount, "15"},
+        {"XBph", &P::rotation, "default"},
+        {"XBpi1pi2pi3pi4", &P::rowHeight, "0008"},
+    };
+    return rows;
+}
+
+std::span<const Code2DKeyRow<QrCodeParams>> code2DKeyRows(const QrCodeParams*) {
+    using P = QrCodeParams;
+    static constexpr Code2DKeyRow<P> rows[] = {
+        VX_ORIGIN(P),
+        {"XBpe", &P::errorCorrection, "L"},
+        {"XBpf1pf2", &P::moduleWidth, "03"},
+        {"XBpg", nullptr, "A"},
+        {"XBph", &P::rotation, "default"},
+        {"XBpi", &P::model, "2"},
+    };
+    return rows;
+}
+
+std::span<const Code2DKeyRow<Gs1CompositeParams>> code2DKeyRows(const Gs1CompositeParams*) {
+    using P = Gs1CompositeParams;
+    static constexpr Code2DKeyRow<P> rows[] = {
+        VX_ORIGIN(P),
+        {"XBpe1pe2", &P::linearType, "01"},
+        {"XBpf1pf2", &P::moduleWidth, "03"},
+        {"XBpg", &P::rotation, "default"},
+        {"XBph1ph2ph3ph4", &P::rowHeight, "100"},
+    };
+    return rows;
+}
+
+#undef VX_ORIGIN
+
+}  // namespace vx

@@ -1,0 +1,39 @@
+// Reading a whole file, and replacing a whole file in one step so that a
+// failure at any point leaves the original exactly as it was.
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+// The file's bytes; nullopt when it is missing or cannot be read.
+std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+bool fileExists(const std::filesystem::path& path);
+
+// The steps of one replacement: a temporary file beside the target is
+// written and flushed, then put in the target's place (keeping the target's
+// attributes). Each step reports whether it succeeded.
+class FileReplacement {
+public:
+    virtual ~FileReplacement() = default;
+    virtual bool openTemporary() = 0;
+    virtual bool write(std::string_view bytes) = 0;
+    virtual bool flush() = 0;
+    virtual bool commit() = 0;
+    // Removes the temporary file after a failed step.
+    virtual void discard() = 0;
+};
+
+// The platform's replacement of an existing file.
+std::unique_ptr<FileReplacement> makeFileReplacement(const std::filesystem::path& target);
+
+// Runs the steps in order; on the first failure discards and returns false.
+bool replaceFileContents(FileReplacement& replacement, std::string_view bytes);
+bool replaceFileContents(const std::filesystem::path& target, std::string_view bytes);
+
+}  // namespace vx

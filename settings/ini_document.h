@@ -1,0 +1,100 @@
+// An INI text held in memory that reads like the Windows profile functions
+// and rewrites only the lines it is asked to change.
+//
+// Section and key names are code page 932 bytes; they are compared after
+// decoding, folding ASCII letters only. Values are returned as the file's
+// bytes. Every line that no write touches is serialized byte for byte.
+#pragma once
+
+#include <cstddef>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <unordered_map>
+#include <vector>
+
+namespace vx {
+
+class IniDocument {
+public:
+    // Longest value a read returns: the profile functions read into a
+    // 260-byte buffer that ends with a NUL.
+    static constexpr std::size_t kMaxValueBytes = 259;
+
+    IniDocument() = default;
+    explicit IniDocument(std::string bytes);
+
+    // The value of the first matching key in the first matching section:
+    // blanks trimmed, one pair of matching quotes removed, cut to
+    // kMaxValueBytes at a character boundary. nullopt when either is missing.
+    std::optional<std::string> value(std::string_view section, std::string_view key) const;
+    std::string read(std::string_view section, std::string_view key,
+                     std::string_view defaultValue) const;
+
+    bool hasSection(std::string_view section) const;
+
+    // Names of every key of the first matching section, in file order.
+    std::vector<std::string> keyNames(std::string_view section) const;
+
+    // Replaces the value of the first matching key in place, or adds the key
+    // after the last non-blank line of its section, or appends a new
+    // section. Refuses (returns false, changes nothing) names and values
+    // that would change the text's structure.
+    bool write(std::string_view section, std::string_view key, std::string_view value);
+
+    // Deletes the first matching key; comments are never deleted. True also
+    // when there was no such key.
+    bool remove(std::string_view section, std::string_view key);
+
+    // Deletes every key of the first matching section except the first key
+    // whose name is exactly `keptName` (byte for byte, not folded); keys with
+    // empty names and duplicates go too. Returns the number deleted.
+    std::size_t removeKeysExcept(std::string_view section, std::string_view keptName);
+
+    // The whole text; identical to the parsed bytes while nothing was written.
+    std::string bytes() const;
+
+    // Line break used for new lines: the one the text already uses, CRLF
+    // when it has none.
+    const std::string& newline() const { return newline_; }
+
+private:
+    enum class LineKind { Blank, Comment, Key, Other, Header };
+
+    struct Line {
+        std::string text;  // without the line break
+        std::string eol;   // the run of CR and LF that ended the line
+        LineKind kind = LineKind::Other;
+        std::u16string name;         // folded name of a key or section
+        std::size_t valueBegin = 0;  // where a key's value text starts
+    };
+
+    struct Section {
+        bool hasHeader = false;
+        Line header;
+        std::vector<Line> lines;
+    };
+
+    static Line parseLine(std::string text, std::string eol, bool first);
+    const Section* findSection(std::u16string_view name) const;
+    Section* findSection(std::u16string_view name);
+    static std::ptrdiff_t findKey(const Section& section, std::u16string_view name);
+    static std::string_view keyNameOf(const Line& line);
+    static void eraseLine(Section& section, std::size_t index);
+    void addSection(Section section);
+    void insertKeyLine(Section& section, Line line);
+
+    std::vector<Section> sections_;  // sections_[0] holds the lines before any header
+    std::unordered_map<std::u16string, std::size_t> firstSection_;
+    std::string newline_ = "\r\n";
+};
+
+// The name as the profile functions compare it: blanks trimmed, decoded
+// from code page 932, ASCII letters folded to lower case.
+std::u16string foldedName(std::string_view cp932Name);
+
+// Blanks in the profile functions' sense: 0x09-0x0D, 0x20 and 0x1A.
+bool isIniBlank(char c);
+std::string_view trimIniBlanks(std::string_view text);
+
+}  // namespace vx

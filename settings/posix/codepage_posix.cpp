@@ -1,0 +1,65 @@
+// Code page 932 through iconv, for the native build of the core and dvftool.
+#include <errno.h>
+#include <iconv.h>
+
+#include "settings/codepage.h"
+
+namespace vx {
+
+namespace {
+
+// Converts one run; returns false when iconv refuses it (invalid or
+// unmappable input), leaving `out` unspecified.
+bool convert(const char* to, const char* from, std::string_view in, std::string& out) {
+    iconv_t cd = iconv_open(to, from);
+    if (cd == reinterpret_cast<iconv_t>(-1)) return false;
+    out.assign(in.size() * 4 + 8, '\0');
+    char* src = const_cast<char*>(in.data());
+    std::size_t srcLeft = in.size();
+    char* dst = out.data();
+    std::size_t dstLeft = out.size();
+    std::size_t rc = iconv(cd, &src, &srcLeft, &dst, &dstLeft);
+    iconv_close(cd);
+    if (rc == static_cast<std::size_t>(-1) || srcLeft != 0) return false;
+    out.resize(out.size() - dstLeft);
+    return true;
+}
+
+void appendUtf16le(std::u16string& out, const std::string& bytes) {
+    for (std::size_t i = 0; i + 1 < bytes.size(); i += 2) {
+        out += static_cast<char16_t>(static_cast<unsigned char>(bytes[i]) |
+                                     (static_cast<unsigned char>(bytes[i + 1]) << 8));
+    }
+}
+
+}  // namespace
+
+std::u16string utf16FromCp932(std::string_view cp932) {
+    std::u16string out;
+    std::string bytes;
+    if (convert("UTF-16LE", "CP932", cp932, bytes)) {
+        appendUtf16le(out, bytes);
+        return out;
+    }
+    // Some byte is invalid: convert character by character.
+    for (std::size_t i = 0; i < cp932.size();) {
+        std::size_t len = sjisCharLength(cp932, i);
+        if (convert("UTF-16LE", "CP932", cp932.substr(i, len), bytes) && !bytes.empty()) {
+            appendUtf16le(out, bytes);
+        } else {
+            for (std::size_t k = 0; k < len; ++k) {
+                out += static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(cp932[i + k]));
+            }
+        }
+        i += len;
+    }
+    return out;
+}
+
+std::optional<std::string> cp932FromUtf8(std::string_view utf8) {
+    std::string out;
+    if (!convert("CP932", "UTF-8", utf8, out)) return std::nullopt;
+    return out;
+}
+
+}  // namespace vx

@@ -1,0 +1,95 @@
+// Replacement by rename(2): the temporary file is written, synced and
+// renamed over the target, which is atomic within one directory.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <system_error>
+
+#include "settings/file_io.h"
+
+namespace vx {
+
+namespace {
+
+class PosixFileReplacement : public FileReplacement {
+public:
+    explicit PosixFileReplacement(std::filesystem::path target) : target_(std::move(target)) {}
+    ~PosixFileReplacement() override { discard(); }
+
+    bool openTemporary() override {
+        struct stat st {};
+        // Only an existing, writable regular file is replaced; a read-only
+        // file stays read-only (rename would otherwise ignore its mode).
+        if (::stat(target_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
+        if ((st.st_mode & S_IWUSR) == 0) return false;
+        std::string pattern = target_.string() + ".XXXXXX";
+        fd_ = ::mkstemp(pattern.data());
+        if (fd_ < 0) return false;
+        temp_ = pattern;
+        if (::fchmod(fd_, st.st_mode & 07777) != 0) return false;
+        if (::geteuid() == 0 && ::fchown(fd_, st.st_uid, st.st_gid) != 0) return false;
+        return true;
+    }
+
+    bool write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            ssize_t n = ::write(fd_, bytes.data(), bytes.size());
+            if (n < 0 && errno == EINTR) continue;
+            if (n <= 0) return false;
+            bytes.remove_prefix(static_cast<std::size_t>(n));
+        }
+        return true;
+    }
+
+    bool flush() override {
+        bool ok = ::fsync(fd_) == 0;
+        ok = ::close(fd_) == 0 && ok;
+        fd_ = -1;
+        return ok;
+    }
+
+    bool commit() override {
+        if (::rename(temp_.c_str(), target_.c_str()) != 0) return false;
+        temp_.clear();
+        return true;
+    }
+
+    void discard() override {
+        if (fd_ >= 0) ::close(fd_);
+        fd_ = -1;
+        if (!temp_.empty()) ::unlink(temp_.c_str());
+        temp_.clear();
+    }
+
+private:
+    std::filesystem::path target_;
+    std::string temp_;
+    int fd_ = -1;
+};
+
+}  // namespace
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    if (!fileExists(path)) return std::nullopt;
+    std::ifstream in(path, std::ios::binary);
+    if (!in) return std::nullopt;
+    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) return std::nullopt;
+    return bytes;
+}
+
+bool fileExists(const std::filesystem::path& path) {
+    std::error_code ec;
+    return std::filesystem::is_regular_file(path, ec);
+}
+
+std::unique_ptr<FileReplacement> makeFileReplacement(const std::filesystem::path& target) {
+    return std::make_unique<PosixFileReplacement>(target);
+}
+
+}  // namespace vx

@@ -1,0 +1,270 @@
+#include "settings/settings_store.h"
+
+#include <climits>
+#include <cstdio>
+#include <vector>
+
+#include "settings/codepage.h"
+
+namespace vx {
+
+namespace {
+
+constexpr std::string_view kCharacterTypeNames[kCharacterTypeCount] = {
+    "明朝 8ポイント",
+    "明朝 10ポイント",
+    "明朝 10ポイント(BOLD)",
+    "明朝 12ポイント(BOLD)",
+    "明朝 14ポイント(BOLD)",
+    "明朝 12ポイント(ITALIC)",
+    "ゴシック 6ポイント",
+    "ゴシック 10ポイント",
+    "ゴシック 12ポイント",
+    "ゴシック 12ポイント(BOLD)",
+    "ゴシック 14ポイント(BOLD)",
+    "ゴシック 12ポイント(ITALIC)",
+    "OCR-A 12ポイント",
+    "OCR-B 12ポイント",
+    "漢字ゴシック体(16×16ドット)",
+    "漢字ゴシック体(24×24ドット)",
+    "漢字ゴシック体(32×32ドット)",
+    "漢字ゴシック体(48×48ドット)",
+    "漢字明朝体(24×24ドット)",
+    "漢字明朝体(32×32ドット)",
+    "ｺﾞｼｯｸ(BOLD均等幅)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
+    "ｺﾞｼｯｸ(BOLD)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
+    "価格フォント１",
+    "価格フォント２",
+    "価格フォント３",
+    "明朝(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
+    "ゴシック(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
+};
+
+constexpr std::string_view kBarcodeTypeNames[kBarcodeTypeCount] = {
+    "Codabar",           "Code 2of5",         "CODE128",           "CODE39",
+    "CODE39(フルアスキー)", "CODE93",            "GS1 DataBar",       "ITF",
+    "JAN/EAN13",         "JAN/EAN13+2digits", "JAN/EAN13+5digits", "JAN/EAN8",
+    "JAN/EAN8+2digits",  "JAN/EAN8+5digits",  "MSI/Plessey",       "UCC/EAN128",
+    "UPC-A",             "UPC-A+2digits",     "UPC-A+5digits",     "UPC-E",
+    "UPC-E+2digits",     "UPC-E+5digits",     "カスタマーバーコード",
+};
+
+constexpr std::string_view kCode2DTypeNames[kCode2DTypeCount] = {
+    "Data Matrix", "MaxiCode", "MicroPDF417", "PDF417", "QRコード", "GS1 Composite",
+};
+
+// Converts a UTF-8 table once into the file's code page.
+template <std::size_t N>
+std::vector<std::string> encodeTable(const std::string_view (&table)[N]) {
+    std::vector<std::string> out;
+    out.reserve(N);
+    for (std::string_view text : table) out.push_back(cp932(text));
+    return out;
+}
+
+std::vector<std::string> numberedNames(std::string_view prefixUtf8, int count) {
+    std::vector<std::string> out;
+    const std::string prefix = cp932(prefixUtf8);
+    for (int n = 1; n <= count; ++n) {
+        char digits[16];
+        std::snprintf(digits, sizeof digits, "%02d", n);
+        out.push_back(prefix + digits);
+    }
+    return out;
+}
+
+const std::string& entryOrEmpty(const std::vector<std::string>& table, int index) {
+    static const std::string empty;
+    if (index < 0 || index >= static_cast<int>(table.size())) return empty;
+    return table[static_cast<std::size_t>(index)];
+}
+
+int indexOf(const std::vector<std::string>& table, std::string_view name) {
+    for (std::size_t i = 0; i < table.size(); ++i) {
+        if (table[i] == name) return static_cast<int>(i);
+    }
+    return -1;
+}
+
+const std::vector<std::string>& characterTypes() {
+    static const std::vector<std::string> table = encodeTable(kCharacterTypeNames);
+    return table;
+}
+const std::vector<std::string>& barcodeTypes() {
+    static const std::vector<std::string> table = encodeTable(kBarcodeTypeNames);
+    return table;
+}
+const std::vector<std::string>& code2DTypes() {
+    static const std::vector<std::string> table = encodeTable(kCode2DTypeNames);
+    return table;
+}
+
+}  // namespace
+
+const std::string& characterFontName(int fontNumber) {
+    static const std::vector<std::string> names = numberedNames("ZEL文字フォント", kCharacterFontCount);
+    return entryOrEmpty(names, fontNumber);
+}
+const std::string& barcodeFontName(int fontNumber) {
+    static const std::vector<std::string> names = numberedNames("ZELバーコード", kBarcodeFontCount);
+    return entryOrEmpty(names, fontNumber);
+}
+const std::string& code2DFontName(int fontNumber) {
+    static const std::vector<std::string> names = numberedNames("ZEL2次元コード", kCode2DFontCount);
+    return entryOrEmpty(names, fontNumber);
+}
+
+const std::string& characterTypeName(int typeIndex) { return entryOrEmpty(characterTypes(), typeIndex); }
+const std::string& barcodeTypeName(int typeIndex) { return entryOrEmpty(barcodeTypes(), typeIndex); }
+const std::string& code2DTypeName(int typeIndex) { return entryOrEmpty(code2DTypes(), typeIndex); }
+
+int characterTypeIndexOf(std::string_view typeName) { return indexOf(characterTypes(), typeName); }
+int barcodeTypeIndexOf(std::string_view typeName) { return indexOf(barcodeTypes(), typeName); }
+int code2DTypeIndexOf(std::string_view typeName) { return indexOf(code2DTypes(), typeName); }
+
+namespace {
+
+// Numbers come from the file and may be anything: the arithmetic saturates.
+int offsetBy(int value, int offset) {
+    long long result = static_cast<long long>(value) + offset;
+    if (result > INT_MAX) return INT_MAX;
+    if (result < INT_MIN) return INT_MIN;
+    return static_cast<int>(result);
+}
+
+}  // namespace
+
+// FontType 21 to 50 name no type of their own; 21 to 27 land on the outline
+// types by the same arithmetic as 51 to 57.
+int characterTypeIndexFromFontType(int fontType) {
+    return fontType <= 50 ? offsetBy(fontType, -1) : offsetBy(fontType, -31);
+}
+int characterFontTypeFromTypeIndex(int typeIndex) {
+    return typeIndex < kFirstOutlineTypeIndex ? offsetBy(typeIndex, 1) : offsetBy(typeIndex, 31);
+}
+int barcodeTypeIndexFromFontType(int fontType) { return offsetBy(fontType, -101); }
+int barcodeFontTypeFromTypeIndex(int typeIndex) { return offsetBy(typeIndex, 101); }
+int code2DTypeIndexFromFontType(int fontType) { return offsetBy(fontType, -201); }
+int code2DFontTypeFromTypeIndex(int typeIndex) { return offsetBy(typeIndex, 201); }
+
+std::string characterFactoryFontType(int fontNumber) {
+    if (fontNumber < 20) return std::to_string(fontNumber + 1);
+    if (fontNumber < 27) return std::to_string(fontNumber - 20 + 51);
+    return std::to_string(fontNumber - 27 + 1);
+}
+std::string barcodeFactoryFontType(int fontNumber) { return std::to_string(101 + fontNumber); }
+std::string code2DFactoryFontType(int fontNumber) { return std::to_string(201 + fontNumber % 5); }
+
+#define VX_FIELD(Record, name) TextField<Record>{#name, &Record::name}
+
+std::span<const TextField<FontRecord>> fontRecordFields() {
+    static constexpr TextField<FontRecord> fields[] = {
+        VX_FIELD(FontRecord, typeName),         VX_FIELD(FontRecord, originX),
+        VX_FIELD(FontRecord, originY),          VX_FIELD(FontRecord, sizeX),
+        VX_FIELD(FontRecord, sizeY),            VX_FIELD(FontRecord, spacingAdjust),
+        VX_FIELD(FontRecord, spacing),          VX_FIELD(FontRecord, rotation),
+        VX_FIELD(FontRecord, decoration),       VX_FIELD(FontRecord, decorationParams),
+        VX_FIELD(FontRecord, reverseAreaX),     VX_FIELD(FontRecord, reverseAreaY),
+        VX_FIELD(FontRecord, frameGapX),        VX_FIELD(FontRecord, frameGapY),
+        VX_FIELD(FontRecord, strikeEndLength),  VX_FIELD(FontRecord, emphasis),
+        VX_FIELD(FontRecord, shiftX),           VX_FIELD(FontRecord, shiftY),
+        VX_FIELD(FontRecord, checkDigit),       VX_FIELD(FontRecord, checkDigitMode),
+        VX_FIELD(FontRecord, zeroSuppress),     VX_FIELD(FontRecord, zeroSuppressDigits),
+        VX_FIELD(FontRecord, alignment),        VX_FIELD(FontRecord, alignmentMode),
+        VX_FIELD(FontRecord, areaWidth),        VX_FIELD(FontRecord, lineFeed),
+        VX_FIELD(FontRecord, areaLines),
+    };
+    return fields;
+}
+
+std::span<const TextField<BarcodeRecord>> barcodeRecordFields() {
+    static constexpr TextField<BarcodeRecord> fields[] = {
+        VX_FIELD(BarcodeRecord, typeName),       VX_FIELD(BarcodeRecord, originX),
+        VX_FIELD(BarcodeRecord, originY),        VX_FIELD(BarcodeRecord, narrowSpace),
+        VX_FIELD(BarcodeRecord, narrowBar),      VX_FIELD(BarcodeRecord, moduleWidth),
+        VX_FIELD(BarcodeRecord, height),         VX_FIELD(BarcodeRecord, guardBarLength),
+        VX_FIELD(BarcodeRecord, charGap),        VX_FIELD(BarcodeRecord, wideSpace),
+        VX_FIELD(BarcodeRecord, wideBar),        VX_FIELD(BarcodeRecord, zeroSuppress),
+        VX_FIELD(BarcodeRecord, checkDigit),     VX_FIELD(BarcodeRecord, rotation),
+        VX_FIELD(BarcodeRecord, rssVersion),     VX_FIELD(BarcodeRecord, autoSwitch),
+        VX_FIELD(BarcodeRecord, startStop),      VX_FIELD(BarcodeRecord, humanReadable),
+    };
+    return fields;
+}
+
+std::span<const TextField<DataMatrixParams>> dataMatrixFields() {
+    static constexpr TextField<DataMatrixParams> fields[] = {
+        VX_FIELD(DataMatrixParams, typeName),       VX_FIELD(DataMatrixParams, originX),
+        VX_FIELD(DataMatrixParams, originY),        VX_FIELD(DataMatrixParams, moduleWidth),
+        VX_FIELD(DataMatrixParams, rotation),       VX_FIELD(DataMatrixParams, cellSizeMarker),
+        VX_FIELD(DataMatrixParams, cellColumns),    VX_FIELD(DataMatrixParams, cellRows),
+    };
+    return fields;
+}
+
+std::span<const TextField<MaxiCodeParams>> maxiCodeFields() {
+    static constexpr TextField<MaxiCodeParams> fields[] = {
+        VX_FIELD(MaxiCodeParams, typeName), VX_FIELD(MaxiCodeParams, originX),
+        VX_FIELD(MaxiCodeParams, originY), VX_FIELD(MaxiCodeParams, mode),
+    };
+    return fields;
+}
+
+std::span<const TextField<MicroPdf417Params>> microPdf417Fields() {
+    static constexpr TextField<MicroPdf417Params> fields[] = {
+        VX_FIELD(MicroPdf417Params, typeName),    VX_FIELD(MicroPdf417Params, originX),
+        VX_FIELD(MicroPdf417Params, originY),     VX_FIELD(MicroPdf417Params, moduleWidth),
+        VX_FIELD(MicroPdf417Params, columnRowCount), VX_FIELD(MicroPdf417Params, rotation),
+        VX_FIELD(MicroPdf417Params, rowHeight),
+    };
+    return fields;
+}
+
+std::span<const TextField<Pdf417Params>> pdf417Fields() {
+    static constexpr TextField<Pdf417Params> fields[] = {
+        VX_FIELD(Pdf417Params, typeName),      VX_FIELD(Pdf417Params, originX),
+        VX_FIELD(Pdf417Params, originY),       VX_FIELD(Pdf417Params, securityLevel),
+        VX_FIELD(Pdf417Params, moduleWidth),   VX_FIELD(Pdf417Params, columnRowCount),
+        VX_FIELD(Pdf417Params, rotation),      VX_FIELD(Pdf417Params, rowHeight),
+    };
+    return fields;
+}
+
+std::span<const TextField<QrCodeParams>> qrCodeFields() {
+    static constexpr TextField<QrCodeParams> fields[] = {
+        VX_FIELD(QrCodeParams, typeName),        VX_FIELD(QrCodeParams, originX),
+        VX_FIELD(QrCodeParams, originY),         VX_FIELD(QrCodeParams, errorCorrection),
+        VX_FIELD(QrCodeParams, moduleWidth),     VX_FIELD(QrCodeParams, rotation),
+        VX_FIELD(QrCodeParams, model),
+    };
+    return fields;
+}
+
+std::span<const TextField<Gs1CompositeParams>> gs1CompositeFields() {
+    static constexpr TextField<Gs1CompositeParams> fields[] = {
+        VX_FIELD(Gs1CompositeParams, typeName),   VX_FIELD(Gs1CompositeParams, originX),
+        VX_FIELD(Gs1CompositeParams, originY),    VX_FIELD(Gs1CompositeParams, moduleWidth),
+        VX_FIELD(Gs1CompositeParams, rotation),   VX_FIELD(Gs1CompositeParams, rowHeight),
+        VX_FIELD(Gs1CompositeParams, linearType),
+    };
+    return fields;
+}
+
+#undef VX_FIELD
+
+int leadingInteger(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && (text[i] == ' ' || (text[i] >= '\t' && text[i] <= '\r'))) ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) negative = text[i++] == '-';
+    long long value = 0;
+    for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i) {
+        if (value <= INT_MAX) value = value * 10 + (text[i] - '0');
+    }
+    if (negative) value = -value;
+    if (value > INT_MAX) return INT_MAX;
+    if (value < INT_MIN) return INT_MIN;
+    return static_cast<int>(value);
+}
+
+}  // namespace vx

@@ -1,0 +1,148 @@
+// The in-memory settings of the 60 driver fonts and their constant tables.
+// Every field except a type index holds exactly the bytes (code page 932)
+// of one driver font file value.
+#pragma once
+
+#include <array>
+#include <span>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+inline constexpr int kCharacterFontCount = 30;
+inline constexpr int kBarcodeFontCount = 20;
+inline constexpr int kCode2DFontCount = 10;
+inline constexpr int kCharacterTypeCount = 27;
+inline constexpr int kBarcodeTypeCount = 23;
+inline constexpr int kCode2DTypeCount = 6;
+// Character type indexes below this are bitmap fonts ("PC" keys); the rest
+// are outline and price fonts ("PV" keys).
+inline constexpr int kFirstOutlineTypeIndex = 20;
+
+struct FontRecord {
+    std::string fontName;
+    int typeIndex = 0;
+    std::string typeName;
+    std::string originX, originY, sizeX, sizeY, spacingAdjust, spacing, rotation, decoration,
+        decorationParams;
+    // Working values of the decoration parameters; never written to the file.
+    std::string reverseAreaX, reverseAreaY, frameGapX, frameGapY, strikeEndLength;
+    std::string emphasis, shiftX, shiftY, checkDigit, checkDigitMode, zeroSuppress,
+        zeroSuppressDigits, alignment, alignmentMode, areaWidth, lineFeed, areaLines;
+};
+
+struct BarcodeRecord {
+    std::string fontName;
+    int typeIndex = 0;
+    std::string typeName;
+    std::string originX, originY, narrowSpace, narrowBar, moduleWidth, height, guardBarLength,
+        charGap, wideSpace, wideBar, zeroSuppress, checkDigit, rotation, rssVersion, autoSwitch,
+        startStop, humanReadable;
+};
+
+struct DataMatrixParams {
+    std::string typeName, originX, originY, moduleWidth, rotation, cellSizeMarker, cellColumns,
+        cellRows;
+};
+struct MaxiCodeParams {
+    std::string typeName, originX, originY, mode;
+};
+struct MicroPdf417Params {
+    std::string typeName, originX, originY, moduleWidth, columnRowCount, rotation, rowHeight;
+};
+struct Pdf417Params {
+    std::string typeName, originX, originY, securityLevel, moduleWidth, columnRowCount, rotation,
+        rowHeight;
+};
+struct QrCodeParams {
+    std::string typeName, originX, originY, errorCorrection, moduleWidth, rotation, model;
+};
+struct Gs1CompositeParams {
+    std::string typeName, originX, originY, moduleWidth, rotation, rowHeight, linearType;
+};
+
+// A 2D code font keeps the parameters of all six types, so that the page can
+// switch types without losing what the file held; only the selected type's
+// record is written back.
+struct Code2DRecord {
+    std::string fontName;
+    int typeIndex = 0;
+    DataMatrixParams dataMatrix;
+    MaxiCodeParams maxiCode;
+    MicroPdf417Params microPdf417;
+    Pdf417Params pdf417;
+    QrCodeParams qrCode;
+    Gs1CompositeParams gs1Composite;
+};
+
+struct SettingsStore {
+    std::array<FontRecord, kCharacterFontCount> fonts;
+    std::array<BarcodeRecord, kBarcodeFontCount> barcodes;
+    std::array<Code2DRecord, kCode2DFontCount> codes2D;
+};
+
+// Driver font names (also section names), code page 932, by font number.
+const std::string& characterFontName(int fontNumber);
+const std::string& barcodeFontName(int fontNumber);
+const std::string& code2DFontName(int fontNumber);
+
+// Type names, code page 932, by type index; an empty text for an index
+// outside the table.
+const std::string& characterTypeName(int typeIndex);
+const std::string& barcodeTypeName(int typeIndex);
+const std::string& code2DTypeName(int typeIndex);
+
+// Type index of a type name (byte-wise comparison), -1 when none matches.
+int characterTypeIndexOf(std::string_view typeName);
+int barcodeTypeIndexOf(std::string_view typeName);
+int code2DTypeIndexOf(std::string_view typeName);
+
+// "FontType" numbers and type indexes.
+int characterTypeIndexFromFontType(int fontType);
+int characterFontTypeFromTypeIndex(int typeIndex);
+int barcodeTypeIndexFromFontType(int fontType);
+int barcodeFontTypeFromTypeIndex(int typeIndex);
+int code2DTypeIndexFromFontType(int fontType);
+int code2DFontTypeFromTypeIndex(int typeIndex);
+
+// The "FontType" a font has when its section holds none, as text.
+std::string characterFactoryFontType(int fontNumber);
+std::string barcodeFactoryFontType(int fontNumber);
+std::string code2DFactoryFontType(int fontNumber);
+
+// Text fields of a record by name, in record order, for tools that address
+// fields by name (the type index is not among them).
+template <class Record>
+struct TextField {
+    std::string_view name;
+    std::string Record::*member;
+};
+
+std::span<const TextField<FontRecord>> fontRecordFields();
+std::span<const TextField<BarcodeRecord>> barcodeRecordFields();
+std::span<const TextField<DataMatrixParams>> dataMatrixFields();
+std::span<const TextField<MaxiCodeParams>> maxiCodeFields();
+std::span<const TextField<MicroPdf417Params>> microPdf417Fields();
+std::span<const TextField<Pdf417Params>> pdf417Fields();
+std::span<const TextField<QrCodeParams>> qrCodeFields();
+std::span<const TextField<Gs1CompositeParams>> gs1CompositeFields();
+
+// Calls visit(recordName, params, fields, typeIndex) for the six parameter
+// records of a 2D code font, in type-table order.
+template <class Code2D, class Visitor>
+void forEachCode2DParams(Code2D& record, Visitor&& visit) {
+    visit(std::string_view("DataMatrixParams"), record.dataMatrix, dataMatrixFields(), 0);
+    visit(std::string_view("MaxiCodeParams"), record.maxiCode, maxiCodeFields(), 1);
+    visit(std::string_view("MicroPdf417Params"), record.microPdf417, microPdf417Fields(), 2);
+    visit(std::string_view("Pdf417Params"), record.pdf417, pdf417Fields(), 3);
+    visit(std::string_view("QrCodeParams"), record.qrCode, qrCodeFields(), 4);
+    visit(std::string_view("Gs1CompositeParams"), record.gs1Composite, gs1CompositeFields(), 5);
+}
+
+// The leading decimal integer of a text as the C library reads it: leading
+// white space and a sign accepted, stops at the first non-digit, 0 without
+// digits. Saturates instead of overflowing.
+int leadingInteger(std::string_view text);
+
+}  // namespace vx

@@ -1,0 +1,118 @@
+// Replacement by ReplaceFileW: the temporary file beside the target takes
+// the target's place and inherits its attributes and security. A file that
+// is read-only or held open by another process is not replaced.
+#include <windows.h>
+
+#include <string>
+
+#include "settings/file_io.h"
+
+namespace vx {
+
+namespace {
+
+// Paths of any length: absolute paths get the "\\?\" prefix.
+std::wstring longPath(const std::filesystem::path& path) {
+    std::wstring text = path.wstring();
+    for (wchar_t& c : text) {
+        if (c == L'/') c = L'\\';
+    }
+    if (text.rfind(L"\\\\?\\", 0) == 0) return text;
+    if (text.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + text.substr(2);
+    if (text.size() >= 3 && text[1] == L':' && text[2] == L'\\') return L"\\\\?\\" + text;
+    return text;
+}
+
+class Win32FileReplacement : public FileReplacement {
+public:
+    explicit Win32FileReplacement(const std::filesystem::path& target)
+        : target_(longPath(std::filesystem::absolute(target))) {}
+    ~Win32FileReplacement() override { discard(); }
+
+    bool openTemporary() override {
+        DWORD attributes = GetFileAttributesW(target_.c_str());
+        if (attributes == INVALID_FILE_ATTRIBUTES) return false;
+        if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
+        static unsigned counter = 0;
+        temp_ = target_ + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
+                std::to_wstring(++counter) + L".tmp";
+        file_ = CreateFileW(temp_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
+                            FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (file_ == INVALID_HANDLE_VALUE) {
+            temp_.clear();
+            return false;
+        }
+        return true;
+    }
+
+    bool write(std::string_view bytes) override {
+        while (!bytes.empty()) {
+            DWORD chunk = bytes.size() > 0x10000000 ? 0x10000000 : static_cast<DWORD>(bytes.size());
+            DWORD written = 0;
+            if (!WriteFile(file_, bytes.data(), chunk, &written, nullptr) || written == 0) {
+                return false;
+            }
+            bytes.remove_prefix(written);
+        }
+        return true;
+    }
+
+    bool flush() override {
+        bool ok = FlushFileBuffers(file_) != FALSE;
+        ok = CloseHandle(file_) != FALSE && ok;
+        file_ = INVALID_HANDLE_VALUE;
+        return ok;
+    }
+
+    bool commit() override {
+        if (!ReplaceFileW(target_.c_str(), temp_.c_str(), nullptr,
+                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
+            return false;
+        }
+        temp_.clear();
+        return true;
+    }
+
+    void discard() override {
+        if (file_ != INVALID_HANDLE_VALUE) CloseHandle(file_);
+        file_ = INVALID_HANDLE_VALUE;
+        if (!temp_.empty()) DeleteFileW(temp_.c_str());
+        temp_.clear();
+    }
+
+private:
+    std::wstring target_;
+    std::wstring temp_;
+    HANDLE file_ = INVALID_HANDLE_VALUE;
+};
+
+}  // namespace
+
+std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
+    std::wstring name = longPath(std::filesystem::absolute(path));
+    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+                              nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (file == INVALID_HANDLE_VALUE) return std::nullopt;
+    std::string bytes;
+    char buffer[65536];
+    DWORD got = 0;
+    bool ok = true;
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) {
+        bytes.append(buffer, got);
+    }
+    CloseHandle(file);
+    if (!ok) return std::nullopt;
+    return bytes;
+}
+
+bool fileExists(const std::filesystem::path& path) {
+    std::wstring name = longPath(std::filesystem::absolute(path));
+    DWORD attributes = GetFileAttributesW(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+std::unique_ptr<FileReplacement> makeFileReplacement(const std::filesystem::path& target) {
+    return std::make_unique<Win32FileReplacement>(target);
+}
+
+}  // namespace vx
