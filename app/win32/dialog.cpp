@@ -1,0 +1,74 @@
+#include "app/win32/dialog.h"
+
+#include "settings/codepage.h"
+
+namespace vx {
+
+Dialog::~Dialog() {
+    if (modeless_ && hwnd_ != nullptr) DestroyWindow(hwnd_);
+}
+
+INT_PTR Dialog::runModal(HWND owner, int templateId) {
+    return DialogBoxParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), owner,
+                           &Dialog::procedure, reinterpret_cast<LPARAM>(this));
+}
+
+bool Dialog::createModeless(HWND parent, int templateId) {
+    modeless_ = true;
+    return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
+                              &Dialog::procedure, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+INT_PTR CALLBACK Dialog::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    Dialog* self = nullptr;
+    if (message == WM_INITDIALOG) {
+        self = reinterpret_cast<Dialog*>(lParam);
+        self->hwnd_ = hwnd;
+        SetWindowLongPtrW(hwnd, DWLP_USER, lParam);
+        return self->onInitDialog();
+    }
+    self = reinterpret_cast<Dialog*>(GetWindowLongPtrW(hwnd, DWLP_USER));
+    if (self == nullptr) return FALSE;
+    LRESULT result = 0;
+    switch (message) {
+        case WM_COMMAND:
+            return self->onCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam))
+                       ? TRUE
+                       : FALSE;
+        case WM_NOTIFY:
+            if (self->onNotify(*reinterpret_cast<NMHDR*>(lParam), result)) {
+                SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+                return TRUE;
+            }
+            return FALSE;
+        case WM_NCDESTROY:
+            self->hwnd_ = nullptr;
+            return FALSE;
+        default:
+            if (self->onMessage(message, wParam, lParam, result)) {
+                SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+                return TRUE;
+            }
+            return FALSE;
+    }
+}
+
+std::wstring widen(std::string_view utf8) {
+    std::u16string wide = utf16FromUtf8(utf8);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+std::string narrow(std::wstring_view utf16) {
+    return utf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(utf16.data()),
+                                             utf16.size()));
+}
+
+std::string windowText(HWND window) {
+    int length = GetWindowTextLengthW(window);
+    std::wstring text(static_cast<std::size_t>(length) + 1, L'\0');
+    int got = GetWindowTextW(window, text.data(), length + 1);
+    text.resize(static_cast<std::size_t>(got > 0 ? got : 0));
+    return narrow(text);
+}
+
+}  // namespace vx
