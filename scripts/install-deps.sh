@@ -1,0 +1,21 @@
+#!/usr/bin/env bash
+# Installs what building and testing need on a Debian machine. Idempotent:
+# does nothing when every package is present.
+set -euo pipefail
+packages=(
+    cmake g++ make libgtest-dev googletest libbenchmark-dev
+    g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
+    wine64 xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
+    ghostscript fp-utils-3.2.2 imagemagick
+)
+missing=()
+for p in "${packages[@]}"; do
+    dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
+done
+[ ${#missing[@]} -eq 0 ] && exit 0
+echo "Installing: ${missing[*]}"
+sudo=""
+[ "$(id -u)" -ne 0 ] && sudo="sudo"
+export DEBIAN_FRONTEND=noninteractive
+$sudo apt-get update -qq
+$sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"

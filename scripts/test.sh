@@ -1,0 +1,54 @@
+#!/usr/bin/env bash
+# Builds everything and runs every test: natively, then the Windows build
+# under Wine (with a virtual display for the tests that open windows).
+set -uo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+"$root/scripts/install-deps.sh" || exit 1
+
+jobs=$(nproc)
+summary=()
+failed_total=0
+passed_total=0
+
+run_ctest() {  # name, preset
+    local log="build/ctest-$1.log"
+    ctest --preset "$2" -j "$jobs" 2>&1 | tee "$log"
+    local passed failed
+    passed=$(grep -Eo '[0-9]+ tests passed|[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
+    local total fails
+    total=$(grep -Eo 'out of [0-9]+' "$log" | tail -1 | grep -Eo '[0-9]+' || echo 0)
+    fails=$(grep -Eo 'tests failed out of' "$log" >/dev/null && grep -Eo '[0-9]+ tests failed' "$log" | tail -1 | grep -Eo '^[0-9]+' || echo 0)
+    passed_total=$((passed_total + total - fails))
+    failed_total=$((failed_total + fails))
+    summary+=("$1: $((total - fails)) passed, $fails failed")
+}
+
+echo "== Native build"
+cmake --preset native -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || exit 1
+cmake --build --preset native -j "$jobs" || exit 1
+run_ctest native native
+
+echo "== Windows build"
+cmake --preset windows -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || exit 1
+cmake --build --preset windows -j "$jobs" || exit 1
+
+export VX_WINE_PREFIX="$root/build/wine-test-prefix"
+"$root/scripts/make-wine-prefix.sh" "$VX_WINE_PREFIX"
+display=:$((90 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+export DISPLAY=$display
+# One wineserver for the whole run instead of one per test process.
+WINEPREFIX=$VX_WINE_PREFIX /usr/lib/wine/wineserver -p
+cleanup() {
+    WINEPREFIX=$VX_WINE_PREFIX /usr/lib/wine/wineserver -k 2>/dev/null
+    kill "$xvfb_pid" 2>/dev/null
+}
+trap cleanup EXIT
+run_ctest windows windows
+
+echo
+for line in "${summary[@]}"; do echo "$line"; done
+echo "$passed_total passed, $failed_total failed"
+[ "$failed_total" -eq 0 ]
