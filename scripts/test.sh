@@ -11,14 +11,17 @@ summary=()
 failed_total=0
 passed_total=0
 
-run_ctest() {  # name, preset
-    local log="build/ctest-$1.log"
+run_ctest() {  # label, preset
+    local log="build/ctest-$1.log" line total fails
     ctest --preset "$2" -j "$jobs" 2>&1 | tee "$log"
-    local passed failed
-    passed=$(grep -Eo '[0-9]+ tests passed|[0-9]+% tests passed, [0-9]+ tests failed out of [0-9]+' "$log" | tail -1)
-    local total fails
-    total=$(grep -Eo 'out of [0-9]+' "$log" | tail -1 | grep -Eo '[0-9]+' || echo 0)
-    fails=$(grep -Eo 'tests failed out of' "$log" >/dev/null && grep -Eo '[0-9]+ tests failed' "$log" | tail -1 | grep -Eo '^[0-9]+' || echo 0)
+    # "100% tests passed, 0 tests failed out of 12"
+    line=$(grep -E 'tests failed out of [0-9]+' "$log" | tail -1)
+    if [ -z "$line" ]; then
+        total=1 fails=1  # ctest did not finish: count the run as failed
+    else
+        fails=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
+        total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+    fi
     passed_total=$((passed_total + total - fails))
     failed_total=$((failed_total + fails))
     summary+=("$1: $((total - fails)) passed, $fails failed")

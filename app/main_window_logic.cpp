@@ -1,0 +1,148 @@
+#include "app/main_window_logic.h"
+
+#include <optional>
+
+#include "settings/driver_font_file.h"
+#include "settings/file_io.h"
+
+namespace vx {
+
+using namespace main_window_text;
+
+MainWindowLogic::MainWindowLogic(SettingsStore& store, std::array<SettingPage*, kPageCount> pages,
+                                 MainWindowView& view, MessageBoxes& messages,
+                                 PrinterChooser& chooser, Locator locator, HelpViewer& help,
+                                 LabelPrinter& printer)
+    : store_(store),
+      pages_(pages),
+      view_(view),
+      messages_(messages),
+      chooser_(chooser),
+      locator_(std::move(locator)),
+      help_(help),
+      printer_(printer) {}
+
+void MainWindowLogic::initialise() {
+    initialising_ = true;
+    choosePrinterDriver();
+    initialising_ = false;
+}
+
+void MainWindowLogic::endWithMessage(std::string_view text) {
+    messages_.show(text, MessageButtons::Ok, MessageIcon::None);
+    view_.close();
+}
+
+void MainWindowLogic::showAllPages() {
+    for (SettingPage* page : pages_) page->resetAndShow();
+}
+
+void MainWindowLogic::loadFactoryState() {
+    // The factory state is what a file without font sections gives.
+    loadDriverFontFile(IniDocument(), store_);
+    showAllPages();
+}
+
+void MainWindowLogic::choosePrinterDriver() {
+    std::optional<std::string> chosen = chooser_.choose(printerName_);
+    if (!chosen) {
+        if (initialising_) view_.close();
+        return;
+    }
+    PrinterLocation location = locator_(*chosen);
+    if (location.outcome == LocateOutcome::PrinterInfoUnreadable) {
+        // Nothing is bound; at start-up the window still opens, with the
+        // factory state and no file to save into.
+        if (initialising_) loadFactoryState();
+        return;
+    }
+    if (location.outcome == LocateOutcome::PrinterUnavailable) {
+        endWithMessage(kNoDriverFontFile);
+        return;
+    }
+    printerName_ = *chosen;
+    driverName_ = location.driverName;
+    driverFontFilePath_ = location.driverFontFile;
+    view_.showPrinterName(printerName_);
+    std::optional<std::string> bytes;
+    if (location.outcome == LocateOutcome::Located) bytes = readFileBytes(driverFontFilePath_);
+    if (!bytes) {
+        endWithMessage(kNoDriverFontFile);
+        return;
+    }
+    // One read of the file serves the version check and the load.
+    const IniDocument file(std::move(*bytes));
+    if (!isSupportedFileVersion(file)) {
+        endWithMessage(kVersionMismatch);
+        return;
+    }
+    loadDriverFontFile(file, store_);
+    showAllPages();
+}
+
+SaveCommandResult MainWindowLogic::saveSettings() {
+    if (messages_.show(kConfirmSave, MessageButtons::OkCancel, MessageIcon::None) !=
+        MessageAnswer::Ok) {
+        return SaveCommandResult::Declined;
+    }
+    for (SettingPage* page : pages_) page->storeCurrent();
+    if (saveDriverFontFile(store_, driverFontFilePath_) == SaveOutcome::Saved) {
+        messages_.show(kSavedMessage, MessageButtons::Ok, MessageIcon::None);
+        return SaveCommandResult::Saved;
+    }
+    messages_.show(kSaveFailedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+    return SaveCommandResult::Failed;
+}
+
+void MainWindowLogic::confirmExit() {
+    switch (messages_.show(kConfirmExit, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
+        case MessageAnswer::Yes:
+            // A failed save keeps the window open so that no edit is lost.
+            if (saveSettings() != SaveCommandResult::Failed) view_.close();
+            break;
+        case MessageAnswer::No:
+            view_.close();
+            break;
+        default:
+            break;
+    }
+}
+
+void MainWindowLogic::selectPage(int page, bool fromTab) {
+    if (page < 0 || page >= kPageCount) return;
+    if (!fromTab) view_.selectTab(page);
+    view_.showOnlyPage(page);
+    if (!view_.tabControlHasFocus()) view_.focusPage(page);
+}
+
+void MainWindowLogic::openHelp() {
+    if (!help_.show(helpFile_)) {
+        messages_.show(kHelpNotFound, MessageButtons::Ok, MessageIcon::Exclamation);
+    }
+}
+
+void MainWindowLogic::factorySettings() {
+    if (messages_.show(kConfirmFactory, MessageButtons::OkCancel, MessageIcon::Exclamation) !=
+        MessageAnswer::Ok) {
+        return;
+    }
+    // Nothing reaches the file until the user saves.
+    loadFactoryState();
+    selectPage(0);
+    messages_.show(kFactoryShown, MessageButtons::Ok, MessageIcon::Information);
+}
+
+void MainWindowLogic::testPrint() {
+    // The printer is addressed by its own name, which is what the spooler
+    // knows it by (its driver's name may differ).
+    std::optional<int> resolution = printer_.verticalResolution(printerName_);
+    if (!resolution) return;
+    const int factor = *resolution == 305 ? 1 : 2;
+    if (messages_.show(kConfirmTestPrint, MessageButtons::OkCancel, MessageIcon::Information) !=
+        MessageAnswer::Ok) {
+        return;
+    }
+    printer_.printTestLabel(printerName_, factor);
+}
+
+}  // namespace vx

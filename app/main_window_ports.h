@@ -1,0 +1,71 @@
+// What the main window's command logic needs from the window and the
+// system, so that the logic runs the same in the window and in tests.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace vx {
+
+enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageIcon { None, Exclamation, Information };
+enum class MessageAnswer { Ok, Cancel, Yes, No };
+
+// Message boxes with the tool's caption; texts are UTF-8.
+class MessageBoxes {
+public:
+    virtual ~MessageBoxes() = default;
+    virtual MessageAnswer show(std::string_view text, MessageButtons buttons, MessageIcon icon) = 0;
+};
+
+// The printer selection: the chosen printer's name (UTF-8), or nothing when
+// the user cancels. The current name is pre-selected.
+class PrinterChooser {
+public:
+    virtual ~PrinterChooser() = default;
+    virtual std::optional<std::string> choose(const std::string& currentPrinterName) = 0;
+};
+
+// The main window itself.
+class MainWindowView {
+public:
+    virtual ~MainWindowView() = default;
+    // First part of the status bar: the chosen printer's name.
+    virtual void showPrinterName(const std::string& printerName) = 0;
+    virtual void selectTab(int page) = 0;
+    // Hides every page, then shows `page`.
+    virtual void showOnlyPage(int page) = 0;
+    virtual bool tabControlHasFocus() const = 0;
+    virtual void focusPage(int page) = 0;
+    // Ends the window's modal run; the program then ends.
+    virtual void close() = 0;
+};
+
+// Where a chosen printer's driver font file is, as far as it was found.
+enum class LocateOutcome { Located, PrinterUnavailable, NoDriverFontFile, PrinterInfoUnreadable };
+struct PrinterLocation {
+    LocateOutcome outcome = LocateOutcome::PrinterUnavailable;
+    std::string driverName;  // UTF-8; empty until the printer's information was read
+    std::filesystem::path driverFontFile;
+};
+
+class HelpViewer {
+public:
+    virtual ~HelpViewer() = default;
+    // Shows the file's default topic; false when no viewer window results.
+    virtual bool show(const std::filesystem::path& helpFile) = 0;
+};
+
+class LabelPrinter {
+public:
+    virtual ~LabelPrinter() = default;
+    // Vertical resolution of the printer's default device mode, in dots
+    // per inch; nothing when the printer or its information is unavailable.
+    virtual std::optional<int> verticalResolution(const std::string& printerName) = 0;
+    // Prints the test label scaled by `factor`; false when nothing printed.
+    virtual bool printTestLabel(const std::string& printerName, int factor) = 0;
+};
+
+}  // namespace vx

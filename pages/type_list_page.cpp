@@ -1,0 +1,94 @@
+#include "pages/type_list_page.h"
+
+#include <vector>
+
+#include "settings/codepage.h"
+
+namespace vx {
+
+namespace {
+
+std::vector<std::string> utf8Names(int count, const std::string& (*name)(int)) {
+    std::vector<std::string> names;
+    for (int i = 0; i < count; ++i) names.push_back(utf8FromCp932(name(i)));
+    return names;
+}
+
+}  // namespace
+
+TypeListPageKind barcodePageKind() {
+    return {1357,
+            1356,
+            kBarcodeFontCount,
+            kBarcodeTypeCount,
+            barcodeFontName,
+            barcodeTypeName,
+            [](const SettingsStore& s, int n) { return s.barcodes[n].typeIndex; },
+            [](SettingsStore& s, int n, int type) {
+                s.barcodes[n].typeIndex = type;
+                s.barcodes[n].typeName = barcodeTypeName(type);
+            }};
+}
+
+TypeListPageKind code2DPageKind() {
+    return {1359,
+            1358,
+            kCode2DFontCount,
+            kCode2DTypeCount,
+            code2DFontName,
+            code2DTypeName,
+            [](const SettingsStore& s, int n) { return s.codes2D[n].typeIndex; },
+            [](SettingsStore& s, int n, int type) { s.codes2D[n].typeIndex = type; }};
+}
+
+TypeListPageKind characterPageKind() {
+    return {1312,
+            1311,
+            kCharacterFontCount,
+            kCharacterTypeCount,
+            characterFontName,
+            characterTypeName,
+            [](const SettingsStore& s, int n) { return s.fonts[n].typeIndex; },
+            [](SettingsStore& s, int n, int type) {
+                s.fonts[n].typeIndex = type;
+                s.fonts[n].typeName = characterTypeName(type);
+            }};
+}
+
+TypeListPage::TypeListPage(SettingsStore& store, Controls& controls, TypeListPageKind kind)
+    : store_(store), controls_(controls), kind_(kind) {}
+
+void TypeListPage::create() {
+    controls_.setItems(kind_.fontListId, utf8Names(kind_.fontCount, kind_.fontName));
+    controls_.setItems(kind_.typeListId, utf8Names(kind_.typeCount, kind_.typeName));
+    controls_.select(kind_.fontListId, 0);
+    currentFont_ = 0;
+    resetAndShow();
+}
+
+void TypeListPage::resetAndShow() { showCurrent(); }
+
+void TypeListPage::showCurrent() {
+    int chosen = controls_.selection(kind_.fontListId);
+    if (chosen >= 0 && chosen < kind_.fontCount) currentFont_ = chosen;
+    controls_.select(kind_.fontListId, currentFont_);
+    // A type outside the table shows no choice rather than a wrong one.
+    controls_.select(kind_.typeListId, kind_.typeIndex(store_, currentFont_));
+}
+
+void TypeListPage::storeCurrent() {
+    int type = controls_.selection(kind_.typeListId);
+    if (type >= 0) kind_.storeTypeIndex(store_, currentFont_, type);
+}
+
+void TypeListPage::onFontNameChanged() {
+    storeCurrent();
+    showCurrent();
+}
+
+void TypeListPage::onTypeChanged() {
+    storeCurrent();
+    showCurrent();
+}
+
+}  // namespace vx

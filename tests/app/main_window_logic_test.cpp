@@ -1,0 +1,393 @@
+#include "app/main_window_logic.h"
+
+#include <gtest/gtest.h>
+
+#include <deque>
+#include <fstream>
+#include <iterator>
+
+#include "settings/codepage.h"
+#include "settings/driver_font_file.h"
+#include "settings/file_io.h"
+
+namespace vx {
+namespace {
+
+using namespace main_window_text;
+
+struct Shown {
+    std::string text;
+    MessageButtons buttons;
+    MessageIcon icon;
+};
+
+// Answers message boxes from a script and records what was shown.
+class ScriptedMessages : public MessageBoxes {
+public:
+    std::deque<MessageAnswer> answers;
+    std::vector<Shown> shown;
+    MessageAnswer show(std::string_view text, MessageButtons buttons, MessageIcon icon) override {
+        shown.push_back({std::string(text), buttons, icon});
+        if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        MessageAnswer answer = answers.front();
+        answers.pop_front();
+        return answer;
+    }
+    std::vector<std::string> texts() const {
+        std::vector<std::string> out;
+        for (const Shown& s : shown) out.push_back(s.text);
+        return out;
+    }
+};
+
+class FakeChooser : public PrinterChooser {
+public:
+    std::optional<std::string> answer;
+    std::vector<std::string> currentNames;
+    std::optional<std::string> choose(const std::string& current) override {
+        currentNames.push_back(current);
+        return answer;
+    }
+};
+
+class FakeView : public MainWindowView {
+public:
+    std::string status;
+    int tab = 0, shownPage = 0, focusedPage = -1;
+    bool tabFocused = false, closed = false;
+    void showPrinterName(const std::string& name) override { status = name; }
+    void selectTab(int page) override { tab = page; }
+    void showOnlyPage(int page) override { shownPage = page; }
+    bool tabControlHasFocus() const override { return tabFocused; }
+    void focusPage(int page) override { focusedPage = page; }
+    void close() override { closed = true; }
+};
+
+class FakeHelp : public HelpViewer {
+public:
+    bool opens = true;
+    std::filesystem::path opened;
+    bool show(const std::filesystem::path& file) override {
+        opened = file;
+        return opens;
+    }
+};
+
+class FakeLabelPrinter : public LabelPrinter {
+public:
+    std::optional<int> resolution = 305;
+    std::vector<std::pair<std::string, int>> printed;
+    std::string askedFor;
+    std::optional<int> verticalResolution(const std::string& name) override {
+        askedFor = name;
+        return resolution;
+    }
+    bool printTestLabel(const std::string& name, int factor) override {
+        printed.emplace_back(name, factor);
+        return true;
+    }
+};
+
+// Records the calls the window makes on a page, in one shared log.
+class FakePage : public SettingPage {
+public:
+    FakePage(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
+    void resetAndShow() override { log_.push_back("reset " + name_); }
+    void storeCurrent() override { log_.push_back("store " + name_); }
+
+private:
+    std::string name_;
+    std::vector<std::string>& log_;
+};
+
+std::string readAll(const std::filesystem::path& path) { return readFileBytes(path).value_or("<missing>"); }
+
+void writeAll(const std::filesystem::path& path, const std::string& bytes) {
+    std::ofstream(path, std::ios::binary) << bytes;
+}
+
+class MainWindowLogicTest : public ::testing::Test {
+protected:
+    void SetUp() override {
+        dir = std::filesystem::temp_directory_path() /
+              ("vx_main_logic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+        std::filesystem::remove_all(dir);
+        std::filesystem::create_directories(dir);
+        file = dir / "ALTOD.DVF";
+        writeAll(file, "[DVF]\r\nVersion=2.000\r\n");
+        location = {LocateOutcome::Located, "ZEL Vextora Alto", file};
+        chooser.answer = "Label printer";
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    MainWindowLogic makeLogic() {
+        return MainWindowLogic(store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
+                               [this](const std::string& name) {
+                                   locatedNames.push_back(name);
+                                   return location;
+                               },
+                               help, printer);
+    }
+
+    std::filesystem::path dir, file;
+    SettingsStore store;
+    std::vector<std::string> log;
+    FakePage page1D{"1D", log}, page2D{"2D", log}, pageFont{"font", log};
+    FakeView view;
+    ScriptedMessages messages;
+    FakeChooser chooser;
+    FakeHelp help;
+    FakeLabelPrinter printer;
+    PrinterLocation location;
+    std::vector<std::string> locatedNames;
+};
+
+TEST_F(MainWindowLogicTest, StartUpBindsThePrinterLoadsAndShowsAllPages) {
+    writeAll(file, cp932("[DVF]\r\nVersion=2\r\n[ZELバーコード01]\r\nFontType=104\r\n"));
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    EXPECT_FALSE(view.closed);
+    EXPECT_EQ(view.status, "Label printer");
+    EXPECT_EQ(logic.driverName(), "ZEL Vextora Alto");
+    EXPECT_EQ(logic.driverFontFilePath(), file);
+    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
+    EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
+    struct Case {
+        const char* name;
+        LocateOutcome outcome;
+        std::string fileBytes;
+        std::string_view message;
+    };
+    const Case cases[] = {
+        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
+        {"no file", LocateOutcome::NoDriverFontFile, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
+        {"old version", LocateOutcome::Located, "[DVF]\r\nVersion=1.999\r\n", kVersionMismatch},
+        {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"), kVersionMismatch},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeAll(file, c.fileBytes);
+        location.outcome = c.outcome;
+        view = FakeView();
+        messages.shown.clear();
+        log.clear();
+        MainWindowLogic logic = makeLogic();
+        logic.initialise();
+        EXPECT_TRUE(view.closed);
+        ASSERT_EQ(messages.shown.size(), 1u);
+        EXPECT_EQ(messages.shown[0].text, c.message);
+        EXPECT_EQ(messages.shown[0].buttons, MessageButtons::Ok);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::None);
+        EXPECT_TRUE(log.empty());  // nothing was loaded
+    }
+}
+
+TEST_F(MainWindowLogicTest, CancellingTheFirstSelectionEndsButALaterCancelKeepsEverything) {
+    chooser.answer.reset();
+    MainWindowLogic first = makeLogic();
+    first.initialise();
+    EXPECT_TRUE(view.closed);
+    EXPECT_TRUE(locatedNames.empty());
+    chooser.currentNames.clear();
+
+    view = FakeView();
+    chooser.answer = "Label printer";
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    log.clear();
+    chooser.answer.reset();
+    logic.choosePrinterDriver();
+    EXPECT_FALSE(view.closed);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(logic.printerName(), "Label printer");
+    // The running selection pre-selects the bound printer.
+    EXPECT_EQ(chooser.currentNames, (std::vector<std::string>{"", "Label printer"}));
+}
+
+TEST_F(MainWindowLogicTest, UnreadablePrinterInformationAtStartOpensWithFactoryStateAndNoFile) {
+    location = {LocateOutcome::PrinterInfoUnreadable, "", {}};
+    store.barcodes[2].typeName = "garbage";
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    EXPECT_FALSE(view.closed);
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(store.barcodes[2].typeName, barcodeTypeName(2));  // factory state
+    EXPECT_EQ(log.size(), 3u);
+    // Saving has no file to go to: it fails and creates nothing.
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Failed);
+    EXPECT_EQ(messages.shown.back().text, kSaveFailedMessage);
+    EXPECT_EQ(messages.shown.back().icon, MessageIcon::Exclamation);
+}
+
+TEST_F(MainWindowLogicTest, SaveAsksStoresThePagesInOrderAndWritesTheFile) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    log.clear();
+    store.fonts[0].originX = "0123";
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
+    EXPECT_EQ(log, (std::vector<std::string>{"store 1D", "store 2D", "store font"}));
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OkCancel);
+    EXPECT_EQ(messages.shown[1].icon, MessageIcon::None);
+    EXPECT_NE(readAll(file).find("PCpb1pb2pb3pb4=0123"), std::string::npos);
+}
+
+TEST_F(MainWindowLogicTest, DeclinedSaveTouchesNothing) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    log.clear();
+    const std::string before = readAll(file);
+    messages.answers = {MessageAnswer::Cancel};
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Declined);
+    EXPECT_TRUE(log.empty());
+    EXPECT_EQ(readAll(file), before);
+}
+
+TEST_F(MainWindowLogicTest, ExitPromptPaths) {
+    struct Case {
+        const char* name;
+        std::deque<MessageAnswer> answers;
+        bool readOnly;
+        bool closes;
+        bool saved;
+    };
+    const Case cases[] = {
+        {"no", {MessageAnswer::No}, false, true, false},
+        {"cancel", {MessageAnswer::Cancel}, false, false, false},
+        {"yes then ok", {MessageAnswer::Yes, MessageAnswer::Ok}, false, true, true},
+        // Yes, then Cancel in the save question: ends without saving.
+        {"yes then cancel", {MessageAnswer::Yes, MessageAnswer::Cancel}, false, true, false},
+        // A failed save keeps the window, so that the edits are not lost.
+        {"yes then failure", {MessageAnswer::Yes, MessageAnswer::Ok}, true, false, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeAll(file, "[DVF]\r\nVersion=2\r\n");
+        view = FakeView();
+        MainWindowLogic logic = makeLogic();
+        logic.initialise();
+        messages.shown.clear();
+        messages.answers = c.answers;
+        if (c.readOnly) {
+            std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::remove);
+        }
+        logic.confirmExit();
+        if (c.readOnly) {
+            std::filesystem::permissions(file, std::filesystem::perms::owner_write,
+                                         std::filesystem::perm_options::add);
+        }
+        EXPECT_EQ(view.closed, c.closes);
+        EXPECT_EQ(messages.shown[0].text, kConfirmExit);
+        EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
+        EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(readAll(file).find("FontType") != std::string::npos, c.saved);
+    }
+}
+
+TEST_F(MainWindowLogicTest, ChoosingAnotherPrinterReplacesSettingsWithoutAsking) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    store.fonts[3].originX = "0999";  // an unsaved edit
+    const std::filesystem::path other = dir / "CORDD.DVF";
+    writeAll(other, "[DVF]\r\nVersion=3\r\n");
+    location = {LocateOutcome::Located, "ZEL Vextora Corda", other};
+    chooser.answer = "調剤ラベル";
+    logic.choosePrinterDriver();
+    EXPECT_TRUE(messages.shown.empty());
+    EXPECT_EQ(store.fonts[3].originX, "default");
+    EXPECT_EQ(view.status, "調剤ラベル");
+    EXPECT_EQ(logic.driverFontFilePath(), other);
+}
+
+TEST_F(MainWindowLogicTest, PageSelectionMovesFocusOnlyWhenTheTabsDoNotHaveIt) {
+    MainWindowLogic logic = makeLogic();
+    logic.selectPage(2);
+    EXPECT_EQ(view.tab, 2);
+    EXPECT_EQ(view.shownPage, 2);
+    EXPECT_EQ(view.focusedPage, 2);
+
+    view = FakeView();
+    view.tabFocused = true;
+    view.tab = 1;
+    logic.selectPage(1, /*fromTab=*/true);
+    EXPECT_EQ(view.shownPage, 1);
+    EXPECT_EQ(view.focusedPage, -1);
+    EXPECT_TRUE(log.empty());  // switching pages neither stores nor shows
+}
+
+TEST_F(MainWindowLogicTest, HelpThatDoesNotOpenIsReported) {
+    MainWindowLogic logic = makeLogic();
+    logic.setHelpFile(dir / "VXDrvFontTool.chm");
+    logic.openHelp();
+    EXPECT_EQ(help.opened, dir / "VXDrvFontTool.chm");
+    EXPECT_TRUE(messages.shown.empty());
+    help.opens = false;
+    logic.openHelp();
+    ASSERT_EQ(messages.shown.size(), 1u);
+    EXPECT_EQ(messages.shown[0].text, kHelpNotFound);
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+}
+
+TEST_F(MainWindowLogicTest, FactorySettingsReplaceTheStoreOnlyAfterOk) {
+    writeAll(file, cp932("[DVF]\r\nVersion=2\r\n[ZELバーコード01]\r\nFontType=104\r\n"));
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    const std::string before = readAll(file);
+    log.clear();
+    messages.answers = {MessageAnswer::Cancel};
+    logic.factorySettings();
+    EXPECT_EQ(store.barcodes[0].typeIndex, 3);
+    EXPECT_TRUE(log.empty());
+
+    messages.shown.clear();
+    messages.answers = {MessageAnswer::Ok};
+    view.tab = 2;
+    logic.factorySettings();
+    EXPECT_EQ(store.barcodes[0].typeIndex, 0);  // factory: Codabar
+    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
+    EXPECT_EQ(view.tab, 0);
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{std::string(kConfirmFactory), std::string(kFactoryShown)}));
+    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Information);
+    EXPECT_EQ(readAll(file), before);  // nothing written until the user saves
+}
+
+TEST_F(MainWindowLogicTest, TestPrintScalesByResolutionAndAddressesThePrinterByName) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    struct Case {
+        std::optional<int> resolution;
+        MessageAnswer answer;
+        std::vector<std::pair<std::string, int>> printed;
+        std::size_t messages;
+    };
+    const Case cases[] = {
+        {305, MessageAnswer::Ok, {{"Label printer", 1}}, 1},
+        {300, MessageAnswer::Ok, {{"Label printer", 2}}, 1},
+        {305, MessageAnswer::Cancel, {}, 1},
+        {std::nullopt, MessageAnswer::Ok, {}, 0},  // no printer information: nothing, silently
+    };
+    for (const Case& c : cases) {
+        printer.printed.clear();
+        printer.resolution = c.resolution;
+        messages.shown.clear();
+        messages.answers = {c.answer};
+        logic.testPrint();
+        EXPECT_EQ(printer.askedFor, "Label printer");
+        EXPECT_EQ(printer.printed, c.printed);
+        ASSERT_EQ(messages.shown.size(), c.messages);
+        if (c.messages > 0) {
+            EXPECT_EQ(messages.shown[0].text, kConfirmTestPrint);
+            EXPECT_EQ(messages.shown[0].icon, MessageIcon::Information);
+        }
+    }
+}
+
+}  // namespace
+}  // namespace vx
