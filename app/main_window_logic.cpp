@@ -49,7 +49,7 @@ void MainWindowLogic::choosePrinterDriver() {
         if (initialising_) view_.close();
         return;
     }
-    PrinterLocation location = locator_(*chosen);
+    LocateResult location = locator_(*chosen);
     if (location.outcome == LocateOutcome::PrinterInfoUnreadable) {
         // Nothing is bound; at start-up the window still opens, with the
         // factory state and no file to save into.
@@ -61,8 +61,8 @@ void MainWindowLogic::choosePrinterDriver() {
         return;
     }
     printerName_ = *chosen;
-    driverName_ = location.driverName;
-    driverFontFilePath_ = location.driverFontFile;
+    driverName_ = location.driverName.value_or(std::string());
+    driverFontFilePath_ = location.path;
     view_.showPrinterName(printerName_);
     std::optional<std::string> bytes;
     if (location.outcome == LocateOutcome::Located) bytes = readFileBytes(driverFontFilePath_);

@@ -21,7 +21,7 @@ enum class SaveCommandResult { Declined, Saved, Failed };
 class MainWindowLogic {
 public:
     // Turns a printer name into its driver name and driver font file.
-    using Locator = std::function<PrinterLocation(const std::string& printerName)>;
+    using Locator = std::function<LocateResult(const std::string& printerName)>;
 
     MainWindowLogic(SettingsStore& store, std::array<SettingPage*, kPageCount> pages,
                     MainWindowView& view, MessageBoxes& messages, PrinterChooser& chooser,
@@ -64,7 +64,7 @@ private:
 
     bool initialising_ = false;
     std::string printerName_;  // UTF-8
-    std::string driverName_;   // UTF-8
+    std::string driverName_;   // code page 932
     std::filesystem::path driverFontFilePath_;
     std::filesystem::path helpFile_;
 };

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "printer/printer_binding.h"
+
 namespace vx {
 
 enum class MessageButtons { Ok, OkCancel, YesNoCancel };
@@ -41,14 +43,6 @@ public:
     virtual void focusPage(int page) = 0;
     // Ends the window's modal run; the program then ends.
     virtual void close() = 0;
-};
-
-// Where a chosen printer's driver font file is, as far as it was found.
-enum class LocateOutcome { Located, PrinterUnavailable, NoDriverFontFile, PrinterInfoUnreadable };
-struct PrinterLocation {
-    LocateOutcome outcome = LocateOutcome::PrinterUnavailable;
-    std::string driverName;  // UTF-8; empty until the printer's information was read
-    std::filesystem::path driverFontFile;
 };
 
 class HelpViewer {

@@ -11,10 +11,12 @@ const FakeControls::Control& FakeControls::at(int id) const {
 std::string FakeControls::text(int id) const {
     const Control& c = at(id);
     // A list's window text is the text of its chosen item.
-    if (!c.items.empty() || c.selection >= 0) return selectedText(id);
-    return c.text;
+    return c.isList ? selectedText(id) : c.text;
 }
-void FakeControls::setText(int id, std::string_view text) { at(id).text = std::string(text); }
+void FakeControls::setText(int id, std::string_view text) {
+    Control& c = at(id);
+    if (!c.isList) c.text = std::string(text);  // a drop-down list ignores it
+}
 bool FakeControls::checked(int id) const { return at(id).checked; }
 void FakeControls::setChecked(int id, bool checked) { at(id).checked = checked; }
 bool FakeControls::enabled(int id) const { return at(id).enabled; }
@@ -22,12 +24,14 @@ void FakeControls::setEnabled(int id, bool enabled) { at(id).enabled = enabled; 
 
 void FakeControls::setItems(int id, const std::vector<std::string>& items) {
     Control& c = at(id);
+    c.isList = true;
     c.items = items;
     c.selection = -1;
 }
 
 void FakeControls::insertItem(int id, int position, std::string_view item) {
     Control& c = at(id);
+    c.isList = true;
     if (position < 0 || position > static_cast<int>(c.items.size())) {
         position = static_cast<int>(c.items.size());
     }
@@ -59,7 +63,9 @@ int FakeControls::selection(int id) const { return at(id).selection; }
 
 void FakeControls::select(int id, int position) {
     Control& c = at(id);
-    c.selection = position >= 0 && position < static_cast<int>(c.items.size()) ? position : -1;
+    // As a real drop-down list: -1 clears the choice, a position outside the
+    // list is refused and the choice stays.
+    if (position >= -1 && position < static_cast<int>(c.items.size())) c.selection = position;
 }
 
 bool FakeControls::selectByPrefix(int id, std::string_view prefix) {

@@ -32,9 +32,10 @@ private:
         std::string text;
         bool checked = false;
         bool enabled = true;
+        bool isList = false;  // once given items
         std::vector<std::string> items;
         int selection = -1;
-        std::pair<int, int> range{0, 100};
+        std::pair<int, int> range{100, 0};  // a new spin button's range: 100 down to 0
     };
     Control& at(int id) { return controls_[id]; }
     const Control& at(int id) const;

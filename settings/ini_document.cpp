@@ -39,6 +39,17 @@ bool isAsciiOnly(std::string_view text) {
 
 }  // namespace
 
+// A value is written so that a read gives it back exactly: one that would
+// lose its blanks or its outer pair of quotes is put in quotes itself.
+std::string encodeValue(std::string_view value) {
+    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
+                        value.back() == value.front();
+    const bool blanks = !value.empty() && (isIniBlank(value.front()) || isIniBlank(value.back()));
+    if (!quoted && !blanks) return std::string(value);
+    // Only the outer pair is removed on reading, whatever lies inside.
+    return "\"" + std::string(value) + "\"";
+}
+
 bool isIniBlank(char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A; }
 
 std::string_view trimIniBlanks(std::string_view text) {
@@ -180,22 +191,27 @@ std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
     return names;
 }
 
-bool IniDocument::write(std::string_view section, std::string_view key, std::string_view value) {
+bool IniDocument::write(std::string_view section, std::string_view key, std::string_view rawValue) {
     std::string_view sectionName = trimIniBlanks(section);
     std::string_view keyName = trimIniBlanks(key);
     if (sectionName.empty() || keyName.empty() || containsLineBreak(section) ||
-        containsLineBreak(key) || containsLineBreak(value) ||
+        containsLineBreak(key) || containsLineBreak(rawValue) ||
         keyName.find('=') != std::string_view::npos || keyName.front() == ';' ||
         keyName.front() == '[') {
         return false;
     }
-    std::string keyLine = std::string(keyName) + "=" + std::string(value);
+    // A name ending in a lone lead byte would swallow the "]" or change
+    // which line it is; such names cannot be written and read back.
+    const Line header = parseLine("[" + std::string(sectionName) + "]", "", false);
+    if (header.kind != LineKind::Header || header.name != foldedName(sectionName)) return false;
+    const std::string value = encodeValue(rawValue);
+    std::string keyLine = std::string(keyName) + "=" + value;
     Section* target = findSection(foldedName(sectionName));
     if (target != nullptr) {
         std::ptrdiff_t index = findKey(*target, foldedName(keyName));
         if (index >= 0) {
             Line& line = target->lines[static_cast<std::size_t>(index)];
-            line.text = line.text.substr(0, line.valueBegin) + std::string(value);
+            line.text = line.text.substr(0, line.valueBegin) + value;
             return true;
         }
         insertKeyLine(*target, parseLine(std::move(keyLine), "", false));
@@ -208,7 +224,8 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     if (lastLine != nullptr && lastLine->eol.empty()) lastLine->eol = newline_;
     Section added;
     added.hasHeader = true;
-    added.header = parseLine("[" + std::string(sectionName) + "]", newline_, false);
+    added.header = header;
+    added.header.eol = newline_;
     added.lines.push_back(parseLine(std::move(keyLine), newline_, false));
     addSection(std::move(added));
     return true;

@@ -39,7 +39,8 @@ public:
     // Replaces the value of the first matching key in place, or adds the key
     // after the last non-blank line of its section, or appends a new
     // section. Refuses (returns false, changes nothing) names and values
-    // that would change the text's structure.
+    // that would change the text's structure. A value that a read would
+    // change (outer quotes, blanks at either end) is written in quotes.
     bool write(std::string_view section, std::string_view key, std::string_view value);
 
     // Deletes the first matching key; comments are never deleted. True also
@@ -92,6 +93,9 @@ private:
 // The name as the profile functions compare it: blanks trimmed, decoded
 // from code page 932, ASCII letters folded to lower case.
 std::u16string foldedName(std::string_view cp932Name);
+
+// The text written for a value, so that a read gives the value back.
+std::string encodeValue(std::string_view value);
 
 // Blanks in the profile functions' sense: 0x09-0x0D, 0x20 and 0x1A.
 bool isIniBlank(char c);

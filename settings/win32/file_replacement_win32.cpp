@@ -11,8 +11,12 @@ namespace vx {
 
 namespace {
 
-// Paths of any length: absolute paths get the "\\?\" prefix.
-std::wstring longPath(const std::filesystem::path& path) {
+// Paths of any length: absolute paths get the "\\?\" prefix. An empty or
+// unusable path stays empty, which every file function refuses.
+std::wstring longPath(const std::filesystem::path& relative) {
+    std::error_code ec;
+    const std::filesystem::path path = relative.empty() ? relative : std::filesystem::absolute(relative, ec);
+    if (ec) return {};
     std::wstring text = path.wstring();
     for (wchar_t& c : text) {
         if (c == L'/') c = L'\\';
@@ -26,7 +30,7 @@ std::wstring longPath(const std::filesystem::path& path) {
 class Win32FileReplacement : public FileReplacement {
 public:
     explicit Win32FileReplacement(const std::filesystem::path& target)
-        : target_(longPath(std::filesystem::absolute(target))) {}
+        : target_(longPath(target)) {}
     ~Win32FileReplacement() override { discard(); }
 
     bool openTemporary() override {
@@ -89,7 +93,7 @@ private:
 }  // namespace
 
 std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
-    std::wstring name = longPath(std::filesystem::absolute(path));
+    std::wstring name = longPath(path);
     HANDLE file = CreateFileW(name.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
                               nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (file == INVALID_HANDLE_VALUE) return std::nullopt;
@@ -106,7 +110,7 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
 }
 
 bool fileExists(const std::filesystem::path& path) {
-    std::wstring name = longPath(std::filesystem::absolute(path));
+    std::wstring name = longPath(path);
     DWORD attributes = GetFileAttributesW(name.c_str());
     return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
 }

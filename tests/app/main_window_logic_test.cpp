@@ -115,7 +115,7 @@ protected:
         std::filesystem::create_directories(dir);
         file = dir / "ALTOD.DVF";
         writeAll(file, "[DVF]\r\nVersion=2.000\r\n");
-        location = {LocateOutcome::Located, "ZEL Vextora Alto", file};
+        location = {LocateOutcome::Located, cp932("ZEL Vextora Alto"), file};
         chooser.answer = "Label printer";
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
@@ -138,7 +138,7 @@ protected:
     FakeChooser chooser;
     FakeHelp help;
     FakeLabelPrinter printer;
-    PrinterLocation location;
+    LocateResult location;
     std::vector<std::string> locatedNames;
 };
 
@@ -208,7 +208,7 @@ TEST_F(MainWindowLogicTest, CancellingTheFirstSelectionEndsButALaterCancelKeepsE
 }
 
 TEST_F(MainWindowLogicTest, UnreadablePrinterInformationAtStartOpensWithFactoryStateAndNoFile) {
-    location = {LocateOutcome::PrinterInfoUnreadable, "", {}};
+    location = {LocateOutcome::PrinterInfoUnreadable, std::nullopt, {}};
     store.barcodes[2].typeName = "garbage";
     MainWindowLogic logic = makeLogic();
     logic.initialise();
@@ -296,7 +296,7 @@ TEST_F(MainWindowLogicTest, ChoosingAnotherPrinterReplacesSettingsWithoutAsking)
     store.fonts[3].originX = "0999";  // an unsaved edit
     const std::filesystem::path other = dir / "CORDD.DVF";
     writeAll(other, "[DVF]\r\nVersion=3\r\n");
-    location = {LocateOutcome::Located, "ZEL Vextora Corda", other};
+    location = {LocateOutcome::Located, cp932("ZEL Vextora Corda"), other};
     chooser.answer = "調剤ラベル";
     logic.choosePrinterDriver();
     EXPECT_TRUE(messages.shown.empty());

@@ -1,0 +1,77 @@
+// The program's entry: one copy per user at a time, then the main window.
+#include <windows.h>
+#include <commctrl.h>
+#include <objbase.h>
+
+#include <string>
+
+#include "app/command_line.h"
+#include "app/win32/dialog.h"
+#include "app/win32/main_window.h"
+#include "app/win32/printer_glue.h"
+
+namespace {
+
+constexpr std::string_view kMainWindowTitle = "ZEL Vextora 内蔵フォント設定ツール";
+
+std::wstring executablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);
+    }
+}
+
+// Brings the running copy's window to the front.
+void activateRunningCopy() {
+    HWND other = FindWindowW(L"#32770", vx::widen(kMainWindowTitle).c_str());
+    if (other == nullptr) return;
+    if (IsIconic(other)) ShowWindow(other, SW_RESTORE);
+    SetForegroundWindow(other);
+}
+
+int runTool() {
+    INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
+                                                       ICC_TAB_CLASSES | ICC_BAR_CLASSES |
+                                                       ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
+    InitCommonControlsEx(&controls);
+
+    // Created in one step, so two copies started together cannot both run.
+    const std::wstring name = vx::widen(vx::applicationName(vx::narrow(executablePath())));
+    HANDLE mutex = CreateMutexW(nullptr, TRUE, name.c_str());
+    if (mutex == nullptr) return 0;
+    if (GetLastError() == ERROR_ALREADY_EXISTS) {
+        activateRunningCopy();
+        CloseHandle(mutex);
+        return 0;
+    }
+    {
+        vx::SettingsStore store;
+        vx::WinspoolSpooler spooler;
+        vx::Win32Environment environment;
+        vx::WindowPrinterChooser chooser(spooler);
+        vx::MainWindow window(store, spooler, chooser, vx::makeLocator(spooler, environment));
+        chooser.setOwner(&window);
+        window.run();
+    }
+    CloseHandle(mutex);
+    return 0;
+}
+
+}  // namespace
+
+int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
+    if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 0;
+    // The program registers and serves no objects: every server switch
+    // ends it at once.
+    int status = 0;
+    if (vx::parseStartupSwitch(vx::narrow(GetCommandLineW())) == vx::StartupSwitch::None) {
+        status = runTool();
+    }
+    CoUninitialize();
+    return status;
+}

@@ -1,0 +1,307 @@
+#include "app/win32/main_window.h"
+
+#include <htmlhelp.h>
+
+#include <string>
+
+#include "app/win32/about_dialog.h"
+#include "resources/resource.h"
+#include "settings/file_io.h"
+
+namespace vx {
+
+namespace {
+
+constexpr wchar_t kHelpFileName[] = L"VXDrvFontTool.chm";
+constexpr std::string_view kStatusPrinterFormat = "プリンタドライバ名： ";
+
+struct TabSpec {
+    const char* text;
+    int image;
+};
+constexpr TabSpec kTabs[kPageCount] = {
+    {"内蔵１次元コード", 0},
+    {"内蔵２次元コード", 1},
+    {"内蔵フォント　　", 2},
+};
+
+std::filesystem::path executableDirectory() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            break;
+        }
+        path.resize(path.size() * 2);  // never cut a long path
+    }
+    return std::filesystem::path(path).parent_path();
+}
+
+}  // namespace
+
+MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& chooser,
+                       MainWindowLogic::Locator locator)
+    : store_(store),
+      labelPrinter_(spooler),
+      logic_(store,
+             {nullptr, nullptr, nullptr},  // the pages exist once the window does
+             *this, messages_, chooser, std::move(locator), *this, labelPrinter_) {
+    accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+}
+
+MainWindow::~MainWindow() {
+    if (tabImages_ != nullptr) ImageList_Destroy(tabImages_);
+    for (HBITMAP bitmap : menuBitmaps_) {
+        if (bitmap != nullptr) DeleteObject(bitmap);
+    }
+    if (icon_ != nullptr) DestroyIcon(icon_);
+}
+
+bool MainWindow::run() {
+    if (!createModeless(nullptr, IDD_MAIN) || closed_) return false;
+    ShowWindow(hwnd(), SW_SHOW);
+    MSG message;
+    while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
+        if (!preTranslate(message)) {
+            TranslateMessage(&message);
+            DispatchMessageW(&message);
+        }
+    }
+    return true;
+}
+
+bool MainWindow::preTranslate(MSG& message) {
+    // Alt+F4 is the system's close key wherever the focus is in the window.
+    if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) {
+        SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
+        return true;
+    }
+    // The shortcuts come before the focused control and the dialog's own
+    // keys, so Ctrl+C in an edit chooses the printer instead of copying.
+    if (accelerators_ != nullptr && TranslateAcceleratorW(hwnd(), accelerators_, &message)) {
+        return true;
+    }
+    return IsDialogMessageW(hwnd(), &message) != FALSE;
+}
+
+BOOL MainWindow::onInitDialog() {
+    messages_.setOwner(hwnd());
+    setUpMenu();
+    locateHelpFile();
+    icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP),
+                                          IMAGE_ICON, 16, 16, 0));
+    SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
+    SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
+    createToolbar();
+    createStatusBar();
+    createTabsAndPages();
+    logic_.initialise();
+    return TRUE;
+}
+
+void MainWindow::setUpMenu() {
+    menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+    constexpr std::pair<int, int> kBitmaps[] = {
+        {ID_FILE_SAVE, IDB_MENU_SAVE},
+        {ID_FILE_CHOOSE_PRINTER, IDB_MENU_PRINTER},
+        {ID_SHOW_PAGE_BARCODE, IDB_MENU_BARCODE},
+        {ID_SHOW_PAGE_CODE2D, IDB_MENU_CODE2D},
+        {ID_SHOW_PAGE_FONT, IDB_MENU_FONT},
+    };
+    for (std::size_t i = 0; i < std::size(kBitmaps); ++i) {
+        menuBitmaps_[i] = static_cast<HBITMAP>(
+            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kBitmaps[i].second),
+                       IMAGE_BITMAP, 16, 16, LR_CREATEDIBSECTION));
+        MENUITEMINFOW item{};
+        item.cbSize = sizeof item;
+        item.fMask = MIIM_BITMAP;
+        item.hbmpItem = menuBitmaps_[i];
+        SetMenuItemInfoW(menu_, static_cast<UINT>(kBitmaps[i].first), FALSE, &item);
+    }
+    SetMenu(hwnd(), menu_);
+}
+
+void MainWindow::locateHelpFile() {
+    std::filesystem::path help = executableDirectory() / kHelpFileName;
+    logic_.setHelpFile(help);
+    if (!fileExists(help)) EnableMenuItem(menu_, ID_HELP_CONTENTS, MF_BYCOMMAND | MF_GRAYED);
+}
+
+void MainWindow::createToolbar() {
+    toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
+                               WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS |
+                                   CCS_ADJUSTABLE | CCS_TOP,
+                               0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_MAIN_TOOLBAR),
+                               GetModuleHandleW(nullptr), nullptr);
+    SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
+    SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
+    TBADDBITMAP strip{GetModuleHandleW(nullptr), IDB_TOOLBAR};
+    SendMessageW(toolbar_, TB_ADDBITMAP, 2, reinterpret_cast<LPARAM>(&strip));
+    TBBUTTON buttons[] = {
+        {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
+        {0, ID_TOOLBAR_SAVE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {1, ID_TOOLBAR_CHOOSE_PRINTER, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
+    };
+    SendMessageW(toolbar_, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
+    SendMessageW(toolbar_, TB_AUTOSIZE, 0, 0);
+}
+
+void MainWindow::createStatusBar() {
+    statusBar_ = CreateWindowExW(0, STATUSCLASSNAMEW, nullptr, WS_CHILD | WS_VISIBLE, 0, 0, 0, 0,
+                                 hwnd(), reinterpret_cast<HMENU>(IDC_MAIN_STATUSBAR),
+                                 GetModuleHandleW(nullptr), nullptr);
+    RECT bounds{};
+    GetClientRect(statusBar_, &bounds);
+    const int width = bounds.right - bounds.left;
+    int parts[2] = {width / 5 * 3, -1};
+    SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
+}
+
+void MainWindow::createTabsAndPages() {
+    HWND tab = item(IDC_MAIN_TAB);
+    tabImages_ = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TAB_IMAGES),
+                                      16, 0, RGB(192, 192, 192), IMAGE_BITMAP, LR_CREATEDIBSECTION);
+    TabCtrl_SetImageList(tab, tabImages_);
+    std::array<SettingPage*, kPageCount> pages{};
+    for (int n = 0; n < kPageCount; ++n) {
+        std::wstring text = widen(kTabs[n].text);
+        TCITEMW item{};
+        item.mask = TCIF_TEXT | TCIF_IMAGE;
+        item.pszText = text.data();
+        item.iImage = kTabs[n].image;
+        SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(&item));
+        pages_[n] = createSettingPage(n, hwnd(), store_);
+        pages[n] = pages_[n]->page.get();
+    }
+    logic_.setPages(pages);
+    // The 1D page starts on top; the other two wait hidden.
+    SetWindowPos(pages_[0]->view.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    showOnlyPage(0);
+    TabCtrl_SetCurSel(tab, 0);
+}
+
+bool MainWindow::onCommand(int id, int code, HWND control) {
+    (void)code, (void)control;
+    switch (id) {
+        case ID_FILE_SAVE:
+        case ID_TOOLBAR_SAVE: logic_.saveSettings(); return true;
+        case ID_FILE_CHOOSE_PRINTER:
+        case ID_TOOLBAR_CHOOSE_PRINTER: logic_.choosePrinterDriver(); return true;
+        case ID_FILE_EXIT: logic_.confirmExit(); return true;
+        case ID_SHOW_PAGE_BARCODE: logic_.selectPage(0); return true;
+        case ID_SHOW_PAGE_CODE2D: logic_.selectPage(1); return true;
+        case ID_SHOW_PAGE_FONT: logic_.selectPage(2); return true;
+        case ID_HELP_CONTENTS: logic_.openHelp(); return true;
+        case ID_HELP_ABOUT: {
+            AboutDialog about;
+            about.runModal(hwnd(), IDD_ABOUTBOX);
+            return true;
+        }
+        case ID_FACTORY_SETTINGS: logic_.factorySettings(); return true;
+        case ID_TEST_PRINT: logic_.testPrint(); return true;
+        // Enter and Esc do nothing: the window ends only through the exit prompt.
+        case IDOK:
+        case IDCANCEL: return true;
+        default: return false;
+    }
+}
+
+bool MainWindow::onNotify(NMHDR& header, LRESULT& result) {
+    if (header.idFrom == IDC_MAIN_TAB && header.code == TCN_SELCHANGE) {
+        logic_.selectPage(TabCtrl_GetCurSel(header.hwndFrom), true);
+        return true;
+    }
+    if (header.code == TTN_GETDISPINFOW) {
+        auto& info = reinterpret_cast<NMTTDISPINFOW&>(header);
+        const UINT_PTR id = header.idFrom;
+        if (id >= ID_TOOLBAR_TOOLTIP_FIRST && id <= ID_TOOLBAR_TOOLTIP_LAST) {
+            // At most 79 characters fit the tooltip's own buffer.
+            LoadStringW(GetModuleHandleW(nullptr), static_cast<UINT>(id), info.szText,
+                        static_cast<int>(std::size(info.szText)));
+            info.lpszText = info.szText;
+            result = 0;
+            return true;
+        }
+    }
+    return false;
+}
+
+bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) {
+    (void)lParam;
+    switch (message) {
+        case WM_SYSCOMMAND:
+            if ((wParam & 0xFFF0) == SC_CLOSE) {
+                logic_.confirmExit();
+                result = 0;
+                return true;
+            }
+            return false;
+        case WM_CLOSE:
+            // Only the Close system command ends the tool, through the prompt.
+            result = 0;
+            return true;
+        case WM_SIZE:
+            adjustSystemMenu();
+            return false;
+        case WM_PAINT:
+            if (!IsIconic(hwnd())) return false;
+            {
+                PAINTSTRUCT paint;
+                HDC dc = BeginPaint(hwnd(), &paint);
+                RECT client;
+                GetClientRect(hwnd(), &client);
+                DrawIconEx(dc, (client.right - 16) / 2, (client.bottom - 16) / 2, icon_, 16, 16, 0,
+                           nullptr, DI_NORMAL);
+                EndPaint(hwnd(), &paint);
+            }
+            return true;
+        case WM_QUERYDRAGICON:
+            result = reinterpret_cast<LRESULT>(icon_);
+            return true;
+        default:
+            return false;
+    }
+}
+
+void MainWindow::adjustSystemMenu() {
+    HMENU system = GetSystemMenu(hwnd(), FALSE);
+    if (system == nullptr) return;
+    const bool minimised = IsIconic(hwnd()) != FALSE;
+    EnableMenuItem(system, SC_SIZE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(system, SC_MAXIMIZE, MF_BYCOMMAND | MF_GRAYED);
+    EnableMenuItem(system, SC_RESTORE, MF_BYCOMMAND | (minimised ? MF_ENABLED : MF_GRAYED));
+    EnableMenuItem(system, SC_MINIMIZE, MF_BYCOMMAND | (minimised ? MF_GRAYED : MF_ENABLED));
+}
+
+void MainWindow::showPrinterName(const std::string& printerName) {
+    std::wstring text = widen(std::string(kStatusPrinterFormat) + printerName);
+    SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+}
+
+void MainWindow::selectTab(int page) { TabCtrl_SetCurSel(item(IDC_MAIN_TAB), page); }
+
+void MainWindow::showOnlyPage(int page) {
+    for (const auto& slot : pages_) ShowWindow(slot->view.hwnd(), SW_HIDE);
+    ShowWindow(pages_[page]->view.hwnd(), SW_SHOW);
+}
+
+bool MainWindow::tabControlHasFocus() const { return GetFocus() == item(IDC_MAIN_TAB); }
+
+void MainWindow::focusPage(int page) {
+    HWND first = GetNextDlgTabItem(pages_[page]->view.hwnd(), nullptr, FALSE);
+    if (first != nullptr) SetFocus(first);
+}
+
+void MainWindow::close() {
+    closed_ = true;
+    PostMessageW(hwnd(), WM_NULL, 0, 0);  // wakes the message loop
+}
+
+bool MainWindow::show(const std::filesystem::path& helpFile) {
+    return HtmlHelpW(nullptr, helpFile.wstring().c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
+}
+
+}  // namespace vx

@@ -1,0 +1,77 @@
+// The tool's main window: menu, accelerators, toolbar, status bar and the
+// tab control with the three setting pages. Commands go to MainWindowLogic.
+#pragma once
+
+#include <windows.h>
+#include <commctrl.h>
+
+#include <array>
+#include <filesystem>
+#include <memory>
+
+#include "app/main_window_logic.h"
+#include "app/win32/dialog.h"
+#include "app/win32/message_boxes_win32.h"
+#include "app/win32/setting_page_slot.h"
+#include "app/win32/test_label_printer_win32.h"
+
+namespace vx {
+
+class MainWindow : public Dialog, private MainWindowView, private HelpViewer {
+public:
+    MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& chooser,
+               MainWindowLogic::Locator locator);
+    ~MainWindow() override;
+
+    // Creates the window, binds a printer and runs until the window closes.
+    // False when the window closed before it was ever shown.
+    bool run();
+
+    MainWindowLogic& logic() { return logic_; }
+    // For tests that drive the window in-process.
+    bool isOpen() const { return hwnd() != nullptr && !closed_; }
+    HWND pageWindow(int page) const { return pages_[page]->view.hwnd(); }
+    // One pass of the message loop's filtering: accelerators first.
+    bool preTranslate(MSG& message);
+
+protected:
+    BOOL onInitDialog() override;
+    bool onCommand(int id, int code, HWND control) override;
+    bool onNotify(NMHDR& header, LRESULT& result) override;
+    bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
+
+private:
+    // MainWindowView
+    void showPrinterName(const std::string& printerName) override;
+    void selectTab(int page) override;
+    void showOnlyPage(int page) override;
+    bool tabControlHasFocus() const override;
+    void focusPage(int page) override;
+    void close() override;
+    // HelpViewer
+    bool show(const std::filesystem::path& helpFile) override;
+
+    void setUpMenu();
+    void locateHelpFile();
+    void createToolbar();
+    void createStatusBar();
+    void createTabsAndPages();
+    void adjustSystemMenu();
+
+    SettingsStore& store_;
+    Win32MessageBoxes messages_;
+    Win32LabelPrinter labelPrinter_;
+    std::array<std::unique_ptr<SettingPageSlot>, kPageCount> pages_;
+    MainWindowLogic logic_;
+
+    HACCEL accelerators_ = nullptr;
+    HMENU menu_ = nullptr;
+    HICON icon_ = nullptr;
+    HWND toolbar_ = nullptr;
+    HWND statusBar_ = nullptr;
+    HIMAGELIST tabImages_ = nullptr;
+    HBITMAP menuBitmaps_[5] = {};
+    bool closed_ = false;
+};
+
+}  // namespace vx

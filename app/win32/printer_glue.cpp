@@ -1,0 +1,19 @@
+#include "app/win32/printer_glue.h"
+
+#include "printer/win32/printer_select_dialog.h"
+#include "resources/resource.h"
+
+namespace vx {
+
+std::optional<std::string> WindowPrinterChooser::choose(const std::string& currentPrinterName) {
+    PrinterSelectDialog dialog(spooler_);
+    return dialog.run(owner_ != nullptr ? owner_->hwnd() : nullptr, currentPrinterName);
+}
+
+MainWindowLogic::Locator makeLocator(Spooler& spooler, const SystemEnvironment& environment) {
+    return [&spooler, &environment](const std::string& printerName) {
+        return locateDriverFontFile(printerName, spooler, environment);
+    };
+}
+
+}  // namespace vx

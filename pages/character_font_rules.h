@@ -1,0 +1,88 @@
+// The type rules of the character font page: which controls each font type
+// and choice leaves usable, how the rotation and alignment lists and the
+// spacing range follow the type, and what a change of type sets aside and
+// brings back per driver font.
+#pragma once
+
+#include <string>
+
+#include "pages/controls.h"
+#include "pages/page_fields.h"
+#include "settings/settings_store.h"
+
+namespace vx::charfont {
+
+// Type groups by type index: bitmap types below 20 (kanji types 14 to 19
+// among them), outline and price types from 20.
+bool isOutlineType(int typeIndex);
+bool isKanjiType(int typeIndex);
+
+// The page's memories per driver font: values that the type or an "自動" box
+// keeps out of the record, and values a type change has set aside.
+struct CharacterFontMemories {
+    explicit CharacterFontMemories(int fontCount = kCharacterFontCount);
+    void reset();
+
+    PerFontMemory<std::string> rememberedOriginX;
+    PerFontMemory<std::string> rememberedOriginY;
+    PerFontMemory<std::string> rememberedHMag;
+    PerFontMemory<std::string> rememberedVMag;
+    PerFontMemory<std::string> rememberedWidth;
+    PerFontMemory<std::string> rememberedHeight;
+    PerFontMemory<bool> rememberedWidthAuto;
+    PerFontMemory<bool> rememberedHeightAuto;
+    PerFontMemory<std::string> rememberedSpacing;
+    PerFontMemory<std::string> rememberedAlignment;
+    PerFontMemory<std::string> rememberedRotationText;
+    PerFontMemory<std::string> rememberedRotationCode;
+};
+
+// What the rules work on: the page's controls and fields, and the record
+// and memories of the font shown.
+struct CharacterFontScope {
+    Controls& controls;
+    PageFields& fields;
+    FontRecord& record;
+    CharacterFontMemories& memories;
+    int font;
+};
+
+// Run after the page fields have been filled for the font shown: every rule
+// below in its order, with the width and height "自動" rules for outline
+// types only.
+void applyTypeRules(const CharacterFontScope& scope);
+
+// The edit and spin of an origin, width or height are usable while its
+// "自動" box is unticked; each ends with a show.
+void applyOriginXAuto(const CharacterFontScope& scope);
+void applyOriginYAuto(const CharacterFontScope& scope);
+void applyWidthAuto(const CharacterFontScope& scope);
+void applyHeightAuto(const CharacterFontScope& scope);
+// Magnification for bitmap types, width and height for outline types.
+void applySizeRules(const CharacterFontScope& scope);
+// Emphasis for bitmap types only; the shifts while "強調する" is chosen.
+void applyEmphasisRules(const CharacterFontScope& scope);
+// The area fields that the chosen alignment uses.
+void applyAlignmentRules(const CharacterFontScope& scope);
+// The spacing is usable unless "微調整なし"; its range follows the group.
+void applySpacingRules(const CharacterFontScope& scope);
+// Nine rotations for kanji types, the five equal ones for the others.
+void rebuildRotationList(const CharacterFontScope& scope);
+// The parameter fields of the chosen decoration.
+void applyDecorationRules(const CharacterFontScope& scope);
+
+// A type change runs: note the line texts, store under the new type,
+// fitToNewType, show. The line-feed and line-count texts are the page
+// fields' as they stood before the store read the controls.
+struct NotedLineTexts {
+    std::string lineFeed;
+    std::string lineCount;
+};
+NotedLineTexts noteLineTexts(const PageFields& fields);
+
+// After the record has been stored under its new type: brings the alignment
+// list, the spacing and the rotation in line with the new group, setting
+// aside what it cannot hold and bringing back what was set aside for it.
+void fitToNewType(const CharacterFontScope& scope, const NotedLineTexts& noted);
+
+}  // namespace vx::charfont

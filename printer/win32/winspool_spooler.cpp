@@ -1,0 +1,138 @@
+#include "printer/win32/winspool_spooler.h"
+
+#include <windows.h>
+#include <winspool.h>
+
+#include <cstring>
+#include <memory>
+
+#include "settings/codepage.h"
+
+namespace vx {
+
+namespace {
+
+std::wstring wideFromUtf8(std::string_view utf8) {
+    std::u16string wide = utf16FromUtf8(utf8);
+    return std::wstring(wide.begin(), wide.end());
+}
+
+std::string utf8FromWide(const wchar_t* text) {
+    if (text == nullptr) return {};
+    return utf8FromUtf16(
+        std::u16string_view(reinterpret_cast<const char16_t*>(text), std::wcslen(text)));
+}
+
+// Explicitly code page 932, never the system's ANSI code page. Characters
+// that it lacks become the default character rather than a look-alike.
+std::string cp932FromWide(const wchar_t* text) {
+    if (text == nullptr || *text == L'\0') return {};
+    int n = WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, text, -1, nullptr, 0, nullptr, nullptr);
+    if (n <= 1) return {};
+    std::string out(static_cast<std::size_t>(n), '\0');
+    WideCharToMultiByte(932, WC_NO_BEST_FIT_CHARS, text, -1, out.data(), n, nullptr, nullptr);
+    out.resize(static_cast<std::size_t>(n - 1));
+    return out;
+}
+
+// A zero-filled block with the alignment of the spooler's structures.
+class InfoBlock {
+  public:
+    explicit InfoBlock(DWORD bytes)
+        : words_((bytes + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t)) {}
+    BYTE* data() { return reinterpret_cast<BYTE*>(words_.data()); }
+    DWORD size() const { return static_cast<DWORD>(words_.size() * sizeof(std::uint64_t)); }
+
+  private:
+    std::vector<std::uint64_t> words_;
+};
+
+struct PrinterCloser {
+    void operator()(HANDLE printer) const { ClosePrinter(printer); }
+};
+using ScopedPrinter = std::unique_ptr<std::remove_pointer_t<HANDLE>, PrinterCloser>;
+
+HANDLE openForUse(const std::wstring& name) {
+    PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
+    HANDLE printer = nullptr;
+    if (!OpenPrinterW(const_cast<LPWSTR>(name.c_str()), &printer, &defaults)) return nullptr;
+    return printer;
+}
+
+// GetPrinterW at a level: first the size, then a zero-filled block.
+std::optional<InfoBlock> getPrinter(HANDLE printer, DWORD level) {
+    DWORD needed = 0;
+    if (GetPrinterW(printer, level, nullptr, 0, &needed) == FALSE &&
+        GetLastError() != ERROR_INSUFFICIENT_BUFFER) {
+        return std::nullopt;
+    }
+    if (needed == 0) return std::nullopt;
+    InfoBlock block(needed);
+    if (!GetPrinterW(printer, level, block.data(), block.size(), &needed)) return std::nullopt;
+    return block;
+}
+
+// The level-6 status of a printer; 0 when it cannot be read.
+DWORD level6Status(const wchar_t* name) {
+    if (name == nullptr) return 0;
+    ScopedPrinter printer(openForUse(name));
+    if (!printer) return 0;
+    std::optional<InfoBlock> block = getPrinter(printer.get(), 6);
+    if (!block) return 0;
+    return reinterpret_cast<const PRINTER_INFO_6*>(block->data())->dwStatus;
+}
+
+}  // namespace
+
+std::optional<std::vector<PrinterEntry>> WinspoolSpooler::localPrinters() {
+    // The size may grow between the two calls when a printer is added.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        DWORD needed = 0;
+        DWORD count = 0;
+        if (EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count)) {
+            return std::vector<PrinterEntry>{};  // no printers at all
+        }
+        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) return std::nullopt;
+        InfoBlock block(needed);
+        if (!EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, block.data(), block.size(), &needed,
+                           &count)) {
+            if (GetLastError() == ERROR_INSUFFICIENT_BUFFER) continue;
+            return std::nullopt;
+        }
+        const auto* infos = reinterpret_cast<const PRINTER_INFO_2W*>(block.data());
+        std::vector<PrinterEntry> printers;
+        printers.reserve(count);
+        for (DWORD i = 0; i < count; ++i) {
+            const PRINTER_INFO_2W& info = infos[i];
+            PrinterEntry entry;
+            entry.name = utf8FromWide(info.pPrinterName);
+            entry.driverName = cp932FromWide(info.pDriverName);
+            entry.status = info.Status | level6Status(info.pPrinterName);
+            printers.push_back(std::move(entry));
+        }
+        return printers;
+    }
+    return std::nullopt;
+}
+
+std::optional<Spooler::Handle> WinspoolSpooler::openPrinter(std::string_view name) {
+    HANDLE printer = openForUse(wideFromUtf8(name));
+    if (printer == nullptr) return std::nullopt;
+    return reinterpret_cast<Handle>(printer);
+}
+
+std::optional<PrinterInfo> WinspoolSpooler::printerInfo(Handle handle) {
+    std::optional<InfoBlock> block = getPrinter(reinterpret_cast<HANDLE>(handle), 2);
+    if (!block) return std::nullopt;
+    const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(block->data());
+    PrinterInfo result;
+    result.driverName = cp932FromWide(info->pDriverName);
+    if (info->pDevMode != nullptr) result.verticalResolution = info->pDevMode->dmYResolution;
+    return result;
+}
+
+bool WinspoolSpooler::closePrinter(Handle handle) {
+    return ClosePrinter(reinterpret_cast<HANDLE>(handle)) != FALSE;
+}
+
+}  // namespace vx

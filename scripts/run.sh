@@ -1,0 +1,71 @@
+#!/usr/bin/env bash
+# Builds the tool and starts it on the demo printers in a Wine prefix of its
+# own (created once, outside the repository). With a display the tool opens
+# there; without one it runs on a virtual display, and screenshots of the
+# printer selection and the main window are saved in build/screenshots/.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+cd "$root"
+"$root/scripts/install-deps.sh"
+
+cmake --preset windows >/dev/null
+cmake --build --preset windows -j "$(nproc)" --target VXDrvFontTool help_file dvftool
+
+export WINEPREFIX=${VX_DEMO_PREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vxdrvfonttool/demo-prefix}
+export WINEDEBUG=-all
+"$root/scripts/make-demo-prefix.sh" "$WINEPREFIX"
+tool="$root/build/windows/bin/VXDrvFontTool.exe"
+wine=/usr/lib/wine/wine64
+
+if [ -n "${DISPLAY:-}" ] && xdotool getdisplaygeometry >/dev/null 2>&1; then
+    echo "Starting the tool on $DISPLAY (demo prefix: $WINEPREFIX)"
+    exec "$wine" "$tool"
+fi
+
+# No display: run on a virtual one and show what the user would see.
+shots="$root/build/screenshots"
+mkdir -p "$shots"
+display=:$((150 + RANDOM % 100))
+Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+export DISPLAY=$display
+trap 'WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
+sleep 1
+
+wait_for() {  # window title
+    for _ in $(seq 1 100); do
+        xdotool search --name "$1" 2>/dev/null | head -1 && return 0
+        sleep 0.2
+    done
+    echo "The window \"$1\" did not appear." >&2
+    return 1
+}
+shoot() {  # window id, file
+    sleep 0.7
+    import -window root -crop "$(xdotool getwindowgeometry --shell "$1" |
+        awk -F= '/WIDTH/{w=$2}/HEIGHT/{h=$2}/^X/{x=$2}/^Y/{y=$2}END{print w+8 "x" h+8 "+" x-4 "+" y-4}')" "$2"
+    echo "  $2"
+}
+
+"$wine" "$tool" &
+tool_pid=$!
+echo "Screenshots:"
+selection=$(wait_for "プリンタの選択")
+shoot "$selection" "$shots/printer-selection.png"
+# Choose the first printer in the list and confirm.
+eval "$(xdotool getwindowgeometry --shell "$selection")"
+xdotool mousemove $((X + 40)) $((Y + 78)) click 1
+sleep 0.3
+xdotool key Return
+main=$(wait_for "ZEL Vextora 内蔵フォント設定ツール")
+shoot "$main" "$shots/main-window.png"
+xdotool key ctrl+q
+shoot "$main" "$shots/main-window-2d.png"
+xdotool key ctrl+k
+shoot "$main" "$shots/main-window-font.png"
+# End as a user would: File > Exit, then "No" (do not save).
+xdotool key alt+F4
+sleep 0.5
+xdotool key n
+wait "$tool_pid"
+echo "The tool ran on the demo printer \"Label printer\" and ended normally."
