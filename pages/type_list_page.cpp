@@ -86,6 +86,11 @@ void TypeListPage::onFontNameChanged() {
     showCurrent();
 }
 
+void TypeListPage::onListChanged(int id) {
+    if (id == kind_.fontListId) onFontNameChanged();
+    if (id == kind_.typeListId) onTypeChanged();
+}
+
 void TypeListPage::onTypeChanged() {
     storeCurrent();
     showCurrent();

@@ -37,6 +37,11 @@ public:
     // Reactions to the user.
     void onFontNameChanged();
     void onTypeChanged();
+    void onListChanged(int id);
+    // The page has no other controls yet.
+    void onListOpened(int) {}
+    void onAutoClicked(int) {}
+    void onEditLostFocus(int) {}
 
     int currentFont() const { return currentFont_; }
 

@@ -56,7 +56,7 @@ int runTool() {
         vx::WindowPrinterChooser chooser(spooler);
         vx::MainWindow window(store, spooler, chooser, vx::makeLocator(spooler, environment));
         chooser.setOwner(&window);
-        window.run();
+        if (window.open()) window.runUntilClosed();
     }
     CloseHandle(mutex);
     return 0;

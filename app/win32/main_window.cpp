@@ -25,6 +25,35 @@ constexpr TabSpec kTabs[kPageCount] = {
     {"内蔵フォント　　", 2},
 };
 
+// A menu bitmap with its grey background (RGB 192, 192, 192) made
+// transparent, as a 32-bit bitmap with alpha that menus draw blended.
+HBITMAP loadMenuBitmap(int id) {
+    HBITMAP source = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
+                                                     MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
+                                                     LR_CREATEDIBSECTION));
+    if (source == nullptr) return nullptr;
+    BITMAPINFO info{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = 16;
+    info.bmiHeader.biHeight = -16;  // top-down
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    void* bits = nullptr;
+    HDC screen = GetDC(nullptr);
+    HBITMAP result = CreateDIBSection(screen, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+    if (result != nullptr && GetDIBits(screen, source, 0, 16, bits, &info, DIB_RGB_COLORS) == 16) {
+        auto* pixels = static_cast<DWORD*>(bits);
+        for (int i = 0; i < 16 * 16; ++i) {
+            const DWORD rgb = pixels[i] & 0x00FFFFFF;
+            pixels[i] = rgb == 0x00C0C0C0 ? 0 : (rgb | 0xFF000000);
+        }
+    }
+    ReleaseDC(nullptr, screen);
+    DeleteObject(source);
+    return result;
+}
+
 std::filesystem::path executableDirectory() {
     std::wstring path(MAX_PATH, L'\0');
     for (;;) {
@@ -59,9 +88,13 @@ MainWindow::~MainWindow() {
     if (icon_ != nullptr) DestroyIcon(icon_);
 }
 
-bool MainWindow::run() {
+bool MainWindow::open() {
     if (!createModeless(nullptr, IDD_MAIN) || closed_) return false;
     ShowWindow(hwnd(), SW_SHOW);
+    return true;
+}
+
+void MainWindow::runUntilClosed() {
     MSG message;
     while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
         if (!preTranslate(message)) {
@@ -69,7 +102,6 @@ bool MainWindow::run() {
             DispatchMessageW(&message);
         }
     }
-    return true;
 }
 
 bool MainWindow::preTranslate(MSG& message) {
@@ -111,9 +143,7 @@ void MainWindow::setUpMenu() {
         {ID_SHOW_PAGE_FONT, IDB_MENU_FONT},
     };
     for (std::size_t i = 0; i < std::size(kBitmaps); ++i) {
-        menuBitmaps_[i] = static_cast<HBITMAP>(
-            LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(kBitmaps[i].second),
-                       IMAGE_BITMAP, 16, 16, LR_CREATEDIBSECTION));
+        menuBitmaps_[i] = loadMenuBitmap(kBitmaps[i].second);
         MENUITEMINFOW item{};
         item.cbSize = sizeof item;
         item.fMask = MIIM_BITMAP;

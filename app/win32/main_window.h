@@ -23,9 +23,11 @@ public:
                MainWindowLogic::Locator locator);
     ~MainWindow() override;
 
-    // Creates the window, binds a printer and runs until the window closes.
-    // False when the window closed before it was ever shown.
-    bool run();
+    // Creates the window and binds a printer; shows the window unless it
+    // closed while it initialised (then false).
+    bool open();
+    // Runs the window's message loop until the window closes.
+    void runUntilClosed();
 
     MainWindowLogic& logic() { return logic_; }
     // For tests that drive the window in-process.
