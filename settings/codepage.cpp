@@ -37,6 +37,26 @@ std::size_t sjisCharLength(std::string_view text, std::size_t i) {
     return 1;
 }
 
+std::u16string utf16FromCp932(std::string_view cp932) {
+    std::u16string out;
+    if (decodeCp932Strict(cp932, out)) return out;
+    // Some byte is invalid: decode character by character.
+    out.clear();
+    std::u16string one;
+    for (std::size_t i = 0; i < cp932.size();) {
+        std::size_t len = sjisCharLength(cp932, i);
+        if (decodeCp932Strict(cp932.substr(i, len), one) && !one.empty()) {
+            out += one;
+        } else {
+            for (std::size_t k = 0; k < len; ++k) {
+                out += static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(cp932[i + k]));
+            }
+        }
+        i += len;
+    }
+    return out;
+}
+
 std::string utf8FromCp932(std::string_view cp932) {
     std::u16string wide = utf16FromCp932(cp932);
     for (char16_t& c : wide) {

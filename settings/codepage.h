@@ -19,6 +19,9 @@ std::size_t sjisCharLength(std::string_view text, std::size_t i);
 // lone surrogate U+DC00 + byte, so that distinct invalid bytes stay distinct.
 std::u16string utf16FromCp932(std::string_view cp932);
 
+// The platform's strict decoding: false when any byte is invalid.
+bool decodeCp932Strict(std::string_view cp932, std::u16string& out);
+
 // Decodes code page 932 for display; invalid bytes become U+FFFD.
 std::string utf8FromCp932(std::string_view cp932);
 

@@ -3,7 +3,7 @@
 namespace vx {
 
 bool PageView::onCommand(int id, int code, HWND control) {
-    if (control == nullptr || events_ == nullptr || muted_) return false;
+    if (control == nullptr || events_ == nullptr) return false;
     switch (code) {
         case CBN_SELCHANGE: events_->onListChanged(id); return true;
         case CBN_DROPDOWN: events_->onListOpened(id); return true;

@@ -21,9 +21,6 @@ public:
     explicit PageView(int templateId) : templateId_(templateId) {}
     bool create(HWND parent) { return createModeless(parent, templateId_); }
     void setEvents(PageEvents* events) { events_ = events; }
-    // While the program itself fills controls, their notifications are not
-    // the user's doing and go nowhere.
-    void setMuted(bool muted) { muted_ = muted; }
 
 protected:
     bool onCommand(int id, int code, HWND control) override;
@@ -31,7 +28,6 @@ protected:
 private:
     int templateId_;
     PageEvents* events_ = nullptr;
-    bool muted_ = false;
 };
 
 }  // namespace vx

@@ -36,10 +36,7 @@ private:
 template <class Page>
 void attach(SettingPageSlot& slot, const Win32Controls& controls, std::unique_ptr<Page> page) {
     slot.events = std::make_unique<RoutedPageEvents<Page>>(*page, controls);
-    // Filling the controls for the first time is not the user's doing.
-    slot.view.setMuted(true);
     page->create();
-    slot.view.setMuted(false);
     slot.page = std::move(page);
     slot.view.setEvents(slot.events.get());
 }

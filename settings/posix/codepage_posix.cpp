@@ -34,26 +34,12 @@ void appendUtf16le(std::u16string& out, const std::string& bytes) {
 
 }  // namespace
 
-std::u16string utf16FromCp932(std::string_view cp932) {
-    std::u16string out;
+bool decodeCp932Strict(std::string_view cp932, std::u16string& out) {
     std::string bytes;
-    if (convert("UTF-16LE", "CP932", cp932, bytes)) {
-        appendUtf16le(out, bytes);
-        return out;
-    }
-    // Some byte is invalid: convert character by character.
-    for (std::size_t i = 0; i < cp932.size();) {
-        std::size_t len = sjisCharLength(cp932, i);
-        if (convert("UTF-16LE", "CP932", cp932.substr(i, len), bytes) && !bytes.empty()) {
-            appendUtf16le(out, bytes);
-        } else {
-            for (std::size_t k = 0; k < len; ++k) {
-                out += static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(cp932[i + k]));
-            }
-        }
-        i += len;
-    }
-    return out;
+    if (!convert("UTF-16LE", "CP932", cp932, bytes)) return false;
+    out.clear();
+    appendUtf16le(out, bytes);
+    return true;
 }
 
 std::optional<std::string> cp932FromUtf8(std::string_view utf8) {

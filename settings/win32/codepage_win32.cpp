@@ -5,9 +5,7 @@
 
 namespace vx {
 
-namespace {
-
-bool decode(std::string_view in, std::u16string& out) {
+bool decodeCp932Strict(std::string_view in, std::u16string& out) {
     out.clear();
     if (in.empty()) return true;
     int n = MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()),
@@ -17,28 +15,6 @@ bool decode(std::string_view in, std::u16string& out) {
     MultiByteToWideChar(932, MB_ERR_INVALID_CHARS, in.data(), static_cast<int>(in.size()),
                         reinterpret_cast<wchar_t*>(out.data()), n);
     return true;
-}
-
-}  // namespace
-
-std::u16string utf16FromCp932(std::string_view cp932) {
-    std::u16string out;
-    if (decode(cp932, out)) return out;
-    // Some byte is invalid: convert character by character.
-    out.clear();
-    std::u16string one;
-    for (std::size_t i = 0; i < cp932.size();) {
-        std::size_t len = sjisCharLength(cp932, i);
-        if (decode(cp932.substr(i, len), one) && !one.empty()) {
-            out += one;
-        } else {
-            for (std::size_t k = 0; k < len; ++k) {
-                out += static_cast<char16_t>(0xDC00 + static_cast<unsigned char>(cp932[i + k]));
-            }
-        }
-        i += len;
-    }
-    return out;
 }
 
 std::optional<std::string> cp932FromUtf8(std::string_view utf8) {

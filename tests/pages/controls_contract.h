@@ -52,6 +52,10 @@ inline const std::vector<std::string>& rotationItems() {
 template <class Harness>
 class ControlsContract : public ::testing::Test {
 protected:
+    // A harness that could not make its controls has reported why; the cases
+    // would only repeat it.
+    void SetUp() override { ASSERT_FALSE(this->HasFailure()) << "no controls to test"; }
+
     Controls& c() { return harness_.controls(); }
 
     std::vector<std::string> items(int id) {

@@ -204,7 +204,10 @@ public:
     static constexpr Version version = V;
 
     Win32Harness() : dialog_(createTestDialog(V, router_)), controls_(dialog_) {
-        if (dialog_ == nullptr) ADD_FAILURE() << "the test dialog was not created";
+        if (dialog_ == nullptr) {
+            ADD_FAILURE() << "the test dialog was not created (error " << GetLastError()
+                          << "); windows need a display";
+        }
         router_.controls = &controls_;
     }
     ~Win32Harness() {
@@ -240,6 +243,7 @@ namespace {
 template <class Harness>
 class Win32ControlsTest : public ::testing::Test {
 protected:
+    void SetUp() override { ASSERT_FALSE(this->HasFailure()) << "no dialog to test"; }
     Harness harness_;
 };
 using BothVersions = ::testing::Types<ClassicControls, Version6Controls>;
