@@ -26,9 +26,9 @@ void loadDriverFontFile(const IniDocument& file, SettingsStore& store);
 // a value cannot be written (it would break the file's structure).
 bool writeDriverFontSections(const SettingsStore& store, IniDocument& file);
 
-// Empties a section except for its first "FontType" key (any letter case).
-// Keys with empty names and duplicates go too. A missing section counts as
-// cleared.
+// Empties a section except for its first key spelt exactly "FontType".
+// Keys with empty names, duplicates and other spellings ("fonttype") go
+// too. A missing section counts as cleared.
 bool clearSectionExceptFontType(IniDocument& file, std::string_view section);
 
 // A non-negative integer as decimal digits without leading zeros.
