@@ -121,7 +121,9 @@ IniDocument::Line IniDocument::parseLine(std::string text, std::string eol, bool
         while (valueBegin < view.size() && isIniBlank(view[valueBegin])) ++valueBegin;
         line.valueBegin = static_cast<std::size_t>(view.data() - text.data()) + valueBegin;
     } else {
+        // Not a key, but it hides later keys of its name from reads.
         line.kind = LineKind::Other;
+        line.name = foldedName(view);
     }
     line.text = std::move(text);
     line.eol = std::move(eol);
@@ -145,7 +147,9 @@ IniDocument::Section* IniDocument::findSection(std::u16string_view name) {
 std::ptrdiff_t IniDocument::findKey(const Section& section, std::u16string_view name) {
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
         const Line& line = section.lines[i];
-        if (line.kind == LineKind::Key && line.name == name) return static_cast<std::ptrdiff_t>(i);
+        if ((line.kind == LineKind::Key || line.kind == LineKind::Other) && line.name == name) {
+            return static_cast<std::ptrdiff_t>(i);
+        }
     }
     return -1;
 }
@@ -157,6 +161,7 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     std::ptrdiff_t index = findKey(*found, foldedName(key));
     if (index < 0) return std::nullopt;
     const Line& line = found->lines[static_cast<std::size_t>(index)];
+    if (line.kind != LineKind::Key) return std::nullopt;
     std::string_view text = trimIniBlanks(std::string_view(line.text).substr(line.valueBegin));
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
         text.back() == text.front()) {
@@ -211,6 +216,12 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
         std::ptrdiff_t index = findKey(*target, foldedName(keyName));
         if (index >= 0) {
             Line& line = target->lines[static_cast<std::size_t>(index)];
+            if (line.kind != LineKind::Key) {
+                // A line without "=" answers to its name as the platform's
+                // reader sees it; writing the name gives it its value there.
+                line = parseLine(line.text + "=" + value, std::move(line.eol), false);
+                return true;
+            }
             line.text = line.text.substr(0, line.valueBegin) + value;
             return true;
         }

@@ -2,7 +2,9 @@
 // and rewrites only the lines it is asked to change.
 //
 // Section and key names are code page 932 bytes; they are compared after
-// decoding, folding ASCII letters only. Values are returned as the file's
+// decoding, folding ASCII letters only. A line without "=" is not a key and
+// is never listed, but like the platform's reader it answers to its name:
+// a read of that name gives the default and a write gives it its value. Values are returned as the file's
 // bytes. Every line that no write touches is serialized byte for byte.
 #pragma once
 

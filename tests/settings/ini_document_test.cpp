@@ -231,6 +231,22 @@ TEST(IniDocumentWrite, NewKeysAreListedLastAndReadBack) {
     EXPECT_EQ(doc.read(font, "new", ""), sj("値"));
 }
 
+// A line without "=" is not listed, yet it answers to its name first, as
+// the driver's own reader sees the file.
+TEST(IniDocumentWrite, LineWithoutEqualsAnswersToItsName) {
+    IniDocument hidden("[s]\r\nk\r\nk=1\r\n");
+    EXPECT_EQ(hidden.value("s", "k"), std::nullopt);
+    EXPECT_EQ(hidden.keyNames("s"), Names{"k"});
+    ASSERT_TRUE(hidden.remove("s", "K"));  // removes the bare line
+    EXPECT_EQ(hidden.bytes(), "[s]\r\nk=1\r\n");
+    EXPECT_EQ(hidden.value("s", "k"), "1");
+
+    IniDocument bare("[s]\r\nk\r\nj=1\r\n");
+    ASSERT_TRUE(bare.write("s", "k", "5"));
+    EXPECT_EQ(bare.bytes(), "[s]\r\nk=5\r\nj=1\r\n");
+    EXPECT_EQ(bare.keyNames("s"), (Names{"k", "j"}));
+}
+
 TEST(IniDocumentWrite, RefusesNamesAndValuesThatWouldChangeTheStructure) {
     const std::string original = "[S]\r\nA=1\r\n";
     const std::vector<std::tuple<const char*, std::string, std::string, std::string>> cases = {

@@ -6,10 +6,16 @@
 //
 // The platform's copy is stored as UTF-16LE (see platform_profile.h for
 // why). The platform rewrites the whole file on every write, so the final
-// comparison is of what both parse, not of bytes. Written values never have
-// blanks around them (the platform keeps such a value as given until the
-// file is parsed again) and names are never case variants of each other
-// beyond ASCII letters (the platform folds ASCII letters only).
+// comparison is of what both parse, not of bytes. Names are never case
+// variants of each other beyond ASCII letters (the platform folds ASCII
+// letters only).
+//
+// Our document writes a value that a read would change (outer quotes,
+// blanks at either end) in quotes, so that it reads back as written; the
+// platform writes every value as given. So the platform is given the text
+// that our document puts in the file (encodeValue), both files hold the
+// same value text, and every write is read back at once from both: each
+// must give the value as written.
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -80,7 +86,8 @@ const std::vector<std::string>& keyPool() {
     return pool;
 }
 
-// Values that are written; none has blanks around it or a line break.
+// Values that are written (and put in the starting file); none has a line
+// break.
 const std::vector<std::string>& valuePool() {
     static const std::vector<std::string> pool = cp932All({"1",
                                                            "0100",
@@ -104,7 +111,12 @@ const std::vector<std::string>& valuePool() {
                                                            "CODE39(フルアスキー)",
                                                            "＝全角＝",
                                                            "'a'b'",
-                                                           "\t\"x\"y"});
+                                                           "\t\"x\"y",
+                                                           " 1 ",
+                                                           "\tdefault",
+                                                           "x\x1A",
+                                                           "  ",
+                                                           "'  '"});
     return pool;
 }
 
@@ -308,12 +320,16 @@ class Sequence {
             log("write [" + show(s) + "] " + show(k) + " = " + show(v));
             ++counts_.writes;
             bool mine = ours_.write(s, k, v);
-            bool theirs = platform_.write(s, k, v);
+            bool theirs = platform_.write(s, k, encodeValue(v));
             if (!mine || !theirs) {
                 return "write refused: ours " + std::to_string(mine) + ", platform " +
                        std::to_string(theirs);
             }
-            return std::nullopt;
+            std::string back = ours_.read(s, k, kMissing);
+            if (back != cutAtCharacterBoundary(v, IniDocument::kMaxValueBytes)) {
+                return "read after write: ours " + show(back) + " for " + show(v);
+            }
+            return compareRead(ours_, platform_, s, k);
         }
         std::string k = existingOrPoolKey(s);
         log("delete [" + show(s) + "] " + show(k));

@@ -251,8 +251,9 @@ TEST_P(ProfileWriteCase, LeavesWhatThePlatformLeaves) {
     for (const Change& change : c.changes) {
         if (change.value != nullptr) {
             ASSERT_TRUE(ours.write(cp932(change.section), cp932(change.key), cp932(change.value)));
-            ASSERT_TRUE(
-                platform.write(cp932(change.section), cp932(change.key), cp932(change.value)));
+            // The platform is given the text that our document writes.
+            ASSERT_TRUE(platform.write(cp932(change.section), cp932(change.key),
+                                       encodeValue(cp932(change.value))));
         } else {
             ours.remove(cp932(change.section), cp932(change.key));
             ASSERT_TRUE(platform.remove(cp932(change.section), cp932(change.key)));
@@ -346,6 +347,23 @@ TEST_F(ProfileDeparture, LinesBeforeTheFirstHeaderHaveNoSectionName) {
     EXPECT_EQ(ours.read("", "k", kMissing), kMissing);
     EXPECT_TRUE(platform.write("", "k", "3"));
     EXPECT_FALSE(ours.write("", "k", "3"));
+}
+
+// A value that a read would change (outer quotes, blanks at either end):
+// the platform writes it as given and a read then gives it changed; ours
+// writes it in quotes and a read gives it back as written.
+TEST_F(ProfileDeparture, AWrittenValueReadsBackAsWritten) {
+    const char* text = "[s]\r\n";
+    ProfileFile platform = platformWith(text);
+    IniDocument ours(cp932(text));
+    for (std::string value : {"'single'", "\"double\"", " blanks\t", "\"\""}) {
+        ASSERT_TRUE(platform.write("s", "k", value));
+        ASSERT_TRUE(ours.write("s", "k", value));
+        ProfileFile reloaded = platform.copyTo(scratch_.newFile(L"reloaded"));
+        EXPECT_NE(reloaded.read("s", "k", kMissing), value);
+        EXPECT_EQ(ours.read("s", "k", kMissing), value);
+        EXPECT_EQ(IniDocument(ours.bytes()).read("s", "k", kMissing), value);
+    }
 }
 
 // Names and values that would change the text's structure: the platform
