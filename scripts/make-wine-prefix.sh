@@ -10,9 +10,11 @@ exec 9>"$prefix/.vx-lock"
 flock 9
 [ -f "$prefix/.vx-ready" ] && exit 0
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-DISPLAY= /usr/lib/wine/wine64 wineboot -i >/dev/null 2>&1
+DISPLAY= /usr/lib/wine/wine64 wineboot -i </dev/null >/dev/null 2>&1 9>&-
 reg=$(mktemp --suffix=.reg)
-cat > "$reg" <<'REG'
+# regedit reads a .reg file as UTF-16 when it starts with a byte order mark;
+# otherwise it takes the ANSI code page and garbles the Japanese font name.
+{ printf '\xff\xfe'; sed 's/$/\r/' <<'REG' | iconv -f UTF-8 -t UTF-16LE; } > "$reg"
 Windows Registry Editor Version 5.00
 
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
@@ -25,7 +27,7 @@ Windows Registry Editor Version 5.00
 "MS Shell Dlg 2"="IPAPGothic"
 "MS UI Gothic"="IPAPGothic"
 REG
-DISPLAY= /usr/lib/wine/wine64 regedit /S "$reg" >/dev/null 2>&1
+DISPLAY= /usr/lib/wine/wine64 regedit /S "$reg" </dev/null >/dev/null 2>&1 9>&-
 rm -f "$reg"
 /usr/lib/wine/wineserver -w
 touch "$prefix/.vx-ready"

@@ -42,8 +42,8 @@ display=:$((90 + RANDOM % 100))
 Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
 xvfb_pid=$!
 export DISPLAY=$display
-# One wineserver for the whole run instead of one per test process.
-WINEPREFIX=$VX_WINE_PREFIX /usr/lib/wine/wineserver -p
+# One Wine session for the whole run instead of one per test process.
+"$root/scripts/wine-session.sh" "$VX_WINE_PREFIX"
 cleanup() {
     WINEPREFIX=$VX_WINE_PREFIX /usr/lib/wine/wineserver -k 2>/dev/null
     kill "$xvfb_pid" 2>/dev/null

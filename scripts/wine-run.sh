@@ -7,4 +7,5 @@ export WINEPREFIX=${VX_WINE_PREFIX:-$here/../build/wine-test-prefix}
 export WINEDEBUG=${WINEDEBUG:--all}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 "$here/make-wine-prefix.sh" "$WINEPREFIX"
+"$here/wine-session.sh" "$WINEPREFIX"
 exec /usr/lib/wine/wine64 "$@"

@@ -1,0 +1,87 @@
+#!/usr/bin/env bash
+# Pictures of the character font page for the documentation, each cropped to
+# the main window: a bitmap font and an outline font at 96 DPI, and the
+# outline font at 144 DPI. Runs the layout checks and the picture mode of the
+# window tests (app_win32_tests) in two Wine prefixes of its own, with the
+# Japanese dialog fonts, one of them at 144 DPI, on a virtual display.
+#
+# Usage: scripts/screenshot-font-page.sh [BUILD_DIR]   (default: build/windows)
+# Writes docs/screenshots/font-page-{bitmap,outline,144dpi}.png; exits
+# non-zero when a layout check fails at either resolution.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+build=$(cd "${1:-$root/build/windows}" && pwd)
+exe=$build/bin/app_win32_tests.exe
+out=$root/docs/screenshots
+prefixes=$root/build/screenshot-prefixes
+wine=/usr/lib/wine/wine64
+wineserver=/usr/lib/wine/wineserver
+[ -x "$exe" ] || { echo "build app_win32_tests first: $exe is missing" >&2; exit 1; }
+command -v convert >/dev/null || { echo "convert (imagemagick) is missing" >&2; exit 1; }
+
+export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+
+# A prefix whose windows close at once, whose dialog font has Japanese
+# glyphs, and whose screen has the given resolution. Regedit reads a .reg
+# file as UTF-16 or as the ANSI code page, so the file is written in UTF-16.
+make_prefix() {  # directory dpi
+    local prefix=$1 dpi=$2
+    [ -f "$prefix/.vx-ready" ] && return 0
+    mkdir -p "$prefix"
+    WINEPREFIX=$prefix DISPLAY= "$wine" wineboot -i >/dev/null 2>&1
+    local reg=$prefix/drive_c/windows/temp/vx-screenshot.reg
+    {
+        printf '\xff\xfe'
+        sed 's/$/\r/' <<REG | iconv -f UTF-8 -t UTF-16LE
+Windows Registry Editor Version 5.00
+
+[HKEY_CURRENT_USER\\Software\\Wine\\X11 Driver]
+"Managed"="N"
+
+[HKEY_CURRENT_USER\\Software\\Wine\\Fonts\\Replacements]
+"ＭＳ Ｐゴシック"="IPAPGothic"
+"ＭＳ ゴシック"="IPAGothic"
+"MS Shell Dlg"="IPAPGothic"
+"MS Shell Dlg 2"="IPAPGothic"
+"MS UI Gothic"="IPAPGothic"
+
+[HKEY_CURRENT_USER\\Control Panel\\Desktop]
+"LogPixels"=dword:$(printf '%08x' "$dpi")
+REG
+    } >"$reg"
+    WINEPREFIX=$prefix DISPLAY= "$wine" regedit /S 'C:\windows\temp\vx-screenshot.reg' >/dev/null 2>&1
+    WINEPREFIX=$prefix "$wineserver" -w
+    rm -f "$reg"
+    touch "$prefix/.vx-ready"
+}
+
+pictures=$(mktemp -d)
+display=:$((100 + RANDOM % 100))
+Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb_pid=$!
+cleanup() {
+    for dpi in 96 144; do
+        [ -d "$prefixes/$dpi" ] && WINEPREFIX=$prefixes/$dpi "$wineserver" -k 2>/dev/null || true
+    done
+    kill "$xvfb_pid" 2>/dev/null || true
+    rm -rf "$pictures"
+}
+trap cleanup EXIT
+export DISPLAY=$display
+sleep 0.5
+
+status=0
+for dpi in 96 144; do
+    make_prefix "$prefixes/$dpi" "$dpi"
+    mkdir -p "$pictures/$dpi"
+    echo "== $dpi DPI"
+    (cd "$build" && WINEPREFIX=$prefixes/$dpi VX_SCREENSHOT_DIR="Z:$pictures/$dpi" \
+        "$wine" "$exe" --gtest_filter='FontPageLayoutTest.*:FontPagePictures.*') || status=1
+done
+
+mkdir -p "$out"
+convert "$pictures/96/font-page-bitmap.bmp" -strip "$out/font-page-bitmap.png"
+convert "$pictures/96/font-page-outline.bmp" -strip "$out/font-page-outline.png"
+convert "$pictures/144/font-page-outline.bmp" -strip "$out/font-page-144dpi.png"
+echo "Pictures in $out"
+exit "$status"

@@ -1,0 +1,376 @@
+// The character font page's template as the window shows it: every text
+// fits its control, nothing leaves the page or straddles a frame, controls
+// do not overlap, every field has its label on its left and its unit on its
+// right, the tab order follows the rows (left column, then right column),
+// every spin sits on its edit with its range, and the lists are unsorted
+// drop-down lists that show all their items when opened.
+//
+// These checks hold at any DPI; scripts/screenshot-font-page.sh runs them
+// again in a prefix at 144 DPI.
+#include <windows.h>
+// Needs windows.h first.
+#include <commctrl.h>
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "resources/resource.h"
+#include "tests/app_win32/font_page_window.h"
+
+namespace vx::test {
+namespace {
+
+// One row of the page: the field, its label and unit, its spin and range,
+// and the "自動" box that follows the unit. Listed in tab order.
+struct Row {
+    int id;
+    const wchar_t* label;
+    const wchar_t* unit = L"";
+    int spin = 0;
+    int minimum = 0;
+    int maximum = 0;
+    int autoBox = 0;
+};
+
+const Row kRows[] = {
+    // Left column.
+    {IDC_FONT_FONT_NAME, L"フォント名"},
+    {IDC_FONT_TYPE, L"フォント種別"},
+    {IDC_FONT_ORIGIN_X, L"基点X座標", L"x0.1mm", IDC_FONT_ORIGIN_X_SPIN, 0, 9999,
+     IDC_FONT_ORIGIN_X_AUTO},
+    {IDC_FONT_ORIGIN_Y, L"基点Y座標", L"x0.1mm", IDC_FONT_ORIGIN_Y_SPIN, 0, 32767,
+     IDC_FONT_ORIGIN_Y_AUTO},
+    {IDC_FONT_H_MAG, L"横倍率", L"倍"},
+    {IDC_FONT_V_MAG, L"縦倍率", L"倍"},
+    {IDC_FONT_WIDTH, L"幅", L"x0.1mm", IDC_FONT_WIDTH_SPIN, 20, 850, IDC_FONT_WIDTH_AUTO},
+    {IDC_FONT_HEIGHT, L"高さ", L"x0.1mm", IDC_FONT_HEIGHT_SPIN, 20, 850, IDC_FONT_HEIGHT_AUTO},
+    {IDC_FONT_DECORATION, L"文字飾り"},
+    {IDC_FONT_REVERSE_AREA_X, L"横", L"ドット", IDC_FONT_REVERSE_AREA_X_SPIN, 1, 99},
+    {IDC_FONT_REVERSE_AREA_Y, L"縦", L"ドット", IDC_FONT_REVERSE_AREA_Y_SPIN, 1, 99},
+    {IDC_FONT_FRAME_GAP_X, L"横", L"ドット", IDC_FONT_FRAME_GAP_X_SPIN, 1, 99},
+    {IDC_FONT_FRAME_GAP_Y, L"縦", L"ドット", IDC_FONT_FRAME_GAP_Y_SPIN, 1, 99},
+    {IDC_FONT_STRIKE_END, L"取り消し線先端の長さ", L"ドット", IDC_FONT_STRIKE_END_SPIN, 1, 99},
+    {IDC_FONT_ZERO_SUPPRESS, L"ゼロサプレス", L"桁", IDC_FONT_ZERO_SUPPRESS_SPIN, 0, 40},
+    // Right column.
+    {IDC_FONT_ROTATION, L"回転方向"},
+    {IDC_FONT_SPACING_ADJUST, L"文字間スペース微調整"},
+    {IDC_FONT_SPACING, L"文字間スペース", L"ドット", IDC_FONT_SPACING_SPIN, 0, 99},  // bitmap type
+    {IDC_FONT_EMPHASIS, L"強調文字"},
+    {IDC_FONT_SHIFT_X, L"横シフト", L"ドット", IDC_FONT_SHIFT_X_SPIN, 0, 16},
+    {IDC_FONT_SHIFT_Y, L"縦シフト", L"ドット", IDC_FONT_SHIFT_Y_SPIN, 0, 16},
+    {IDC_FONT_ALIGNMENT, L"文字寄せ"},
+    {IDC_FONT_AREA_WIDTH, L"文字寄せエリアX方向", L"x0.1mm", IDC_FONT_AREA_WIDTH_SPIN, 50, 1060},
+    {IDC_FONT_LINE_FEED, L"文字寄せエリア改行量", L"x0.1mm", IDC_FONT_LINE_FEED_SPIN, 10, 500},
+    {IDC_FONT_AREA_LINES, L"文字寄せエリア行数", L"行", IDC_FONT_AREA_LINES_SPIN, 1, 99},
+    {IDC_FONT_CHECK_DIGIT, L"チェックデジット"},
+};
+
+constexpr int kKanjiGothic16 = 14;  // the type whose rotation list is longest
+
+std::wstring className(HWND window) {
+    wchar_t name[64] = {};
+    GetClassNameW(window, name, 64);
+    return name;
+}
+
+LONG_PTR style(HWND window) { return GetWindowLongPtrW(window, GWL_STYLE); }
+
+bool isFrame(HWND window) {
+    return lstrcmpiW(className(window).c_str(), L"Button") == 0 &&
+           (style(window) & BS_TYPEMASK) == BS_GROUPBOX;
+}
+
+bool isLabel(HWND window) { return lstrcmpiW(className(window).c_str(), L"Static") == 0; }
+
+// The page's child controls in creation (tab) order.
+std::vector<HWND> children(HWND page) {
+    std::vector<HWND> result;
+    for (HWND child = GetWindow(page, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        result.push_back(child);
+    }
+    return result;
+}
+
+// A control's rectangle in the page's client coordinates (a list: closed).
+RECT rectIn(HWND page, HWND control) {
+    RECT rect{};
+    GetWindowRect(control, &rect);
+    MapWindowPoints(nullptr, page, reinterpret_cast<POINT*>(&rect), 2);
+    return rect;
+}
+
+bool overlaps(const RECT& a, const RECT& b) {
+    return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool contains(const RECT& outer, const RECT& inner) {
+    return inner.left >= outer.left && inner.right <= outer.right && inner.top >= outer.top &&
+           inner.bottom <= outer.bottom;
+}
+
+SIZE textSize(HWND control, const std::wstring& text) {
+    HDC dc = GetDC(control);
+    HGDIOBJ old =
+        SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(control, WM_GETFONT, 0, 0)));
+    SIZE size{};
+    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &size);
+    SelectObject(dc, old);
+    ReleaseDC(control, dc);
+    return size;
+}
+
+int clientWidth(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    return client.right;
+}
+
+int clientHeight(HWND control) {
+    RECT client{};
+    GetClientRect(control, &client);
+    return client.bottom;
+}
+
+// The measurements mean something only with the dialog font that the Wine
+// prefix is meant to provide: one with Japanese glyphs.
+bool dialogFontHasJapaneseGlyphs(HWND page) {
+    HDC dc = GetDC(page);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageW(page, WM_GETFONT, 0, 0)));
+    WORD glyphs[2] = {};
+    const DWORD converted = GetGlyphIndicesW(dc, L"自動", 2, glyphs, GGI_MARK_NONEXISTING_GLYPHS);
+    SelectObject(dc, old);
+    ReleaseDC(page, dc);
+    return converted == 2 && glyphs[0] != 0xFFFF && glyphs[1] != 0xFFFF;
+}
+
+// The checks only look, so they share one window.
+class FontPageLayoutTest : public ::testing::Test {
+  protected:
+    static void SetUpTestSuite() { window = new FontPageWindow(); }
+    static void TearDownTestSuite() {
+        delete window;
+        window = nullptr;
+    }
+    void SetUp() override {
+        ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
+    }
+
+    static FontPageWindow* window;
+    FontPageWindow& page = *window;
+
+    // Dialog units of the page in pixels.
+    int horizontalPixels(int dialogUnits) {
+        RECT rect{0, 0, dialogUnits, 0};
+        MapDialogRect(page.page(), &rect);
+        return rect.right;
+    }
+
+    // The label nearest to the left of `rect` on its row, and the one
+    // nearest to its right that starts within a few dialog units.
+    HWND labelLeftOf(const RECT& rect) {
+        HWND best = nullptr;
+        LONG bestRight = LONG_MIN;
+        for (HWND child : children(page.page())) {
+            RECT r = rectIn(page.page(), child);
+            const LONG middle = (r.top + r.bottom) / 2;
+            if (isLabel(child) && middle >= rect.top && middle < rect.bottom &&
+                r.right <= rect.left && r.right > bestRight) {
+                best = child;
+                bestRight = r.right;
+            }
+        }
+        return best;
+    }
+    HWND controlRightOf(const RECT& rect) {
+        const LONG reach = rect.right + horizontalPixels(8);
+        HWND best = nullptr;
+        LONG bestLeft = LONG_MAX;
+        for (HWND child : children(page.page())) {
+            RECT r = rectIn(page.page(), child);
+            const LONG middle = (r.top + r.bottom) / 2;
+            if (!isFrame(child) && middle >= rect.top && middle < rect.bottom &&
+                r.left >= rect.right && r.left <= reach && r.left < bestLeft) {
+                best = child;
+                bestLeft = r.left;
+            }
+        }
+        return best;
+    }
+};
+
+FontPageWindow* FontPageLayoutTest::window = nullptr;
+
+TEST_F(FontPageLayoutTest, EveryTextFitsItsControl) {
+    ASSERT_TRUE(dialogFontHasJapaneseGlyphs(page.page()))
+        << "the dialog font \"ＭＳ Ｐゴシック\" has no Japanese glyphs in this Wine prefix "
+           "(HKCU\\Software\\Wine\\Fonts\\Replacements)";
+    page.chooseType(kKanjiGothic16);  // all nine rotations in the list
+    for (HWND child : children(page.page())) {
+        const std::wstring text = widen(windowText(child));
+        if (isLabel(child)) {
+            const SIZE size = textSize(child, text);
+            EXPECT_LE(size.cx, clientWidth(child)) << "label " << narrow(text);
+            EXPECT_LE(size.cy, clientHeight(child)) << "label " << narrow(text);
+        } else if (lstrcmpiW(className(child).c_str(), L"Button") == 0 && !isFrame(child)) {
+            SIZE ideal{};
+            ASSERT_TRUE(SendMessageW(child, BCM_GETIDEALSIZE, 0, reinterpret_cast<LPARAM>(&ideal)));
+            EXPECT_LE(ideal.cx, clientWidth(child)) << "check box " << narrow(text);
+            EXPECT_LE(textSize(child, text).cy, clientHeight(child))
+                << "check box " << narrow(text);
+        }
+    }
+    for (const Row& row : kRows) {
+        HWND control = page.item(row.id);
+        if (row.spin == 0) {
+            COMBOBOXINFO info{};
+            info.cbSize = sizeof info;
+            ASSERT_TRUE(GetComboBoxInfo(control, &info)) << narrow(row.label);
+            const int room = info.rcItem.right - info.rcItem.left;
+            for (int i = 0; i < page.itemCount(row.id); ++i) {
+                const std::wstring item = page.itemText(row.id, i);
+                EXPECT_LE(textSize(control, item).cx + 2, room)
+                    << narrow(row.label) << ": " << narrow(item);
+            }
+        } else {
+            // The widest value, beside the spin that took its part of the edit.
+            const DWORD margins = static_cast<DWORD>(SendMessageW(control, EM_GETMARGINS, 0, 0));
+            const int needed = textSize(control, std::to_wstring(row.maximum)).cx +
+                               LOWORD(margins) + HIWORD(margins);
+            EXPECT_LE(needed, clientWidth(control)) << narrow(row.label);
+        }
+    }
+}
+
+TEST_F(FontPageLayoutTest, ControlsStayInsideThePageAndNeitherOverlapNorStraddleAFrame) {
+    RECT pageRect{};
+    GetClientRect(page.page(), &pageRect);
+    std::vector<HWND> frames, controls;
+    for (HWND child : children(page.page())) {
+        EXPECT_TRUE(contains(pageRect, rectIn(page.page(), child)))
+            << narrow(widen(windowText(child))) << " " << GetDlgCtrlID(child);
+        (isFrame(child) ? frames : controls).push_back(child);
+    }
+    EXPECT_GE(frames.size(), 2u);  // the decoration and the alignment fields are framed
+    for (HWND frame : frames) {
+        const RECT f = rectIn(page.page(), frame);
+        for (HWND control : controls) {
+            const RECT c = rectIn(page.page(), control);
+            EXPECT_TRUE(!overlaps(f, c) || contains(f, c)) << "control " << GetDlgCtrlID(control);
+        }
+    }
+    for (std::size_t i = 0; i < controls.size(); ++i) {
+        for (std::size_t j = i + 1; j < controls.size(); ++j) {
+            HWND a = controls[i], b = controls[j];
+            // A spin covers its own edit's border.
+            if (reinterpret_cast<HWND>(SendMessageW(b, UDM_GETBUDDY, 0, 0)) == a &&
+                className(b) == UPDOWN_CLASSW) {
+                continue;
+            }
+            EXPECT_FALSE(overlaps(rectIn(page.page(), a), rectIn(page.page(), b)))
+                << GetDlgCtrlID(a) << " " << narrow(widen(windowText(a))) << " and "
+                << GetDlgCtrlID(b) << " " << narrow(widen(windowText(b)));
+        }
+    }
+    // Nothing is hidden behind the tab control's border.
+    HWND tab = GetDlgItem(page.window().hwnd(), IDC_MAIN_TAB);
+    RECT display{};
+    GetWindowRect(tab, &display);
+    TabCtrl_AdjustRect(tab, FALSE, &display);
+    for (HWND child : children(page.page())) {
+        RECT onScreen{};
+        GetWindowRect(child, &onScreen);
+        EXPECT_TRUE(contains(display, onScreen)) << "control " << GetDlgCtrlID(child);
+    }
+}
+
+TEST_F(FontPageLayoutTest, EveryFieldHasItsLabelOnTheLeftAndItsUnitOnTheRight) {
+    for (const Row& row : kRows) {
+        const RECT field = rectIn(page.page(), page.item(row.id));
+        HWND label = labelLeftOf(field);
+        ASSERT_NE(label, nullptr) << narrow(row.label);
+        EXPECT_EQ(widen(windowText(label)), row.label);
+        const RECT end = row.spin != 0 ? rectIn(page.page(), page.item(row.spin)) : field;
+        HWND right = controlRightOf(end);
+        if (*row.unit == L'\0') {
+            EXPECT_EQ(right, nullptr) << narrow(row.label);
+            continue;
+        }
+        ASSERT_NE(right, nullptr) << narrow(row.label);
+        EXPECT_TRUE(isLabel(right)) << narrow(row.label);
+        EXPECT_EQ(widen(windowText(right)), row.unit) << narrow(row.label);
+        if (row.autoBox != 0) {
+            EXPECT_EQ(controlRightOf(rectIn(page.page(), right)), page.item(row.autoBox))
+                << narrow(row.label);
+            EXPECT_EQ(widen(windowText(page.item(row.autoBox))), L"自動");
+        }
+    }
+    // The decoration fields in pairs: the pair's label begins the row of its "横".
+    const std::pair<int, const wchar_t*> pairs[] = {
+        {IDC_FONT_REVERSE_AREA_X, L"白抜き文字外エリア"}, {IDC_FONT_FRAME_GAP_X, L"枠までの幅"}};
+    for (const auto& [id, text] : pairs) {
+        const RECT small = rectIn(page.page(), labelLeftOf(rectIn(page.page(), page.item(id))));
+        HWND label = labelLeftOf(RECT{small.left, small.top - 2, small.left, small.bottom + 2});
+        ASSERT_NE(label, nullptr);
+        EXPECT_EQ(widen(windowText(label)), text);
+    }
+}
+
+TEST_F(FontPageLayoutTest, TabOrderFollowsTheRowsOfTheLeftColumnThenTheRightColumn) {
+    std::vector<int> expected, actual;
+    for (const Row& row : kRows) {
+        expected.push_back(row.id);
+        if (row.autoBox != 0) expected.push_back(row.autoBox);
+    }
+    for (HWND child : children(page.page())) {
+        if (style(child) & WS_TABSTOP) actual.push_back(GetDlgCtrlID(child));
+    }
+    EXPECT_EQ(actual, expected);
+}
+
+TEST_F(FontPageLayoutTest, EverySpinIsTheNextControlAfterItsEditAndSitsOnItsRightSide) {
+    const LONG_PTR spinStyles = UDS_SETBUDDYINT | UDS_NOTHOUSANDS | UDS_ALIGNRIGHT | UDS_ARROWKEYS;
+    for (const Row& row : kRows) {
+        if (row.spin == 0) continue;
+        HWND edit = page.item(row.id);
+        HWND spin = page.item(row.spin);
+        ASSERT_NE(spin, nullptr) << narrow(row.label);
+        EXPECT_EQ(GetWindow(edit, GW_HWNDNEXT), spin) << narrow(row.label);
+        EXPECT_EQ(reinterpret_cast<HWND>(SendMessageW(spin, UDM_GETBUDDY, 0, 0)), edit);
+        EXPECT_EQ(style(spin) & spinStyles, spinStyles) << narrow(row.label);
+        EXPECT_EQ(style(edit) & (ES_RIGHT | ES_AUTOHSCROLL), ES_RIGHT | ES_AUTOHSCROLL);
+        const RECT e = rectIn(page.page(), edit), s = rectIn(page.page(), spin);
+        EXPECT_NEAR(s.left, e.right, 2) << narrow(row.label);
+        EXPECT_NEAR(s.top, e.top, 2) << narrow(row.label);
+        EXPECT_NEAR(s.bottom, e.bottom, 2) << narrow(row.label);
+        int low = -1, high = -1;
+        SendMessageW(spin, UDM_GETRANGE32, reinterpret_cast<WPARAM>(&low),
+                     reinterpret_cast<LPARAM>(&high));
+        EXPECT_EQ(low, row.minimum) << narrow(row.label);
+        EXPECT_EQ(high, row.maximum) << narrow(row.label);
+    }
+}
+
+TEST_F(FontPageLayoutTest, ListsAreUnsortedDropDownListsThatShowAllTheirItems) {
+    page.chooseType(kKanjiGothic16);
+    for (const Row& row : kRows) {
+        if (row.spin != 0) continue;
+        HWND list = page.item(row.id);
+        EXPECT_EQ(style(list) & 3, CBS_DROPDOWNLIST) << narrow(row.label);
+        EXPECT_EQ(style(list) & CBS_SORT, 0) << narrow(row.label);
+        RECT dropped{}, closed{};
+        SendMessageW(list, CB_GETDROPPEDCONTROLRECT, 0, reinterpret_cast<LPARAM>(&dropped));
+        GetWindowRect(list, &closed);
+        const int itemHeight = static_cast<int>(SendMessageW(list, CB_GETITEMHEIGHT, 0, 0));
+        EXPECT_GE(dropped.bottom - closed.bottom, page.itemCount(row.id) * itemHeight + 2)
+            << narrow(row.label);
+    }
+    // Unsorted: the entries keep the order in which the page added them.
+    EXPECT_EQ(page.itemText(IDC_FONT_ROTATION, 0), L"自動");
+    EXPECT_EQ(page.itemText(IDC_FONT_ALIGNMENT, 0), L"文字寄せなし");
+    EXPECT_EQ(page.itemText(IDC_FONT_H_MAG, 18), L"9.5");
+}
+
+}  // namespace
+}  // namespace vx::test
