@@ -63,9 +63,10 @@ void dump(std::ostream& out, const SettingsStore& store) {
     }
     for (const Code2DRecord& code : store.codes2D) {
         printLine(out, code.fontName, "typeIndex", std::to_string(code.typeIndex));
-        forEachCode2DParams(code, [&](std::string_view record, const auto& params, auto fields, int) {
-            dumpTextFields(out, code.fontName, params, fields, record);
-        });
+        forEachCode2DParams(code,
+                            [&](std::string_view record, const auto& params, auto fields, int) {
+                                dumpTextFields(out, code.fontName, params, fields, record);
+                            });
     }
 }
 
@@ -95,40 +96,47 @@ std::optional<std::string> assign(SettingsStore& store, const std::string& fontC
     std::optional<std::string> value = cp932FromUtf8(valueUtf8);
     if (!value) return "value not representable in Shift-JIS: " + valueUtf8;
     const std::string unknownField = "unknown field: " + std::string(field);
-    auto typeIndexOf = [&](int count) -> std::optional<int> {
+    // The type index, checked against its table; nothing when out of range.
+    auto typeIndex = [&](int count) -> std::optional<int> {
         std::optional<int> index = parseInteger(valueUtf8);
         if (!index || *index < 0 || *index >= count) return std::nullopt;
         return index;
     };
-    for (FontRecord& font : store.fonts) {
-        if (font.fontName != fontCp932) continue;
-        if (field == "typeIndex") {
-            std::optional<int> index = typeIndexOf(kCharacterTypeCount);
-            if (!index) return "typeIndex must be 0 to 26: " + valueUtf8;
-            font.typeIndex = *index;
-            font.typeName = characterTypeName(*index);
-            return std::nullopt;
+    auto rangeError = [&](int count) {
+        return "typeIndex must be 0 to " + std::to_string(count - 1) + ": " + valueUtf8;
+    };
+    // Character and barcode records keep the type's name beside its index.
+    auto assignNamedType =
+        [&](auto& records, auto fields, int count,
+            const std::string& (*typeName)(int)) -> std::optional<std::optional<std::string>> {
+        for (auto& record : records) {
+            if (record.fontName != fontCp932) continue;
+            if (field != "typeIndex") {
+                if (assignTextField(record, fields, field, *value))
+                    return std::optional<std::string>();
+                return std::optional<std::string>(unknownField);
+            }
+            std::optional<int> index = typeIndex(count);
+            if (!index) return std::optional<std::string>(rangeError(count));
+            record.typeIndex = *index;
+            record.typeName = typeName(*index);
+            return std::optional<std::string>();
         }
-        if (assignTextField(font, fontRecordFields(), field, *value)) return std::nullopt;
-        return unknownField;
+        return std::nullopt;  // not a font of this kind
+    };
+    if (auto done = assignNamedType(store.fonts, fontRecordFields(), kCharacterTypeCount,
+                                    characterTypeName)) {
+        return *done;
     }
-    for (BarcodeRecord& barcode : store.barcodes) {
-        if (barcode.fontName != fontCp932) continue;
-        if (field == "typeIndex") {
-            std::optional<int> index = typeIndexOf(kBarcodeTypeCount);
-            if (!index) return "typeIndex must be 0 to 22: " + valueUtf8;
-            barcode.typeIndex = *index;
-            barcode.typeName = barcodeTypeName(*index);
-            return std::nullopt;
-        }
-        if (assignTextField(barcode, barcodeRecordFields(), field, *value)) return std::nullopt;
-        return unknownField;
+    if (auto done = assignNamedType(store.barcodes, barcodeRecordFields(), kBarcodeTypeCount,
+                                    barcodeTypeName)) {
+        return *done;
     }
     for (Code2DRecord& code : store.codes2D) {
         if (code.fontName != fontCp932) continue;
         if (field == "typeIndex") {
-            std::optional<int> index = typeIndexOf(kCode2DTypeCount);
-            if (!index) return "typeIndex must be 0 to 5: " + valueUtf8;
+            std::optional<int> index = typeIndex(kCode2DTypeCount);
+            if (!index) return rangeError(kCode2DTypeCount);
             code.typeIndex = *index;
             return std::nullopt;
         }
@@ -160,12 +168,13 @@ int runDvfTool(const std::vector<std::string>& args, std::ostream& out, std::ost
         out << kUsage;
         return kExitDone;
     }
-    const bool known = command == "check" || command == "dump" || command == "save" ||
-                       command == "set";
+    const bool known =
+        command == "check" || command == "dump" || command == "save" || command == "set";
     if (!known) return usageError(err, "unknown command: " + command);
     if (args.size() < 2) return usageError(err, "no file given");
     if (command != "set" && args.size() != 2) return usageError(err, "too many arguments");
-    if (command == "set" && args.size() < 4) return usageError(err, "set needs FONT and FIELD=VALUE");
+    if (command == "set" && args.size() < 4)
+        return usageError(err, "set needs FONT and FIELD=VALUE");
 
     const std::filesystem::path path = pathFromUtf8(args[1]);
     std::optional<std::string> bytes = readFileBytes(path);
@@ -194,8 +203,8 @@ int runDvfTool(const std::vector<std::string>& args, std::ostream& out, std::ost
         for (std::size_t i = 3; i < args.size(); ++i) {
             std::size_t eq = args[i].find('=');
             if (eq == std::string::npos) return usageError(err, "expected FIELD=VALUE: " + args[i]);
-            std::optional<std::string> problem =
-                assign(store, *font, std::string_view(args[i]).substr(0, eq), args[i].substr(eq + 1));
+            std::optional<std::string> problem = assign(
+                store, *font, std::string_view(args[i]).substr(0, eq), args[i].substr(eq + 1));
             if (problem) return usageError(err, *problem);
         }
     }
