@@ -1,62 +1,63 @@
 // The controls of the character font page: their IDs, the fixed entries of
-// its lists and the ranges of its numeric edits. The dialog template uses
-// the same numbers.
+// its lists and the ranges of its numeric edits, under the names the dialog
+// template uses.
 #pragma once
 
 #include <string_view>
 
 #include "pages/page_fields.h"
+#include "resources/resource.h"
 
 namespace vx::charfont {
 
 // Left column.
-inline constexpr int kFontNameList = 1312;
-inline constexpr int kTypeList = 1311;
-inline constexpr int kOriginXEdit = 1368;
-inline constexpr int kOriginXSpin = 1369;
-inline constexpr int kOriginXAuto = 1378;
-inline constexpr int kOriginYEdit = 1370;
-inline constexpr int kOriginYSpin = 1371;
-inline constexpr int kOriginYAuto = 1379;
-inline constexpr int kHMagnificationList = 1337;
-inline constexpr int kVMagnificationList = 1338;
-inline constexpr int kWidthEdit = 1383;
-inline constexpr int kWidthSpin = 1384;
-inline constexpr int kWidthAuto = 1387;
-inline constexpr int kHeightEdit = 1385;
-inline constexpr int kHeightSpin = 1386;
-inline constexpr int kHeightAuto = 1388;
-inline constexpr int kDecorationList = 1340;
-inline constexpr int kReverseAreaXEdit = 1364;
-inline constexpr int kReverseAreaXSpin = 1365;
-inline constexpr int kReverseAreaYEdit = 1366;
-inline constexpr int kReverseAreaYSpin = 1367;
-inline constexpr int kFrameGapXEdit = 1353;
-inline constexpr int kFrameGapXSpin = 1360;
-inline constexpr int kFrameGapYEdit = 1354;
-inline constexpr int kFrameGapYSpin = 1361;
-inline constexpr int kStrikeEndEdit = 1362;
-inline constexpr int kStrikeEndSpin = 1363;
-inline constexpr int kZeroSuppressEdit = 1381;
-inline constexpr int kZeroSuppressSpin = 1382;
+inline constexpr int kFontNameList = IDC_FONT_FONT_NAME;
+inline constexpr int kTypeList = IDC_FONT_TYPE;
+inline constexpr int kOriginXEdit = IDC_FONT_ORIGIN_X;
+inline constexpr int kOriginXSpin = IDC_FONT_ORIGIN_X_SPIN;
+inline constexpr int kOriginXAuto = IDC_FONT_ORIGIN_X_AUTO;
+inline constexpr int kOriginYEdit = IDC_FONT_ORIGIN_Y;
+inline constexpr int kOriginYSpin = IDC_FONT_ORIGIN_Y_SPIN;
+inline constexpr int kOriginYAuto = IDC_FONT_ORIGIN_Y_AUTO;
+inline constexpr int kHMagnificationList = IDC_FONT_H_MAG;
+inline constexpr int kVMagnificationList = IDC_FONT_V_MAG;
+inline constexpr int kWidthEdit = IDC_FONT_WIDTH;
+inline constexpr int kWidthSpin = IDC_FONT_WIDTH_SPIN;
+inline constexpr int kWidthAuto = IDC_FONT_WIDTH_AUTO;
+inline constexpr int kHeightEdit = IDC_FONT_HEIGHT;
+inline constexpr int kHeightSpin = IDC_FONT_HEIGHT_SPIN;
+inline constexpr int kHeightAuto = IDC_FONT_HEIGHT_AUTO;
+inline constexpr int kDecorationList = IDC_FONT_DECORATION;
+inline constexpr int kReverseAreaXEdit = IDC_FONT_REVERSE_AREA_X;
+inline constexpr int kReverseAreaXSpin = IDC_FONT_REVERSE_AREA_X_SPIN;
+inline constexpr int kReverseAreaYEdit = IDC_FONT_REVERSE_AREA_Y;
+inline constexpr int kReverseAreaYSpin = IDC_FONT_REVERSE_AREA_Y_SPIN;
+inline constexpr int kFrameGapXEdit = IDC_FONT_FRAME_GAP_X;
+inline constexpr int kFrameGapXSpin = IDC_FONT_FRAME_GAP_X_SPIN;
+inline constexpr int kFrameGapYEdit = IDC_FONT_FRAME_GAP_Y;
+inline constexpr int kFrameGapYSpin = IDC_FONT_FRAME_GAP_Y_SPIN;
+inline constexpr int kStrikeEndEdit = IDC_FONT_STRIKE_END;
+inline constexpr int kStrikeEndSpin = IDC_FONT_STRIKE_END_SPIN;
+inline constexpr int kZeroSuppressEdit = IDC_FONT_ZERO_SUPPRESS;
+inline constexpr int kZeroSuppressSpin = IDC_FONT_ZERO_SUPPRESS_SPIN;
 // Right column.
-inline constexpr int kRotationList = 1380;
-inline constexpr int kSpacingAdjustList = 1339;
-inline constexpr int kSpacingEdit = 1350;
-inline constexpr int kSpacingSpin = 1356;
-inline constexpr int kEmphasisList = 1341;
-inline constexpr int kShiftXEdit = 1351;
-inline constexpr int kShiftXSpin = 1358;
-inline constexpr int kShiftYEdit = 1352;
-inline constexpr int kShiftYSpin = 1359;
-inline constexpr int kAlignmentList = 1343;
-inline constexpr int kAreaWidthEdit = 1372;
-inline constexpr int kAreaWidthSpin = 1373;
-inline constexpr int kLineFeedEdit = 1374;
-inline constexpr int kLineFeedSpin = 1375;
-inline constexpr int kAreaLinesEdit = 1376;
-inline constexpr int kAreaLinesSpin = 1377;
-inline constexpr int kCheckDigitList = 1342;
+inline constexpr int kRotationList = IDC_FONT_ROTATION;
+inline constexpr int kSpacingAdjustList = IDC_FONT_SPACING_ADJUST;
+inline constexpr int kSpacingEdit = IDC_FONT_SPACING;
+inline constexpr int kSpacingSpin = IDC_FONT_SPACING_SPIN;
+inline constexpr int kEmphasisList = IDC_FONT_EMPHASIS;
+inline constexpr int kShiftXEdit = IDC_FONT_SHIFT_X;
+inline constexpr int kShiftXSpin = IDC_FONT_SHIFT_X_SPIN;
+inline constexpr int kShiftYEdit = IDC_FONT_SHIFT_Y;
+inline constexpr int kShiftYSpin = IDC_FONT_SHIFT_Y_SPIN;
+inline constexpr int kAlignmentList = IDC_FONT_ALIGNMENT;
+inline constexpr int kAreaWidthEdit = IDC_FONT_AREA_WIDTH;
+inline constexpr int kAreaWidthSpin = IDC_FONT_AREA_WIDTH_SPIN;
+inline constexpr int kLineFeedEdit = IDC_FONT_LINE_FEED;
+inline constexpr int kLineFeedSpin = IDC_FONT_LINE_FEED_SPIN;
+inline constexpr int kAreaLinesEdit = IDC_FONT_AREA_LINES;
+inline constexpr int kAreaLinesSpin = IDC_FONT_AREA_LINES_SPIN;
+inline constexpr int kCheckDigitList = IDC_FONT_CHECK_DIGIT;
 
 // A numeric edit with its spin button and the range that both enforce.
 struct NumericEdit {

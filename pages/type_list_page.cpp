@@ -2,6 +2,7 @@
 
 #include <vector>
 
+#include "resources/resource.h"
 #include "settings/codepage.h"
 
 namespace vx {
@@ -17,8 +18,8 @@ std::vector<std::string> utf8Names(int count, const std::string& (*name)(int)) {
 }  // namespace
 
 TypeListPageKind barcodePageKind() {
-    return {1357,
-            1356,
+    return {IDC_BC_FONT_NAME,
+            IDC_BC_TYPE,
             kBarcodeFontCount,
             kBarcodeTypeCount,
             barcodeFontName,
@@ -31,8 +32,8 @@ TypeListPageKind barcodePageKind() {
 }
 
 TypeListPageKind code2DPageKind() {
-    return {1359,
-            1358,
+    return {IDC_CODE2D_FONT_NAME,
+            IDC_CODE2D_TYPE,
             kCode2DFontCount,
             kCode2DTypeCount,
             code2DFontName,
@@ -42,8 +43,8 @@ TypeListPageKind code2DPageKind() {
 }
 
 TypeListPageKind characterPageKind() {
-    return {1312,
-            1311,
+    return {IDC_FONT_FONT_NAME,
+            IDC_FONT_TYPE,
             kCharacterFontCount,
             kCharacterTypeCount,
             characterFontName,
