@@ -14,18 +14,6 @@ namespace {
 
 constexpr std::string_view kMainWindowTitle = "ZEL Vextora 内蔵フォント設定ツール";
 
-std::wstring executablePath() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n < path.size()) {
-            path.resize(n);
-            return path;
-        }
-        path.resize(path.size() * 2);
-    }
-}
-
 // Brings the running copy's window to the front.
 void activateRunningCopy() {
     HWND other = FindWindowW(L"#32770", vx::widen(kMainWindowTitle).c_str());
@@ -41,7 +29,7 @@ int runTool() {
     InitCommonControlsEx(&controls);
 
     // Created in one step, so two copies started together cannot both run.
-    const std::wstring name = vx::widen(vx::applicationName(vx::narrow(executablePath())));
+    const std::wstring name = vx::widen(vx::applicationName(vx::narrow(vx::executablePath())));
     HANDLE mutex = CreateMutexW(nullptr, TRUE, name.c_str());
     if (mutex == nullptr) return 0;
     if (GetLastError() == ERROR_ALREADY_EXISTS) {

@@ -72,3 +72,20 @@ std::string windowText(HWND window) {
 }
 
 }  // namespace vx
+
+namespace vx {
+
+std::wstring executablePath() {
+    std::wstring path(MAX_PATH, L'\0');
+    for (;;) {
+        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
+        if (n == 0) return {};
+        if (n < path.size()) {
+            path.resize(n);
+            return path;
+        }
+        path.resize(path.size() * 2);  // never cut a long path
+    }
+}
+
+}  // namespace vx

@@ -60,4 +60,7 @@ std::string narrow(std::wstring_view utf16);
 // The window text of a control as UTF-8.
 std::string windowText(HWND window);
 
+// The full path of the running program, however long.
+std::wstring executablePath();
+
 }  // namespace vx

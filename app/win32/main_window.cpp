@@ -55,17 +55,7 @@ HBITMAP loadMenuBitmap(int id) {
 }
 
 std::filesystem::path executableDirectory() {
-    std::wstring path(MAX_PATH, L'\0');
-    for (;;) {
-        DWORD n = GetModuleFileNameW(nullptr, path.data(), static_cast<DWORD>(path.size()));
-        if (n == 0) return {};
-        if (n < path.size()) {
-            path.resize(n);
-            break;
-        }
-        path.resize(path.size() * 2);  // never cut a long path
-    }
-    return std::filesystem::path(path).parent_path();
+    return std::filesystem::path(executablePath()).parent_path();
 }
 
 }  // namespace
