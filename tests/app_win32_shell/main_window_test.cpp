@@ -32,24 +32,6 @@ std::filesystem::path helpFileBesideThisProgram() {
     return std::filesystem::path(self).parent_path() / L"VXDrvFontTool.chm";
 }
 
-std::vector<HWND> childrenOfClass(HWND parent, const wchar_t* className) {
-    struct Collect {
-        const wchar_t* className;
-        std::vector<HWND> found;
-    } collect{className, {}};
-    EnumChildWindows(
-        parent,
-        [](HWND child, LPARAM parameter) -> BOOL {
-            auto* c = reinterpret_cast<Collect*>(parameter);
-            wchar_t name[32] = {};
-            GetClassNameW(child, name, 32);
-            if (lstrcmpiW(name, c->className) == 0) c->found.push_back(child);
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&collect));
-    return collect.found;
-}
-
 std::vector<std::wstring> texts(const std::vector<HWND>& windows) {
     std::vector<std::wstring> result;
     for (HWND window : windows) result.push_back(text(window));
@@ -138,7 +120,7 @@ class MainWindowTest : public testing::Test {
         command(ID_SHOW_PAGE_FONT);
         HWND page = window().pageWindow(2);
         HWND edit = nullptr;
-        for (HWND candidate : childrenOfClass(page, L"Edit")) {
+        for (HWND candidate : children(page, L"Edit")) {
             if (IsWindowVisible(candidate) && IsWindowEnabled(candidate) &&
                 GetParent(candidate) == page) {
                 edit = candidate;
@@ -669,7 +651,7 @@ TEST_F(MainWindowTest, TheVersionBoxShowsItsTexts) {
     {
         ModalScript script;
         script.onDialog(kVersionCaption, [&](HWND box) {
-            statics = texts(childrenOfClass(box, L"Static"));
+            statics = texts(children(box, L"Static"));
             click(box, IDOK);
         });
         command(ID_HELP_ABOUT);

@@ -5,6 +5,7 @@
 #include <iterator>
 
 #include "tests/app_win32_shell/shell_fixture.h"
+#include "tests/printer/win32/registry_printers.h"
 
 namespace vx::test {
 
@@ -15,17 +16,6 @@ constexpr const wchar_t* kDriversKey =
     L"System\\CurrentControlSet\\Control\\Print\\Environments\\Windows x64\\Drivers\\Version-3";
 constexpr const wchar_t* kDevicesKey = L"Software\\Microsoft\\Windows NT\\CurrentVersion\\Devices";
 constexpr const wchar_t* kPortMapKey = L"Software\\Wine\\Printing\\Spooler";
-
-bool setString(HKEY key, const wchar_t* name, const std::wstring& value) {
-    return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) ==
-           ERROR_SUCCESS;
-}
-
-bool setDword(HKEY key, const wchar_t* name, DWORD value) {
-    return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                          sizeof value) == ERROR_SUCCESS;
-}
 
 // One value under a key that is created if needed.
 bool setStringUnder(HKEY root, const wchar_t* path, const std::wstring& name,

@@ -23,6 +23,8 @@ BOOL CALLBACK findCaption(HWND window, LPARAM parameter) {
     return TRUE;
 }
 
+}  // namespace
+
 std::vector<HWND> children(HWND parent, const wchar_t* className) {
     struct Collect {
         const wchar_t* className;
@@ -44,8 +46,6 @@ std::vector<HWND> children(HWND parent, const wchar_t* className) {
 bool isIconStatic(HWND window) {
     return (GetWindowLongPtrW(window, GWL_STYLE) & SS_TYPEMASK) == SS_ICON;
 }
-
-}  // namespace
 
 HWND readyDialog(const std::wstring& caption) {
     Search search{&caption, nullptr};

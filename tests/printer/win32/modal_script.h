@@ -19,6 +19,9 @@ HWND readyDialog(const std::wstring& caption);
 
 std::wstring text(HWND window);
 
+// The child windows of a class (any letter case), in window order.
+std::vector<HWND> children(HWND parent, const wchar_t* className);
+
 // The message box's own text (its static text that is not an icon).
 std::wstring messageBoxText(HWND box);
 // The captions of the message box's buttons, in creation order.

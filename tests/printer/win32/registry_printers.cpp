@@ -8,17 +8,6 @@ namespace {
 
 constexpr const wchar_t* kPrinters = L"System\\CurrentControlSet\\Control\\Print\\Printers";
 
-bool setString(HKEY key, const wchar_t* name, const std::wstring& value) {
-    return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
-                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) ==
-           ERROR_SUCCESS;
-}
-
-bool setDword(HKEY key, const wchar_t* name, DWORD value) {
-    return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
-                          sizeof value) == ERROR_SUCCESS;
-}
-
 // A default device mode as the spooler stores it: the narrow structure
 // followed by a few driver bytes.
 bool setDeviceMode(HKEY key, const std::wstring& printerName, short verticalResolution) {
@@ -39,6 +28,17 @@ bool setDeviceMode(HKEY key, const std::wstring& printerName, short verticalReso
 }
 
 }  // namespace
+
+bool setDword(HKEY key, const wchar_t* name, DWORD value) {
+    return RegSetValueExW(key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value),
+                          sizeof value) == ERROR_SUCCESS;
+}
+
+bool setString(HKEY key, const wchar_t* name, const std::wstring& value) {
+    return RegSetValueExW(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(value.c_str()),
+                          static_cast<DWORD>((value.size() + 1) * sizeof(wchar_t))) ==
+           ERROR_SUCCESS;
+}
 
 RegistryPrinters::~RegistryPrinters() {
     HKEY printers = nullptr;

@@ -10,6 +10,10 @@
 
 namespace vx::test {
 
+// One registry value; false when it cannot be written.
+bool setString(HKEY key, const wchar_t* name, const std::wstring& value);
+bool setDword(HKEY key, const wchar_t* name, DWORD value);
+
 struct RegistryPrinter {
     std::wstring name;
     std::wstring driverName;
