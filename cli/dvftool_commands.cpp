@@ -53,9 +53,9 @@ void dumpTextFields(std::ostream& out, const std::string& font, const Record& re
 }
 
 void dump(std::ostream& out, const SettingsStore& store) {
-    for (const FontRecord& font : store.fonts) {
+    for (const CharacterFontRecord& font : store.fonts) {
         printLine(out, font.fontName, "typeIndex", std::to_string(font.typeIndex));
-        dumpTextFields(out, font.fontName, font, fontRecordFields());
+        dumpTextFields(out, font.fontName, font, characterFontRecordFields());
     }
     for (const BarcodeRecord& barcode : store.barcodes) {
         printLine(out, barcode.fontName, "typeIndex", std::to_string(barcode.typeIndex));
@@ -124,7 +124,7 @@ std::optional<std::string> assign(SettingsStore& store, const std::string& fontC
         }
         return std::nullopt;  // not a font of this kind
     };
-    if (auto done = assignNamedType(store.fonts, fontRecordFields(), kCharacterTypeCount,
+    if (auto done = assignNamedType(store.fonts, characterFontRecordFields(), kCharacterTypeCount,
                                     characterTypeName)) {
         return *done;
     }

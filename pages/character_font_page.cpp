@@ -209,7 +209,7 @@ void CharacterFontPage::resetAndShow() {
 void CharacterFontPage::storeCurrent() {
     PageFields& f = fields_;
     f.take(controls_);
-    FontRecord& r = record();
+    CharacterFontRecord& r = record();
     const int font = currentFont_;
 
     r.typeName = recordText(f.text(kTypeList));
@@ -292,7 +292,7 @@ void CharacterFontPage::showCurrent() {
     if (int chosen = f.position(kFontNameList); chosen >= 0 && chosen < kCharacterFontCount) {
         currentFont_ = chosen;
     }
-    FontRecord& r = record();
+    CharacterFontRecord& r = record();
     const int font = currentFont_;
     const bool outline = isOutlineType(r.typeIndex);
 

@@ -50,7 +50,7 @@ public:
     const charfont::CharacterFontMemories& memories() const { return memories_; }
 
 private:
-    FontRecord& record() { return store_.fonts[static_cast<std::size_t>(currentFont_)]; }
+    CharacterFontRecord& record() { return store_.fonts[static_cast<std::size_t>(currentFont_)]; }
     charfont::CharacterFontScope scope();
     void applyTypeChange();
 

@@ -166,7 +166,7 @@ namespace {
 void fitToBitmapType(const CharacterFontScope& scope) {
     Controls& controls = scope.controls;
     PageFields& fields = scope.fields;
-    FontRecord& record = scope.record;
+    CharacterFontRecord& record = scope.record;
     CharacterFontMemories& memories = scope.memories;
     const int font = scope.font;
 
@@ -194,7 +194,7 @@ void fitToBitmapType(const CharacterFontScope& scope) {
 void fitToOutlineType(const CharacterFontScope& scope) {
     Controls& controls = scope.controls;
     PageFields& fields = scope.fields;
-    FontRecord& record = scope.record;
+    CharacterFontRecord& record = scope.record;
     CharacterFontMemories& memories = scope.memories;
     const int font = scope.font;
 
@@ -220,7 +220,7 @@ void fitToOutlineType(const CharacterFontScope& scope) {
 // Only kanji types turn the characters and the string differently.
 void fitRotation(const CharacterFontScope& scope) {
     PageFields& fields = scope.fields;
-    FontRecord& record = scope.record;
+    CharacterFontRecord& record = scope.record;
     CharacterFontMemories& memories = scope.memories;
     const int font = scope.font;
 

@@ -42,7 +42,7 @@ struct CharacterFontMemories {
 struct CharacterFontScope {
     Controls& controls;
     PageFields& fields;
-    FontRecord& record;
+    CharacterFontRecord& record;
     CharacterFontMemories& memories;
     int font;
 };

@@ -28,7 +28,7 @@ int readTypeIndex(const IniDocument& file, const std::string& section, const std
     return index;
 }
 
-void readCharacterFont(const IniDocument& file, int n, FontRecord& font) {
+void readCharacterFont(const IniDocument& file, int n, CharacterFontRecord& font) {
     font.fontName = characterFontName(n);
     font.typeIndex = readTypeIndex(file, font.fontName, characterFactoryFontType(n),
                                    characterTypeIndexFromFontType, kCharacterTypeCount);
@@ -41,9 +41,9 @@ void readCharacterFont(const IniDocument& file, int n, FontRecord& font) {
         font.*row.field = cell.op == KeyCell::Field ? file.read(font.fontName, key, cell.value)
                                                     : std::string(cell.value);
     }
-    for (std::string FontRecord::*working :
-         {&FontRecord::reverseAreaX, &FontRecord::reverseAreaY, &FontRecord::frameGapX,
-          &FontRecord::frameGapY, &FontRecord::strikeEndLength}) {
+    for (std::string CharacterFontRecord::*working :
+         {&CharacterFontRecord::reverseAreaX, &CharacterFontRecord::reverseAreaY, &CharacterFontRecord::frameGapX,
+          &CharacterFontRecord::frameGapY, &CharacterFontRecord::strikeEndLength}) {
         font.*working = "1";
     }
 }
@@ -97,7 +97,7 @@ void readCode2D(const IniDocument& file, int n, Code2DRecord& code) {
 
 bool isDefault(const std::string& value) { return value == kDefault; }
 
-std::string characterValue(const CharacterKeyRow& row, const FontRecord& font, bool outline) {
+std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord& font, bool outline) {
     const KeyCell& cell = outline ? row.outline : row.bitmap;
     if (row.field == nullptr) return cell.value;
     const std::string& mode = font.alignmentMode;
@@ -117,7 +117,7 @@ bool writeFontType(IniDocument& file, const std::string& section, int fontType) 
            file.write(section, kFontTypeKey, formatDecimal(fontType));
 }
 
-bool writeCharacterFont(IniDocument& file, const FontRecord& font) {
+bool writeCharacterFont(IniDocument& file, const CharacterFontRecord& font) {
     if (!writeFontType(file, font.fontName, characterFontTypeFromTypeIndex(font.typeIndex))) {
         return false;
     }
@@ -173,7 +173,7 @@ void loadDriverFontFile(const IniDocument& file, SettingsStore& store) {
 
 bool writeDriverFontSections(const SettingsStore& store, IniDocument& file) {
     bool ok = true;
-    for (const FontRecord& font : store.fonts) ok = writeCharacterFont(file, font) && ok;
+    for (const CharacterFontRecord& font : store.fonts) ok = writeCharacterFont(file, font) && ok;
     for (const BarcodeRecord& barcode : store.barcodes) {
         ok = writeFontType(file, barcode.fontName, barcodeFontTypeFromTypeIndex(barcode.typeIndex)) &&
              ok;

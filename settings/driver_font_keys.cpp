@@ -11,7 +11,7 @@ constexpr KeyCell F(const char* defaultValue = nullptr) { return {KeyCell::Field
 constexpr KeyCell X(const char* fixed) { return {KeyCell::Fixed, fixed}; }
 
 using CW = CharacterWriteRule;
-using FR = FontRecord;
+using FR = CharacterFontRecord;
 
 // Rows with a field and no outline key are set to "default" for outline fonts.
 constexpr CharacterKeyRow kCharacterRows[] = {

@@ -30,7 +30,7 @@ enum class CharacterWriteRule : char {
 };
 
 struct CharacterKeyRow {
-    std::string FontRecord::*field;  // nullptr for a constant key
+    std::string CharacterFontRecord::*field;  // nullptr for a constant key
     const char* bitmapKey;
     KeyCell bitmap;
     const char* outlineKey;  // nullptr: the outline family has no such key

@@ -157,22 +157,22 @@ std::string code2DFactoryFontType(int fontNumber) { return std::to_string(201 + 
 
 #define VX_FIELD(Record, name) TextField<Record>{#name, &Record::name}
 
-std::span<const TextField<FontRecord>> fontRecordFields() {
-    static constexpr TextField<FontRecord> fields[] = {
-        VX_FIELD(FontRecord, typeName),         VX_FIELD(FontRecord, originX),
-        VX_FIELD(FontRecord, originY),          VX_FIELD(FontRecord, sizeX),
-        VX_FIELD(FontRecord, sizeY),            VX_FIELD(FontRecord, spacingAdjust),
-        VX_FIELD(FontRecord, spacing),          VX_FIELD(FontRecord, rotation),
-        VX_FIELD(FontRecord, decoration),       VX_FIELD(FontRecord, decorationParams),
-        VX_FIELD(FontRecord, reverseAreaX),     VX_FIELD(FontRecord, reverseAreaY),
-        VX_FIELD(FontRecord, frameGapX),        VX_FIELD(FontRecord, frameGapY),
-        VX_FIELD(FontRecord, strikeEndLength),  VX_FIELD(FontRecord, emphasis),
-        VX_FIELD(FontRecord, shiftX),           VX_FIELD(FontRecord, shiftY),
-        VX_FIELD(FontRecord, checkDigit),       VX_FIELD(FontRecord, checkDigitMode),
-        VX_FIELD(FontRecord, zeroSuppress),     VX_FIELD(FontRecord, zeroSuppressDigits),
-        VX_FIELD(FontRecord, alignment),        VX_FIELD(FontRecord, alignmentMode),
-        VX_FIELD(FontRecord, areaWidth),        VX_FIELD(FontRecord, lineFeed),
-        VX_FIELD(FontRecord, areaLines),
+std::span<const TextField<CharacterFontRecord>> characterFontRecordFields() {
+    static constexpr TextField<CharacterFontRecord> fields[] = {
+        VX_FIELD(CharacterFontRecord, typeName),         VX_FIELD(CharacterFontRecord, originX),
+        VX_FIELD(CharacterFontRecord, originY),          VX_FIELD(CharacterFontRecord, sizeX),
+        VX_FIELD(CharacterFontRecord, sizeY),            VX_FIELD(CharacterFontRecord, spacingAdjust),
+        VX_FIELD(CharacterFontRecord, spacing),          VX_FIELD(CharacterFontRecord, rotation),
+        VX_FIELD(CharacterFontRecord, decoration),       VX_FIELD(CharacterFontRecord, decorationParams),
+        VX_FIELD(CharacterFontRecord, reverseAreaX),     VX_FIELD(CharacterFontRecord, reverseAreaY),
+        VX_FIELD(CharacterFontRecord, frameGapX),        VX_FIELD(CharacterFontRecord, frameGapY),
+        VX_FIELD(CharacterFontRecord, strikeEndLength),  VX_FIELD(CharacterFontRecord, emphasis),
+        VX_FIELD(CharacterFontRecord, shiftX),           VX_FIELD(CharacterFontRecord, shiftY),
+        VX_FIELD(CharacterFontRecord, checkDigit),       VX_FIELD(CharacterFontRecord, checkDigitMode),
+        VX_FIELD(CharacterFontRecord, zeroSuppress),     VX_FIELD(CharacterFontRecord, zeroSuppressDigits),
+        VX_FIELD(CharacterFontRecord, alignment),        VX_FIELD(CharacterFontRecord, alignmentMode),
+        VX_FIELD(CharacterFontRecord, areaWidth),        VX_FIELD(CharacterFontRecord, lineFeed),
+        VX_FIELD(CharacterFontRecord, areaLines),
     };
     return fields;
 }

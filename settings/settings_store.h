@@ -20,7 +20,7 @@ inline constexpr int kCode2DTypeCount = 6;
 // are outline and price fonts ("PV" keys).
 inline constexpr int kFirstOutlineTypeIndex = 20;
 
-struct FontRecord {
+struct CharacterFontRecord {
     std::string fontName;
     int typeIndex = 0;
     std::string typeName;
@@ -77,7 +77,7 @@ struct Code2DRecord {
 };
 
 struct SettingsStore {
-    std::array<FontRecord, kCharacterFontCount> fonts;
+    std::array<CharacterFontRecord, kCharacterFontCount> fonts;
     std::array<BarcodeRecord, kBarcodeFontCount> barcodes;
     std::array<Code2DRecord, kCode2DFontCount> codes2D;
 };
@@ -119,7 +119,7 @@ struct TextField {
     std::string Record::*member;
 };
 
-std::span<const TextField<FontRecord>> fontRecordFields();
+std::span<const TextField<CharacterFontRecord>> characterFontRecordFields();
 std::span<const TextField<BarcodeRecord>> barcodeRecordFields();
 std::span<const TextField<DataMatrixParams>> dataMatrixFields();
 std::span<const TextField<MaxiCodeParams>> maxiCodeFields();

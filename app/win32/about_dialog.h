@@ -1,7 +1,7 @@
 // The version box.
 #pragma once
 
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 

@@ -6,7 +6,7 @@
 #include <string>
 
 #include "app/command_line.h"
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 #include "app/win32/main_window.h"
 #include "app/win32/printer_glue.h"
 

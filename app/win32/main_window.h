@@ -10,7 +10,7 @@
 #include <memory>
 
 #include "app/main_window_logic.h"
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 #include "app/win32/message_boxes_win32.h"
 #include "app/win32/setting_page_slot.h"
 #include "app/win32/test_label_printer_win32.h"

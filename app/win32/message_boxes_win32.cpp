@@ -1,6 +1,6 @@
 #include "app/win32/message_boxes_win32.h"
 
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 

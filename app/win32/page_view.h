@@ -2,7 +2,7 @@
 // control notifications go to the page logic.
 #pragma once
 
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 

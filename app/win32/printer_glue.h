@@ -3,7 +3,7 @@
 #pragma once
 
 #include "app/main_window_logic.h"
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 #include "printer/win32/system_environment_win32.h"
 #include "printer/win32/winspool_spooler.h"
 

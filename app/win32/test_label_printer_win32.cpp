@@ -4,7 +4,7 @@
 #include <winspool.h>
 
 
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 #include "resources/resource.h"
 
 namespace vx {

@@ -1,6 +1,6 @@
 #include "pages/win32/win32_controls.h"
 
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 

@@ -8,7 +8,7 @@
 #include <optional>
 #include <string>
 
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 #include "printer/printer_selection.h"
 
 namespace vx {

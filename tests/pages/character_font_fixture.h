@@ -29,7 +29,7 @@ protected:
     // sections, then the page as the main window creates it.
     CharacterFontPageTest() { loadDriverFontFile(IniDocument("[DVF]\r\nVersion=2\r\n"), store); }
 
-    FontRecord& font(int n) { return store.fonts[static_cast<std::size_t>(n)]; }
+    CharacterFontRecord& font(int n) { return store.fonts[static_cast<std::size_t>(n)]; }
     void setType(int n, int typeIndex) {
         font(n).typeIndex = typeIndex;
         font(n).typeName = characterTypeName(typeIndex);

@@ -182,29 +182,29 @@ TEST_F(PageTest, CodedListsBothWays) {
     struct {
         int list;
         const char* text;
-        std::string FontRecord::*field1;
+        std::string CharacterFontRecord::*field1;
         const char* code1;
-        std::string FontRecord::*field2;
+        std::string CharacterFontRecord::*field2;
         const char* code2;
     } const cases[] = {
-        {kCheckDigitList, "モジュラス10", &FontRecord::checkDigit, "M", &FontRecord::checkDigitMode,
+        {kCheckDigitList, "モジュラス10", &CharacterFontRecord::checkDigit, "M", &CharacterFontRecord::checkDigitMode,
          "0"},
-        {kCheckDigitList, "モジュラス43", &FontRecord::checkDigit, "M", &FontRecord::checkDigitMode,
+        {kCheckDigitList, "モジュラス43", &CharacterFontRecord::checkDigit, "M", &CharacterFontRecord::checkDigitMode,
          "1"},
-        {kCheckDigitList, "指定なし", &FontRecord::checkDigit, "default",
-         &FontRecord::checkDigitMode, "default"},
-        {kAlignmentList, "左寄せ", &FontRecord::alignment, "P", &FontRecord::alignmentMode, "1"},
-        {kAlignmentList, "均等割付け", &FontRecord::alignment, "P", &FontRecord::alignmentMode,
+        {kCheckDigitList, "指定なし", &CharacterFontRecord::checkDigit, "default",
+         &CharacterFontRecord::checkDigitMode, "default"},
+        {kAlignmentList, "左寄せ", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode, "1"},
+        {kAlignmentList, "均等割付け", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode,
          "4"},
-        {kAlignmentList, "自動改行", &FontRecord::alignment, "P", &FontRecord::alignmentMode, "5"},
-        {kAlignmentList, "文字寄せなし", &FontRecord::alignment, "default",
-         &FontRecord::alignmentMode, "default"},
-        {kSpacingAdjustList, "狭める", &FontRecord::spacingAdjust, "-", &FontRecord::spacingAdjust,
+        {kAlignmentList, "自動改行", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode, "5"},
+        {kAlignmentList, "文字寄せなし", &CharacterFontRecord::alignment, "default",
+         &CharacterFontRecord::alignmentMode, "default"},
+        {kSpacingAdjustList, "狭める", &CharacterFontRecord::spacingAdjust, "-", &CharacterFontRecord::spacingAdjust,
          "-"},
-        {kSpacingAdjustList, "微調整なし", &FontRecord::spacingAdjust, "default",
-         &FontRecord::spacingAdjust, "default"},
-        {kEmphasisList, "強調する", &FontRecord::emphasis, "J", &FontRecord::emphasis, "J"},
-        {kEmphasisList, "強調しない", &FontRecord::emphasis, "default", &FontRecord::emphasis,
+        {kSpacingAdjustList, "微調整なし", &CharacterFontRecord::spacingAdjust, "default",
+         &CharacterFontRecord::spacingAdjust, "default"},
+        {kEmphasisList, "強調する", &CharacterFontRecord::emphasis, "J", &CharacterFontRecord::emphasis, "J"},
+        {kEmphasisList, "強調しない", &CharacterFontRecord::emphasis, "default", &CharacterFontRecord::emphasis,
          "default"},
     };
     for (const auto& c : cases) {
@@ -286,7 +286,7 @@ TEST_F(PageTest, AnotherFontStoresTheShownOneFirstAndComesBackAsStored) {
 }
 
 TEST_F(PageTest, UnknownRecordValuesShowTheNeutralChoiceAndAreReplaced) {
-    FontRecord& r = font(0);
+    CharacterFontRecord& r = font(0);
     r.spacingAdjust = r.rotation = r.decoration = r.emphasis = r.checkDigit = r.alignment = "?";
     r.spacing = "x";
     show(0);

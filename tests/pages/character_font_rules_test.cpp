@@ -17,7 +17,7 @@ protected:
         const int types[] = {kMincho8, kKanjiGothic16, kOutlineGothic};
         for (int n = 0; n < 3; ++n) {
             setType(n, types[n]);
-            FontRecord& r = font(n);
+            CharacterFontRecord& r = font(n);
             r.originX = "0010";
             r.originY = "00020";
             r.sizeX = r.sizeY = types[n] == kOutlineGothic ? "0100" : "10";

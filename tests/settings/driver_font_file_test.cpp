@@ -56,9 +56,9 @@ std::string describe(const SettingsStore& store, bool all2DRecords = true) {
     auto add = [&](const std::string& font, std::string_view field, const std::string& value) {
         out += font + "\t" + std::string(field) + "\t" + value + "\n";
     };
-    for (const FontRecord& font : store.fonts) {
+    for (const CharacterFontRecord& font : store.fonts) {
         add(font.fontName, "typeIndex", std::to_string(font.typeIndex));
-        for (const auto& field : fontRecordFields())
+        for (const auto& field : characterFontRecordFields())
             add(font.fontName, field.name, font.*field.member);
     }
     for (const BarcodeRecord& barcode : store.barcodes) {
@@ -113,7 +113,7 @@ TEST(FileVersion, ChecksFilesOnDisk) {
 TEST(LoadDriverFontFile, FileWithOnlyTheVersionGivesTheFactoryState) {
     const SettingsStore store = load(readBytes(dataFile("only_dvf_section.dvf")));
     for (int n = 0; n < kCharacterFontCount; ++n) {
-        const FontRecord& font = store.fonts[n];
+        const CharacterFontRecord& font = store.fonts[n];
         EXPECT_EQ(font.fontName, characterFontName(n));
         EXPECT_EQ(font.typeIndex, n < 27 ? n : n - 27) << n;
         EXPECT_EQ(font.typeName, characterTypeName(font.typeIndex));
@@ -131,13 +131,13 @@ TEST(LoadDriverFontFile, FileWithOnlyTheVersionGivesTheFactoryState) {
         EXPECT_EQ(store.codes2D[n].typeIndex, n % 5);
     }
 
-    const FontRecord& font05 = store.fonts[4];
+    const CharacterFontRecord& font05 = store.fonts[4];
     EXPECT_EQ(font05.typeName, sj("明朝 14ポイント(BOLD)"));
     EXPECT_EQ(font05.sizeX, "1");
     EXPECT_EQ(font05.sizeY, "1");
     EXPECT_EQ(font05.decoration, "B");
     EXPECT_EQ(font05.originX, "default");
-    const FontRecord& font21 = store.fonts[20];
+    const CharacterFontRecord& font21 = store.fonts[20];
     EXPECT_EQ(font21.typeName, sj("ｺﾞｼｯｸ(BOLD均等幅)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)"));
     EXPECT_EQ(font21.sizeX, "default");
     EXPECT_EQ(font21.decoration, "B");
@@ -163,10 +163,10 @@ TEST(LoadDriverFontFile, OverwritesEveryFieldOfEveryRecord) {
     auto spoil = [](auto& record, auto fields) {
         for (const auto& field : fields) record.*field.member = "junk";
     };
-    for (FontRecord& font : store.fonts) {
+    for (CharacterFontRecord& font : store.fonts) {
         font.typeIndex = 99;
         font.fontName = "junk";
-        spoil(font, fontRecordFields());
+        spoil(font, characterFontRecordFields());
     }
     for (BarcodeRecord& barcode : store.barcodes) {
         barcode.typeIndex = 99;
@@ -215,7 +215,7 @@ TEST(LoadDriverFontFile, CharacterFontTypeChoosesTheKeyFamily) {
         const SettingsStore store = load(withVersion(
             section("ZEL文字フォント01", {std::string("FontType=") + fontType, keys[0], keys[1],
                                           keys[2], keys[3], keys[4], keys[5]})));
-        const FontRecord& font = store.fonts[0];
+        const CharacterFontRecord& font = store.fonts[0];
         EXPECT_EQ(font.typeIndex, std::string(fontType) == "52" ? 21 : 20);
         EXPECT_EQ(font.originX, "0007") << fontType;
         EXPECT_EQ(font.sizeX, "0030") << fontType;
@@ -224,7 +224,7 @@ TEST(LoadDriverFontFile, CharacterFontTypeChoosesTheKeyFamily) {
     }
     EXPECT_EQ(load(withVersion(section("ZEL文字フォント01", {"FontType=52"}))).fonts[0].typeName,
               sj("ｺﾞｼｯｸ(BOLD)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)"));
-    const FontRecord bitmap =
+    const CharacterFontRecord bitmap =
         load(withVersion(section("ZEL文字フォント01",
                                  {"FontType=4", keys[0], keys[1], keys[2], keys[3], keys[5]})))
             .fonts[0];
@@ -503,10 +503,10 @@ Entries operator+(Entries a, const Entries& b) {
 
 TEST(WriteDriverFontSections, WritesFontTypeAndTheKeysOfEachTypeInOrder) {
     SettingsStore store = factoryStore();
-    fillWithFieldNames(store.fonts[0], fontRecordFields());
+    fillWithFieldNames(store.fonts[0], characterFontRecordFields());
     store.fonts[0].typeIndex = 3;
     store.fonts[0].alignmentMode = "5";
-    fillWithFieldNames(store.fonts[1], fontRecordFields());
+    fillWithFieldNames(store.fonts[1], characterFontRecordFields());
     store.fonts[1].typeIndex = 22;
     store.fonts[1].alignmentMode = "4";
 
@@ -635,8 +635,8 @@ TEST(WriteDriverFontSections, WritesDefaultWhereTheRulesSaySo) {
     // clang-format on
     for (const Case& c : cases) {
         SettingsStore store = factoryStore();
-        FontRecord& font = store.fonts[0];
-        fillWithFieldNames(font, fontRecordFields());
+        CharacterFontRecord& font = store.fonts[0];
+        fillWithFieldNames(font, characterFontRecordFields());
         font.typeIndex = c.typeIndex;
         font.spacingAdjust = c.spacingAdjust;
         font.emphasis = c.emphasis;

@@ -147,7 +147,7 @@ TEST(DriverFontFileProperty, LoadingArbitraryBytesGivesValidTypes) {
     for (int i = 0; i < 300; ++i) {
         SettingsStore store;
         loadDriverFontFile(IniDocument(gen.text(60)), store);
-        for (const FontRecord& font : store.fonts) {
+        for (const CharacterFontRecord& font : store.fonts) {
             ASSERT_GE(font.typeIndex, 0);
             ASSERT_LT(font.typeIndex, kCharacterTypeCount);
             ASSERT_EQ(font.typeName, characterTypeName(font.typeIndex));

@@ -55,7 +55,7 @@ using Key = std::pair<std::string, std::string>;  // section, key (code page 932
 // The keys that our loader reads, in its order.
 std::vector<Key> keysLoaderReads(const SettingsStore& store) {
     std::vector<Key> keys;
-    for (const FontRecord& font : store.fonts) {
+    for (const CharacterFontRecord& font : store.fonts) {
         keys.emplace_back(font.fontName, "FontType");
         const bool outline = font.typeIndex >= kFirstOutlineTypeIndex;
         for (const CharacterKeyRow& row : characterKeyRows()) {
@@ -229,7 +229,7 @@ int run(int repetitions) {
     IniDocument saved(text);
     writeDriverFontSections(store, saved);
     std::vector<SectionWrite> characters, barcodes, codes;
-    for (const FontRecord& f : store.fonts) characters.push_back(sectionAsSaved(saved, f.fontName));
+    for (const CharacterFontRecord& f : store.fonts) characters.push_back(sectionAsSaved(saved, f.fontName));
     for (const BarcodeRecord& b : store.barcodes)
         barcodes.push_back(sectionAsSaved(saved, b.fontName));
     for (const Code2DRecord& c : store.codes2D) codes.push_back(sectionAsSaved(saved, c.fontName));

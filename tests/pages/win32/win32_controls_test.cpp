@@ -13,7 +13,7 @@
 #include <utility>
 #include <vector>
 
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 #include "tests/pages/controls_contract.h"
 
 namespace vx {

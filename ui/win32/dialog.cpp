@@ -1,4 +1,4 @@
-#include "app/win32/dialog.h"
+#include "ui/win32/dialog.h"
 
 #include "settings/codepage.h"
 
