@@ -1,5 +1,6 @@
 #include "settings/driver_font_file.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "settings/driver_font_keys.h"
@@ -172,14 +173,30 @@ void loadDriverFontFile(const IniDocument& file, SettingsStore& store) {
 }
 
 bool writeDriverFontSections(const SettingsStore& store, IniDocument& file) {
+    return writeDriverFontSections(store, file, {});
+}
+
+bool writeDriverFontSections(const SettingsStore& store, IniDocument& file,
+                             const std::vector<std::string>& fontNames) {
+    auto chosen = [&](const std::string& name) {
+        return fontNames.empty() ||
+               std::find(fontNames.begin(), fontNames.end(), name) != fontNames.end();
+    };
     bool ok = true;
-    for (const CharacterFontRecord& font : store.fonts) ok = writeCharacterFont(file, font) && ok;
+    for (const CharacterFontRecord& font : store.fonts) {
+        if (chosen(font.fontName)) ok = writeCharacterFont(file, font) && ok;
+    }
     for (const BarcodeRecord& barcode : store.barcodes) {
+        if (!chosen(barcode.fontName)) continue;
         ok = writeFontType(file, barcode.fontName, barcodeFontTypeFromTypeIndex(barcode.typeIndex)) &&
              ok;
     }
-    for (const BarcodeRecord& barcode : store.barcodes) ok = writeBarcodeKeys(file, barcode) && ok;
-    for (const Code2DRecord& code : store.codes2D) ok = writeCode2D(file, code) && ok;
+    for (const BarcodeRecord& barcode : store.barcodes) {
+        if (chosen(barcode.fontName)) ok = writeBarcodeKeys(file, barcode) && ok;
+    }
+    for (const Code2DRecord& code : store.codes2D) {
+        if (chosen(code.fontName)) ok = writeCode2D(file, code) && ok;
+    }
     return ok;
 }
 

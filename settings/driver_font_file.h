@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "settings/ini_document.h"
 #include "settings/settings_store.h"
@@ -25,6 +26,10 @@ void loadDriverFontFile(const IniDocument& file, SettingsStore& store);
 // Rewrites the 60 font sections of the document from the store. False when
 // a value cannot be written (it would break the file's structure).
 bool writeDriverFontSections(const SettingsStore& store, IniDocument& file);
+// The same for the sections of the named fonts only (code page 932; every
+// font when none is named): no other line of the document changes.
+bool writeDriverFontSections(const SettingsStore& store, IniDocument& file,
+                             const std::vector<std::string>& fontNames);
 
 // Empties a section except for its first key spelt exactly "FontType".
 // Keys with empty names, duplicates and other spellings ("fonttype") go
