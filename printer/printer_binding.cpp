@@ -88,15 +88,21 @@ bool isSeriesDriver(std::string_view driverNameCp932) {
     return false;
 }
 
+std::optional<std::vector<PrinterEntry>> selectablePrinterEntries(Spooler& spooler) {
+    std::optional<std::vector<PrinterEntry>> printers = spooler.localPrinters();
+    if (!printers) return std::nullopt;
+    std::erase_if(*printers, [](const PrinterEntry& printer) {
+        return !isSeriesDriver(printer.driverName) ||
+               (printer.status & kPrinterStatusUserIntervention) != 0;
+    });
+    return printers;
+}
+
 std::vector<std::string> listSelectablePrinters(Spooler& spooler) {
     std::vector<std::string> names;
-    std::optional<std::vector<PrinterEntry>> printers = spooler.localPrinters();
+    std::optional<std::vector<PrinterEntry>> printers = selectablePrinterEntries(spooler);
     if (!printers) return names;
-    for (const PrinterEntry& printer : *printers) {
-        if (!isSeriesDriver(printer.driverName)) continue;
-        if ((printer.status & kPrinterStatusUserIntervention) != 0) continue;
-        names.push_back(printer.name);
-    }
+    for (PrinterEntry& printer : *printers) names.push_back(std::move(printer.name));
     return names;
 }
 

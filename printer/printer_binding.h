@@ -110,9 +110,13 @@ class SystemEnvironment {
 // trail byte of a double-byte character never starts a match).
 bool isSeriesDriver(std::string_view driverNameCp932);
 
-// The names of the printers that can be chosen, in the spooler's order:
-// series drivers whose status does not ask for the user's intervention.
-// Empty when the enumeration fails.
+// The printers that can be chosen, in the spooler's order: series drivers
+// whose status does not ask for the user's intervention. nullopt when the
+// enumeration fails.
+std::optional<std::vector<PrinterEntry>> selectablePrinterEntries(Spooler& spooler);
+
+// The names of the printers that can be chosen; empty when the enumeration
+// fails.
 std::vector<std::string> listSelectablePrinters(Spooler& spooler);
 
 // One row of the driver font file table.
