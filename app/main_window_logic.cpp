@@ -108,11 +108,12 @@ void MainWindowLogic::confirmExit() {
     }
 }
 
-void MainWindowLogic::selectPage(int page, bool fromTab) {
-    if (page < 0 || page >= kPageCount) return;
-    if (!fromTab) view_.selectTab(page);
-    view_.showOnlyPage(page);
-    if (!view_.tabControlHasFocus()) view_.focusPage(page);
+void MainWindowLogic::selectPage(PageKind page, bool fromTab) {
+    const int tab = static_cast<int>(page);  // the tabs follow the pages' order
+    if (tab < 0 || tab >= kPageCount) return;
+    if (!fromTab) view_.selectTab(tab);
+    view_.showOnlyPage(tab);
+    if (!view_.tabControlHasFocus()) view_.focusPage(tab);
 }
 
 void MainWindowLogic::openHelp() {
@@ -128,7 +129,7 @@ void MainWindowLogic::factorySettings() {
     }
     // Nothing reaches the file until the user saves.
     loadFactoryState();
-    selectPage(0);
+    selectPage(PageKind::Barcode);
     messages_.show(kFactoryShown, MessageButtons::Ok, MessageIcon::Information);
 }
 

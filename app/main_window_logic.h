@@ -13,8 +13,6 @@
 
 namespace vx {
 
-inline constexpr int kPageCount = 3;  // 1D barcodes, 2D codes, character fonts
-
 // The result of the save command.
 enum class SaveCommandResult { Declined, Saved, Failed };
 
@@ -35,7 +33,7 @@ public:
     SaveCommandResult saveSettings();
     void confirmExit();
     // From a command: selects the tab too. From the tab control: fromTab.
-    void selectPage(int page, bool fromTab = false);
+    void selectPage(PageKind page, bool fromTab = false);
     void openHelp();
     void factorySettings();
     void testPrint();

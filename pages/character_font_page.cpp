@@ -1,10 +1,9 @@
 #include "pages/character_font_page.h"
 
-#include <iterator>
-#include <span>
-#include <vector>
+#include <stdexcept>
 
-#include "pages/character_font_controls.h"
+#include "pages/character_font_lists.h"
+#include "resources/resource.h"
 
 namespace vx {
 
@@ -12,411 +11,281 @@ using namespace charfont;
 
 namespace {
 
+using R = CharacterFontRecord;
+using Row = ControlRow<R>;
+using enum ControlKind;
+
 constexpr std::string_view kDefault = "default";
 
-constexpr FieldBinding kFields[] = {
-    {kFontNameList, FieldKind::FontNameList},
-    {kTypeList, FieldKind::List},
-    {kOriginXEdit, FieldKind::Edit},
-    {kOriginXAuto, FieldKind::Check},
-    {kOriginYEdit, FieldKind::Edit},
-    {kOriginYAuto, FieldKind::Check},
-    {kHMagnificationList, FieldKind::List},
-    {kVMagnificationList, FieldKind::List},
-    {kWidthEdit, FieldKind::Edit},
-    {kWidthAuto, FieldKind::Check},
-    {kHeightEdit, FieldKind::Edit},
-    {kHeightAuto, FieldKind::Check},
-    {kDecorationList, FieldKind::List},
-    {kReverseAreaXEdit, FieldKind::Edit},
-    {kReverseAreaYEdit, FieldKind::Edit},
-    {kFrameGapXEdit, FieldKind::Edit},
-    {kFrameGapYEdit, FieldKind::Edit},
-    {kStrikeEndEdit, FieldKind::Edit},
-    {kZeroSuppressEdit, FieldKind::Edit},
+// Left column, then right column: the tab order of the template. Rows
+// without a record field are moved by the page's own steps: the size
+// fields and the spacing follow the type group, the decoration composes its
+// parameters, and "ゼロサプレス" stores two fields.
+constexpr Row kRows[] = {
+    {.id = IDC_FONT_FONT_NAME, .kind = FontNameList, .label = "フォント名"},
+    {.id = IDC_FONT_TYPE, .kind = TypeList, .label = "フォント種別"},
+    {.id = IDC_FONT_ORIGIN_X, .kind = NumericEdit, .label = "基点X座標", .unit = "x0.1mm",
+     .spin = IDC_FONT_ORIGIN_X_SPIN, .range = {0, 9999, 4}, .autoBox = IDC_FONT_ORIGIN_X_AUTO,
+     .field = &R::originX, .width = 4},
+    {.id = IDC_FONT_ORIGIN_X_AUTO, .kind = AutoBox, .label = "自動"},
+    {.id = IDC_FONT_ORIGIN_Y, .kind = NumericEdit, .label = "基点Y座標", .unit = "x0.1mm",
+     .spin = IDC_FONT_ORIGIN_Y_SPIN, .range = {0, 32767, 5}, .autoBox = IDC_FONT_ORIGIN_Y_AUTO,
+     .field = &R::originY, .width = 5},
+    {.id = IDC_FONT_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
+    {.id = IDC_FONT_H_MAG, .kind = List, .label = "横倍率", .unit = "倍",
+     .codes = &kMagnifications},
+    {.id = IDC_FONT_V_MAG, .kind = List, .label = "縦倍率", .unit = "倍",
+     .codes = &kMagnifications},
+    {.id = IDC_FONT_WIDTH, .kind = NumericEdit, .label = "幅", .unit = "x0.1mm",
+     .spin = IDC_FONT_WIDTH_SPIN, .range = {20, 850, 3}, .autoBox = IDC_FONT_WIDTH_AUTO,
+     .width = 4},
+    {.id = IDC_FONT_WIDTH_AUTO, .kind = AutoBox, .label = "自動"},
+    {.id = IDC_FONT_HEIGHT, .kind = NumericEdit, .label = "高さ", .unit = "x0.1mm",
+     .spin = IDC_FONT_HEIGHT_SPIN, .range = {20, 850, 3}, .autoBox = IDC_FONT_HEIGHT_AUTO,
+     .width = 4},
+    {.id = IDC_FONT_HEIGHT_AUTO, .kind = AutoBox, .label = "自動"},
+    {.id = IDC_FONT_DECORATION, .kind = List, .label = "文字飾り", .codes = &kDecorations},
+    {.id = IDC_FONT_REVERSE_AREA_X, .kind = NumericEdit, .label = "横", .unit = "ドット",
+     .spin = IDC_FONT_REVERSE_AREA_X_SPIN, .range = {1, 99, 2}, .field = &R::reverseAreaX},
+    {.id = IDC_FONT_REVERSE_AREA_Y, .kind = NumericEdit, .label = "縦", .unit = "ドット",
+     .spin = IDC_FONT_REVERSE_AREA_Y_SPIN, .range = {1, 99, 2}, .field = &R::reverseAreaY},
+    {.id = IDC_FONT_FRAME_GAP_X, .kind = NumericEdit, .label = "横", .unit = "ドット",
+     .spin = IDC_FONT_FRAME_GAP_X_SPIN, .range = {1, 99, 2}, .field = &R::frameGapX},
+    {.id = IDC_FONT_FRAME_GAP_Y, .kind = NumericEdit, .label = "縦", .unit = "ドット",
+     .spin = IDC_FONT_FRAME_GAP_Y_SPIN, .range = {1, 99, 2}, .field = &R::frameGapY},
+    {.id = IDC_FONT_STRIKE_END, .kind = NumericEdit, .label = "取り消し線先端の長さ",
+     .unit = "ドット", .spin = IDC_FONT_STRIKE_END_SPIN, .range = {1, 99, 2},
+     .field = &R::strikeEndLength},
+    {.id = IDC_FONT_ZERO_SUPPRESS, .kind = NumericEdit, .label = "ゼロサプレス", .unit = "桁",
+     .spin = IDC_FONT_ZERO_SUPPRESS_SPIN, .range = {0, 40, 2}, .width = 2},
     // The rotation and alignment lists lose items with the type, while a
     // record may still hold one of them.
-    {kRotationList, FieldKind::List, true},
-    {kSpacingAdjustList, FieldKind::List},
-    {kSpacingEdit, FieldKind::Edit},
-    {kEmphasisList, FieldKind::List},
-    {kShiftXEdit, FieldKind::Edit},
-    {kShiftYEdit, FieldKind::Edit},
-    {kAlignmentList, FieldKind::List, true},
-    {kAreaWidthEdit, FieldKind::Edit},
-    {kLineFeedEdit, FieldKind::Edit},
-    {kAreaLinesEdit, FieldKind::Edit},
-    {kCheckDigitList, FieldKind::List},
+    {.id = IDC_FONT_ROTATION, .kind = List, .label = "回転方向", .codes = &kRotations,
+     .codeFields = {&R::rotation}, .showsUnofferedValue = true},
+    {.id = IDC_FONT_SPACING_ADJUST, .kind = List, .label = "文字間スペース微調整",
+     .codes = &kSpacingAdjusts, .codeFields = {&R::spacingAdjust}},
+    // The range of a bitmap type; an outline type widens it.
+    {.id = IDC_FONT_SPACING, .kind = NumericEdit, .label = "文字間スペース", .unit = "ドット",
+     .spin = IDC_FONT_SPACING_SPIN, .range = kBitmapSpacingRange},
+    {.id = IDC_FONT_EMPHASIS, .kind = List, .label = "強調文字", .codes = &kEmphases,
+     .codeFields = {&R::emphasis}},
+    {.id = IDC_FONT_SHIFT_X, .kind = NumericEdit, .label = "横シフト", .unit = "ドット",
+     .spin = IDC_FONT_SHIFT_X_SPIN, .range = {0, 16, 2}, .field = &R::shiftX, .width = 2},
+    {.id = IDC_FONT_SHIFT_Y, .kind = NumericEdit, .label = "縦シフト", .unit = "ドット",
+     .spin = IDC_FONT_SHIFT_Y_SPIN, .range = {0, 16, 2}, .field = &R::shiftY, .width = 2},
+    {.id = IDC_FONT_ALIGNMENT, .kind = List, .label = "文字寄せ", .codes = &kAlignments,
+     .codeFields = {&R::alignment, &R::alignmentMode}, .showsUnofferedValue = true},
+    {.id = IDC_FONT_AREA_WIDTH, .kind = NumericEdit, .label = "文字寄せエリアX方向",
+     .unit = "x0.1mm", .spin = IDC_FONT_AREA_WIDTH_SPIN, .range = {50, 1060, 4},
+     .field = &R::areaWidth, .width = 4, .shownForDefault = "50"},
+    {.id = IDC_FONT_LINE_FEED, .kind = NumericEdit, .label = "文字寄せエリア改行量",
+     .unit = "x0.1mm", .spin = IDC_FONT_LINE_FEED_SPIN, .range = {10, 500, 3},
+     .field = &R::lineFeed, .width = 3, .shownForDefault = "10"},
+    {.id = IDC_FONT_AREA_LINES, .kind = NumericEdit, .label = "文字寄せエリア行数", .unit = "行",
+     .spin = IDC_FONT_AREA_LINES_SPIN, .range = {1, 99, 2}, .field = &R::areaLines, .width = 2,
+     .shownForDefault = "1"},
+    {.id = IDC_FONT_CHECK_DIGIT, .kind = List, .label = "チェックデジット",
+     .codes = &kCheckDigits, .codeFields = {&R::checkDigit, &R::checkDigitMode}},
 };
 
-constexpr std::string_view kRotationCodes[] = {
-    kDefault, "00", "11", "22", "33", "01", "12", "23", "30",
+const PageDescription<R> kDescription = {
+    kRows,
+    kCharacterFontCount,
+    characterFontName,
+    kCharacterTypeCount,
+    characterTypeName,
+    [](SettingsStore& store, int font) -> R& {
+        return store.fonts[static_cast<std::size_t>(font)];
+    },
 };
-
-// The controls that answer a click or a new choice with one rule, after a
-// take.
-struct Reaction {
-    int id;
-    void (*rule)(const CharacterFontScope&);
-};
-constexpr Reaction kAutoReactions[] = {
-    {kOriginXAuto, applyOriginXAuto},
-    {kOriginYAuto, applyOriginYAuto},
-    {kWidthAuto, applyWidthAuto},
-    {kHeightAuto, applyHeightAuto},
-};
-constexpr Reaction kListReactions[] = {
-    {kDecorationList, applyDecorationRules},
-    {kEmphasisList, applyEmphasisRules},
-    {kSpacingAdjustList, applySpacingRules},
-    {kAlignmentList, applyAlignmentRules},
-};
-
-const Reaction* findReaction(std::span<const Reaction> reactions, int id) {
-    for (const Reaction& reaction : reactions) {
-        if (reaction.id == id) return &reaction;
-    }
-    return nullptr;
-}
-
-std::vector<std::string> itemsOf(std::span<const std::string_view> texts) {
-    return {texts.begin(), texts.end()};
-}
-
-template <class Name>
-std::vector<std::string> namesOf(int count, Name name) {
-    std::vector<std::string> out;
-    for (int i = 0; i < count; ++i) out.push_back(pageText(name(i)));
-    return out;
-}
 
 // Two characters of a record value from `at`; none beyond its end.
 std::string_view pairAt(std::string_view value, std::size_t at) {
     return at >= value.size() ? std::string_view() : value.substr(at, 2);
 }
 
-std::string padded(const PageFields& fields, int id, int width) {
-    return paddedRecordText(fields.text(id), width);
-}
-
-// "default" while the box is ticked, else the padded text.
-std::string autoOrPadded(const PageFields& fields, int box, int edit, int width) {
-    return fields.flag(box) ? std::string(kDefault) : padded(fields, edit, width);
-}
-
-// The edit shows the number of a value, or the remembered text with the box
-// ticked while the record leaves the value to the printer driver.
-void showAutoValue(PageFields& fields, int edit, int box, const std::string& value,
-                   const std::string& remembered) {
-    const bool automatic = value == kDefault;
-    fields.setText(edit, automatic ? remembered : decimalText(value));
-    fields.setFlag(box, automatic);
-}
-
+// The width and the height: a magnification for bitmap types, a size in
+// 0.1 mm (or "自動") for outline types.
 struct SizeControls {
     int magnificationList;
     int edit;
     int box;
 };
+constexpr SizeControls kWidth = {IDC_FONT_H_MAG, IDC_FONT_WIDTH, IDC_FONT_WIDTH_AUTO};
+constexpr SizeControls kHeight = {IDC_FONT_V_MAG, IDC_FONT_HEIGHT, IDC_FONT_HEIGHT_AUTO};
 
-void showSize(PageFields& fields, const SizeControls& size, bool outline, const std::string& value,
-              const std::string& rememberedMag, const std::string& rememberedSize,
-              bool rememberedAuto) {
-    if (!outline) {
-        fields.setText(size.magnificationList, magnificationText(value));
-        fields.setText(size.edit, rememberedSize);
-        fields.setFlag(size.box, rememberedAuto);
-        return;
-    }
-    showAutoValue(fields, size.edit, size.box, value, rememberedSize);
-    fields.setText(size.magnificationList, rememberedMag);
-}
+struct SizeMemories {
+    PerFontMemory<std::string>& magnification;
+    PerFontMemory<std::string>& size;
+    PerFontMemory<bool>& automatic;
+};
 
 std::string storedSize(const PageFields& fields, const SizeControls& size, bool outline) {
-    return outline ? autoOrPadded(fields, size.box, size.edit, 4)
-                   : magnificationCode(fields.text(size.magnificationList));
+    if (!outline) return std::string(kMagnifications.codeFor(fields.text(size.magnificationList)));
+    if (fields.flag(size.box)) return std::string(kDefault);
+    return storedText(size.edit, fields.text(size.edit));
 }
 
-constexpr SizeControls kWidth = {kHMagnificationList, kWidthEdit, kWidthAuto};
-constexpr SizeControls kHeight = {kVMagnificationList, kHeightEdit, kHeightAuto};
+void rememberSize(const PageFields& fields, const SizeControls& size, const SizeMemories& memory,
+                  int font) {
+    memory.magnification[font] = fields.text(size.magnificationList);
+    memory.automatic[font] = fields.flag(size.box);
+    memory.size[font] = fields.text(size.edit);
+}
+
+void showSize(PageFields& fields, const SizeControls& size, const SizeMemories& memory, int font,
+              bool outline, const std::string& value) {
+    if (!outline) {
+        fields.setText(size.magnificationList, kMagnifications.textFor(value));
+        fields.setText(size.edit, memory.size[font]);
+        fields.setFlag(size.box, memory.automatic[font]);
+        return;
+    }
+    const bool automatic = value == kDefault;
+    fields.setText(size.edit, automatic ? memory.size[font] : decimalText(value));
+    fields.setFlag(size.box, automatic);
+    fields.setText(size.magnificationList, memory.magnification[font]);
+}
 
 }  // namespace
 
 namespace charfont {
 
-std::string magnificationCode(std::string_view text) {
-    for (std::string_view item : kMagnificationTexts) {
-        if (item == text) return {item[0], item[2]};  // the digits without the point
+std::string storedText(int edit, std::string_view text) {
+    for (const Row& row : kRows) {
+        if (row.id == edit) return paddedRecordText(text, row.width);
     }
-    return "10";
-}
-
-std::string magnificationText(std::string_view code) {
-    for (std::string_view item : kMagnificationTexts) {
-        if (code.size() == 2 && code[0] == item[0] && code[1] == item[2]) return std::string(item);
-    }
-    return std::string(kDefaultMagnification);
-}
-
-std::string rotationCode(std::string_view text) {
-    for (std::size_t i = 0; i < std::size(kRotationTexts); ++i) {
-        if (kRotationTexts[i] == text) return std::string(kRotationCodes[i]);
-    }
-    return std::string(kDefault);
-}
-
-std::string rotationText(std::string_view code) {
-    for (std::size_t i = 0; i < std::size(kRotationCodes); ++i) {
-        if (kRotationCodes[i] == code) return std::string(kRotationTexts[i]);
-    }
-    return std::string(kRotationAuto);
+    throw std::logic_error("no character font edit " + std::to_string(edit));
 }
 
 }  // namespace charfont
 
 CharacterFontPage::CharacterFontPage(SettingsStore& store, Controls& controls)
-    : store_(store), controls_(controls), fields_(kFields) {}
+    : FontPage(kDescription, store, controls), memories_(memoryRegistry()) {
+    // A choice that makes other fields usable or unusable.
+    using Rule = void (*)(const CharacterFontScope&);
+    const std::pair<int, Rule> choiceRules[] = {
+        {IDC_FONT_DECORATION, applyDecorationRules},
+        {IDC_FONT_EMPHASIS, applyEmphasisRules},
+        {IDC_FONT_SPACING_ADJUST, applySpacingRules},
+        {IDC_FONT_ALIGNMENT, applyAlignmentRules},
+    };
+    for (const auto& [list, rule] : choiceRules) {
+        react(PageEvent::ListChanged, list, [this, rule] { runRule(rule); });
+    }
+    // Opening a list, or leaving the spacing, confirms what it shows: a value
+    // set aside by a type change is no longer brought back.
+    react(PageEvent::ListOpened, IDC_FONT_ALIGNMENT,
+          [this] { memories_.rememberedAlignment[currentFont()].clear(); });
+    react(PageEvent::ListOpened, IDC_FONT_ROTATION,
+          [this] { memories_.rememberedRotationText[currentFont()].clear(); });
+    react(PageEvent::EditLostFocus, IDC_FONT_SPACING,
+          [this] { memories_.rememberedSpacing[currentFont()].clear(); });
+}
 
 CharacterFontScope CharacterFontPage::scope() {
-    return {controls_, fields_, record(), memories_, currentFont_};
+    return {controls(), fields(), record(), memories_, currentFont()};
 }
 
-void CharacterFontPage::create() {
-    controls_.setItems(kFontNameList, namesOf(kCharacterFontCount, characterFontName));
-    controls_.setItems(kTypeList, namesOf(kCharacterTypeCount, characterTypeName));
-    controls_.setItems(kHMagnificationList, itemsOf(kMagnificationTexts));
-    controls_.setItems(kVMagnificationList, itemsOf(kMagnificationTexts));
-    controls_.setItems(kDecorationList, itemsOf(kDecorationTexts));
-    controls_.setItems(kRotationList, itemsOf(kRotationTexts));
-    controls_.setItems(kSpacingAdjustList, itemsOf(kSpacingAdjustTexts));
-    controls_.setItems(kEmphasisList, itemsOf(kEmphasisTexts));
-    controls_.setItems(kAlignmentList, itemsOf(kAlignmentTexts));
-    controls_.setItems(kCheckDigitList, itemsOf(kCheckDigitTexts));
-    for (const NumericEdit& edit : kNumericEdits) {
-        controls_.setSpinRange(edit.spin, edit.range.minimum, edit.range.maximum);
-    }
-    currentFont_ = 0;
-    fields_.setPosition(kFontNameList, 0);
-    controls_.select(kFontNameList, 0);
-    resetAndShow();
+void CharacterFontPage::runRule(void (*rule)(const CharacterFontScope&)) {
+    fields().take(controls());
+    rule(scope());
+    fields().show(controls());
 }
 
-void CharacterFontPage::resetAndShow() {
-    memories_.reset();
-    showCurrent();
+std::string CharacterFontPage::typeText(const CharacterFontRecord& record) const {
+    return pageText(record.typeName);
 }
 
-void CharacterFontPage::storeCurrent() {
-    PageFields& f = fields_;
-    f.take(controls_);
-    CharacterFontRecord& r = record();
-    const int font = currentFont_;
+void CharacterFontPage::storeType(CharacterFontRecord& record, std::string_view typeText) {
+    record.typeName = typeText;
+    if (int index = characterTypeIndexOf(record.typeName); index >= 0) record.typeIndex = index;
+}
 
-    r.typeName = recordText(f.text(kTypeList));
-    if (int index = characterTypeIndexOf(r.typeName); index >= 0) r.typeIndex = index;
+void CharacterFontPage::storeSteps(CharacterFontRecord& r) {
+    const PageFields& f = fields();
+    const int font = currentFont();
     const bool outline = isOutlineType(r.typeIndex);
 
-    memories_.rememberedOriginX[font] = f.text(kOriginXEdit);
-    memories_.rememberedOriginY[font] = f.text(kOriginYEdit);
-    memories_.rememberedHMag[font] = f.text(kHMagnificationList);
-    memories_.rememberedWidthAuto[font] = f.flag(kWidthAuto);
-    memories_.rememberedWidth[font] = f.text(kWidthEdit);
-    memories_.rememberedVMag[font] = f.text(kVMagnificationList);
-    memories_.rememberedHeightAuto[font] = f.flag(kHeightAuto);
-    memories_.rememberedHeight[font] = f.text(kHeightEdit);
-
-    r.originX = autoOrPadded(f, kOriginXAuto, kOriginXEdit, 4);
-    r.originY = autoOrPadded(f, kOriginYAuto, kOriginYEdit, 5);
+    const SizeMemories width{memories_.rememberedHMag, memories_.rememberedWidth,
+                             memories_.rememberedWidthAuto};
+    const SizeMemories height{memories_.rememberedVMag, memories_.rememberedHeight,
+                              memories_.rememberedHeightAuto};
+    rememberSize(f, kWidth, width, font);
+    rememberSize(f, kHeight, height, font);
     r.sizeX = storedSize(f, kWidth, outline);
     r.sizeY = storedSize(f, kHeight, outline);
 
-    const std::string& adjust = f.text(kSpacingAdjustList);
-    r.spacingAdjust = adjust == kWiden ? "+" : adjust == kNarrow ? "-" : std::string(kDefault);
-    r.spacing = padded(f, kSpacingEdit, outline ? 3 : 2);
-    r.rotation = rotationCode(f.text(kRotationList));
+    r.spacing = paddedRecordText(f.text(IDC_FONT_SPACING), spacingRange(r.typeIndex).digits);
 
-    r.reverseAreaX = recordText(f.text(kReverseAreaXEdit));
-    r.reverseAreaY = recordText(f.text(kReverseAreaYEdit));
-    r.frameGapX = recordText(f.text(kFrameGapXEdit));
-    r.frameGapY = recordText(f.text(kFrameGapYEdit));
-    r.strikeEndLength = recordText(f.text(kStrikeEndEdit));
-    const std::string& decoration = f.text(kDecorationList);
+    // The decoration's parameters, two digits for each of its fields.
+    auto twoDigits = [&f](int edit) { return paddedRecordText(f.text(edit), 2); };
+    const std::string_view decoration = f.text(IDC_FONT_DECORATION);
+    r.decoration = kDecorations.codeFor(decoration);
     if (decoration == kReversedText) {
-        r.decoration = "W";
-        r.decorationParams = padded(f, kReverseAreaXEdit, 2) + padded(f, kReverseAreaYEdit, 2);
+        r.decorationParams = twoDigits(IDC_FONT_REVERSE_AREA_X) + twoDigits(IDC_FONT_REVERSE_AREA_Y);
     } else if (decoration == kFramedText) {
-        r.decoration = "F";
-        r.decorationParams = padded(f, kFrameGapXEdit, 2) + padded(f, kFrameGapYEdit, 2);
+        r.decorationParams = twoDigits(IDC_FONT_FRAME_GAP_X) + twoDigits(IDC_FONT_FRAME_GAP_Y);
     } else if (decoration == kStruckText) {
-        r.decoration = "C";
-        r.decorationParams = padded(f, kStrikeEndEdit, 2);
+        r.decorationParams = twoDigits(IDC_FONT_STRIKE_END);
     } else {
-        r.decoration = "B";
         r.decorationParams = kDefault;
     }
 
-    r.emphasis = f.text(kEmphasisList) == kEmphasised ? "J" : std::string(kDefault);
-    r.shiftX = padded(f, kShiftXEdit, 2);
-    r.shiftY = padded(f, kShiftYEdit, 2);
-
-    const std::string& checkDigit = f.text(kCheckDigitList);
-    const bool modulus10 = checkDigit == kModulus10;
-    if (modulus10 || checkDigit == kModulus43) {
-        r.checkDigit = "M";
-        r.checkDigitMode = modulus10 ? "0" : "1";
-    } else {
-        r.checkDigit = r.checkDigitMode = kDefault;
-    }
-
-    if (f.text(kZeroSuppressEdit) == "0") {
+    const std::string& zeroSuppress = f.text(IDC_FONT_ZERO_SUPPRESS);
+    if (zeroSuppress == "0") {
         r.zeroSuppress = r.zeroSuppressDigits = kDefault;
     } else {
         r.zeroSuppress = "Z";
-        r.zeroSuppressDigits = padded(f, kZeroSuppressEdit, 2);
+        r.zeroSuppressDigits = storedText(IDC_FONT_ZERO_SUPPRESS, zeroSuppress);
     }
-
-    r.alignment = r.alignmentMode = kDefault;
-    for (std::size_t mode = 1; mode < std::size(kAlignmentTexts); ++mode) {
-        if (f.text(kAlignmentList) == kAlignmentTexts[mode]) {
-            r.alignment = "P";
-            r.alignmentMode = std::to_string(mode);
-        }
-    }
-    r.areaWidth = padded(f, kAreaWidthEdit, 4);
-    r.lineFeed = padded(f, kLineFeedEdit, 3);
-    r.areaLines = padded(f, kAreaLinesEdit, 2);
 }
 
-void CharacterFontPage::showCurrent() {
-    PageFields& f = fields_;
-    if (int chosen = f.position(kFontNameList); chosen >= 0 && chosen < kCharacterFontCount) {
-        currentFont_ = chosen;
-    }
-    CharacterFontRecord& r = record();
-    const int font = currentFont_;
+void CharacterFontPage::showSteps(CharacterFontRecord& r) {
+    PageFields& f = fields();
+    const int font = currentFont();
     const bool outline = isOutlineType(r.typeIndex);
 
-    f.setText(kTypeList, pageText(r.typeName));
-    showAutoValue(f, kOriginXEdit, kOriginXAuto, r.originX, memories_.rememberedOriginX[font]);
-    showAutoValue(f, kOriginYEdit, kOriginYAuto, r.originY, memories_.rememberedOriginY[font]);
-    showSize(f, kWidth, outline, r.sizeX, memories_.rememberedHMag[font],
-             memories_.rememberedWidth[font], memories_.rememberedWidthAuto[font]);
-    showSize(f, kHeight, outline, r.sizeY, memories_.rememberedVMag[font],
-             memories_.rememberedHeight[font], memories_.rememberedHeightAuto[font]);
-
-    f.setText(kSpacingAdjustList, r.spacingAdjust == "+"   ? kWiden
-                                  : r.spacingAdjust == "-" ? kNarrow
-                                                           : kNoSpacingAdjust);
-    f.setText(kSpacingEdit, decimalText(r.spacing));
-    f.setText(kRotationList, rotationText(r.rotation));
+    showSize(f, kWidth,
+             {memories_.rememberedHMag, memories_.rememberedWidth, memories_.rememberedWidthAuto},
+             font, outline, r.sizeX);
+    showSize(f, kHeight,
+             {memories_.rememberedVMag, memories_.rememberedHeight,
+              memories_.rememberedHeightAuto},
+             font, outline, r.sizeY);
+    f.setText(IDC_FONT_SPACING, decimalText(r.spacing));
 
     // The working values of the decoration parameters follow the record's
-    // parameters for its own decoration and keep their values otherwise.
-    if (r.decoration == "W") {
-        f.setText(kDecorationList, kReversedText);
+    // parameters for its own decoration and keep their values otherwise;
+    // their rows show them.
+    const std::string_view decoration = kDecorations.textFor(r.decoration);
+    f.setText(IDC_FONT_DECORATION, decoration);
+    if (decoration == kReversedText) {
         r.reverseAreaX = decimalText(pairAt(r.decorationParams, 0));
         r.reverseAreaY = decimalText(pairAt(r.decorationParams, 2));
-    } else if (r.decoration == "F") {
-        f.setText(kDecorationList, kFramedText);
+    } else if (decoration == kFramedText) {
         r.frameGapX = decimalText(pairAt(r.decorationParams, 0));
         r.frameGapY = decimalText(pairAt(r.decorationParams, 2));
-    } else if (r.decoration == "C") {
-        f.setText(kDecorationList, kStruckText);
+    } else if (decoration == kStruckText) {
         r.strikeEndLength = decimalText(pairAt(r.decorationParams, 0));
-    } else {
-        f.setText(kDecorationList, kPlainText);
     }
-    f.setText(kReverseAreaXEdit, decimalText(r.reverseAreaX));
-    f.setText(kReverseAreaYEdit, decimalText(r.reverseAreaY));
-    f.setText(kFrameGapXEdit, decimalText(r.frameGapX));
-    f.setText(kFrameGapYEdit, decimalText(r.frameGapY));
-    f.setText(kStrikeEndEdit, decimalText(r.strikeEndLength));
 
-    f.setText(kEmphasisList, r.emphasis == "J" ? kEmphasised : kNotEmphasised);
-    f.setText(kShiftXEdit, decimalText(r.shiftX));
-    f.setText(kShiftYEdit, decimalText(r.shiftY));
-
-    std::string_view checkDigit = kNoCheckDigit;
-    if (r.checkDigit == "M" && r.checkDigitMode == "0") checkDigit = kModulus10;
-    if (r.checkDigit == "M" && r.checkDigitMode == "1") checkDigit = kModulus43;
-    f.setText(kCheckDigitList, checkDigit);
-
-    f.setText(kZeroSuppressEdit, r.zeroSuppress == "Z" ? decimalText(r.zeroSuppressDigits) : "0");
-
-    std::string_view alignment = kNoAlignment;
-    for (std::size_t mode = 1; mode < std::size(kAlignmentTexts); ++mode) {
-        if (r.alignment == "P" && r.alignmentMode == std::to_string(mode)) {
-            alignment = kAlignmentTexts[mode];
-        }
-    }
-    f.setText(kAlignmentList, alignment);
-    f.setText(kAreaWidthEdit, r.areaWidth == kDefault ? "50" : decimalText(r.areaWidth));
-    f.setText(kLineFeedEdit, r.lineFeed == kDefault ? "10" : decimalText(r.lineFeed));
-    f.setText(kAreaLinesEdit, r.areaLines == kDefault ? "1" : decimalText(r.areaLines));
-
-    applyTypeRules(scope());
-    f.show(controls_);
+    f.setText(IDC_FONT_ZERO_SUPPRESS,
+              r.zeroSuppress == "Z" ? decimalText(r.zeroSuppressDigits) : "0");
 }
 
-void CharacterFontPage::onFontNameChanged() {
-    storeCurrent();
-    showCurrent();
-}
+void CharacterFontPage::applyTypeRules() { charfont::applyTypeRules(scope()); }
 
-void CharacterFontPage::onTypeChanged() { applyTypeChange(); }
-
-void CharacterFontPage::applyTypeChange() {
-    const NotedLineTexts noted = noteLineTexts(fields_);
+void CharacterFontPage::changeType() {
+    const NotedLineTexts noted = noteLineTexts(fields());
     storeCurrent();  // under the new type: its take reads the new type's name
     fitToNewType(scope(), noted);
     showCurrent();
 }
 
-void CharacterFontPage::onAutoClicked(int id) {
-    if (const Reaction* reaction = findReaction(kAutoReactions, id)) {
-        fields_.take(controls_);
-        reaction->rule(scope());
-    }
-}
-
-void CharacterFontPage::onListChanged(int id) {
-    if (id == kFontNameList) {
-        onFontNameChanged();
-        return;
-    }
-    if (id == kTypeList) {
-        onTypeChanged();
-        return;
-    }
-    if (!fields_.binds(id)) return;
-    fields_.userChose(controls_, id);
-    if (const Reaction* reaction = findReaction(kListReactions, id)) {
-        fields_.take(controls_);
-        reaction->rule(scope());
-    }
-}
-
-void CharacterFontPage::onListOpened(int id) {
-    if (id == kAlignmentList) memories_.rememberedAlignment[currentFont_].clear();
-    if (id == kRotationList) memories_.rememberedRotationText[currentFont_].clear();
-}
-
-void CharacterFontPage::onEditLostFocus(int id) {
-    FieldRange range{};
-    if (id == kSpacingEdit) {
-        // Leaving the spacing confirms it: a spacing set aside by a type
-        // change is no longer brought back.
-        memories_.rememberedSpacing[currentFont_].clear();
-        range = isOutlineType(record().typeIndex) ? kOutlineSpacingRange : kBitmapSpacingRange;
-    } else {
-        const NumericEdit* found = nullptr;
-        for (const NumericEdit& edit : kNumericEdits) {
-            if (edit.edit == id) found = &edit;
-        }
-        if (found == nullptr) return;
-        range = found->range;
-    }
-    clampField(fields_, controls_, id, range);
+std::optional<FieldRange> CharacterFontPage::rangeOf(const Row& row) const {
+    if (row.id != IDC_FONT_SPACING) return row.range;
+    return spacingRange(record().typeIndex);
 }
 
 }  // namespace vx

@@ -3,7 +3,9 @@
 #include <iterator>
 #include <string_view>
 
-#include "pages/character_font_controls.h"
+#include "pages/character_font_lists.h"
+#include "pages/character_font_page.h"
+#include "resources/resource.h"
 
 namespace vx::charfont {
 
@@ -12,11 +14,6 @@ namespace {
 constexpr int kFirstKanjiTypeIndex = 14;
 
 bool outlineShown(const CharacterFontScope& scope) { return isOutlineType(scope.record.typeIndex); }
-
-void applyAuto(const CharacterFontScope& scope, int box, int edit, int spin) {
-    setEnabled(scope.controls, {edit, spin}, !scope.fields.flag(box));
-    scope.fields.show(scope.controls);
-}
 
 // Character and string turned differently ("01", "12", "23", "30").
 bool isMixedRotation(std::string_view code) {
@@ -30,109 +27,77 @@ bool isKanjiType(int typeIndex) {
     return typeIndex >= kFirstKanjiTypeIndex && typeIndex < kFirstOutlineTypeIndex;
 }
 
-CharacterFontMemories::CharacterFontMemories(int fontCount)
-    : rememberedOriginX(fontCount, "0"),
-      rememberedOriginY(fontCount, "0"),
-      rememberedHMag(fontCount, std::string(kDefaultMagnification)),
-      rememberedVMag(fontCount, std::string(kDefaultMagnification)),
-      rememberedWidth(fontCount, "20"),
-      rememberedHeight(fontCount, "20"),
-      rememberedWidthAuto(fontCount, true),
-      rememberedHeightAuto(fontCount, true),
-      rememberedSpacing(fontCount, ""),
-      rememberedAlignment(fontCount, ""),
-      rememberedRotationText(fontCount, ""),
-      rememberedRotationCode(fontCount, "") {}
-
-void CharacterFontMemories::reset() {
-    rememberedOriginX.reset();
-    rememberedOriginY.reset();
-    rememberedHMag.reset();
-    rememberedVMag.reset();
-    rememberedWidth.reset();
-    rememberedHeight.reset();
-    rememberedWidthAuto.reset();
-    rememberedHeightAuto.reset();
-    rememberedSpacing.reset();
-    rememberedAlignment.reset();
-    rememberedRotationText.reset();
-    rememberedRotationCode.reset();
+FieldRange spacingRange(int typeIndex) {
+    return isOutlineType(typeIndex) ? kOutlineSpacingRange : kBitmapSpacingRange;
 }
 
+CharacterFontMemories::CharacterFontMemories(PerFontMemories& registry)
+    : rememberedHMag(registry.add(std::string(kMagnifications.text(1)))),
+      rememberedVMag(registry.add(std::string(kMagnifications.text(1)))),
+      rememberedWidth(registry.add(std::string("20"))),
+      rememberedHeight(registry.add(std::string("20"))),
+      rememberedWidthAuto(registry.add(true)),
+      rememberedHeightAuto(registry.add(true)),
+      rememberedSpacing(registry.add(std::string())),
+      rememberedAlignment(registry.add(std::string())),
+      rememberedRotationText(registry.add(std::string())),
+      rememberedRotationCode(registry.add(std::string())) {}
+
 void applyTypeRules(const CharacterFontScope& scope) {
-    applyOriginXAuto(scope);
-    applyOriginYAuto(scope);
     applySizeRules(scope);
     applyEmphasisRules(scope);
     applyAlignmentRules(scope);
     applySpacingRules(scope);
     rebuildRotationList(scope);
-    if (outlineShown(scope)) {
-        applyWidthAuto(scope);
-        applyHeightAuto(scope);
-    }
     applyDecorationRules(scope);
-}
-
-void applyOriginXAuto(const CharacterFontScope& scope) {
-    applyAuto(scope, kOriginXAuto, kOriginXEdit, kOriginXSpin);
-}
-void applyOriginYAuto(const CharacterFontScope& scope) {
-    applyAuto(scope, kOriginYAuto, kOriginYEdit, kOriginYSpin);
-}
-void applyWidthAuto(const CharacterFontScope& scope) {
-    applyAuto(scope, kWidthAuto, kWidthEdit, kWidthSpin);
-}
-void applyHeightAuto(const CharacterFontScope& scope) {
-    applyAuto(scope, kHeightAuto, kHeightEdit, kHeightSpin);
 }
 
 void applySizeRules(const CharacterFontScope& scope) {
     const bool outline = outlineShown(scope);
-    setEnabled(scope.controls, {kHMagnificationList, kVMagnificationList}, !outline);
+    setEnabled(scope.controls, {IDC_FONT_H_MAG, IDC_FONT_V_MAG}, !outline);
     setEnabled(scope.controls,
-               {kWidthEdit, kWidthSpin, kWidthAuto, kHeightEdit, kHeightSpin, kHeightAuto},
+               {IDC_FONT_WIDTH, IDC_FONT_WIDTH_SPIN, IDC_FONT_WIDTH_AUTO, IDC_FONT_HEIGHT, IDC_FONT_HEIGHT_SPIN, IDC_FONT_HEIGHT_AUTO},
                outline);
 }
 
 void applyEmphasisRules(const CharacterFontScope& scope) {
     const bool bitmap = !outlineShown(scope);
-    scope.controls.setEnabled(kEmphasisList, bitmap);
-    setEnabled(scope.controls, {kShiftXEdit, kShiftYEdit, kShiftXSpin, kShiftYSpin},
-               bitmap && scope.fields.text(kEmphasisList) == kEmphasised);
+    scope.controls.setEnabled(IDC_FONT_EMPHASIS, bitmap);
+    setEnabled(scope.controls, {IDC_FONT_SHIFT_X, IDC_FONT_SHIFT_Y, IDC_FONT_SHIFT_X_SPIN, IDC_FONT_SHIFT_Y_SPIN},
+               bitmap && scope.fields.text(IDC_FONT_EMPHASIS) == kEmphasised);
 }
 
 void applyAlignmentRules(const CharacterFontScope& scope) {
-    const std::string& alignment = scope.fields.text(kAlignmentList);
+    const std::string& alignment = scope.fields.text(IDC_FONT_ALIGNMENT);
     const bool lineBreak = alignment == kLineBreak;
-    setEnabled(scope.controls, {kAreaWidthEdit, kAreaWidthSpin},
+    setEnabled(scope.controls, {IDC_FONT_AREA_WIDTH, IDC_FONT_AREA_WIDTH_SPIN},
                lineBreak || alignment == kJustified);
-    setEnabled(scope.controls, {kLineFeedEdit, kLineFeedSpin, kAreaLinesEdit, kAreaLinesSpin},
+    setEnabled(scope.controls, {IDC_FONT_LINE_FEED, IDC_FONT_LINE_FEED_SPIN, IDC_FONT_AREA_LINES, IDC_FONT_AREA_LINES_SPIN},
                lineBreak);
 }
 
 void applySpacingRules(const CharacterFontScope& scope) {
-    setEnabled(scope.controls, {kSpacingEdit, kSpacingSpin},
-               scope.fields.text(kSpacingAdjustList) != kNoSpacingAdjust);
-    const FieldRange range = outlineShown(scope) ? kOutlineSpacingRange : kBitmapSpacingRange;
-    scope.controls.setSpinRange(kSpacingSpin, range.minimum, range.maximum);
+    setEnabled(scope.controls, {IDC_FONT_SPACING, IDC_FONT_SPACING_SPIN},
+               scope.fields.text(IDC_FONT_SPACING_ADJUST) != kNoSpacingAdjust);
+    const FieldRange range = spacingRange(scope.record.typeIndex);
+    scope.controls.setSpinRange(IDC_FONT_SPACING_SPIN, range.minimum, range.maximum);
 }
 
 void rebuildRotationList(const CharacterFontScope& scope) {
     Controls& controls = scope.controls;
-    scope.fields.dropTemporaryItem(controls, kRotationList);
-    const int all = static_cast<int>(std::size(kRotationTexts));
+    scope.fields.dropTemporaryItem(controls, IDC_FONT_ROTATION);
+    const int all = kRotations.size();
     if (isKanjiType(scope.record.typeIndex)) {
-        if (controls.itemCount(kRotationList) == kRotationsForEveryType) {
+        if (controls.itemCount(IDC_FONT_ROTATION) == kRotationsForEveryType) {
             for (int i = kRotationsForEveryType; i < all; ++i) {
-                controls.insertItem(kRotationList, -1, kRotationTexts[static_cast<std::size_t>(i)]);
+                controls.insertItem(IDC_FONT_ROTATION, -1, kRotations.text(i));
             }
         }
         return;
     }
     for (int position = all - 1; position >= kRotationsForEveryType; --position) {
-        if (position < controls.itemCount(kRotationList))
-            controls.removeItem(kRotationList, position);
+        if (position < controls.itemCount(IDC_FONT_ROTATION))
+            controls.removeItem(IDC_FONT_ROTATION, position);
     }
 }
 
@@ -140,27 +105,33 @@ void applyDecorationRules(const CharacterFontScope& scope) {
     Controls& controls = scope.controls;
     setEnabled(
         controls,
-        {kReverseAreaXEdit, kReverseAreaYEdit, kFrameGapXEdit, kFrameGapYEdit, kStrikeEndEdit,
-         kReverseAreaXSpin, kReverseAreaYSpin, kFrameGapXSpin, kFrameGapYSpin, kStrikeEndSpin},
+        {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_Y, IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_Y, IDC_FONT_STRIKE_END,
+         IDC_FONT_REVERSE_AREA_X_SPIN, IDC_FONT_REVERSE_AREA_Y_SPIN, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y_SPIN, IDC_FONT_STRIKE_END_SPIN},
         false);
-    const std::string& decoration = scope.fields.text(kDecorationList);
+    const std::string& decoration = scope.fields.text(IDC_FONT_DECORATION);
     if (decoration == kReversedText) {
         setEnabled(controls,
-                   {kReverseAreaXEdit, kReverseAreaXSpin, kReverseAreaYEdit, kReverseAreaYSpin},
+                   {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_X_SPIN, IDC_FONT_REVERSE_AREA_Y, IDC_FONT_REVERSE_AREA_Y_SPIN},
                    true);
     } else if (decoration == kFramedText) {
-        setEnabled(controls, {kFrameGapXEdit, kFrameGapXSpin, kFrameGapYEdit, kFrameGapYSpin},
+        setEnabled(controls, {IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y, IDC_FONT_FRAME_GAP_Y_SPIN},
                    true);
     } else if (decoration == kStruckText) {
-        setEnabled(controls, {kStrikeEndEdit, kStrikeEndSpin}, true);
+        setEnabled(controls, {IDC_FONT_STRIKE_END, IDC_FONT_STRIKE_END_SPIN}, true);
     }
 }
 
 NotedLineTexts noteLineTexts(const PageFields& fields) {
-    return {fields.text(kLineFeedEdit), fields.text(kAreaLinesEdit)};
+    return {fields.text(IDC_FONT_LINE_FEED), fields.text(IDC_FONT_AREA_LINES)};
 }
 
 namespace {
+
+void storeAlignment(CharacterFontRecord& record, std::string_view text) {
+    const CodedEntry* entry = kAlignments.entryFor(text);
+    record.alignment = entry->codes[0];
+    record.alignmentMode = entry->codes[1];
+}
 
 // A bitmap type holds "自動改行" and spacings up to 99.
 void fitToBitmapType(const CharacterFontScope& scope) {
@@ -170,22 +141,21 @@ void fitToBitmapType(const CharacterFontScope& scope) {
     CharacterFontMemories& memories = scope.memories;
     const int font = scope.font;
 
-    if (controls.itemCount(kAlignmentList) == kLineBreakPosition) {
-        controls.insertItem(kAlignmentList, -1, kLineBreak);
+    if (controls.itemCount(IDC_FONT_ALIGNMENT) == kLineBreakPosition) {
+        controls.insertItem(IDC_FONT_ALIGNMENT, -1, kLineBreak);
     }
     if (memories.rememberedAlignment[font] == kLineBreak) {
         memories.rememberedAlignment[font].clear();
-        fields.setText(kAlignmentList, kLineBreak);
-        record.alignment = "P";
-        record.alignmentMode = "5";
-        record.areaWidth = paddedRecordText(fields.text(kAreaWidthEdit), 4);
-        record.lineFeed = paddedRecordText(fields.text(kLineFeedEdit), 3);
-        record.areaLines = paddedRecordText(fields.text(kAreaLinesEdit), 2);
+        fields.setText(IDC_FONT_ALIGNMENT, kLineBreak);
+        storeAlignment(record, kLineBreak);
+        record.areaWidth = storedText(IDC_FONT_AREA_WIDTH, fields.text(IDC_FONT_AREA_WIDTH));
+        record.lineFeed = storedText(IDC_FONT_LINE_FEED, fields.text(IDC_FONT_LINE_FEED));
+        record.areaLines = storedText(IDC_FONT_AREA_LINES, fields.text(IDC_FONT_AREA_LINES));
     }
-    if (leadingInteger(fields.text(kSpacingEdit)) > kBitmapSpacingRange.maximum) {
-        memories.rememberedSpacing[font] = fields.text(kSpacingEdit);
-        fields.setText(kSpacingEdit, "99");
-        record.spacing = "99";
+    if (leadingInteger(fields.text(IDC_FONT_SPACING)) > kBitmapSpacingRange.maximum) {
+        memories.rememberedSpacing[font] = fields.text(IDC_FONT_SPACING);
+        fields.setText(IDC_FONT_SPACING, "99");
+        record.spacing = "99";  // as wide as the bitmap range's digits
     }
 }
 
@@ -198,21 +168,21 @@ void fitToOutlineType(const CharacterFontScope& scope) {
     CharacterFontMemories& memories = scope.memories;
     const int font = scope.font;
 
-    if (fields.text(kAlignmentList) == kLineBreak) {
+    if (fields.text(IDC_FONT_ALIGNMENT) == kLineBreak) {
         memories.rememberedAlignment[font] = std::string(kLineBreak);
-        fields.setText(kAlignmentList, kJustified);
-        record.alignment = "P";
-        record.alignmentMode = "4";
-        record.areaWidth = paddedRecordText(fields.text(kAreaWidthEdit), 4);
+        fields.setText(IDC_FONT_ALIGNMENT, kJustified);
+        storeAlignment(record, kJustified);
+        record.areaWidth = storedText(IDC_FONT_AREA_WIDTH, fields.text(IDC_FONT_AREA_WIDTH));
     }
-    record.lineFeed = paddedRecordText(fields.text(kLineFeedEdit), 3);
-    record.areaLines = paddedRecordText(fields.text(kAreaLinesEdit), 2);
-    if (controls.itemCount(kAlignmentList) > kLineBreakPosition) {
-        controls.removeItem(kAlignmentList, kLineBreakPosition);
+    record.lineFeed = storedText(IDC_FONT_LINE_FEED, fields.text(IDC_FONT_LINE_FEED));
+    record.areaLines = storedText(IDC_FONT_AREA_LINES, fields.text(IDC_FONT_AREA_LINES));
+    if (controls.itemCount(IDC_FONT_ALIGNMENT) > kLineBreakPosition) {
+        controls.removeItem(IDC_FONT_ALIGNMENT, kLineBreakPosition);
     }
     if (!memories.rememberedSpacing[font].empty()) {
-        fields.setText(kSpacingEdit, memories.rememberedSpacing[font]);
-        record.spacing = paddedRecordText(memories.rememberedSpacing[font], 3);
+        fields.setText(IDC_FONT_SPACING, memories.rememberedSpacing[font]);
+        record.spacing = paddedRecordText(memories.rememberedSpacing[font],
+                                          kOutlineSpacingRange.digits);
         memories.rememberedSpacing[font].clear();
     }
 }
@@ -226,14 +196,14 @@ void fitRotation(const CharacterFontScope& scope) {
 
     if (isKanjiType(record.typeIndex)) {
         if (!memories.rememberedRotationText[font].empty()) {
-            fields.setText(kRotationList, memories.rememberedRotationText[font]);
+            fields.setText(IDC_FONT_ROTATION, memories.rememberedRotationText[font]);
             record.rotation = memories.rememberedRotationCode[font];
             memories.rememberedRotationText[font].clear();
         }
     } else if (isMixedRotation(record.rotation)) {
-        memories.rememberedRotationText[font] = fields.text(kRotationList);
+        memories.rememberedRotationText[font] = fields.text(IDC_FONT_ROTATION);
         memories.rememberedRotationCode[font] = record.rotation;
-        fields.setText(kRotationList, kRotation270);
+        fields.setText(IDC_FONT_ROTATION, kRotation270);
         record.rotation = "33";
     }
 }
@@ -241,10 +211,10 @@ void fitRotation(const CharacterFontScope& scope) {
 }  // namespace
 
 void fitToNewType(const CharacterFontScope& scope, const NotedLineTexts& noted) {
-    scope.fields.setText(kLineFeedEdit, noted.lineFeed);
-    scope.fields.setText(kAreaLinesEdit, noted.lineCount);
+    scope.fields.setText(IDC_FONT_LINE_FEED, noted.lineFeed);
+    scope.fields.setText(IDC_FONT_AREA_LINES, noted.lineCount);
     // The alignment list's own items decide what it gains or loses.
-    scope.fields.dropTemporaryItem(scope.controls, kAlignmentList);
+    scope.fields.dropTemporaryItem(scope.controls, IDC_FONT_ALIGNMENT);
     if (isOutlineType(scope.record.typeIndex)) {
         fitToOutlineType(scope);
     } else {

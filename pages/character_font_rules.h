@@ -8,6 +8,7 @@
 
 #include "pages/controls.h"
 #include "pages/page_fields.h"
+#include "pages/per_font_memory.h"
 #include "settings/settings_store.h"
 
 namespace vx::charfont {
@@ -17,24 +18,28 @@ namespace vx::charfont {
 bool isOutlineType(int typeIndex);
 bool isKanjiType(int typeIndex);
 
-// The page's memories per driver font: values that the type or an "自動" box
-// keeps out of the record, and values a type change has set aside.
-struct CharacterFontMemories {
-    explicit CharacterFontMemories(int fontCount = kCharacterFontCount);
-    void reset();
+// The spacing's range follows the group of the font's type.
+inline constexpr FieldRange kBitmapSpacingRange = {0, 99, 2};
+inline constexpr FieldRange kOutlineSpacingRange = {0, 512, 3};
+FieldRange spacingRange(int typeIndex);
 
-    PerFontMemory<std::string> rememberedOriginX;
-    PerFontMemory<std::string> rememberedOriginY;
-    PerFontMemory<std::string> rememberedHMag;
-    PerFontMemory<std::string> rememberedVMag;
-    PerFontMemory<std::string> rememberedWidth;
-    PerFontMemory<std::string> rememberedHeight;
-    PerFontMemory<bool> rememberedWidthAuto;
-    PerFontMemory<bool> rememberedHeightAuto;
-    PerFontMemory<std::string> rememberedSpacing;
-    PerFontMemory<std::string> rememberedAlignment;
-    PerFontMemory<std::string> rememberedRotationText;
-    PerFontMemory<std::string> rememberedRotationCode;
+// The page's memories per driver font, registered with the page so that its
+// reset clears them: values that the type or an "自動" box keeps out of the
+// record, and values a type change has set aside. (The origins are kept by
+// the page skeleton for every origin with a "自動" box.)
+struct CharacterFontMemories {
+    explicit CharacterFontMemories(PerFontMemories& registry);
+
+    PerFontMemory<std::string>& rememberedHMag;
+    PerFontMemory<std::string>& rememberedVMag;
+    PerFontMemory<std::string>& rememberedWidth;
+    PerFontMemory<std::string>& rememberedHeight;
+    PerFontMemory<bool>& rememberedWidthAuto;
+    PerFontMemory<bool>& rememberedHeightAuto;
+    PerFontMemory<std::string>& rememberedSpacing;
+    PerFontMemory<std::string>& rememberedAlignment;
+    PerFontMemory<std::string>& rememberedRotationText;
+    PerFontMemory<std::string>& rememberedRotationCode;
 };
 
 // What the rules work on: the page's controls and fields, and the record
@@ -48,16 +53,10 @@ struct CharacterFontScope {
 };
 
 // Run after the page fields have been filled for the font shown: every rule
-// below in its order, with the width and height "自動" rules for outline
-// types only.
+// below in its order. (The edits with a "自動" box follow their boxes after
+// these rules.)
 void applyTypeRules(const CharacterFontScope& scope);
 
-// The edit and spin of an origin, width or height are usable while its
-// "自動" box is unticked; each ends with a show.
-void applyOriginXAuto(const CharacterFontScope& scope);
-void applyOriginYAuto(const CharacterFontScope& scope);
-void applyWidthAuto(const CharacterFontScope& scope);
-void applyHeightAuto(const CharacterFontScope& scope);
 // Magnification for bitmap types, width and height for outline types.
 void applySizeRules(const CharacterFontScope& scope);
 // Emphasis for bitmap types only; the shifts while "強調する" is chosen.

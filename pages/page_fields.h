@@ -12,7 +12,6 @@
 #include <span>
 #include <string>
 #include <string_view>
-#include <utility>
 #include <vector>
 
 #include "pages/controls.h"
@@ -125,36 +124,5 @@ std::string paddedRecordText(std::string_view pageText, int width);
 
 // Enables or disables a set of controls together.
 void setEnabled(Controls& controls, std::initializer_list<int> ids, bool enabled);
-
-// One value per driver font, kept while the program runs and never written
-// to the file; reset brings every entry back to its initial value. Font
-// numbers outside the memory throw std::out_of_range.
-template <class T>
-class PerFontMemory {
-public:
-    PerFontMemory(int fontCount, T initial)
-        : initial_(std::move(initial)),
-          slots_(static_cast<std::size_t>(fontCount), Slot{initial_}) {}
-
-    const T& operator[](int font) const { return slots_.at(index(font)).value; }
-    T& operator[](int font) { return slots_.at(index(font)).value; }
-    int fontCount() const { return static_cast<int>(slots_.size()); }
-    void reset() {
-        for (Slot& slot : slots_) slot.value = initial_;
-    }
-
-private:
-    // A wrapper keeps std::vector<bool>'s packed form out, so that every T
-    // gives real references.
-    struct Slot {
-        T value;
-    };
-    static std::size_t index(int font) {
-        return font < 0 ? static_cast<std::size_t>(-1) : static_cast<std::size_t>(font);
-    }
-
-    T initial_;
-    std::vector<Slot> slots_;
-};
 
 }  // namespace vx

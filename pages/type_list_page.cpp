@@ -24,11 +24,7 @@ TypeListPageKind barcodePageKind() {
             kBarcodeTypeCount,
             barcodeFontName,
             barcodeTypeName,
-            [](const SettingsStore& s, int n) { return s.barcodes[n].typeIndex; },
-            [](SettingsStore& s, int n, int type) {
-                s.barcodes[n].typeIndex = type;
-                s.barcodes[n].typeName = barcodeTypeName(type);
-            }};
+            [](const SettingsStore& s, int n) { return s.barcodes[n].typeIndex; }};
 }
 
 TypeListPageKind code2DPageKind() {
@@ -38,22 +34,7 @@ TypeListPageKind code2DPageKind() {
             kCode2DTypeCount,
             code2DFontName,
             code2DTypeName,
-            [](const SettingsStore& s, int n) { return s.codes2D[n].typeIndex; },
-            [](SettingsStore& s, int n, int type) { s.codes2D[n].typeIndex = type; }};
-}
-
-TypeListPageKind characterPageKind() {
-    return {IDC_FONT_FONT_NAME,
-            IDC_FONT_TYPE,
-            kCharacterFontCount,
-            kCharacterTypeCount,
-            characterFontName,
-            characterTypeName,
-            [](const SettingsStore& s, int n) { return s.fonts[n].typeIndex; },
-            [](SettingsStore& s, int n, int type) {
-                s.fonts[n].typeIndex = type;
-                s.fonts[n].typeName = characterTypeName(type);
-            }};
+            [](const SettingsStore& s, int n) { return s.codes2D[n].typeIndex; }};
 }
 
 TypeListPage::TypeListPage(SettingsStore& store, Controls& controls, TypeListPageKind kind)
@@ -77,24 +58,8 @@ void TypeListPage::showCurrent() {
     controls_.select(kind_.typeListId, kind_.typeIndex(store_, currentFont_));
 }
 
-void TypeListPage::storeCurrent() {
-    int type = controls_.selection(kind_.typeListId);
-    if (type >= 0) kind_.storeTypeIndex(store_, currentFont_, type);
-}
-
-void TypeListPage::onFontNameChanged() {
-    storeCurrent();
-    showCurrent();
-}
-
 void TypeListPage::onListChanged(int id) {
-    if (id == kind_.fontListId) onFontNameChanged();
-    if (id == kind_.typeListId) onTypeChanged();
-}
-
-void TypeListPage::onTypeChanged() {
-    storeCurrent();
-    showCurrent();
+    if (id == kind_.fontListId) showCurrent();
 }
 
 }  // namespace vx

@@ -18,30 +18,28 @@ struct TypeListPageKind {
     const std::string& (*fontName)(int fontNumber);  // code page 932
     const std::string& (*typeName)(int typeIndex);   // code page 932
     int (*typeIndex)(const SettingsStore& store, int fontNumber);
-    void (*storeTypeIndex)(SettingsStore& store, int fontNumber, int typeIndex);
 };
 
 TypeListPageKind barcodePageKind();
 TypeListPageKind code2DPageKind();
-TypeListPageKind characterPageKind();
 
 class TypeListPage : public SettingPage {
 public:
     TypeListPage(SettingsStore& store, Controls& controls, TypeListPageKind kind);
 
     // Fills the lists and shows the first driver font.
-    void create();
+    void create() override;
     void resetAndShow() override;
-    void storeCurrent() override;
+    // Stores nothing: a type alone, without the parameters of its keys,
+    // would leave a half record for the file.
+    void storeCurrent() override {}
 
-    // Reactions to the user.
-    void onFontNameChanged();
-    void onTypeChanged();
-    void onListChanged(int id);
+    void onListChanged(int id) override;
     // The page has no other controls yet.
-    void onListOpened(int) {}
-    void onAutoClicked(int) {}
-    void onEditLostFocus(int) {}
+    void onListOpened(int) override {}
+    void onListLostFocus(int) override {}
+    void onClicked(int) override {}
+    void onEditLostFocus(int) override {}
 
     int currentFont() const { return currentFont_; }
 

@@ -51,9 +51,8 @@ void readCharacterFont(const IniDocument& file, int n, CharacterFontRecord& font
 
 void readBarcodeType(const IniDocument& file, int n, BarcodeRecord& barcode) {
     barcode.fontName = barcodeFontName(n);
-    barcode.typeIndex = readTypeIndex(file, barcode.fontName, barcodeFactoryFontType(n),
-                                      barcodeTypeIndexFromFontType, kBarcodeTypeCount);
-    barcode.typeName = barcodeTypeName(barcode.typeIndex);
+    barcode.setType(readTypeIndex(file, barcode.fontName, barcodeFactoryFontType(n),
+                                  barcodeTypeIndexFromFontType, kBarcodeTypeCount));
     barcode.moduleWidth = "0";
     barcode.guardBarLength = "0";
     barcode.zeroSuppress = "0";

@@ -120,6 +120,18 @@ const std::string& code2DTypeName(int typeIndex) { return entryOrEmpty(code2DTyp
 
 int characterTypeIndexOf(std::string_view typeName) { return indexOf(characterTypes(), typeName); }
 int barcodeTypeIndexOf(std::string_view typeName) { return indexOf(barcodeTypes(), typeName); }
+
+void BarcodeRecord::setType(int index) {
+    typeIndex = index;
+    typeName = barcodeTypeName(index);
+}
+
+bool BarcodeRecord::setTypeByName(std::string_view name) {
+    const int index = barcodeTypeIndexOf(name);
+    if (index < 0) return false;
+    setType(index);
+    return true;
+}
 int code2DTypeIndexOf(std::string_view typeName) { return indexOf(code2DTypes(), typeName); }
 
 namespace {

@@ -34,11 +34,20 @@ struct CharacterFontRecord {
 
 struct BarcodeRecord {
     std::string fontName;
+    // The type's index and name always name the same type (the writer takes
+    // the "FontType" from one and the keys from the other): set them
+    // together through setType or setTypeByName.
     int typeIndex = 0;
     std::string typeName;
     std::string originX, originY, narrowSpace, narrowBar, moduleWidth, height, guardBarLength,
         charGap, wideSpace, wideBar, zeroSuppress, checkDigit, rotation, rssVersion, autoSwitch,
         startStop, humanReadable;
+
+    // An index outside the type table leaves the name empty.
+    void setType(int index);
+    // The type with this name (code page 932); false, and nothing changes,
+    // when no type has it.
+    bool setTypeByName(std::string_view name);
 };
 
 struct DataMatrixParams {

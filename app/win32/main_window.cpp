@@ -193,7 +193,7 @@ void MainWindow::createTabsAndPages() {
         item.pszText = text.data();
         item.iImage = kTabs[n].image;
         SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(&item));
-        pages_[n] = createSettingPage(n, hwnd(), store_);
+        pages_[n] = createSettingPage(static_cast<PageKind>(n), hwnd(), store_);
         pages[n] = pages_[n]->page.get();
     }
     logic_.setPages(pages);
@@ -211,9 +211,9 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
         case ID_FILE_CHOOSE_PRINTER:
         case ID_TOOLBAR_CHOOSE_PRINTER: logic_.choosePrinterDriver(); return true;
         case ID_FILE_EXIT: logic_.confirmExit(); return true;
-        case ID_SHOW_PAGE_BARCODE: logic_.selectPage(0); return true;
-        case ID_SHOW_PAGE_CODE2D: logic_.selectPage(1); return true;
-        case ID_SHOW_PAGE_FONT: logic_.selectPage(2); return true;
+        case ID_SHOW_PAGE_BARCODE: logic_.selectPage(PageKind::Barcode); return true;
+        case ID_SHOW_PAGE_CODE2D: logic_.selectPage(PageKind::Code2D); return true;
+        case ID_SHOW_PAGE_FONT: logic_.selectPage(PageKind::CharacterFont); return true;
         case ID_HELP_CONTENTS: logic_.openHelp(); return true;
         case ID_HELP_ABOUT: {
             AboutDialog about;
@@ -231,7 +231,7 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
 
 bool MainWindow::onNotify(NMHDR& header, LRESULT& result) {
     if (header.idFrom == IDC_MAIN_TAB && header.code == TCN_SELCHANGE) {
-        logic_.selectPage(TabCtrl_GetCurSel(header.hwndFrom), true);
+        logic_.selectPage(static_cast<PageKind>(TabCtrl_GetCurSel(header.hwndFrom)), true);
         return true;
     }
     if (header.code == TTN_GETDISPINFOW) {

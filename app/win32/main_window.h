@@ -32,7 +32,7 @@ public:
     MainWindowLogic& logic() { return logic_; }
     // For tests that drive the window in-process.
     bool isOpen() const { return hwnd() != nullptr && !closed_; }
-    HWND pageWindow(int page) const { return pages_[page]->view.hwnd(); }
+    HWND pageWindow(PageKind page) const { return pages_[static_cast<int>(page)]->view.hwnd(); }
     // One pass of the message loop's filtering: accelerators first.
     bool preTranslate(MSG& message);
 

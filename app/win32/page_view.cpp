@@ -3,13 +3,26 @@
 namespace vx {
 
 bool PageView::onCommand(int id, int code, HWND control) {
-    if (control == nullptr || events_ == nullptr) return false;
+    if (control == nullptr || page_ == nullptr) return false;
+    const bool user = controls_ == nullptr || !controls_->filling();
     switch (code) {
-        case CBN_SELCHANGE: events_->onListChanged(id); return true;
-        case CBN_DROPDOWN: events_->onListOpened(id); return true;
-        case BN_CLICKED: events_->onClicked(id); return true;
-        case EN_KILLFOCUS: events_->onEditLostFocus(id); return true;
-        default: return false;
+        case CBN_SELCHANGE:
+            if (user) page_->onListChanged(id);
+            return true;
+        case CBN_DROPDOWN:
+            if (user) page_->onListOpened(id);
+            return true;
+        case CBN_KILLFOCUS:
+            if (user) page_->onListLostFocus(id);
+            return true;
+        case BN_CLICKED:
+            if (user) page_->onClicked(id);
+            return true;
+        case EN_KILLFOCUS:
+            if (user) page_->onEditLostFocus(id);
+            return true;
+        default:
+            return false;
     }
 }
 

@@ -2,32 +2,30 @@
 // control notifications go to the page logic.
 #pragma once
 
+#include "pages/setting_page.h"
+#include "pages/win32/win32_controls.h"
 #include "ui/win32/dialog.h"
 
 namespace vx {
-
-// What a page does when the user works its controls.
-class PageEvents {
-public:
-    virtual ~PageEvents() = default;
-    virtual void onListChanged(int id) = 0;
-    virtual void onListOpened(int id) = 0;
-    virtual void onClicked(int id) = 0;
-    virtual void onEditLostFocus(int id) = 0;
-};
 
 class PageView : public Dialog {
 public:
     explicit PageView(int templateId) : templateId_(templateId) {}
     bool create(HWND parent) { return createModeless(parent, templateId_); }
-    void setEvents(PageEvents* events) { events_ = events; }
+    // From now on the page hears of what the user does to its controls;
+    // what the program itself does to them (`controls` filling) it does not.
+    void route(SettingPage* page, const Win32Controls* controls) {
+        page_ = page;
+        controls_ = controls;
+    }
 
 protected:
     bool onCommand(int id, int code, HWND control) override;
 
 private:
     int templateId_;
-    PageEvents* events_ = nullptr;
+    SettingPage* page_ = nullptr;
+    const Win32Controls* controls_ = nullptr;
 };
 
 }  // namespace vx

@@ -2,61 +2,42 @@
 
 #include "pages/character_font_page.h"
 #include "pages/type_list_page.h"
-#include "pages/win32/win32_controls.h"
 #include "resources/resource.h"
 
 namespace vx {
 
 namespace {
 
-// Routes a page's notifications to its logic.
-template <class Page>
-class RoutedPageEvents : public PageEvents {
-public:
-    RoutedPageEvents(Page& page, const Win32Controls& controls) : page_(page), controls_(controls) {}
-    // What the program itself does to the controls is not the user's doing.
-    void onListChanged(int id) override {
-        if (!controls_.filling()) page_.onListChanged(id);
+int templateOf(PageKind kind) {
+    switch (kind) {
+        case PageKind::Barcode: return IDD_PAGE_BARCODE;
+        case PageKind::Code2D: return IDD_PAGE_CODE2D;
+        case PageKind::CharacterFont: break;
     }
-    void onListOpened(int id) override {
-        if (!controls_.filling()) page_.onListOpened(id);
-    }
-    void onClicked(int id) override {
-        if (!controls_.filling()) page_.onAutoClicked(id);
-    }
-    void onEditLostFocus(int id) override {
-        if (!controls_.filling()) page_.onEditLostFocus(id);
-    }
-
-private:
-    Page& page_;
-    const Win32Controls& controls_;
-};
-
-template <class Page>
-void attach(SettingPageSlot& slot, const Win32Controls& controls, std::unique_ptr<Page> page) {
-    slot.events = std::make_unique<RoutedPageEvents<Page>>(*page, controls);
-    page->create();
-    slot.page = std::move(page);
-    slot.view.setEvents(slot.events.get());
+    return IDD_PAGE_FONT;
 }
 
-constexpr int kTemplates[] = {IDD_PAGE_BARCODE, IDD_PAGE_CODE2D, IDD_PAGE_FONT};
+std::unique_ptr<SettingPage> pageOf(PageKind kind, SettingsStore& store, Controls& controls) {
+    switch (kind) {
+        case PageKind::Barcode:
+            return std::make_unique<TypeListPage>(store, controls, barcodePageKind());
+        case PageKind::Code2D:
+            return std::make_unique<TypeListPage>(store, controls, code2DPageKind());
+        case PageKind::CharacterFont: break;
+    }
+    return std::make_unique<CharacterFontPage>(store, controls);
+}
 
 }  // namespace
 
-std::unique_ptr<SettingPageSlot> createSettingPage(int page, HWND parent, SettingsStore& store) {
-    auto slot = std::make_unique<SettingPageSlot>(kTemplates[page]);
+std::unique_ptr<SettingPageSlot> createSettingPage(PageKind kind, HWND parent,
+                                                   SettingsStore& store) {
+    auto slot = std::make_unique<SettingPageSlot>(templateOf(kind));
     slot->view.create(parent);
-    auto controls = std::make_unique<Win32Controls>(slot->view.hwnd());
-    const Win32Controls& win32 = *controls;
-    slot->controls = std::move(controls);
-    if (page == 2) {
-        attach(*slot, win32, std::make_unique<CharacterFontPage>(store, *slot->controls));
-    } else {
-        const TypeListPageKind kind = page == 0 ? barcodePageKind() : code2DPageKind();
-        attach(*slot, win32, std::make_unique<TypeListPage>(store, *slot->controls, kind));
-    }
+    slot->controls = std::make_unique<Win32Controls>(slot->view.hwnd());
+    slot->page = pageOf(kind, store, *slot->controls);
+    slot->page->create();
+    slot->view.route(slot->page.get(), slot->controls.get());
     return slot;
 }
 

@@ -94,6 +94,12 @@ public:
     FakePage(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
     void resetAndShow() override { log_.push_back("reset " + name_); }
     void storeCurrent() override { log_.push_back("store " + name_); }
+    void create() override {}
+    void onListChanged(int) override {}
+    void onListOpened(int) override {}
+    void onListLostFocus(int) override {}
+    void onClicked(int) override {}
+    void onEditLostFocus(int) override {}
 
 private:
     std::string name_;
@@ -307,7 +313,7 @@ TEST_F(MainWindowLogicTest, ChoosingAnotherPrinterReplacesSettingsWithoutAsking)
 
 TEST_F(MainWindowLogicTest, PageSelectionMovesFocusOnlyWhenTheTabsDoNotHaveIt) {
     MainWindowLogic logic = makeLogic();
-    logic.selectPage(2);
+    logic.selectPage(PageKind::CharacterFont);
     EXPECT_EQ(view.tab, 2);
     EXPECT_EQ(view.shownPage, 2);
     EXPECT_EQ(view.focusedPage, 2);
@@ -315,7 +321,7 @@ TEST_F(MainWindowLogicTest, PageSelectionMovesFocusOnlyWhenTheTabsDoNotHaveIt) {
     view = FakeView();
     view.tabFocused = true;
     view.tab = 1;
-    logic.selectPage(1, /*fromTab=*/true);
+    logic.selectPage(PageKind::Code2D, /*fromTab=*/true);
     EXPECT_EQ(view.shownPage, 1);
     EXPECT_EQ(view.focusedPage, -1);
     EXPECT_TRUE(log.empty());  // switching pages neither stores nor shows

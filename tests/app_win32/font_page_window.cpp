@@ -33,7 +33,18 @@ void initialiseCommonControls() {
 
 }  // namespace
 
-FontPageWindow::FontPageWindow() : directory_(uniqueDirectory()) {
+// The font-name and type lists of each page, in the pages' order.
+constexpr std::pair<int, int> kPageLists[] = {
+    {IDC_BC_FONT_NAME, IDC_BC_TYPE},
+    {IDC_CODE2D_FONT_NAME, IDC_CODE2D_TYPE},
+    {IDC_FONT_FONT_NAME, IDC_FONT_TYPE},
+};
+
+FontPageWindow::FontPageWindow(PageKind kind)
+    : kind_(kind),
+      fontNameList_(kPageLists[static_cast<int>(kind)].first),
+      typeList_(kPageLists[static_cast<int>(kind)].second),
+      directory_(uniqueDirectory()) {
     initialiseCommonControls();
     file_ = directory_ / L"ALTOD.DVF";
     std::filesystem::copy_file(std::filesystem::path(widen(VX_DEMO_DIR)) / L"ALTOD.DVF", file_);
@@ -44,7 +55,7 @@ FontPageWindow::FontPageWindow() : directory_(uniqueDirectory()) {
                                 located};
         });
     if (!window_->open()) return;
-    window_->logic().selectPage(kCharacterFontPage);
+    window_->logic().selectPage(kind_);
     pump();
 }
 
@@ -85,8 +96,8 @@ bool FontPageWindow::choose(int listId, std::wstring_view text) {
     return false;
 }
 
-void FontPageWindow::chooseFont(int fontIndex) { choose(IDC_FONT_FONT_NAME, fontIndex); }
-void FontPageWindow::chooseType(int typeIndex) { choose(IDC_FONT_TYPE, typeIndex); }
+void FontPageWindow::chooseFont(int fontIndex) { choose(fontNameList_, fontIndex); }
+void FontPageWindow::chooseType(int typeIndex) { choose(typeList_, typeIndex); }
 
 void FontPageWindow::click(int checkBoxId) {
     // BM_CLICK ticks an automatic check box and sends BN_CLICKED, as a click does.
@@ -100,7 +111,7 @@ void FontPageWindow::type(int editId, std::wstring_view text) {
 
 void FontPageWindow::leave(int editId) {
     SetFocus(item(editId));
-    SetFocus(item(IDC_FONT_FONT_NAME));
+    SetFocus(item(fontNameList_));
     pump();
 }
 

@@ -1,6 +1,7 @@
 // The real main window, opened in-process on a copy of the demo printer's
-// driver font file and showing its character font page, with the user's
-// actions on that page as one-line helpers. Each action changes the real
+// driver font file and showing one of its setting pages (the character font
+// page unless told otherwise), with the user's actions on that page as
+// one-line helpers. Each action changes the real
 // controls and lets the page have the notification that the user's action
 // would send.
 #pragma once
@@ -28,15 +29,15 @@ class FixedChooser : public PrinterChooser {
 class FontPageWindow {
   public:
     // Copies demo/ALTOD.DVF to a directory of its own, opens the window on
-    // the copy and shows the character font page.
-    FontPageWindow();
+    // the copy and shows the page.
+    explicit FontPageWindow(PageKind kind = PageKind::CharacterFont);
     ~FontPageWindow();
     FontPageWindow(const FontPageWindow&) = delete;
     FontPageWindow& operator=(const FontPageWindow&) = delete;
 
     bool opened() const { return window_ != nullptr && window_->isOpen(); }
     MainWindow& window() { return *window_; }
-    HWND page() const { return window_->pageWindow(kCharacterFontPage); }
+    HWND page() const { return window_->pageWindow(kind_); }
     HWND item(int id) const { return GetDlgItem(page(), id); }
     const std::filesystem::path& file() const { return file_; }
 
@@ -48,7 +49,7 @@ class FontPageWindow {
     bool choose(int listId, std::wstring_view text);
     void click(int checkBoxId);
     void type(int editId, std::wstring_view text);
-    // Puts the focus into the edit and moves it on to the font-name list.
+    // Puts the focus into the control and moves it on to the font-name list.
     void leave(int editId);
     void typeAndLeave(int editId, std::wstring_view text);
     // A key pressed while the edit has the focus.
@@ -65,10 +66,12 @@ class FontPageWindow {
     // Runs the window's queued messages.
     void pump();
 
-    static constexpr int kCharacterFontPage = 2;
-
   private:
     void notify(int id, int code);
+
+    PageKind kind_;
+    int fontNameList_;
+    int typeList_;
 
     std::filesystem::path directory_;
     std::filesystem::path file_;

@@ -8,9 +8,10 @@
 #include <string_view>
 #include <vector>
 
-#include "pages/character_font_controls.h"
+#include "pages/character_font_lists.h"
 #include "pages/character_font_page.h"
 #include "pages/fake_controls.h"
+#include "resources/resource.h"
 #include "settings/driver_font_file.h"
 #include "settings/settings_store.h"
 
@@ -37,12 +38,12 @@ protected:
 
     // The user's actions.
     void chooseFont(int n) {
-        controls.select(kFontNameList, n);
-        page.onListChanged(kFontNameList);
+        controls.select(IDC_FONT_FONT_NAME, n);
+        page.onListChanged(IDC_FONT_FONT_NAME);
     }
     void chooseType(int typeIndex) {
-        controls.select(kTypeList, typeIndex);
-        page.onListChanged(kTypeList);
+        controls.select(IDC_FONT_TYPE, typeIndex);
+        page.onListChanged(IDC_FONT_TYPE);
     }
     void choose(int list, std::string_view text) {
         for (int i = 0; i < controls.itemCount(list); ++i) {
@@ -60,7 +61,7 @@ protected:
     }
     void click(int box) {
         controls.setChecked(box, !controls.checked(box));
-        page.onAutoClicked(box);
+        page.onClicked(box);
     }
     std::vector<std::string> items(int list) const {
         std::vector<std::string> out;

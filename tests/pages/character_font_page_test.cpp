@@ -1,5 +1,6 @@
 // Moving values between the page's controls and the records.
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "character_font_fixture.h"
@@ -20,22 +21,31 @@ protected:
 };
 
 TEST_F(PageTest, CreationFillsTheListsAndSpinRangesAndShowsTheFirstFont) {
-    EXPECT_EQ(controls.itemCount(kFontNameList), 30);
-    EXPECT_EQ(controls.itemText(kFontNameList, 29), "ZEL文字フォント30");
-    EXPECT_EQ(controls.itemCount(kTypeList), 27);
-    EXPECT_EQ(controls.itemText(kTypeList, 20), "ｺﾞｼｯｸ(BOLD均等幅)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)");
-    EXPECT_EQ(items(kHMagnificationList).size(), 19u);
-    EXPECT_EQ(items(kAlignmentList).back(), "自動改行");
-    EXPECT_EQ(items(kRotationList).size(), 5u);  // font 1 is not a kanji type
-    for (const NumericEdit& edit : kNumericEdits) {
-        EXPECT_EQ(controls.spinRange(edit.spin),
-                  std::make_pair(edit.range.minimum, edit.range.maximum))
-            << edit.edit;
+    EXPECT_EQ(controls.itemCount(IDC_FONT_FONT_NAME), 30);
+    EXPECT_EQ(controls.itemText(IDC_FONT_FONT_NAME, 29), "ZEL文字フォント30");
+    EXPECT_EQ(controls.itemCount(IDC_FONT_TYPE), 27);
+    EXPECT_EQ(controls.itemText(IDC_FONT_TYPE, 20), "ｺﾞｼｯｸ(BOLD均等幅)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)");
+    EXPECT_EQ(items(IDC_FONT_H_MAG).size(), 19u);
+    EXPECT_EQ(items(IDC_FONT_ALIGNMENT).back(), "自動改行");
+    EXPECT_EQ(items(IDC_FONT_ROTATION).size(), 5u);  // font 1 is not a kanji type
+    // Spin ranges as the user meets them, written out here rather than read
+    // from the page's rows.
+    const std::tuple<int, int, int> spins[] = {
+        {IDC_FONT_ORIGIN_X_SPIN, 0, 9999},      {IDC_FONT_ORIGIN_Y_SPIN, 0, 32767},
+        {IDC_FONT_WIDTH_SPIN, 20, 850},         {IDC_FONT_HEIGHT_SPIN, 20, 850},
+        {IDC_FONT_REVERSE_AREA_X_SPIN, 1, 99},  {IDC_FONT_REVERSE_AREA_Y_SPIN, 1, 99},
+        {IDC_FONT_FRAME_GAP_X_SPIN, 1, 99},     {IDC_FONT_FRAME_GAP_Y_SPIN, 1, 99},
+        {IDC_FONT_STRIKE_END_SPIN, 1, 99},      {IDC_FONT_ZERO_SUPPRESS_SPIN, 0, 40},
+        {IDC_FONT_SPACING_SPIN, 0, 99},         {IDC_FONT_SHIFT_X_SPIN, 0, 16},
+        {IDC_FONT_SHIFT_Y_SPIN, 0, 16},         {IDC_FONT_AREA_WIDTH_SPIN, 50, 1060},
+        {IDC_FONT_LINE_FEED_SPIN, 10, 500},     {IDC_FONT_AREA_LINES_SPIN, 1, 99},
+    };
+    for (const auto& [spin, minimum, maximum] : spins) {
+        EXPECT_EQ(controls.spinRange(spin), std::make_pair(minimum, maximum)) << spin;
     }
-    EXPECT_EQ(controls.spinRange(kAreaWidthSpin).second, 1060);
     EXPECT_EQ(page.currentFont(), 0);
-    EXPECT_EQ(controls.selectedText(kFontNameList), "ZEL文字フォント01");
-    EXPECT_EQ(controls.selectedText(kTypeList), "明朝 8ポイント");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_FONT_NAME), "ZEL文字フォント01");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_TYPE), "明朝 8ポイント");
 }
 
 TEST_F(PageTest, CreationFromAnEmptyStoreShowsTheFirstType) {
@@ -43,7 +53,7 @@ TEST_F(PageTest, CreationFromAnEmptyStoreShowsTheFirstType) {
     FakeControls fresh;
     CharacterFontPage emptyPage(empty, fresh);
     emptyPage.create();
-    EXPECT_EQ(fresh.selectedText(kTypeList), "明朝 8ポイント");
+    EXPECT_EQ(fresh.selectedText(IDC_FONT_TYPE), "明朝 8ポイント");
     emptyPage.storeCurrent();
     EXPECT_EQ(empty.fonts[0].typeIndex, 0);
     EXPECT_EQ(empty.fonts[0].sizeX, "10");
@@ -53,62 +63,81 @@ TEST_F(PageTest, OriginShowsItsNumberOrTheRememberedTextAndStoresBack) {
     font(0).originX = "0120";
     font(0).originY = "default";
     show(0);
-    EXPECT_EQ(controls.text(kOriginXEdit), "120");
-    EXPECT_FALSE(controls.checked(kOriginXAuto));
-    EXPECT_EQ(controls.text(kOriginYEdit), "0");
-    EXPECT_TRUE(controls.checked(kOriginYAuto));
-    EXPECT_FALSE(controls.enabled(kOriginYEdit));
-    EXPECT_FALSE(controls.enabled(kOriginYSpin));
+    EXPECT_EQ(controls.text(IDC_FONT_ORIGIN_X), "120");
+    EXPECT_FALSE(controls.checked(IDC_FONT_ORIGIN_X_AUTO));
+    EXPECT_EQ(controls.text(IDC_FONT_ORIGIN_Y), "0");
+    EXPECT_TRUE(controls.checked(IDC_FONT_ORIGIN_Y_AUTO));
+    EXPECT_FALSE(controls.enabled(IDC_FONT_ORIGIN_Y));
+    EXPECT_FALSE(controls.enabled(IDC_FONT_ORIGIN_Y_SPIN));
     page.storeCurrent();
     EXPECT_EQ(font(0).originX, "0120");
     EXPECT_EQ(font(0).originY, "default");
 }
 
 TEST_F(PageTest, UntickingAutoBringsBackTheLastOriginOfThatFont) {
-    ASSERT_TRUE(controls.checked(kOriginXAuto));  // the factory origin is "default"
-    click(kOriginXAuto);
-    typeAndLeave(kOriginXEdit, "345");
-    click(kOriginXAuto);
+    ASSERT_TRUE(controls.checked(IDC_FONT_ORIGIN_X_AUTO));  // the factory origin is "default"
+    click(IDC_FONT_ORIGIN_X_AUTO);
+    typeAndLeave(IDC_FONT_ORIGIN_X, "345");
+    click(IDC_FONT_ORIGIN_X_AUTO);
     chooseFont(4);
     chooseFont(0);
     EXPECT_EQ(font(0).originX, "default");
-    EXPECT_EQ(controls.text(kOriginXEdit), "345");
-    click(kOriginXAuto);
-    EXPECT_TRUE(controls.enabled(kOriginXEdit));
+    EXPECT_EQ(controls.text(IDC_FONT_ORIGIN_X), "345");
+    click(IDC_FONT_ORIGIN_X_AUTO);
+    EXPECT_TRUE(controls.enabled(IDC_FONT_ORIGIN_X));
     page.storeCurrent();
     EXPECT_EQ(font(0).originX, "0345");
 }
 
 TEST(MagnificationCodes, BothWaysWithTheirFallbacks) {
-    for (std::string_view text : kMagnificationTexts) {
-        const std::string code = magnificationCode(text);
-        EXPECT_EQ(code, (std::string{text[0], text[2]}));
-        EXPECT_EQ(magnificationText(code), text);
+    const std::pair<const char*, const char*> entries[] = {
+        {"0.5", "05"}, {"1.0", "10"}, {"1.5", "15"}, {"2.0", "20"}, {"2.5", "25"},
+        {"3.0", "30"}, {"3.5", "35"}, {"4.0", "40"}, {"4.5", "45"}, {"5.0", "50"},
+        {"5.5", "55"}, {"6.0", "60"}, {"6.5", "65"}, {"7.0", "70"}, {"7.5", "75"},
+        {"8.0", "80"}, {"8.5", "85"}, {"9.0", "90"}, {"9.5", "95"},
+    };
+    EXPECT_EQ(kMagnifications.size(), 19);
+    for (const auto& [text, code] : entries) {
+        EXPECT_EQ(kMagnifications.codeFor(text), code);
+        EXPECT_EQ(kMagnifications.textFor(code), text);
     }
     for (const char* unknown : {"default", "", "1", "100", "96", "00"}) {
-        EXPECT_EQ(magnificationText(unknown), "1.0") << unknown;
+        EXPECT_EQ(kMagnifications.textFor(unknown), "1.0") << unknown;
     }
-    EXPECT_EQ(magnificationCode("10.0"), "10");
-    EXPECT_EQ(magnificationCode(""), "10");
+    EXPECT_EQ(kMagnifications.codeFor("10.0"), "10");
+    EXPECT_EQ(kMagnifications.codeFor(""), "10");
 }
 
 TEST(RotationCodes, BothWaysWithTheirFallbacks) {
-    const char* codes[] = {"default", "00", "11", "22", "33", "01", "12", "23", "30"};
-    for (std::size_t i = 0; i < std::size(codes); ++i) {
-        EXPECT_EQ(rotationCode(kRotationTexts[i]), codes[i]);
-        EXPECT_EQ(rotationText(codes[i]), kRotationTexts[i]);
+    const std::pair<const char*, const char*> entries[] = {
+        {"自動", "default"},
+        {"文字回転0ﾟ 文字列回転0ﾟ ", "00"},
+        {"文字回転90ﾟ 文字列回転90ﾟ ", "11"},
+        {"文字回転180ﾟ 文字列回転180ﾟ ", "22"},
+        {"文字回転270ﾟ 文字列回転270ﾟ ", "33"},
+        {"文字回転0ﾟ 文字列回転90ﾟ ", "01"},
+        {"文字回転90ﾟ 文字列回転180ﾟ ", "12"},
+        {"文字回転180ﾟ 文字列回転270ﾟ ", "23"},
+        {"文字回転270ﾟ 文字列回転0ﾟ ", "30"},
+    };
+    ASSERT_EQ(kRotations.size(), 9);
+    for (std::size_t i = 0; i < std::size(entries); ++i) {
+        EXPECT_EQ(kRotations.text(static_cast<int>(i)), entries[i].first);
+        EXPECT_EQ(kRotations.codeFor(entries[i].first), entries[i].second);
+        EXPECT_EQ(kRotations.textFor(entries[i].second), entries[i].first);
     }
-    EXPECT_EQ(rotationText("13"), "自動");
-    EXPECT_EQ(rotationText(""), "自動");
-    EXPECT_EQ(rotationCode("文字回転0ﾟ 文字列回転0ﾟ"), "default");  // the blank belongs to the text
+    EXPECT_EQ(kRotations.textFor("13"), "自動");
+    EXPECT_EQ(kRotations.textFor(""), "自動");
+    // The blank belongs to the text.
+    EXPECT_EQ(kRotations.codeFor("文字回転0ﾟ 文字列回転0ﾟ"), "default");
 }
 
 TEST_F(PageTest, MagnificationOfABitmapType) {
     font(0).sizeX = "25";
     font(0).sizeY = "default";
     show(0);
-    EXPECT_EQ(controls.selectedText(kHMagnificationList), "2.5");
-    EXPECT_EQ(controls.selectedText(kVMagnificationList), "1.0");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_H_MAG), "2.5");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_V_MAG), "1.0");
     page.storeCurrent();
     EXPECT_EQ(font(0).sizeX, "25");
     EXPECT_EQ(font(0).sizeY, "10");
@@ -116,11 +145,11 @@ TEST_F(PageTest, MagnificationOfABitmapType) {
 
 TEST_F(PageTest, WidthOfAnOutlineTypeIsDefaultWhileAutoIsTicked) {
     chooseFont(20);
-    ASSERT_TRUE(controls.checked(kWidthAuto));
+    ASSERT_TRUE(controls.checked(IDC_FONT_WIDTH_AUTO));
     page.storeCurrent();
     EXPECT_EQ(font(20).sizeX, "default");
-    click(kWidthAuto);
-    typeAndLeave(kWidthEdit, "300");
+    click(IDC_FONT_WIDTH_AUTO);
+    typeAndLeave(IDC_FONT_WIDTH, "300");
     page.storeCurrent();
     EXPECT_EQ(font(20).sizeX, "0300");
     EXPECT_EQ(font(20).sizeY, "default");
@@ -134,8 +163,8 @@ TEST_F(PageTest, SpacingIsPaddedByTypeGroup) {
     } const cases[] = {{0, "5", "05"}, {20, "5", "005"}, {20, "300", "300"}, {0, "300", "99"}};
     for (const auto& c : cases) {
         chooseFont(c.font);
-        choose(kSpacingAdjustList, "広げる");
-        typeAndLeave(kSpacingEdit, c.typed);
+        choose(IDC_FONT_SPACING_ADJUST, "広げる");
+        typeAndLeave(IDC_FONT_SPACING, c.typed);
         page.storeCurrent();
         EXPECT_EQ(font(c.font).spacing, c.stored) << c.font << " " << c.typed;
         EXPECT_EQ(font(c.font).spacingAdjust, "+");
@@ -149,20 +178,20 @@ TEST_F(PageTest, DecorationAndItsParametersBothWays) {
         const char* code;
         const char* params;
     } const cases[] = {
-        {"白抜き文字", kReverseAreaXEdit, kReverseAreaYEdit, "W", "0312"},
-        {"四角枠付き文字", kFrameGapXEdit, kFrameGapYEdit, "F", "0312"},
-        {"二重取消線付き文字", kStrikeEndEdit, 0, "C", "03"},
-        {"黒文字", kReverseAreaXEdit, 0, "B", "default"},
+        {"白抜き文字", IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_Y, "W", "0312"},
+        {"四角枠付き文字", IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_Y, "F", "0312"},
+        {"二重取消線付き文字", IDC_FONT_STRIKE_END, 0, "C", "03"},
+        {"黒文字", IDC_FONT_REVERSE_AREA_X, 0, "B", "default"},
     };
     for (const auto& c : cases) {
-        choose(kDecorationList, c.decoration);
+        choose(IDC_FONT_DECORATION, c.decoration);
         typeAndLeave(c.edit1, "3");
         if (c.edit2 != 0) typeAndLeave(c.edit2, "12");
         page.storeCurrent();
         EXPECT_EQ(font(0).decoration, c.code);
         EXPECT_EQ(font(0).decorationParams, c.params);
         show(0);
-        EXPECT_EQ(controls.selectedText(kDecorationList), c.decoration);
+        EXPECT_EQ(controls.selectedText(IDC_FONT_DECORATION), c.decoration);
         EXPECT_EQ(controls.text(c.edit1), "3");
         if (c.edit2 != 0) {
             EXPECT_EQ(controls.text(c.edit2), "12");
@@ -174,8 +203,8 @@ TEST_F(PageTest, ShortDecorationParametersReadNothingBeyondTheirEnd) {
     font(0).decoration = "W";
     font(0).decorationParams = "07";
     show(0);
-    EXPECT_EQ(controls.text(kReverseAreaXEdit), "7");
-    EXPECT_EQ(controls.text(kReverseAreaYEdit), "0");
+    EXPECT_EQ(controls.text(IDC_FONT_REVERSE_AREA_X), "7");
+    EXPECT_EQ(controls.text(IDC_FONT_REVERSE_AREA_Y), "0");
 }
 
 TEST_F(PageTest, CodedListsBothWays) {
@@ -187,24 +216,24 @@ TEST_F(PageTest, CodedListsBothWays) {
         std::string CharacterFontRecord::*field2;
         const char* code2;
     } const cases[] = {
-        {kCheckDigitList, "モジュラス10", &CharacterFontRecord::checkDigit, "M", &CharacterFontRecord::checkDigitMode,
+        {IDC_FONT_CHECK_DIGIT, "モジュラス10", &CharacterFontRecord::checkDigit, "M", &CharacterFontRecord::checkDigitMode,
          "0"},
-        {kCheckDigitList, "モジュラス43", &CharacterFontRecord::checkDigit, "M", &CharacterFontRecord::checkDigitMode,
+        {IDC_FONT_CHECK_DIGIT, "モジュラス43", &CharacterFontRecord::checkDigit, "M", &CharacterFontRecord::checkDigitMode,
          "1"},
-        {kCheckDigitList, "指定なし", &CharacterFontRecord::checkDigit, "default",
+        {IDC_FONT_CHECK_DIGIT, "指定なし", &CharacterFontRecord::checkDigit, "default",
          &CharacterFontRecord::checkDigitMode, "default"},
-        {kAlignmentList, "左寄せ", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode, "1"},
-        {kAlignmentList, "均等割付け", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode,
+        {IDC_FONT_ALIGNMENT, "左寄せ", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode, "1"},
+        {IDC_FONT_ALIGNMENT, "均等割付け", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode,
          "4"},
-        {kAlignmentList, "自動改行", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode, "5"},
-        {kAlignmentList, "文字寄せなし", &CharacterFontRecord::alignment, "default",
+        {IDC_FONT_ALIGNMENT, "自動改行", &CharacterFontRecord::alignment, "P", &CharacterFontRecord::alignmentMode, "5"},
+        {IDC_FONT_ALIGNMENT, "文字寄せなし", &CharacterFontRecord::alignment, "default",
          &CharacterFontRecord::alignmentMode, "default"},
-        {kSpacingAdjustList, "狭める", &CharacterFontRecord::spacingAdjust, "-", &CharacterFontRecord::spacingAdjust,
+        {IDC_FONT_SPACING_ADJUST, "狭める", &CharacterFontRecord::spacingAdjust, "-", &CharacterFontRecord::spacingAdjust,
          "-"},
-        {kSpacingAdjustList, "微調整なし", &CharacterFontRecord::spacingAdjust, "default",
+        {IDC_FONT_SPACING_ADJUST, "微調整なし", &CharacterFontRecord::spacingAdjust, "default",
          &CharacterFontRecord::spacingAdjust, "default"},
-        {kEmphasisList, "強調する", &CharacterFontRecord::emphasis, "J", &CharacterFontRecord::emphasis, "J"},
-        {kEmphasisList, "強調しない", &CharacterFontRecord::emphasis, "default", &CharacterFontRecord::emphasis,
+        {IDC_FONT_EMPHASIS, "強調する", &CharacterFontRecord::emphasis, "J", &CharacterFontRecord::emphasis, "J"},
+        {IDC_FONT_EMPHASIS, "強調しない", &CharacterFontRecord::emphasis, "default", &CharacterFontRecord::emphasis,
          "default"},
     };
     for (const auto& c : cases) {
@@ -219,25 +248,25 @@ TEST_F(PageTest, CodedListsBothWays) {
 }
 
 TEST_F(PageTest, ZeroSuppressionBothWays) {
-    typeAndLeave(kZeroSuppressEdit, "0");
+    typeAndLeave(IDC_FONT_ZERO_SUPPRESS, "0");
     page.storeCurrent();
     EXPECT_EQ(font(0).zeroSuppress, "default");
     EXPECT_EQ(font(0).zeroSuppressDigits, "default");
-    typeAndLeave(kZeroSuppressEdit, "4");
+    typeAndLeave(IDC_FONT_ZERO_SUPPRESS, "4");
     page.storeCurrent();
     EXPECT_EQ(font(0).zeroSuppress, "Z");
     EXPECT_EQ(font(0).zeroSuppressDigits, "04");
     show(0);
-    EXPECT_EQ(controls.text(kZeroSuppressEdit), "4");
+    EXPECT_EQ(controls.text(IDC_FONT_ZERO_SUPPRESS), "4");
 }
 
 TEST_F(PageTest, AreaFieldsAreStoredWhateverTheAlignment) {
     font(0).areaWidth = font(0).lineFeed = font(0).areaLines = "default";
     show(0);
-    ASSERT_EQ(controls.selectedText(kAlignmentList), "文字寄せなし");
-    EXPECT_EQ(controls.text(kAreaWidthEdit), "50");
-    EXPECT_EQ(controls.text(kLineFeedEdit), "10");
-    EXPECT_EQ(controls.text(kAreaLinesEdit), "1");
+    ASSERT_EQ(controls.selectedText(IDC_FONT_ALIGNMENT), "文字寄せなし");
+    EXPECT_EQ(controls.text(IDC_FONT_AREA_WIDTH), "50");
+    EXPECT_EQ(controls.text(IDC_FONT_LINE_FEED), "10");
+    EXPECT_EQ(controls.text(IDC_FONT_AREA_LINES), "1");
     page.storeCurrent();
     EXPECT_EQ(font(0).areaWidth, "0050");
     EXPECT_EQ(font(0).lineFeed, "010");
@@ -250,38 +279,38 @@ TEST_F(PageTest, EveryEditIsCorrectedWhenItLosesTheFocus) {
         const char* typed;
         const char* corrected;
     } const cases[] = {
-        {kOriginXEdit, "-3", "0"},     {kOriginXEdit, "123456", "9999"},
-        {kOriginXEdit, "  42", "42"},  {kOriginXEdit, "4x", "4"},
-        {kOriginXEdit, "", "0"},       {kOriginYEdit, "40000", "32767"},
-        {kAreaWidthEdit, "7", "50"},   {kWidthEdit, "900", "850"},
-        {kHeightEdit, "1", "20"},      {kReverseAreaXEdit, "0", "1"},
-        {kStrikeEndEdit, "100", "99"}, {kZeroSuppressEdit, "41", "40"},
-        {kShiftXEdit, "17", "16"},     {kLineFeedEdit, "501", "500"},
-        {kAreaLinesEdit, "0", "1"},    {kSpacingEdit, "150", "99"},  // a bitmap type
+        {IDC_FONT_ORIGIN_X, "-3", "0"},     {IDC_FONT_ORIGIN_X, "123456", "9999"},
+        {IDC_FONT_ORIGIN_X, "  42", "42"},  {IDC_FONT_ORIGIN_X, "4x", "4"},
+        {IDC_FONT_ORIGIN_X, "", "0"},       {IDC_FONT_ORIGIN_Y, "40000", "32767"},
+        {IDC_FONT_AREA_WIDTH, "7", "50"},   {IDC_FONT_WIDTH, "900", "850"},
+        {IDC_FONT_HEIGHT, "1", "20"},      {IDC_FONT_REVERSE_AREA_X, "0", "1"},
+        {IDC_FONT_STRIKE_END, "100", "99"}, {IDC_FONT_ZERO_SUPPRESS, "41", "40"},
+        {IDC_FONT_SHIFT_X, "17", "16"},     {IDC_FONT_LINE_FEED, "501", "500"},
+        {IDC_FONT_AREA_LINES, "0", "1"},    {IDC_FONT_SPACING, "150", "99"},  // a bitmap type
     };
     for (const auto& c : cases) {
         typeAndLeave(c.edit, c.typed);
         EXPECT_EQ(controls.text(c.edit), c.corrected) << c.edit << " " << c.typed;
     }
     chooseFont(20);
-    typeAndLeave(kSpacingEdit, "600");
-    EXPECT_EQ(controls.text(kSpacingEdit), "512");
+    typeAndLeave(IDC_FONT_SPACING, "600");
+    EXPECT_EQ(controls.text(IDC_FONT_SPACING), "512");
 }
 
 TEST_F(PageTest, AValueTypedButNotYetCorrectedIsStoredAsTyped) {
-    controls.setText(kAreaWidthEdit, "12a");
+    controls.setText(IDC_FONT_AREA_WIDTH, "12a");
     page.storeCurrent();
     EXPECT_EQ(font(0).areaWidth, "012a");
 }
 
 TEST_F(PageTest, AnotherFontStoresTheShownOneFirstAndComesBackAsStored) {
-    typeAndLeave(kLineFeedEdit, "77");
+    typeAndLeave(IDC_FONT_LINE_FEED, "77");
     chooseFont(3);
     EXPECT_EQ(font(0).lineFeed, "077");
     EXPECT_EQ(page.currentFont(), 3);
-    typeAndLeave(kLineFeedEdit, "15");
+    typeAndLeave(IDC_FONT_LINE_FEED, "15");
     chooseFont(0);
-    EXPECT_EQ(controls.text(kLineFeedEdit), "77");
+    EXPECT_EQ(controls.text(IDC_FONT_LINE_FEED), "77");
     EXPECT_EQ(font(3).lineFeed, "015");
 }
 
@@ -290,13 +319,13 @@ TEST_F(PageTest, UnknownRecordValuesShowTheNeutralChoiceAndAreReplaced) {
     r.spacingAdjust = r.rotation = r.decoration = r.emphasis = r.checkDigit = r.alignment = "?";
     r.spacing = "x";
     show(0);
-    EXPECT_EQ(controls.selectedText(kSpacingAdjustList), "微調整なし");
-    EXPECT_EQ(controls.selectedText(kRotationList), "自動");
-    EXPECT_EQ(controls.selectedText(kDecorationList), "黒文字");
-    EXPECT_EQ(controls.selectedText(kEmphasisList), "強調しない");
-    EXPECT_EQ(controls.selectedText(kCheckDigitList), "指定なし");
-    EXPECT_EQ(controls.selectedText(kAlignmentList), "文字寄せなし");
-    EXPECT_EQ(controls.text(kSpacingEdit), "0");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_SPACING_ADJUST), "微調整なし");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_ROTATION), "自動");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_DECORATION), "黒文字");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_EMPHASIS), "強調しない");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_CHECK_DIGIT), "指定なし");
+    EXPECT_EQ(controls.selectedText(IDC_FONT_ALIGNMENT), "文字寄せなし");
+    EXPECT_EQ(controls.text(IDC_FONT_SPACING), "0");
     page.storeCurrent();
     EXPECT_EQ(r.rotation, "default");
     EXPECT_EQ(r.decoration, "B");
@@ -305,14 +334,14 @@ TEST_F(PageTest, UnknownRecordValuesShowTheNeutralChoiceAndAreReplaced) {
 
 TEST_F(PageTest, ResetAndShowForgetsTheMemoriesAndKeepsTheChosenFont) {
     chooseFont(2);
-    click(kOriginXAuto);  // unticked
-    typeAndLeave(kOriginXEdit, "88");
-    click(kOriginXAuto);
+    click(IDC_FONT_ORIGIN_X_AUTO);  // unticked
+    typeAndLeave(IDC_FONT_ORIGIN_X, "88");
+    click(IDC_FONT_ORIGIN_X_AUTO);
     page.storeCurrent();
     page.resetAndShow();
     EXPECT_EQ(page.currentFont(), 2);
-    EXPECT_EQ(controls.text(kOriginXEdit), "0");
-    EXPECT_EQ(page.memories().rememberedOriginX[2], "0");
+    EXPECT_EQ(controls.text(IDC_FONT_ORIGIN_X), "0");
+    EXPECT_EQ(page.rememberedText(IDC_FONT_ORIGIN_X)[2], "0");
 }
 
 // A record value that the list does not offer at that moment stays in the
@@ -320,17 +349,17 @@ TEST_F(PageTest, ResetAndShowForgetsTheMemoriesAndKeepsTheChosenFont) {
 TEST_F(PageTest, AMixedRotationOfANonKanjiTypeIsShownAndKept) {
     font(1).rotation = "01";
     show(1);
-    EXPECT_EQ(controls.itemCount(kRotationList), 6);
-    EXPECT_EQ(controls.selectedText(kRotationList), "文字回転0ﾟ 文字列回転90ﾟ ");
+    EXPECT_EQ(controls.itemCount(IDC_FONT_ROTATION), 6);
+    EXPECT_EQ(controls.selectedText(IDC_FONT_ROTATION), "文字回転0ﾟ 文字列回転90ﾟ ");
     chooseFont(5);
     EXPECT_EQ(font(1).rotation, "01");
-    EXPECT_EQ(controls.itemCount(kRotationList), 5);
+    EXPECT_EQ(controls.itemCount(IDC_FONT_ROTATION), 5);
     chooseFont(1);
     page.storeCurrent();
     EXPECT_EQ(font(1).rotation, "01");
 
-    choose(kRotationList, "文字回転90ﾟ 文字列回転90ﾟ ");
-    EXPECT_EQ(controls.itemCount(kRotationList), 5);
+    choose(IDC_FONT_ROTATION, "文字回転90ﾟ 文字列回転90ﾟ ");
+    EXPECT_EQ(controls.itemCount(IDC_FONT_ROTATION), 5);
     page.storeCurrent();
     EXPECT_EQ(font(1).rotation, "11");
 }
@@ -339,15 +368,15 @@ TEST_F(PageTest, LineBreakAlignmentIsShownAndKeptWhileTheListLacksIt) {
     font(1).alignment = "P";
     font(1).alignmentMode = "5";
     chooseType(kOutlineGothic);  // font index 0 turns outline: the list loses "自動改行"
-    ASSERT_EQ(controls.itemCount(kAlignmentList), 5);
+    ASSERT_EQ(controls.itemCount(IDC_FONT_ALIGNMENT), 5);
     chooseFont(1);
-    EXPECT_EQ(controls.selectedText(kAlignmentList), "自動改行");
-    EXPECT_TRUE(controls.enabled(kLineFeedEdit));
+    EXPECT_EQ(controls.selectedText(IDC_FONT_ALIGNMENT), "自動改行");
+    EXPECT_TRUE(controls.enabled(IDC_FONT_LINE_FEED));
     page.storeCurrent();
     EXPECT_EQ(font(1).alignmentMode, "5");
 
-    choose(kAlignmentList, "左寄せ");
-    EXPECT_EQ(items(kAlignmentList).size(), 5u);
+    choose(IDC_FONT_ALIGNMENT, "左寄せ");
+    EXPECT_EQ(items(IDC_FONT_ALIGNMENT).size(), 5u);
     page.storeCurrent();
     EXPECT_EQ(font(1).alignmentMode, "1");
 }
@@ -358,9 +387,9 @@ TEST_F(PageTest, ABitmapTypeChangeTurnsTheExtraItemIntoTheListsOwn) {
     chooseType(kOutlineGothic);
     chooseFont(1);
     chooseType(kGothic12);
-    choose(kAlignmentList, "左寄せ");
-    EXPECT_EQ(items(kAlignmentList).back(), "自動改行");
-    EXPECT_EQ(items(kAlignmentList).size(), 6u);
+    choose(IDC_FONT_ALIGNMENT, "左寄せ");
+    EXPECT_EQ(items(IDC_FONT_ALIGNMENT).back(), "自動改行");
+    EXPECT_EQ(items(IDC_FONT_ALIGNMENT).size(), 6u);
 }
 
 }  // namespace

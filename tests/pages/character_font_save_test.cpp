@@ -40,19 +40,19 @@ constexpr const char* kVersion = "[DVF]\r\nVersion=2.000\r\n";
 TEST_F(SaveTest, AKanjiFontEditedOnThePageIsWrittenWithItsBitmapKeys) {
     const IniDocument file = editAndSave(kVersion, [&] {
         chooseType(kKanjiGothic16);
-        click(kOriginXAuto);  // unticked
-        typeAndLeave(kOriginXEdit, "120");
-        choose(kRotationList, "文字回転0ﾟ 文字列回転90ﾟ ");
-        choose(kDecorationList, "白抜き文字");
-        typeAndLeave(kReverseAreaXEdit, "3");
-        typeAndLeave(kReverseAreaYEdit, "12");
-        choose(kAlignmentList, "自動改行");
-        typeAndLeave(kAreaWidthEdit, "300");
-        typeAndLeave(kLineFeedEdit, "40");
-        typeAndLeave(kAreaLinesEdit, "3");
-        typeAndLeave(kZeroSuppressEdit, "4");
-        choose(kCheckDigitList, "モジュラス43");
-        choose(kHMagnificationList, "2.5");
+        click(IDC_FONT_ORIGIN_X_AUTO);  // unticked
+        typeAndLeave(IDC_FONT_ORIGIN_X, "120");
+        choose(IDC_FONT_ROTATION, "文字回転0ﾟ 文字列回転90ﾟ ");
+        choose(IDC_FONT_DECORATION, "白抜き文字");
+        typeAndLeave(IDC_FONT_REVERSE_AREA_X, "3");
+        typeAndLeave(IDC_FONT_REVERSE_AREA_Y, "12");
+        choose(IDC_FONT_ALIGNMENT, "自動改行");
+        typeAndLeave(IDC_FONT_AREA_WIDTH, "300");
+        typeAndLeave(IDC_FONT_LINE_FEED, "40");
+        typeAndLeave(IDC_FONT_AREA_LINES, "3");
+        typeAndLeave(IDC_FONT_ZERO_SUPPRESS, "4");
+        choose(IDC_FONT_CHECK_DIGIT, "モジュラス43");
+        choose(IDC_FONT_H_MAG, "2.5");
     });
     expectKeys(file, 0,
                {{"FontType", "15"},
@@ -76,10 +76,10 @@ TEST_F(SaveTest, AKanjiFontEditedOnThePageIsWrittenWithItsBitmapKeys) {
 TEST_F(SaveTest, AnOutlineFontIsWrittenWithItsOutlineKeys) {
     const IniDocument file = editAndSave(kVersion, [&] {
         chooseFont(20);
-        click(kWidthAuto);  // unticked
-        typeAndLeave(kWidthEdit, "300");
-        choose(kSpacingAdjustList, "広げる");
-        typeAndLeave(kSpacingEdit, "5");
+        click(IDC_FONT_WIDTH_AUTO);  // unticked
+        typeAndLeave(IDC_FONT_WIDTH, "300");
+        choose(IDC_FONT_SPACING_ADJUST, "広げる");
+        typeAndLeave(IDC_FONT_SPACING, "5");
     });
     expectKeys(file, 20,
                {{"FontType", "51"},
@@ -101,22 +101,22 @@ TEST_F(SaveTest, ValuesTheListsDoNotOfferNowSurviveASave) {
 
 TEST_F(SaveTest, AWrittenFileReadsBackToTheSameControls) {
     const IniDocument file = editAndSave(kVersion, [&] {
-        click(kOriginYAuto);  // unticked
-        typeAndLeave(kOriginYEdit, "250");
-        choose(kEmphasisList, "強調する");
-        typeAndLeave(kShiftXEdit, "16");
-        choose(kVMagnificationList, "9.5");
+        click(IDC_FONT_ORIGIN_Y_AUTO);  // unticked
+        typeAndLeave(IDC_FONT_ORIGIN_Y, "250");
+        choose(IDC_FONT_EMPHASIS, "強調する");
+        typeAndLeave(IDC_FONT_SHIFT_X, "16");
+        choose(IDC_FONT_V_MAG, "9.5");
     });
     SettingsStore reread;
     loadDriverFontFile(file, reread);
     FakeControls shown;
     CharacterFontPage again(reread, shown);
     again.create();
-    for (int id : {kOriginYEdit, kShiftXEdit}) EXPECT_EQ(shown.text(id), controls.text(id)) << id;
-    for (int id : {kEmphasisList, kVMagnificationList, kTypeList}) {
+    for (int id : {IDC_FONT_ORIGIN_Y, IDC_FONT_SHIFT_X}) EXPECT_EQ(shown.text(id), controls.text(id)) << id;
+    for (int id : {IDC_FONT_EMPHASIS, IDC_FONT_V_MAG, IDC_FONT_TYPE}) {
         EXPECT_EQ(shown.selectedText(id), controls.selectedText(id)) << id;
     }
-    EXPECT_FALSE(shown.checked(kOriginYAuto));
+    EXPECT_FALSE(shown.checked(IDC_FONT_ORIGIN_Y_AUTO));
 }
 
 }  // namespace

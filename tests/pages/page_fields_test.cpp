@@ -6,6 +6,7 @@
 #include <string>
 
 #include "pages/fake_controls.h"
+#include "pages/per_font_memory.h"
 #include "settings/codepage.h"
 
 namespace vx {

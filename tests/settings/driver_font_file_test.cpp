@@ -551,8 +551,7 @@ TEST(WriteDriverFontSections, WritesFontTypeAndTheKeysOfEachTypeInOrder) {
     for (std::size_t i = 0; i < barcodes.size(); ++i) {
         BarcodeRecord& barcode = store.barcodes[i];
         fillWithFieldNames(barcode, barcodeRecordFields());
-        barcode.typeIndex = barcodes[i].typeIndex;
-        barcode.typeName = barcodeTypeName(barcodes[i].typeIndex);
+        barcode.setType(barcodes[i].typeIndex);
     }
 
     // clang-format off
@@ -653,8 +652,7 @@ TEST(WriteDriverFontSections, WritesTheFontTypeNumbers) {
     SettingsStore store = factoryStore();
     store.fonts[20].typeIndex = 20;
     store.fonts[0].typeIndex = 19;
-    store.barcodes[19].typeIndex = 22;
-    store.barcodes[19].typeName = barcodeTypeName(22);
+    store.barcodes[19].setType(22);
     store.codes2D[9].typeIndex = 4;
     store.codes2D[0].typeIndex = 0;
     IniDocument doc(withVersion(""));

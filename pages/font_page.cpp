@@ -1,0 +1,250 @@
+#include "pages/font_page.h"
+
+#include <stdexcept>
+
+#include "settings/codepage.h"
+
+namespace vx {
+
+namespace {
+
+constexpr std::string_view kDefault = "default";
+
+std::vector<std::string> pageTexts(int count, const std::string& (*name)(int)) {
+    std::vector<std::string> out;
+    for (int i = 0; i < count; ++i) out.push_back(pageText(name(i)));
+    return out;
+}
+
+}  // namespace
+
+template <class Record>
+FontPage<Record>::FontPage(const PageDescription<Record>& description, SettingsStore& store,
+                           Controls& controls)
+    : description_(description),
+      store_(store),
+      controls_(controls),
+      fields_(fieldBindings(description.rows)),
+      memories_(description.fontCount) {
+    for (const Row& r : description_.rows) {
+        if (r.kind == ControlKind::NumericEdit && r.autoBox != 0 && r.field != nullptr) {
+            rememberedTexts_.emplace_back(r.id, &memories_.add<std::string>("0"));
+        }
+    }
+}
+
+template <class Record>
+const typename FontPage<Record>::Row* FontPage<Record>::row(int id) const {
+    for (const Row& r : description_.rows) {
+        if (r.id == id) return &r;
+    }
+    return nullptr;
+}
+
+template <class Record>
+const typename FontPage<Record>::Row* FontPage<Record>::editOfBox(int box) const {
+    for (const Row& r : description_.rows) {
+        if (r.kind == ControlKind::NumericEdit && r.autoBox == box) return &r;
+    }
+    return nullptr;
+}
+
+template <class Record>
+PerFontMemory<std::string>& FontPage<Record>::memoryOf(int edit) const {
+    for (const auto& [id, memory] : rememberedTexts_) {
+        if (id == edit) return *memory;
+    }
+    throw std::out_of_range("no remembered text for control " + std::to_string(edit));
+}
+
+template <class Record>
+const PerFontMemory<std::string>& FontPage<Record>::rememberedText(int edit) const {
+    return memoryOf(edit);
+}
+
+template <class Record>
+void FontPage<Record>::react(PageEvent event, int id, std::function<void()> reaction) {
+    reactions_.push_back({event, id, std::move(reaction)});
+}
+
+template <class Record>
+void FontPage<Record>::runReactions(PageEvent event, int id) {
+    for (const Reaction& reaction : reactions_) {
+        if (reaction.event == event && reaction.id == id) reaction.run();
+    }
+}
+
+template <class Record>
+void FontPage<Record>::create() {
+    for (const Row& r : description_.rows) {
+        if (r.kind == ControlKind::FontNameList) {
+            controls_.setItems(r.id, pageTexts(description_.fontCount, description_.fontName));
+        } else if (r.kind == ControlKind::TypeList) {
+            controls_.setItems(r.id, pageTexts(description_.typeCount, description_.typeName));
+        } else if (r.kind == ControlKind::List && r.codes != nullptr) {
+            controls_.setItems(r.id, r.codes->texts());
+        } else if (r.kind == ControlKind::NumericEdit && r.spin != 0) {
+            const auto [minimum, maximum] = r.spinRange();
+            controls_.setSpinRange(r.spin, minimum, maximum);
+        }
+        if (r.kind == ControlKind::FontNameList) {
+            fields_.setPosition(r.id, 0);
+            controls_.select(r.id, 0);
+        }
+    }
+    currentFont_ = 0;
+    resetAndShow();
+}
+
+template <class Record>
+void FontPage<Record>::resetAndShow() {
+    memories_.reset();
+    showCurrent();
+}
+
+template <class Record>
+void FontPage<Record>::storeCurrent() {
+    fields_.take(controls_);
+    Record& r = record();
+    for (const Row& row : description_.rows) {
+        if (row.kind == ControlKind::TypeList) storeType(r, recordText(fields_.text(row.id)));
+    }
+    for (const Row& row : description_.rows) storeRow(row, r);
+    storeSteps(r);
+}
+
+template <class Record>
+void FontPage<Record>::storeRow(const Row& row, Record& r) {
+    if (row.kind == ControlKind::NumericEdit && row.field != nullptr) {
+        const std::string& text = fields_.text(row.id);
+        if (row.autoBox != 0) {
+            memoryOf(row.id)[currentFont_] = text;
+            if (fields_.flag(row.autoBox)) {
+                r.*row.field = kDefault;
+                return;
+            }
+        }
+        r.*row.field = paddedRecordText(text, row.width);
+    } else if (row.kind == ControlKind::List && row.codes != nullptr) {
+        const CodedEntry* entry = row.codes->entryFor(fields_.text(row.id));
+        if (entry == nullptr) return;  // the record keeps its codes
+        for (std::size_t i = 0; i < row.codeFields.size(); ++i) {
+            if (row.codeFields[i] != nullptr) r.*row.codeFields[i] = entry->codes[i];
+        }
+    }
+}
+
+template <class Record>
+void FontPage<Record>::showCurrent() {
+    for (const Row& row : description_.rows) {
+        if (row.kind != ControlKind::FontNameList) continue;
+        const int chosen = fields_.position(row.id);
+        if (chosen >= 0 && chosen < description_.fontCount) currentFont_ = chosen;
+    }
+    Record& r = record();
+    for (const Row& row : description_.rows) {
+        if (row.kind == ControlKind::TypeList) fields_.setText(row.id, typeText(r));
+    }
+    showSteps(r);
+    for (const Row& row : description_.rows) showRow(row, r);
+    applyTypeRules();
+    applyAutoRules();
+    fields_.show(controls_);
+}
+
+template <class Record>
+void FontPage<Record>::showRow(const Row& row, const Record& r) {
+    if (row.kind == ControlKind::NumericEdit && row.field != nullptr) {
+        const std::string& value = r.*row.field;
+        const bool automatic = value == kDefault;
+        if (row.autoBox != 0) {
+            fields_.setText(row.id,
+                            automatic ? memoryOf(row.id)[currentFont_] : decimalText(value));
+            fields_.setFlag(row.autoBox, automatic);
+        } else if (automatic && !row.shownForDefault.empty()) {
+            fields_.setText(row.id, row.shownForDefault);
+        } else {
+            fields_.setText(row.id, decimalText(value));
+        }
+    } else if (row.kind == ControlKind::List && row.codes != nullptr &&
+               row.codeFields[0] != nullptr) {
+        std::array<std::string_view, 3> values{};
+        for (std::size_t i = 0; i < values.size(); ++i) {
+            if (row.codeFields[i] != nullptr) values[i] = r.*row.codeFields[i];
+        }
+        fields_.setText(row.id, row.codes->textFor(values));
+    }
+}
+
+template <class Record>
+void FontPage<Record>::applyAutoRule(const Row& edit) {
+    const bool usable = controls_.enabled(edit.autoBox) && !fields_.flag(edit.autoBox);
+    controls_.setEnabled(edit.id, usable);
+    if (edit.spin != 0) controls_.setEnabled(edit.spin, usable);
+}
+
+template <class Record>
+void FontPage<Record>::applyAutoRules() {
+    for (const Row& r : description_.rows) {
+        if (r.kind == ControlKind::NumericEdit && r.autoBox != 0) applyAutoRule(r);
+    }
+}
+
+template <class Record>
+void FontPage<Record>::changeType() {
+    storeCurrent();
+    showCurrent();
+}
+
+template <class Record>
+void FontPage<Record>::onListChanged(int id) {
+    const Row* r = row(id);
+    if (r == nullptr) return;
+    if (r->kind == ControlKind::FontNameList) {
+        storeCurrent();  // into the font shown so far
+        showCurrent();
+        return;
+    }
+    if (r->kind == ControlKind::TypeList) {
+        changeType();
+        return;
+    }
+    fields_.userChose(controls_, id);
+    runReactions(PageEvent::ListChanged, id);
+}
+
+template <class Record>
+void FontPage<Record>::onListOpened(int id) {
+    runReactions(PageEvent::ListOpened, id);
+}
+
+template <class Record>
+void FontPage<Record>::onListLostFocus(int id) {
+    runReactions(PageEvent::ListLostFocus, id);
+}
+
+template <class Record>
+void FontPage<Record>::onClicked(int id) {
+    if (const Row* edit = editOfBox(id)) {
+        fields_.take(controls_);
+        applyAutoRule(*edit);
+        fields_.show(controls_);
+    }
+    runReactions(PageEvent::Clicked, id);
+}
+
+template <class Record>
+void FontPage<Record>::onEditLostFocus(int id) {
+    const Row* r = row(id);
+    if (r == nullptr || r->kind != ControlKind::NumericEdit) return;
+    runReactions(PageEvent::EditLostFocus, id);
+    if (const std::optional<FieldRange> range = rangeOf(*r)) {
+        clampField(fields_, controls_, id, *range);
+    }
+}
+
+template class FontPage<CharacterFontRecord>;
+template class FontPage<BarcodeRecord>;
+template class FontPage<Code2DRecord>;
+
+}  // namespace vx

@@ -1,0 +1,125 @@
+// The skeleton that every setting page stands on: the font-name list and the
+// type list, the driver font shown (`currentFont`), the page fields read
+// from the page's control rows, the per-font memories, the moves between
+// controls and record for every row that names its record field, the
+// "自動" rule, the range checks, and the dispatch of the controls'
+// notifications to the page's reactions.
+//
+// A page is then its rows, its coded lists, its own steps for what the rows
+// cannot say (fields that depend on the type, values composed of several
+// controls) and its type rules.
+#pragma once
+
+#include <functional>
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "pages/control_rows.h"
+#include "pages/controls.h"
+#include "pages/page_fields.h"
+#include "pages/per_font_memory.h"
+#include "pages/setting_page.h"
+#include "settings/settings_store.h"
+
+namespace vx {
+
+template <class Record>
+struct PageDescription {
+    std::span<const ControlRow<Record>> rows;
+    int fontCount;
+    const std::string& (*fontName)(int fontNumber);  // code page 932
+    int typeCount;
+    const std::string& (*typeName)(int typeIndex);  // code page 932
+    Record& (*record)(SettingsStore& store, int fontNumber);
+};
+
+enum class PageEvent { ListChanged, ListOpened, ListLostFocus, Clicked, EditLostFocus };
+
+template <class Record>
+class FontPage : public SettingPage {
+public:
+    using Row = ControlRow<Record>;
+
+    void create() override;
+    void resetAndShow() override;
+    void storeCurrent() override;
+    // Makes the chosen font the one shown and fills the controls from its
+    // record, applying the rules of its type.
+    void showCurrent();
+
+    void onListChanged(int id) override;
+    void onListOpened(int id) override;
+    void onListLostFocus(int id) override;
+    void onClicked(int id) override;
+    void onEditLostFocus(int id) override;
+
+    int currentFont() const { return currentFont_; }
+    std::span<const Row> rows() const { return description_.rows; }
+    // The row of a control; nullptr for a control the page does not have.
+    const Row* row(int id) const;
+    // The origin text kept for a numeric edit with a "自動" box and a record
+    // field: what the edit showed at the font's last store.
+    const PerFontMemory<std::string>& rememberedText(int edit) const;
+
+protected:
+    FontPage(const PageDescription<Record>& description, SettingsStore& store, Controls& controls);
+
+    Record& record() { return description_.record(store_, currentFont_); }
+    const Record& record() const { return description_.record(store_, currentFont_); }
+    Controls& controls() { return controls_; }
+    PageFields& fields() { return fields_; }
+    PerFontMemories& memoryRegistry() { return memories_; }
+
+    // Registers what the page does when a control reports `event`. It runs
+    // after the skeleton's own handling of a choice (the font change, the
+    // type change, a temporary item leaving) and before an edit's range
+    // check.
+    void react(PageEvent event, int id, std::function<void()> reaction);
+
+    // The type: its page text from the record, and storing a chosen text.
+    virtual std::string typeText(const Record& record) const = 0;
+    virtual void storeType(Record& record, std::string_view typeText) = 0;
+    // The page's own steps, run after the rows' moves in storeCurrent and
+    // before them in showCurrent (so that working values they derive are
+    // shown by the rows).
+    virtual void storeSteps(Record&) {}
+    virtual void showSteps(Record&) {}
+    // Enables the controls that the shown type uses; the "自動" rule runs
+    // after it.
+    virtual void applyTypeRules() {}
+    // A new choice in the type list. Stores under the new type and shows.
+    virtual void changeType();
+    // The range that leaving a numeric edit enforces; none skips the check.
+    virtual std::optional<FieldRange> rangeOf(const Row& row) const { return row.range; }
+
+    // An edit with a "自動" box is usable while the box is usable and
+    // unticked.
+    void applyAutoRules();
+    void applyAutoRule(const Row& edit);
+
+private:
+    struct Reaction {
+        PageEvent event;
+        int id;
+        std::function<void()> run;
+    };
+    void runReactions(PageEvent event, int id);
+    void storeRow(const Row& row, Record& record);
+    void showRow(const Row& row, const Record& record);
+    const Row* editOfBox(int box) const;
+    PerFontMemory<std::string>& memoryOf(int edit) const;
+
+    PageDescription<Record> description_;
+    SettingsStore& store_;
+    Controls& controls_;
+    PageFields fields_;
+    PerFontMemories memories_;
+    std::vector<std::pair<int, PerFontMemory<std::string>*>> rememberedTexts_;
+    std::vector<Reaction> reactions_;
+    int currentFont_ = 0;
+};
+
+}  // namespace vx
