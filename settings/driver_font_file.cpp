@@ -97,6 +97,17 @@ void readCode2D(const IniDocument& file, int n, Code2DRecord& code) {
 
 bool isDefault(const std::string& value) { return value == kDefault; }
 
+// Every key the writer writes goes through here. A line without "=" that
+// answers to the key's name would take the value in place, keeping its own
+// line break, and the next save would clear it as a key and write it at the
+// end: such lines go like the keys the clearing removed, so that the key is
+// written in its own place and one save gives the section its settled form.
+bool writeKey(IniDocument& file, const std::string& section, std::string_view key,
+              const std::string& value) {
+    file.removeLinesWithoutEquals(section, key);
+    return file.write(section, key, value);
+}
+
 std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord& font, bool outline) {
     const KeyCell& cell = outline ? row.outline : row.bitmap;
     if (row.field == nullptr) return cell.value;
@@ -114,7 +125,7 @@ std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord
 
 bool writeFontType(IniDocument& file, const std::string& section, int fontType) {
     return clearSectionExceptFontType(file, section) &&
-           file.write(section, kFontTypeKey, formatDecimal(fontType));
+           writeKey(file, section, kFontTypeKey, formatDecimal(fontType));
 }
 
 bool writeCharacterFont(IniDocument& file, const CharacterFontRecord& font) {
@@ -125,7 +136,9 @@ bool writeCharacterFont(IniDocument& file, const CharacterFontRecord& font) {
     bool ok = true;
     for (const CharacterKeyRow& row : characterKeyRows()) {
         const char* key = outline ? row.outlineKey : row.bitmapKey;
-        if (key != nullptr) ok = file.write(font.fontName, key, characterValue(row, font, outline)) && ok;
+        if (key != nullptr) {
+            ok = writeKey(file, font.fontName, key, characterValue(row, font, outline)) && ok;
+        }
     }
     return ok;
 }
@@ -133,14 +146,14 @@ bool writeCharacterFont(IniDocument& file, const CharacterFontRecord& font) {
 bool writeBarcodeKeys(IniDocument& file, const BarcodeRecord& barcode) {
     int typeIndex = barcodeTypeIndexOf(barcode.typeName);
     if (typeIndex < 0) return true;
-    bool ok = file.write(barcode.fontName, "XBpb1pb2pb3pb4", barcode.originX);
-    ok = file.write(barcode.fontName, "XBpc1pc2pc3pc4pc5", barcode.originY) && ok;
+    bool ok = writeKey(file, barcode.fontName, "XBpb1pb2pb3pb4", barcode.originX);
+    ok = writeKey(file, barcode.fontName, "XBpc1pc2pc3pc4pc5", barcode.originY) && ok;
     const BarcodeLayout layout = barcodeLayout(typeIndex);
     for (const BarcodeKeyRow& row : layout.writeRows) {
         const KeyCell& cell = row.cells[layout.column];
         if (cell.op == KeyCell::None) continue;
         const std::string value = cell.op == KeyCell::Field ? barcode.*row.field : cell.value;
-        ok = file.write(barcode.fontName, row.key, value) && ok;
+        ok = writeKey(file, barcode.fontName, row.key, value) && ok;
     }
     return ok;
 }
@@ -152,7 +165,7 @@ bool writeCode2D(IniDocument& file, const Code2DRecord& code) {
         if (typeIndex != code.typeIndex) return;
         for (const auto& row : code2DKeyRows(&params)) {
             const std::string value = row.field != nullptr ? params.*row.field : row.value;
-            ok = file.write(code.fontName, row.key, value) && ok;
+            ok = writeKey(file, code.fontName, row.key, value) && ok;
         }
     });
     return ok;

@@ -246,11 +246,21 @@ void IniDocument::insertKeyLine(Section& section, Line line) {
     std::size_t at = section.lines.size();
     while (at > 0 && section.lines[at - 1].kind == LineKind::Blank) --at;
     Line& before = at == 0 ? section.header : section.lines[at - 1];
-    // The new line takes over the break that followed the line before it, so
-    // blank lines between sections stay where they were.
-    line.eol = std::move(before.eol);
-    std::string_view unit = line.eol.empty() ? std::string_view(newline_) : firstBreak(line.eol);
-    before.eol = std::string(unit);
+    // The line before keeps its own break; the new line ends with the text's
+    // usual one and takes over the blank lines that followed, so that they
+    // stay between the sections. At the end of a text without a final break
+    // the new line has none either.
+    if (before.eol.empty()) {
+        before.eol = newline_;
+    } else {
+        const std::size_t own = firstBreak(before.eol).size();
+        const std::string blanks = before.eol.substr(own);
+        before.eol.resize(own);
+        // A CR before blank lines that start with LF would read back as one
+        // CRLF break; there the line before lends its break.
+        const bool fuses = newline_ == "\r" && !blanks.empty() && blanks.front() == '\n';
+        line.eol = (fuses ? before.eol : newline_) + blanks;
+    }
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
@@ -273,6 +283,23 @@ std::size_t IniDocument::removeKeysExcept(std::string_view section, std::string_
             kept = true;
             ++i;
         } else if (line.kind == LineKind::Key) {
+            eraseLine(*target, i);
+            ++removed;
+        } else {
+            ++i;
+        }
+    }
+    return removed;
+}
+
+std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section, std::string_view key) {
+    Section* target = findSection(foldedName(section));
+    if (target == nullptr) return 0;
+    const std::u16string name = foldedName(key);
+    std::size_t removed = 0;
+    for (std::size_t i = 0; i < target->lines.size();) {
+        const Line& line = target->lines[i];
+        if (line.kind == LineKind::Other && line.name == name) {
             eraseLine(*target, i);
             ++removed;
         } else {

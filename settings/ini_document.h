@@ -39,10 +39,11 @@ public:
     std::vector<std::string> keyNames(std::string_view section) const;
 
     // Replaces the value of the first matching key in place, or adds the key
-    // after the last non-blank line of its section, or appends a new
-    // section. Refuses (returns false, changes nothing) names and values
-    // that would change the text's structure. A value that a read would
-    // change (outer quotes, blanks at either end) is written in quotes.
+    // after the last non-blank line of its section (ending with the text's
+    // usual line break), or appends a new section. Refuses (returns false,
+    // changes nothing) names and values that would change the text's
+    // structure. A value that a read would change (outer quotes, blanks at
+    // either end) is written in quotes.
     bool write(std::string_view section, std::string_view key, std::string_view value);
 
     // Deletes the first matching key; comments are never deleted. True also
@@ -53,6 +54,10 @@ public:
     // whose name is exactly `keptName` (byte for byte, not folded); keys with
     // empty names and duplicates go too. Returns the number deleted.
     std::size_t removeKeysExcept(std::string_view section, std::string_view keptName);
+
+    // Deletes every line of the first matching section that has no "=" and
+    // answers to `key`; keys and comments stay. Returns the number deleted.
+    std::size_t removeLinesWithoutEquals(std::string_view section, std::string_view key);
 
     // The whole text; identical to the parsed bytes while nothing was written.
     std::string bytes() const;

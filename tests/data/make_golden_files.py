@@ -174,6 +174,27 @@ FILES = {
         + lines("[Trailer]", "; the end")
     ),
 
+    # Lines without '=' named, in other letter case, like keys that the
+    # writer writes: before their key (which they hide from reads), after
+    # it, alone, and "FontType" before the FontType key or without one.
+    # A save must not fill them in place.
+    "name_only_written_key.dvf": lines(
+        "[DVF]", "Version=2",
+        "[ZEL文字フォント01]", "FontType=3", "pCP", "PCpj=W", "PCPj", "PCpv1pv2",
+        "; kept", "PCpd1pd2", "PCpd1pd2=20",
+        "[ZELバーコード01]", "xbpf1pf2", "FontType=101", "XBpf1pf2=05",
+        "[ZEL2次元コード01]", "fonttype", "FontType=202", "XBpe=4",
+        "[ZEL文字フォント02]", "FontType", "PVpg", "PCpj=F"),
+
+    # The same with lone CR and LF breaks in a CRLF file, and a stray line
+    # with a lone CR last in its section: new lines take CRLF.
+    "name_only_key_cr_break.dvf": (
+        DVF
+        + sj("[ZEL文字フォント01]") + b"\r\nFontType=3\r\nPCp\rPCpj=W\r\nPCPj\n; kept\r\n"
+        + sj("[ZEL文字フォント02]") + b"\r\nFontType=5\r\nPCpj=F\r\nnot a key\r"
+        + sj("[ZEL文字フォント03]") + b"\r\nFontType=7\r\n"
+    ),
+
     # Values in every family for a load-save-load round trip.
     "all_families.dvf": (
         DVF

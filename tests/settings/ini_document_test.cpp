@@ -189,6 +189,12 @@ TEST(IniDocumentWrite, EditsOnlyTheLinesItMust) {
          "[S]\r\nA=1\r\nB=2"},
         {"new key in an LF file", "[S]\nA=1\n", "S", "B", "2", "[S]\nA=1\nB=2\n"},
         {"new key in a CR file", "[S]\rA=1\r", "S", "B", "2", "[S]\rA=1\rB=2\r"},
+        {"new key after a stray lone CR takes the usual break", "[S]\r\nA=1\r\nx\r[T]\r\n", "S",
+         "B", "2", "[S]\r\nA=1\r\nx\rB=2\r\n[T]\r\n"},
+        {"new key after a stray lone LF, before blank lines", "[S]\r\nx\n\r\n\r\n[T]", "S", "B",
+         "2", "[S]\r\nx\nB=2\r\n\r\n\r\n[T]"},
+        {"new key in a CR file before blank lines that start with LF", "[S]\rA=1\n\n[T]\r", "S",
+         "B", "2", "[S]\rA=1\nB=2\n\n[T]\r"},
         {"new section after a final break", "[S]\nA=1\n", "T", "K", "V", "[S]\nA=1\n[T]\nK=V\n"},
         {"new section adds the missing break", "[S]\r\nA=1", "T", "K", "V",
          "[S]\r\nA=1\r\n[T]\r\nK=V\r\n"},
@@ -245,6 +251,28 @@ TEST(IniDocumentWrite, LineWithoutEqualsAnswersToItsName) {
     ASSERT_TRUE(bare.write("s", "k", "5"));
     EXPECT_EQ(bare.bytes(), "[s]\r\nk=5\r\nj=1\r\n");
     EXPECT_EQ(bare.keyNames("s"), (Names{"k", "j"}));
+}
+
+// Deleting a key that was just added gives back the text it was added to,
+// so that a section cleared and written again comes out the same.
+TEST(IniDocumentWrite, DeletingANewKeyGivesBackTheText) {
+    for (const std::string text : {"[S]\r\nA=1\r\nx\r[T]\r\n", "[S]\nA=1\r\n\r\n[T]\n",
+                                   "[S]\rA=1\n\n[T]\r", "[S]\rA=1\r\n\n[T]\r", "[S]\r\n"}) {
+        IniDocument doc(text);
+        ASSERT_TRUE(doc.write("S", "B", "2"));
+        IniDocument reparsed(doc.bytes());
+        ASSERT_TRUE(reparsed.remove("S", "B"));
+        EXPECT_EQ(reparsed.bytes(), text);
+    }
+}
+
+TEST(IniDocumentWrite, RemovesEveryLineWithoutEqualsOfAName) {
+    IniDocument doc("[S]\r\nk\r\nK=1\r\n; k\r\n k \r\nk2\r\nK\n\r\n[T]\r\nk\r\n");
+    EXPECT_EQ(doc.removeLinesWithoutEquals("s", "K"), 3u);
+    EXPECT_EQ(doc.bytes(), "[S]\r\nK=1\r\n; k\r\nk2\r\n\r\n[T]\r\nk\r\n");
+    EXPECT_EQ(doc.value("S", "k"), "1");  // no longer hidden
+    EXPECT_EQ(doc.removeLinesWithoutEquals("S", "K"), 0u);
+    EXPECT_EQ(doc.removeLinesWithoutEquals("U", "k"), 0u);
 }
 
 TEST(IniDocumentWrite, RefusesNamesAndValuesThatWouldChangeTheStructure) {
@@ -311,9 +339,11 @@ TEST(IniDocumentBytes, WritesLeaveEveryOtherLineByteForByte) {
     ASSERT_TRUE(doc.write(font, "PVpb1pb2pb3pb4", "0099"));
     ASSERT_TRUE(doc.write(font, "PVZ", "Z"));
     ASSERT_TRUE(doc.remove(barcode, "FontType"));
+    // The new key ends with the text's usual break; the line before keeps
+    // its own, and the blank line that followed it stays last.
     const std::string expected =
         "[DVF]\r\nVersion=2\r\n\n[" + font + "]\nFontType=52\r\r\n" +
-        "PVpb1pb2pb3pb4=0099\r\nPVpd1pd2pd3pd4=0040\nPVZ=Z\n\r" +  // takes over the "\n\r" run
+        "PVpb1pb2pb3pb4=0099\r\nPVpd1pd2pd3pd4=0040\nPVZ=Z\r\n\r" +
         "[" + barcode + "]\rXBpf1pf2=05\r\n";
     EXPECT_EQ(doc.bytes(), expected);
 }
