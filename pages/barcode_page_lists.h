@@ -1,0 +1,56 @@
+// The coded lists of the 1D barcode page and its per-type table: which
+// controls each barcode type uses and which check-digit entries it offers.
+#pragma once
+
+#include <string_view>
+
+#include "pages/coded_list.h"
+
+namespace vx::barcode {
+
+// "回転方向": "自動" and the four quarter turns. The degree sign is the
+// half-width "ﾟ" and every turn's text ends with a blank.
+extern const CodedList kRotations;
+// "バー下付き文字", "スタート／ストップコード", "RSSバージョン", "自動切り替え".
+extern const CodedList kHumanReadables;
+extern const CodedList kStartStops;
+extern const CodedList kRssVersions;
+extern const CodedList kAutoSwitches;
+
+// "チェックデジット": three variants built from the same entries. Each shows
+// "付加なし" for an unknown code; an unknown text stores nothing (the record
+// keeps its code).
+enum class CheckDigits {
+    Plain,       // "付加なし", "チェックデジットチェック", "チェックデジット自動付加"
+    WithPrice,   // the same and "チェックデジット自動付加+プライスC/D4桁" (code "4")
+    MsiPlessey,  // "付加なし", "チェックデジットチェック", "…自動付加(1)", "…自動付加(2)"
+};
+const CodedList& checkDigitList(CheckDigits variant);
+// Every check-digit entry of every variant, for storing a shown text.
+extern const CodedList kAllCheckDigits;
+inline constexpr std::string_view kPriceCheckDigitText = "チェックデジット自動付加+プライスC/D4桁";
+// The code that only WithPrice and MsiPlessey offer, and what it becomes
+// under any other type.
+inline constexpr std::string_view kFourthCheckDigitCode = "4";
+inline constexpr std::string_view kAutoCheckDigitCode = "3";
+
+// The controls a barcode type uses. The font-name and type lists, the
+// origins with their "自動" boxes, the bar height and the rotation are used
+// by every type.
+struct TypeUse {
+    bool bars;  // narrow bar, narrow space, wide bar, wide space, character gap
+    bool moduleWidth;
+    bool guardBar;
+    bool zeroSuppress;
+    bool checkDigit;
+    bool startStop;
+    bool rssVersion;
+    bool autoSwitch;
+    bool humanReadable;
+    CheckDigits checkDigits;
+};
+
+// The use of a type by its index; nullptr for an index outside the 23.
+const TypeUse* typeUse(int typeIndex);
+
+}  // namespace vx::barcode
