@@ -1,0 +1,65 @@
+// The 2D code page: shows one of the 10 2D code driver fonts at a time. A
+// font keeps parameters for all six types; the values that several types
+// share (origins, module width, rotation, columns/rows, row height) are
+// stored into every parameter record that has them, so that a change of
+// type keeps them, and a type change fits the module width and the
+// columns/rows into the new type's range, remembering what it replaced.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "pages/code2d_page_lists.h"
+#include "pages/font_page.h"
+
+namespace vx {
+
+class Code2DPage : public FontPage<Code2DRecord> {
+public:
+    Code2DPage(SettingsStore& store, Controls& controls);
+
+    void create() override;
+
+    // The type shown (its index in the type list), by which the module
+    // width and the columns/rows are checked.
+    int currentType() const { return currentType_; }
+
+    // Per font: the origins shown at the last store, and the module width
+    // and columns/rows that a type change replaced ("" when none is kept).
+    const PerFontMemory<std::string>& rememberedOriginX() const { return rememberedOriginX_; }
+    const PerFontMemory<std::string>& rememberedOriginY() const { return rememberedOriginY_; }
+    const PerFontMemory<std::string>& rememberedModuleWidth() const {
+        return rememberedModuleWidth_;
+    }
+    const PerFontMemory<std::string>& rememberedColumnRowCount() const {
+        return rememberedColumnRowCount_;
+    }
+
+private:
+    std::string typeText(const Code2DRecord& record) const override;
+    void storeType(Code2DRecord& record, std::string_view typeText) override;
+    void storeSteps(Code2DRecord& record) override;
+    void showSteps(Code2DRecord& record) override;
+    void applyTypeRules() override;
+    void changeType() override;
+    std::optional<FieldRange> rangeOf(const Row& row) const override;
+
+    PerFontMemory<std::string>& originMemory(int edit);
+    void storeValue(const code2d::RecordValue& value, Code2DRecord& record);
+    void showValue(const code2d::RecordValue& value, Code2DRecord& record);
+    // Sets a value of the current font in every record that has it.
+    void setEverywhere(int control, std::string_view text);
+    // Fits the module width and the columns/rows to the type just stored.
+    void fitToType();
+    // Brings a value into a range, remembering the text it replaced.
+    void fitInto(int control, const FieldRange& range, std::string& memory);
+
+    int currentType_ = code2d::kDataMatrix;
+    PerFontMemory<std::string>& rememberedOriginX_;
+    PerFontMemory<std::string>& rememberedOriginY_;
+    PerFontMemory<std::string>& rememberedModuleWidth_;
+    PerFontMemory<std::string>& rememberedColumnRowCount_;
+};
+
+}  // namespace vx

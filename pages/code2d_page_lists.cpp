@@ -1,0 +1,168 @@
+#include "pages/code2d_page_lists.h"
+
+#include <stdexcept>
+
+#include "resources/resource.h"
+
+namespace vx::code2d {
+
+namespace {
+
+constexpr CodedEntry kRotationEntries[] = {
+    {"自動", {"default"}}, {"0ﾟ ", {"0"}}, {"90ﾟ ", {"1"}}, {"180ﾟ ", {"2"}}, {"270ﾟ ", {"3"}},
+};
+
+constexpr CodedEntry kErrorCorrectionEntries[] = {
+    {"L：高密度レベル", {"L"}},
+    {"M：標準レベル", {"M"}},
+    {"Q：信頼レベル", {"Q"}},
+    {"H：高信頼レベル", {"H"}},
+};
+
+constexpr CodedEntry kModelEntries[] = {{"モデル1", {"1"}}, {"モデル2", {"2"}}};
+
+constexpr CodedEntry kModeEntries[] = {{"モード2", {"0"}}, {"モード3", {"3"}}, {"モード4", {"4"}}};
+
+constexpr CodedEntry kLinearTypeEntries[] = {
+    {"EAN-13 with CC-A", {"01"}},
+    {"EAN-8 with CC-A", {"02"}},
+    {"UPC-A with CC-A", {"03"}},
+    {"UPC-E with CC-A", {"04"}},
+    {"GS1 DataBar Standard with CC-A", {"05"}},
+    {"GS1 DataBar Truncated with CC-A", {"06"}},
+    {"GS1 DataBar Stacked with CC-A", {"07"}},
+    {"GS1 DataBar Stacked Omnidirection with CC-A", {"08"}},
+    {"GS1 DataBar Limited with CC-A", {"09"}},
+    {"GS1-128 with CC-A", {"10"}},
+    {"GS1-128 with CC-C", {"11"}},
+};
+
+// The "×" is the double-byte multiplication sign, with a blank each side.
+constexpr CodedEntry kCellCountEntries[] = {
+    {"最小", {"default", "default", "default"}},
+    {"18 × 8", {"C", "018", "008"}},
+    {"32 × 8", {"C", "032", "008"}},
+    {"26 × 12", {"C", "026", "012"}},
+    {"36 × 12", {"C", "036", "012"}},
+    {"36 × 16", {"C", "036", "016"}},
+    {"48 × 16", {"C", "048", "016"}},
+};
+
+// The field `field` of the parameter record `params`.
+template <auto params, auto field>
+std::string* at(Code2DRecord& record) {
+    return &(record.*params.*field);
+}
+
+using C = Code2DRecord;
+using DM = DataMatrixParams;
+using MC = MaxiCodeParams;
+using MP = MicroPdf417Params;
+using PD = Pdf417Params;
+using QR = QrCodeParams;
+using GS = Gs1CompositeParams;
+
+// Slots by type index: Data Matrix, MaxiCode, MicroPDF417, PDF417, QR code,
+// GS1 Composite. A font of another type shows the origins, the module width
+// and the linear type's row height from GS1 Composite, the rotation from
+// the QR code (GS1 Composite keeps its rotation under another key), the
+// PDF values from PDF417.
+const RecordValue kRecordValues[] = {
+    {IDC_CODE2D_ORIGIN_X,
+     kGs1Composite,
+     {at<&C::dataMatrix, &DM::originX>, at<&C::maxiCode, &MC::originX>,
+      at<&C::microPdf417, &MP::originX>, at<&C::pdf417, &PD::originX>,
+      at<&C::qrCode, &QR::originX>, at<&C::gs1Composite, &GS::originX>}},
+    {IDC_CODE2D_ORIGIN_Y,
+     kGs1Composite,
+     {at<&C::dataMatrix, &DM::originY>, at<&C::maxiCode, &MC::originY>,
+      at<&C::microPdf417, &MP::originY>, at<&C::pdf417, &PD::originY>,
+      at<&C::qrCode, &QR::originY>, at<&C::gs1Composite, &GS::originY>}},
+    {IDC_CODE2D_ROTATION,
+     kQrCode,
+     {at<&C::dataMatrix, &DM::rotation>, nullptr, at<&C::microPdf417, &MP::rotation>,
+      at<&C::pdf417, &PD::rotation>, at<&C::qrCode, &QR::rotation>,
+      at<&C::gs1Composite, &GS::rotation>}},
+    {IDC_CODE2D_MODULE_WIDTH,
+     kGs1Composite,
+     {at<&C::dataMatrix, &DM::moduleWidth>, nullptr, at<&C::microPdf417, &MP::moduleWidth>,
+      at<&C::pdf417, &PD::moduleWidth>, at<&C::qrCode, &QR::moduleWidth>,
+      at<&C::gs1Composite, &GS::moduleWidth>}},
+    {IDC_CODE2D_QR_ERROR_CORRECTION,
+     kQrCode,
+     {nullptr, nullptr, nullptr, nullptr, at<&C::qrCode, &QR::errorCorrection>, nullptr}},
+    {IDC_CODE2D_QR_MODEL,
+     kQrCode,
+     {nullptr, nullptr, nullptr, nullptr, at<&C::qrCode, &QR::model>, nullptr}},
+    {IDC_CODE2D_PDF_COLUMNS_ROWS,
+     kPdf417,
+     {nullptr, nullptr, at<&C::microPdf417, &MP::columnRowCount>,
+      at<&C::pdf417, &PD::columnRowCount>, nullptr, nullptr}},
+    {IDC_CODE2D_PDF_ROW_HEIGHT,
+     kPdf417,
+     {nullptr, nullptr, at<&C::microPdf417, &MP::rowHeight>, at<&C::pdf417, &PD::rowHeight>,
+      nullptr, nullptr}},
+    {IDC_CODE2D_PDF_SECURITY_LEVEL,
+     kPdf417,
+     {nullptr, nullptr, nullptr, at<&C::pdf417, &PD::securityLevel>, nullptr, nullptr}},
+    {IDC_CODE2D_MAXI_MODE,
+     kMaxiCode,
+     {nullptr, at<&C::maxiCode, &MC::mode>, nullptr, nullptr, nullptr, nullptr}},
+    {IDC_CODE2D_GS1_LINEAR_TYPE,
+     kGs1Composite,
+     {nullptr, nullptr, nullptr, nullptr, nullptr, at<&C::gs1Composite, &GS::linearType>}},
+    {IDC_CODE2D_GS1_ROW_HEIGHT,
+     kGs1Composite,
+     {nullptr, nullptr, nullptr, nullptr, nullptr, at<&C::gs1Composite, &GS::rowHeight>}},
+};
+
+constexpr TypeUse kTypeUses[kCode2DTypeCount] = {
+    // Data Matrix
+    {FieldRange{0, 99, 2}, std::nullopt, {IDC_CODE2D_ROTATION, IDC_CODE2D_DM_CELL_COUNT}},
+    // MaxiCode
+    {std::nullopt, std::nullopt, {IDC_CODE2D_MAXI_MODE}},
+    // MicroPDF417
+    {FieldRange{1, 10, 2}, FieldRange{0, 38, 2}, {IDC_CODE2D_ROTATION, IDC_CODE2D_PDF_ROW_HEIGHT}},
+    // PDF417
+    {FieldRange{1, 10, 2}, FieldRange{1, 30, 2},
+     {IDC_CODE2D_ROTATION, IDC_CODE2D_PDF_ROW_HEIGHT, IDC_CODE2D_PDF_SECURITY_LEVEL}},
+    // QR code
+    {FieldRange{0, 52, 2}, std::nullopt,
+     {IDC_CODE2D_ROTATION, IDC_CODE2D_QR_ERROR_CORRECTION, IDC_CODE2D_QR_MODEL}},
+    // GS1 Composite
+    {FieldRange{1, 12, 2}, std::nullopt,
+     {IDC_CODE2D_ROTATION, IDC_CODE2D_GS1_LINEAR_TYPE, IDC_CODE2D_GS1_ROW_HEIGHT}},
+};
+
+}  // namespace
+
+// Unknown codes show, and unknown texts store, "自動", "L：高密度レベル",
+// "モデル2", "モード2", "EAN-13 with CC-A" and "最小".
+const CodedList kRotations{kRotationEntries, 0, 0};
+const CodedList kErrorCorrections{kErrorCorrectionEntries, 0, 0};
+const CodedList kModels{kModelEntries, 1, 1};
+const CodedList kModes{kModeEntries, 0, 0};
+const CodedList kLinearTypes{kLinearTypeEntries, 0, 0};
+const CodedList kCellCounts{kCellCountEntries, 0, 0};
+
+std::vector<std::string> securityLevels() {
+    std::vector<std::string> levels;
+    for (char level = '0'; level <= '8'; ++level) levels.emplace_back(1, level);
+    return levels;
+}
+
+std::span<const RecordValue> recordValues() { return kRecordValues; }
+
+const RecordValue& recordValue(int control) {
+    for (const RecordValue& value : kRecordValues) {
+        if (value.control == control) return value;
+    }
+    throw std::logic_error("no record value for control " + std::to_string(control));
+}
+
+const TypeUse* typeUse(int typeIndex) {
+    if (typeIndex < 0 || typeIndex >= kCode2DTypeCount) return nullptr;
+    return &kTypeUses[typeIndex];
+}
+
+}  // namespace vx::code2d

@@ -1,0 +1,59 @@
+// The 2D code page's coded lists and its two tables: which parameter records
+// hold each value that the page moves, and which controls each type uses.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "pages/coded_list.h"
+#include "pages/page_fields.h"
+#include "settings/settings_store.h"
+
+namespace vx::code2d {
+
+// Type indexes, in the order of the type list.
+enum TypeIndex : int { kDataMatrix, kMaxiCode, kMicroPdf417, kPdf417, kQrCode, kGs1Composite };
+
+// "回転方向" (every type but MaxiCode), "誤り訂正レベル" and "モデル" (QR
+// code), "モード" (MaxiCode), "バーコード種別" (the linear part of GS1
+// Composite).
+extern const CodedList kRotations;
+extern const CodedList kErrorCorrections;
+extern const CodedList kModels;
+extern const CodedList kModes;
+extern const CodedList kLinearTypes;
+// "セル数指定" (Data Matrix): the size marker, the columns and the rows.
+extern const CodedList kCellCounts;
+// "セキュリティレベル" (PDF417): the items "0" to "8"; the level is stored as
+// a two-digit number.
+std::vector<std::string> securityLevels();
+
+// One value of the page and the field that holds it in each parameter
+// record; a type whose record lacks the field has none.
+using Slot = std::string* (*)(Code2DRecord&);
+struct RecordValue {
+    int control;
+    // The type whose record shows the value when the font's own type has
+    // no such field.
+    int shownOtherwise;
+    std::array<Slot, kCode2DTypeCount> slots;  // by type index
+};
+std::span<const RecordValue> recordValues();
+const RecordValue& recordValue(int control);
+
+// The controls a type uses besides the font and type lists, the origins
+// and their "自動" boxes, which every type uses. The two ranges are those of
+// the module width and the columns/rows for the types that use them: the
+// up-down range and the range that leaving the edit enforces.
+struct TypeUse {
+    std::optional<FieldRange> moduleWidth;
+    std::optional<FieldRange> columnsRows;
+    std::array<int, 3> others;  // lists and edits; unused places 0
+};
+// The use of a type index; nullptr outside the type table.
+const TypeUse* typeUse(int typeIndex);
+
+}  // namespace vx::code2d
