@@ -1,10 +1,16 @@
 #include "cli/dvftool_commands.h"
 
-#include <charconv>
 #include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string_view>
+#include <variant>
 
+#include "cli/dvftool_json.h"
+#include "cli/dvftool_usage.h"
+#include "cli/font_copy.h"
+#include "cli/font_fields.h"
+#include "cli/printer_files.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
@@ -13,207 +19,321 @@ namespace vx {
 
 namespace {
 
-constexpr std::string_view kUsage =
-    "使い方: dvftool <コマンド> <ファイル> [...]\n"
-    "Usage: dvftool COMMAND FILE [ARGS...]\n"
-    "\n"
-    "Commands:\n"
-    "  check FILE                   Check the driver font file's version: prints \"ok\".\n"
-    "  dump FILE                    Print every setting of the 60 driver fonts, one line per\n"
-    "                               field: <driver font name> TAB <field> TAB <value>.\n"
-    "  save FILE                    Load the file and write all font sections back.\n"
-    "  set FILE FONT FIELD=VALUE... Assign fields of one driver font (field names as dump\n"
-    "                               prints them), then save. Nothing is written when a\n"
-    "                               font, field or value is not accepted.\n"
-    "  --help                       Show this text.\n"
-    "\n"
-    "Exit status: 0 done, 1 usage error, 2 file missing or unreadable,\n"
-    "3 version not accepted (the file is not touched), 4 save failed (the file is unchanged).\n";
-
 constexpr std::string_view kVersionMismatch = "バージョンが一致しません。";
 
-std::filesystem::path pathFromUtf8(const std::string& text) {
-    std::u16string wide = utf16FromUtf8(text);
-    return std::filesystem::path(wide);
+// Ends a command with an exit status once its messages are written.
+struct CommandExit {
+    int status;
+};
+
+[[noreturn]] void usageError(const DvfToolIo& io, std::string_view message) {
+    io.err << "dvftool: " << message << "\n\n" << kDvfToolUsage;
+    throw CommandExit{kExitUsage};
 }
 
-void printLine(std::ostream& out, const std::string& font, std::string_view field,
-               const std::string& value) {
-    out << utf8FromCp932(font) << '\t' << field << '\t' << utf8FromCp932(value) << '\n';
-}
+// A driver font file as the command line names it: a path, or a printer.
+struct FileOperand {
+    std::string text;  // UTF-8
+    bool printer = false;
+};
 
-template <class Record>
-void dumpTextFields(std::ostream& out, const std::string& font, const Record& record,
-                    std::span<const TextField<Record>> fields, std::string_view prefix = {}) {
-    for (const TextField<Record>& field : fields) {
-        std::string name = prefix.empty() ? std::string(field.name)
-                                          : std::string(prefix) + "." + std::string(field.name);
-        printLine(out, font, name, record.*field.member);
+struct CommandLine {
+    std::vector<std::string> positional;
+    std::optional<std::string> printer;      // --printer NAME
+    std::optional<std::string> fromPrinter;  // --from-printer NAME
+    bool json = false;                       // --json
+    std::optional<std::string> jsonInput;    // set --json JSON
+};
+
+CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfToolIo& io) {
+    const std::string& command = args[0];
+    CommandLine line;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const std::string& arg = args[i];
+        if (arg.rfind("--", 0) != 0) {
+            line.positional.push_back(arg);
+            continue;
+        }
+        const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
+                                (arg == "--json" && command == "set");
+        if (takesValue && i + 1 >= args.size()) usageError(io, arg + " needs a value");
+        const bool twoFiles = command == "copy" || command == "diff";
+        if (arg == "--printer" && command != "printers" && !line.printer) {
+            line.printer = args[++i];
+        } else if (arg == "--from-printer" && twoFiles && !line.fromPrinter) {
+            line.fromPrinter = args[++i];
+        } else if (arg == "--json" && command == "set" && !line.jsonInput) {
+            line.jsonInput = args[++i];
+        } else if (arg == "--json" && (command == "dump" || twoFiles || command == "printers")) {
+            line.json = true;
+        } else {
+            usageError(io, "option not accepted here: " + command + " " + arg);
+        }
     }
+    return line;
 }
 
-void dump(std::ostream& out, const SettingsStore& store) {
-    for (const CharacterFontRecord& font : store.fonts) {
-        printLine(out, font.fontName, "typeIndex", std::to_string(font.typeIndex));
-        dumpTextFields(out, font.fontName, font, characterFontRecordFields());
-    }
-    for (const BarcodeRecord& barcode : store.barcodes) {
-        printLine(out, barcode.fontName, "typeIndex", std::to_string(barcode.typeIndex));
-        dumpTextFields(out, barcode.fontName, barcode, barcodeRecordFields());
-    }
-    for (const Code2DRecord& code : store.codes2D) {
-        printLine(out, code.fontName, "typeIndex", std::to_string(code.typeIndex));
-        forEachCode2DParams(code,
-                            [&](std::string_view record, const auto& params, auto fields, int) {
-                                dumpTextFields(out, code.fontName, params, fields, record);
-                            });
-    }
+// Takes the next file operand: the printer option when given, else the
+// next positional argument.
+FileOperand takeFile(const std::optional<std::string>& printer, std::vector<std::string>& rest,
+                     const DvfToolIo& io) {
+    if (printer) return {*printer, true};
+    if (rest.empty()) usageError(io, "no file given");
+    FileOperand file{rest.front(), false};
+    rest.erase(rest.begin());
+    return file;
 }
 
-std::optional<int> parseInteger(std::string_view text) {
-    int value = 0;
-    auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-    if (ec != std::errc() || end != text.data() + text.size() || text.empty()) return std::nullopt;
-    return value;
+struct OpenedFile {
+    std::filesystem::path path;
+    std::string label;  // for messages (UTF-8)
+    IniDocument document;
+};
+
+std::filesystem::path printerFilePath(const FileOperand& operand, const DvfToolIo& io) {
+    if (io.spooler == nullptr || io.environment == nullptr) {
+        usageError(io, "printers can be named only in the Windows build: " + operand.text);
+    }
+    const PrinterFile file = findPrinterFile(operand.text, {*io.spooler, *io.environment});
+    if (file.path) return *file.path;
+    if (!file.message.empty()) io.out << file.message << '\n';
+    io.err << "dvftool: " << file.reason << '\n';
+    throw CommandExit{file.exit};
 }
 
-template <class Record>
-bool assignTextField(Record& record, std::span<const TextField<Record>> fields,
-                     std::string_view name, const std::string& value) {
-    for (const TextField<Record>& field : fields) {
-        if (field.name == name) {
-            record.*field.member = value;
-            return true;
+// Reads a driver font file and checks its version.
+OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io) {
+    OpenedFile file;
+    file.path = operand.printer ? printerFilePath(operand, io) : pathFromUtf8(operand.text);
+    file.label = operand.printer ? operand.text + " (" + utf8FromPath(file.path) + ")" : operand.text;
+    std::optional<std::string> bytes = readFileBytes(file.path);
+    if (!bytes) {
+        io.err << "dvftool: cannot read the driver font file: " << file.label << '\n';
+        throw CommandExit{kExitUnreadable};
+    }
+    file.document = IniDocument(std::move(*bytes));
+    if (!isSupportedFileVersion(file.document)) {
+        io.out << kVersionMismatch << '\n';
+        io.err << "dvftool: version not accepted: " << file.label << '\n';
+        throw CommandExit{kExitVersion};
+    }
+    return file;
+}
+
+SettingsStore loadStore(const OpenedFile& file) {
+    SettingsStore store;
+    loadDriverFontFile(file.document, store);
+    return store;
+}
+
+int reportSave(bool saved, const DvfToolIo& io) {
+    io.out << (saved ? kSavedMessage : kSaveFailedMessage) << '\n';
+    return saved ? kExitDone : kExitSaveFailed;
+}
+
+// Font names given in UTF-8, in the file's code page; each must name a font.
+std::vector<std::string> fontNames(const std::vector<std::string>& names, const DvfToolIo& io) {
+    std::vector<std::string> fonts;
+    SettingsStore known;
+    loadDriverFontFile(IniDocument(), known);
+    for (const std::string& name : names) {
+        std::optional<std::string> font = cp932FromUtf8(name);
+        if (!font || !hasFont(known, *font)) usageError(io, "unknown driver font: " + name);
+        fonts.push_back(std::move(*font));
+    }
+    return fonts;
+}
+
+void printTextLine(std::ostream& out, std::string_view font, std::string_view field,
+                   std::initializer_list<std::string_view> values) {
+    out << utf8FromCp932(font) << '\t' << field;
+    for (std::string_view value : values) out << '\t' << utf8FromCp932(value);
+    out << '\n';
+}
+
+// ---- commands ----
+
+// The only file operand of a command that takes no further arguments.
+FileOperand onlyFile(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    FileOperand file = takeFile(line.printer, rest, io);
+    if (!rest.empty()) usageError(io, "too many arguments");
+    return file;
+}
+
+int dump(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const OpenedFile file = openFile(onlyFile(line, rest, io), io);
+    const std::vector<FontFields> fonts = listFontFields(loadStore(file));
+    if (line.json) {
+        io.out << fontsJson(fonts);
+        return kExitDone;
+    }
+    for (const FontFields& font : fonts) {
+        for (const FieldValue& field : font.fields) {
+            printTextLine(io.out, font.fontName, field.name, {field.value});
+        }
+    }
+    return kExitDone;
+}
+
+// Assignments of `set FILE FONT FIELD=VALUE...`, checked before the file is read.
+std::vector<JsonAssignment> argumentAssignments(const std::vector<std::string>& rest,
+                                                const DvfToolIo& io) {
+    if (rest.size() < 2) usageError(io, "set needs FONT and FIELD=VALUE");
+    std::vector<JsonAssignment> assignments;
+    for (std::size_t i = 1; i < rest.size(); ++i) {
+        const std::size_t eq = rest[i].find('=');
+        if (eq == std::string::npos) usageError(io, "expected FIELD=VALUE: " + rest[i]);
+        assignments.push_back({rest[0], rest[i].substr(0, eq), rest[i].substr(eq + 1)});
+    }
+    return assignments;
+}
+
+std::string readJsonInput(const std::string& source, const DvfToolIo& io) {
+    if (source == "-") {
+        return std::string(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
+    }
+    std::optional<std::string> bytes = readFileBytes(pathFromUtf8(source));
+    if (!bytes) {
+        io.err << "dvftool: cannot read the JSON file: " << source << '\n';
+        throw CommandExit{kExitUnreadable};
+    }
+    return std::move(*bytes);
+}
+
+std::vector<JsonAssignment> jsonAssignments(const std::string& source, const DvfToolIo& io) {
+    auto parsed = parseFontsJson(readJsonInput(source, io));
+    if (const std::string* problem = std::get_if<std::string>(&parsed)) {
+        usageError(io, "JSON " + source + ": " + *problem);
+    }
+    return std::get<std::vector<JsonAssignment>>(std::move(parsed));
+}
+
+// A field that JSON gives as the file already shows it stays untouched, so
+// that bytes shown as replacement characters survive a round trip.
+bool showsAs(const std::vector<FontFields>& shown, const std::string& fontCp932,
+             const JsonAssignment& assignment) {
+    for (const FontFields& font : shown) {
+        if (font.fontName != fontCp932) continue;
+        for (const FieldValue& field : font.fields) {
+            if (field.name == assignment.field) return utf8FromCp932(field.value) == assignment.value;
         }
     }
     return false;
 }
 
-// Assigns one FIELD=VALUE to the named font's record; an error text when the
-// assignment is not accepted.
-std::optional<std::string> assign(SettingsStore& store, const std::string& fontCp932,
-                                  std::string_view field, const std::string& valueUtf8) {
-    std::optional<std::string> value = cp932FromUtf8(valueUtf8);
-    if (!value) return "value not representable in Shift-JIS: " + valueUtf8;
-    const std::string unknownField = "unknown field: " + std::string(field);
-    // The type index, checked against its table; nothing when out of range.
-    auto typeIndex = [&](int count) -> std::optional<int> {
-        std::optional<int> index = parseInteger(valueUtf8);
-        if (!index || *index < 0 || *index >= count) return std::nullopt;
-        return index;
-    };
-    auto rangeError = [&](int count) {
-        return "typeIndex must be 0 to " + std::to_string(count - 1) + ": " + valueUtf8;
-    };
-    // Character and barcode records keep the type's name beside its index.
-    auto assignNamedType =
-        [&](auto& records, auto fields, int count,
-            const std::string& (*typeName)(int)) -> std::optional<std::optional<std::string>> {
-        for (auto& record : records) {
-            if (record.fontName != fontCp932) continue;
-            if (field != "typeIndex") {
-                if (assignTextField(record, fields, field, *value))
-                    return std::optional<std::string>();
-                return std::optional<std::string>(unknownField);
-            }
-            std::optional<int> index = typeIndex(count);
-            if (!index) return std::optional<std::string>(rangeError(count));
-            record.typeIndex = *index;
-            record.typeName = typeName(*index);
-            return std::optional<std::string>();
-        }
-        return std::nullopt;  // not a font of this kind
-    };
-    if (auto done = assignNamedType(store.fonts, characterFontRecordFields(), kCharacterTypeCount,
-                                    characterTypeName)) {
-        return *done;
+int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const FileOperand operand = takeFile(line.printer, rest, io);
+    std::vector<JsonAssignment> assignments;
+    if (line.jsonInput) {
+        if (!rest.empty()) usageError(io, "set --json takes no FONT or FIELD=VALUE");
+        assignments = jsonAssignments(*line.jsonInput, io);
+    } else {
+        assignments = argumentAssignments(rest, io);
     }
-    if (auto done = assignNamedType(store.barcodes, barcodeRecordFields(), kBarcodeTypeCount,
-                                    barcodeTypeName)) {
-        return *done;
+    const OpenedFile file = openFile(operand, io);
+    SettingsStore store = loadStore(file);
+    const std::vector<FontFields> shown = line.jsonInput ? listFontFields(store)
+                                                         : std::vector<FontFields>{};
+    for (const JsonAssignment& assignment : assignments) {
+        std::optional<std::string> font = cp932FromUtf8(assignment.font);
+        if (!font) usageError(io, "unknown driver font: " + assignment.font);
+        if (line.jsonInput && showsAs(shown, *font, assignment)) continue;
+        std::optional<std::string> problem =
+            assignFontField(store, *font, assignment.field, assignment.value);
+        if (problem) usageError(io, *problem);
     }
-    for (Code2DRecord& code : store.codes2D) {
-        if (code.fontName != fontCp932) continue;
-        if (field == "typeIndex") {
-            std::optional<int> index = typeIndex(kCode2DTypeCount);
-            if (!index) return rangeError(kCode2DTypeCount);
-            code.typeIndex = *index;
-            return std::nullopt;
-        }
-        bool done = false;
-        forEachCode2DParams(code, [&](std::string_view record, auto& params, auto fields, int) {
-            std::string_view rest = field;
-            if (done || rest.substr(0, record.size()) != record ||
-                rest.substr(record.size(), 1) != ".") {
-                return;
-            }
-            done = assignTextField(params, fields, rest.substr(record.size() + 1), *value);
-        });
-        return done ? std::nullopt : std::optional<std::string>(unknownField);
-    }
-    return "unknown driver font: " + utf8FromCp932(fontCp932);
+    return reportSave(saveDriverFontFile(store, file.path) == SaveOutcome::Saved, io);
 }
 
-int usageError(std::ostream& err, std::string_view message) {
-    err << "dvftool: " << message << "\n\n" << kUsage;
-    return kExitUsage;
+int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const FileOperand sourceOperand = takeFile(line.fromPrinter, rest, io);
+    const FileOperand targetOperand = takeFile(line.printer, rest, io);
+    const std::vector<std::string> fonts = fontNames(rest, io);
+    // Both files are read and checked before anything is written.
+    const OpenedFile source = openFile(sourceOperand, io);
+    OpenedFile target = openFile(targetOperand, io);
+    const bool copied = copyFontSettings(loadStore(source), fonts, target.document);
+    return reportSave(copied && replaceFileContents(target.path, target.document.bytes()), io);
+}
+
+int diff(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const FileOperand aOperand = takeFile(line.fromPrinter, rest, io);
+    const FileOperand bOperand = takeFile(line.printer, rest, io);
+    const std::vector<std::string> fonts = fontNames(rest, io);
+    const OpenedFile a = openFile(aOperand, io);
+    const OpenedFile b = openFile(bOperand, io);
+    const std::vector<FontDifferences> differences =
+        compareFontFields(loadStore(a), loadStore(b), fonts);
+    if (line.json) {
+        io.out << differencesJson(differences);
+    } else {
+        for (const FontDifferences& font : differences) {
+            for (const FieldDifference& field : font.fields) {
+                printTextLine(io.out, font.fontName, field.name, {field.a, field.b});
+            }
+        }
+    }
+    return differences.empty() ? kExitDone : kExitDiffer;
+}
+
+int printers(const CommandLine& line, const DvfToolIo& io) {
+    if (!line.positional.empty()) usageError(io, "too many arguments");
+    if (io.spooler == nullptr || io.environment == nullptr) {
+        usageError(io, "printers can be listed only in the Windows build");
+    }
+    std::optional<std::vector<ListedPrinter>> listed =
+        listSeriesPrinters({*io.spooler, *io.environment});
+    if (!listed) {
+        io.err << "dvftool: the printers cannot be listed\n";
+        return kExitPrinter;
+    }
+    if (listed->empty()) io.err << "dvftool: " << kNoPrinterLine << '\n';
+    if (line.json) {
+        io.out << printersJson(*listed);
+        return kExitDone;
+    }
+    for (const ListedPrinter& printer : *listed) {
+        io.out << printer.name << '\t' << printer.driverName << '\t'
+               << (printer.file ? utf8FromPath(*printer.file) : std::string()) << '\n';
+    }
+    return kExitDone;
+}
+
+int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
+    if (args.empty()) usageError(io, "no command given");
+    const std::string& command = args[0];
+    if (command == "--help" || command == "-h" || command == "help") {
+        io.out << kDvfToolUsage;
+        return kExitDone;
+    }
+    const bool known = command == "check" || command == "dump" || command == "save" ||
+                       command == "set" || command == "copy" || command == "diff" ||
+                       command == "printers";
+    if (!known) usageError(io, "unknown command: " + command);
+    const CommandLine line = parseCommandLine(args, io);
+    std::vector<std::string> rest = line.positional;
+    if (command == "printers") return printers(line, io);
+    if (command == "dump") return dump(line, rest, io);
+    if (command == "set") return set(line, rest, io);
+    if (command == "copy") return copy(line, rest, io);
+    if (command == "diff") return diff(line, rest, io);
+    // check and save
+    const OpenedFile file = openFile(onlyFile(line, rest, io), io);
+    if (command == "check") {
+        io.out << "ok\n";
+        return kExitDone;
+    }
+    return reportSave(saveDriverFontFile(loadStore(file), file.path) == SaveOutcome::Saved, io);
 }
 
 }  // namespace
 
-int runDvfTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err) {
-    if (args.empty()) return usageError(err, "no command given");
-    const std::string& command = args[0];
-    if (command == "--help" || command == "-h" || command == "help") {
-        out << kUsage;
-        return kExitDone;
+int runDvfTool(const std::vector<std::string>& args, const DvfToolIo& io) {
+    try {
+        return runCommand(args, io);
+    } catch (const CommandExit& exit) {
+        return exit.status;
     }
-    const bool known =
-        command == "check" || command == "dump" || command == "save" || command == "set";
-    if (!known) return usageError(err, "unknown command: " + command);
-    if (args.size() < 2) return usageError(err, "no file given");
-    if (command != "set" && args.size() != 2) return usageError(err, "too many arguments");
-    if (command == "set" && args.size() < 4)
-        return usageError(err, "set needs FONT and FIELD=VALUE");
-
-    const std::filesystem::path path = pathFromUtf8(args[1]);
-    std::optional<std::string> bytes = readFileBytes(path);
-    if (!bytes) {
-        err << "dvftool: cannot read the driver font file: " << args[1] << '\n';
-        return kExitUnreadable;
-    }
-    const IniDocument file(std::move(*bytes));
-    if (!isSupportedFileVersion(file)) {
-        out << kVersionMismatch << '\n';
-        return kExitVersion;
-    }
-    if (command == "check") {
-        out << "ok\n";
-        return kExitDone;
-    }
-    SettingsStore store;
-    loadDriverFontFile(file, store);
-    if (command == "dump") {
-        dump(out, store);
-        return kExitDone;
-    }
-    if (command == "set") {
-        std::optional<std::string> font = cp932FromUtf8(args[2]);
-        if (!font) return usageError(err, "unknown driver font: " + args[2]);
-        for (std::size_t i = 3; i < args.size(); ++i) {
-            std::size_t eq = args[i].find('=');
-            if (eq == std::string::npos) return usageError(err, "expected FIELD=VALUE: " + args[i]);
-            std::optional<std::string> problem = assign(
-                store, *font, std::string_view(args[i]).substr(0, eq), args[i].substr(eq + 1));
-            if (problem) return usageError(err, *problem);
-        }
-    }
-    if (saveDriverFontFile(store, path) == SaveOutcome::Saved) {
-        out << kSavedMessage << '\n';
-        return kExitDone;
-    }
-    out << kSaveFailedMessage << '\n';
-    return kExitSaveFailed;
 }
 
 }  // namespace vx

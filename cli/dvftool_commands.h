@@ -2,9 +2,12 @@
 // can run them in-process. Arguments and output are UTF-8.
 #pragma once
 
+#include <istream>
 #include <ostream>
 #include <string>
 #include <vector>
+
+#include "printer/printer_binding.h"
 
 namespace vx {
 
@@ -14,9 +17,21 @@ enum DvfToolExit : int {
     kExitUnreadable = 2,
     kExitVersion = 3,
     kExitSaveFailed = 4,
+    kExitPrinter = 5,
+    kExitDiffer = 6,
+};
+
+struct DvfToolIo {
+    std::istream& in;
+    std::ostream& out;
+    std::ostream& err;
+    // Where printers named with --printer are looked up; both null where
+    // printers cannot be addressed (builds without a print spooler).
+    Spooler* spooler = nullptr;
+    const SystemEnvironment* environment = nullptr;
 };
 
 // args excludes the program name.
-int runDvfTool(const std::vector<std::string>& args, std::ostream& out, std::ostream& err);
+int runDvfTool(const std::vector<std::string>& args, const DvfToolIo& io);
 
 }  // namespace vx

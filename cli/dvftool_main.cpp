@@ -1,9 +1,10 @@
-// dvftool on POSIX systems: arguments and output are UTF-8 already.
+// dvftool on POSIX systems: arguments and output are UTF-8 already. There is
+// no print spooler, so printers cannot be named.
 #include <iostream>
 
 #include "cli/dvftool_commands.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return vx::runDvfTool(args, std::cout, std::cerr);
+    return vx::runDvfTool(args, {std::cin, std::cout, std::cerr});
 }

@@ -7,34 +7,20 @@
 #include <string>
 #include <vector>
 
-#include "cli/dvftool_commands.h"
+#include "tests/cli/dvftool_run.h"
 #include "settings/ini_document.h"
 #include "tests/settings/test_support.h"
 
 namespace vx {
 namespace {
 
+using test::dvftool;
 using test::readBytes;
 using test::ScratchDir;
 using test::sj;
-using Strings = std::vector<std::string>;
-
-struct ToolRun {
-    int exit;
-    std::string out;
-    std::string err;
-};
-
-std::string utf8(const std::filesystem::path& path) {
-    const std::u8string text = path.u8string();
-    return std::string(text.begin(), text.end());
-}
-
-ToolRun dvftool(Strings args) {
-    std::ostringstream out, err;
-    const int exit = runDvfTool(args, out, err);
-    return {exit, out.str(), err.str()};
-}
+using test::Strings;
+using test::ToolRun;
+using test::utf8;
 
 struct DumpLine {
     std::string font, field, value;
@@ -324,12 +310,24 @@ TEST(DvfToolUsage, HelpAndUsageErrors) {
     const ToolRun help = dvftool({"--help"});
     EXPECT_EQ(help.exit, kExitDone);
     for (const char* command :
-         {"check FILE", "dump FILE", "save FILE", "set FILE FONT FIELD=VALUE"}) {
+         {"check FILE", "dump [--json] FILE", "save FILE", "set FILE FONT FIELD=VALUE",
+          "set FILE --json JSON", "copy SOURCE TARGET [FONT...]", "diff [--json] A B [FONT...]",
+          "printers [--json]", "--printer NAME", "--from-printer NAME", "dvftool copy ",
+          "dvftool diff "}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
-    for (const Strings& args : {Strings{}, Strings{"frobnicate", "x.dvf"}, Strings{"check"},
-                                Strings{"check", "a.dvf", "b.dvf"}, Strings{"set", "a.dvf"},
-                                Strings{"set", "a.dvf", "ZEL文字フォント01"}}) {
+    for (const Strings& args :
+         {Strings{}, Strings{"frobnicate", "x.dvf"}, Strings{"check"},
+          Strings{"check", "a.dvf", "b.dvf"}, Strings{"set", "a.dvf"},
+          Strings{"set", "a.dvf", "ZEL文字フォント01"}, Strings{"check", "--json", "a.dvf"},
+          Strings{"dump", "--printer"}, Strings{"save", "--from-printer", "P", "a.dvf"},
+          Strings{"dump", "--printer", "P", "--printer", "Q"}, Strings{"dump", "--bogus", "a.dvf"},
+          Strings{"set", "a.dvf", "--json", "j.json", "ZEL文字フォント01"},
+          Strings{"copy", "a.dvf"}, Strings{"diff", "a.dvf", "b.dvf", "ZEL文字フォント31"},
+          Strings{"copy", "a.dvf", "b.dvf", "ZEL文字フォント"}, Strings{"printers", "x"},
+          Strings{"printers", "--printer", "P"},
+          // No spooler in this build of the commands: printers cannot be named.
+          Strings{"printers"}, Strings{"dump", "--printer", "P"}}) {
         const ToolRun run = dvftool(args);
         EXPECT_EQ(run.exit, kExitUsage) << testing::PrintToString(args);
         EXPECT_NE(run.err.find("Usage"), std::string::npos);

@@ -1,0 +1,89 @@
+#include "cli/dvftool_json.h"
+
+#include <nlohmann/json.hpp>
+
+#include "settings/codepage.h"
+
+namespace vx {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+// A field's value as JSON: the type index as a number, text as UTF-8.
+Json fieldJson(std::string_view field, const std::string& value) {
+    if (field == kTypeIndexField) return Json(leadingInteger(value));
+    return Json(utf8FromCp932(value));
+}
+
+std::string text(const Json& json) {
+    // Names and values come decoded already; a printer name that the
+    // spooler reports with a lone surrogate must not end the listing.
+    return json.dump(2, ' ', false, Json::error_handler_t::replace) + "\n";
+}
+
+}  // namespace
+
+std::string fontsJson(const std::vector<FontFields>& fonts) {
+    Json list = Json::array();
+    for (const FontFields& font : fonts) {
+        Json object = {{kFontMember, utf8FromCp932(font.fontName)}};
+        for (const FieldValue& field : font.fields) {
+            object[field.name] = fieldJson(field.name, field.value);
+        }
+        list.push_back(std::move(object));
+    }
+    return text(list);
+}
+
+std::string differencesJson(const std::vector<FontDifferences>& fonts) {
+    Json list = Json::array();
+    for (const FontDifferences& font : fonts) {
+        Json object = {{kFontMember, utf8FromCp932(font.fontName)}};
+        for (const FieldDifference& field : font.fields) {
+            object[field.name] = {{"a", fieldJson(field.name, field.a)},
+                                  {"b", fieldJson(field.name, field.b)}};
+        }
+        list.push_back(std::move(object));
+    }
+    return text(list);
+}
+
+std::string printersJson(const std::vector<ListedPrinter>& printers) {
+    Json list = Json::array();
+    for (const ListedPrinter& printer : printers) {
+        list.push_back({{"printer", printer.name},
+                        {"driver", printer.driverName},
+                        {"file", printer.file ? Json(utf8FromPath(*printer.file)) : Json()}});
+    }
+    return text(list);
+}
+
+std::variant<std::vector<JsonAssignment>, std::string> parseFontsJson(std::string_view input) {
+    const Json json = Json::parse(input, nullptr, false);
+    if (json.is_discarded()) return std::string("not valid JSON");
+    if (!json.is_array()) return std::string("expected an array of fonts as dump --json prints");
+    std::vector<JsonAssignment> assignments;
+    for (const Json& font : json) {
+        if (!font.is_object()) return std::string("expected an object for each font");
+        auto name = font.find(kFontMember);
+        if (name == font.end() || !name->is_string()) {
+            return std::string("a font object without its \"font\" name");
+        }
+        const std::string fontName = name->get<std::string>();
+        for (const auto& [field, value] : font.items()) {
+            if (field == kFontMember) continue;
+            const std::string where = fontName + " " + field;
+            if (field == kTypeIndexField) {
+                if (!value.is_number_integer()) return where + ": expected a whole number";
+                assignments.push_back({fontName, field, value.dump()});
+            } else {
+                if (!value.is_string()) return where + ": expected a string";
+                assignments.push_back({fontName, field, value.get<std::string>()});
+            }
+        }
+    }
+    return assignments;
+}
+
+}  // namespace vx
