@@ -138,7 +138,7 @@ void MainWindowLogic::testPrint() {
     // knows it by (its driver's name may differ).
     std::optional<int> resolution = printer_.verticalResolution(printerName_);
     if (!resolution) return;
-    const int factor = *resolution == 305 ? 1 : 2;
+    const int factor = testPrintScaleFactor(*resolution);
     if (messages_.show(kConfirmTestPrint, MessageButtons::OkCancel, MessageIcon::Information) !=
         MessageAnswer::Ok) {
         return;

@@ -15,7 +15,6 @@ using R = CharacterFontRecord;
 using Row = ControlRow<R>;
 using enum ControlKind;
 
-constexpr std::string_view kDefault = "default";
 
 // Left column, then right column: the tab order of the template. Rows
 // without a record field are moved by the page's own steps: the size

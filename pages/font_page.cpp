@@ -8,8 +8,6 @@ namespace vx {
 
 namespace {
 
-constexpr std::string_view kDefault = "default";
-
 std::vector<std::string> pageTexts(int count, const std::string& (*name)(int)) {
     std::vector<std::string> out;
     for (int i = 0; i < count; ++i) out.push_back(pageText(name(i)));

@@ -108,17 +108,25 @@ std::vector<std::string> listSelectablePrinters(Spooler& spooler) {
 
 // ---- driver font file table ----
 
+namespace {
+
+// The two drivers whose files the older systems keep in the legacy folder.
+constexpr std::string_view kAltoDriver = "ZEL Vextora Alto";
+constexpr std::string_view kCordaDriver = "ZEL Vextora Corda";
+
+}  // namespace
+
 const std::vector<DriverFontFileRow>& driverFontFileTable() {
     static const std::vector<DriverFontFileRow> table = {
         {cp932("ZEL Vextora Basso"), "BASSD.DVF"},
         {cp932("ZEL Vextora Basso ﾘｽﾄﾊﾞﾝﾄﾞ(Flex)"), "BASSED.DVF"},
         {cp932("ZEL Vextora Basso ﾘｽﾄﾊﾞﾝﾄﾞL"), "BASSLD.DVF"},
         {cp932("ZEL Vextora Basso ﾘｽﾄﾊﾞﾝﾄﾞT"), "BASSTD.DVF"},
-        {cp932("ZEL Vextora Alto"), "ALTOD.DVF"},
+        {cp932(kAltoDriver), "ALTOD.DVF"},
         {cp932("ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞ(Flex)"), "ALTOED.DVF"},
         {cp932("ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞL"), "ALTOLD.DVF"},
         {cp932("ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞT"), "ALTOTD.DVF"},
-        {cp932("ZEL Vextora Corda"), "CORDD.DVF"},
+        {cp932(kCordaDriver), "CORDD.DVF"},
     };
     return table;
 }
@@ -151,7 +159,9 @@ std::optional<std::string> legacyDriverFontFilePath(std::string_view driverNameC
     if (version->platformId != kPlatformWin32Nt || version->major < 5) return std::nullopt;
     std::string_view systemFolder =
         (version->major == 5 && version->minor == 0) ? "WINNT" : "WINDOWS";
-    std::string_view fileName = driverNameCp932 == "ZEL Vextora Alto" ? "ALTOD.DVF" : "CORDD.DVF";
+    // The Alto driver keeps its own file there; every other driver Corda's.
+    const std::string fileName =
+        driverFontFileName(driverNameCp932 == kAltoDriver ? kAltoDriver : kCordaDriver).value_or("");
     std::string path(1, windows->front());
     path += ":\\";
     path += systemFolder;

@@ -10,6 +10,9 @@
 
 namespace vx {
 
+// The value that leaves a parameter to the printer driver.
+inline constexpr std::string_view kDefault = "default";
+
 inline constexpr int kCharacterFontCount = 30;
 inline constexpr int kBarcodeFontCount = 20;
 inline constexpr int kCode2DFontCount = 10;

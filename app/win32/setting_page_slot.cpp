@@ -1,6 +1,7 @@
 #include "app/win32/setting_page_slot.h"
 
 #include "pages/character_font_page.h"
+#include "pages/code2d_page.h"
 #include "pages/type_list_page.h"
 #include "resources/resource.h"
 
@@ -22,7 +23,7 @@ std::unique_ptr<SettingPage> pageOf(PageKind kind, SettingsStore& store, Control
         case PageKind::Barcode:
             return std::make_unique<TypeListPage>(store, controls, barcodePageKind());
         case PageKind::Code2D:
-            return std::make_unique<TypeListPage>(store, controls, code2DPageKind());
+            return std::make_unique<Code2DPage>(store, controls);
         case PageKind::CharacterFont: break;
     }
     return std::make_unique<CharacterFontPage>(store, controls);
