@@ -12,9 +12,6 @@ using R = Code2DRecord;
 using Row = ControlRow<R>;
 using enum ControlKind;
 
-// What a parameter left to the printer driver holds.
-constexpr std::string_view kAutomatic = "default";
-
 // The left column with the values every type shares and the QR code's
 // group, the right column with the groups of Data Matrix, PDF417 and
 // MaxiCode, then GS1 Composite across the page: the tab order of the
@@ -116,7 +113,7 @@ void Code2DPage::storeValue(const RecordValue& value, Code2DRecord& r) {
     const std::string& text = fields().text(value.control);
     std::string stored;
     if (control.autoBox != 0 && fields().flag(control.autoBox)) {
-        stored = kAutomatic;
+        stored = kDefault;
     } else if (control.codes != nullptr) {
         stored = control.codes->codeFor(text);
     } else {
@@ -148,7 +145,7 @@ void Code2DPage::showValue(const RecordValue& value, Code2DRecord& r) {
                                                                         : value.shownOtherwise;
     const std::string& stored = *value.slots[static_cast<std::size_t>(source)](r);
     if (control.autoBox != 0) {
-        const bool automatic = stored == kAutomatic;
+        const bool automatic = stored == kDefault;
         fields().setText(control.id,
                          automatic ? originMemory(control.id)[currentFont()] : decimalText(stored));
         fields().setFlag(control.autoBox, automatic);
