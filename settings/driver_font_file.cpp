@@ -68,8 +68,8 @@ void readBarcodeKeys(const IniDocument& file, BarcodeRecord& barcode) {
     barcode.originX = file.read(barcode.fontName, "XBpb1pb2pb3pb4", kDefault);
     barcode.originY = file.read(barcode.fontName, "XBpc1pc2pc3pc4pc5", kDefault);
     const BarcodeLayout layout = barcodeLayout(typeIndex);
-    for (const BarcodeKeyRow& row : layout.readRows) {
-        const KeyCell& cell = row.cells[layout.column];
+    for (const BarcodeKeyRow& row : layout.rows) {
+        const KeyCell& cell = row.cells[layout.column].read;
         if (cell.op == KeyCell::Field) {
             barcode.*row.field = file.read(barcode.fontName, row.key, cell.value);
         } else if (cell.op == KeyCell::Fixed) {
@@ -149,8 +149,8 @@ bool writeBarcodeKeys(IniDocument& file, const BarcodeRecord& barcode) {
     bool ok = writeKey(file, barcode.fontName, "XBpb1pb2pb3pb4", barcode.originX);
     ok = writeKey(file, barcode.fontName, "XBpc1pc2pc3pc4pc5", barcode.originY) && ok;
     const BarcodeLayout layout = barcodeLayout(typeIndex);
-    for (const BarcodeKeyRow& row : layout.writeRows) {
-        const KeyCell& cell = row.cells[layout.column];
+    for (const BarcodeKeyRow& row : layout.rows) {
+        const KeyCell& cell = row.cells[layout.column].write;
         if (cell.op == KeyCell::None) continue;
         const std::string value = cell.op == KeyCell::Field ? barcode.*row.field : cell.value;
         ok = writeKey(file, barcode.fontName, row.key, value) && ok;

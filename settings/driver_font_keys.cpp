@@ -10,6 +10,13 @@ constexpr KeyCell N{};
 constexpr KeyCell F(const char* defaultValue = nullptr) { return {KeyCell::Field, defaultValue}; }
 constexpr KeyCell X(const char* fixed) { return {KeyCell::Fixed, fixed}; }
 
+// Barcode cells: what the reader and the writer do with a key for a type.
+constexpr BarcodeKeyCell None{};
+// Read into the field (with the default) and written from it.
+constexpr BarcodeKeyCell Kept(const char* defaultValue) { return {F(defaultValue), F()}; }
+// Written as a constant; the reader leaves the field alone.
+constexpr BarcodeKeyCell Written(const char* value) { return {N, X(value)}; }
+
 using CW = CharacterWriteRule;
 using FR = CharacterFontRecord;
 
@@ -39,8 +46,7 @@ constexpr CharacterKeyRow kCharacterRows[] = {
     {&FR::zeroSuppressDigits, "PCpr1pr2", F("default"), "PVpp1pp2", F("default"), CW::Always},
     {&FR::alignment, "PCP", F("default"), "PVP", F("default"), CW::Always},
     {&FR::alignmentMode, "PCps", F("default"), "PVpq", F("default"), CW::Always},
-    {&FR::areaWidth, "PCpt1pt2pt3pt4", F("default"), "PVpr1pr2pr3pr4", F("default"),
-     CW::AreaWidth},
+    {&FR::areaWidth, "PCpt1pt2pt3pt4", F("default"), "PVpr1pr2pr3pr4", F("default"), CW::AreaWidth},
     {&FR::lineFeed, "PCpu1pu2pu3", F("default"), nullptr, X("default"), CW::LineBreakMode},
     {&FR::areaLines, "PCpv1pv2", F("default"), nullptr, X("default"), CW::LineBreakMode},
 };
@@ -49,97 +55,83 @@ using BR = BarcodeRecord;
 constexpr const char* kTenZeros = "0000000000";
 
 // Element-width family, columns: Codabar, Code 2of5, CODE39 (both), ITF, MSI/Plessey.
-constexpr BarcodeKeyRow kElementWidthRead[] = {
-    {"XBpe", &BR::checkDigit, {N, F("1"), F("1"), F("1"), F("1")}},
-    {"XBpf1pf2", &BR::narrowBar, {F("03"), F("03"), F("03"), F("03"), F("03")}},
-    {"XBpg1pg2", &BR::narrowSpace, {F("03"), F("03"), F("03"), F("03"), F("03")}},
-    {"XBph1ph2", &BR::wideBar, {F("08"), F("08"), F("08"), F("08"), F("06")}},
-    {"XBpi1pi2", &BR::wideSpace, {F("08"), F("08"), F("08"), F("08"), F("06")}},
-    {"XBpj1pj2", &BR::charGap, {F("03"), F("03"), F("03"), F("03"), F("03")}},
-    {"XBpk", &BR::rotation,
-     {F("default"), F("default"), F("default"), F("default"), F("default")}},
-    {"XBpl1pl2pl3pl4", &BR::height, {F("0100"), F("0100"), F("0100"), F("0100"), F("0100")}},
-    {"XBpo", &BR::humanReadable,
-     {F("default"), F("default"), F("default"), F("default"), F("default")}},
-    {"XBpp1pp2", &BR::zeroSuppress, {N, F("default"), F("default"), X("default"), X("default")}},
-    {"XBpq", &BR::startStop, {F("default"), X("default"), F("default"), X("default"), F("default")}},
-};
-constexpr BarcodeKeyRow kElementWidthWrite[] = {
-    {"XBpe", &BR::checkDigit, {N, F(), F(), F(), F()}},
-    {"XBpf1pf2", &BR::narrowBar, {F(), F(), F(), F(), F()}},
-    {"XBpg1pg2", &BR::narrowSpace, {F(), F(), F(), F(), F()}},
-    {"XBph1ph2", &BR::wideBar, {F(), F(), F(), F(), F()}},
-    {"XBpi1pi2", &BR::wideSpace, {F(), F(), F(), F(), F()}},
-    {"XBpj1pj2", &BR::charGap, {F(), F(), F(), F(), F()}},
-    {"XBpk", &BR::rotation, {F(), F(), F(), F(), F()}},
-    {"XBpl1pl2pl3pl4", &BR::height, {F(), F(), F(), F(), F()}},
-    {"XBpm", nullptr, {X("+"), X("+"), X("+"), X("+"), X("+")}},
-    {"XBpn1pn2pn3pn4pn5pn6pn7pn8pn9pn10", nullptr,
-     {X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros)}},
-    {"XBpo", &BR::humanReadable, {F(), F(), F(), F(), F()}},
-    {"XBpp1pp2", &BR::zeroSuppress, {X("00"), F(), F(), X("00"), X("00")}},
-    {"XBpq", &BR::startStop, {F(), N, F(), N, F()}},
+constexpr BarcodeKeyRow kElementWidthRows[] = {
+    {"XBpe", &BR::checkDigit, {None, Kept("1"), Kept("1"), Kept("1"), Kept("1")}},
+    {"XBpf1pf2", &BR::narrowBar, {Kept("03"), Kept("03"), Kept("03"), Kept("03"), Kept("03")}},
+    {"XBpg1pg2", &BR::narrowSpace, {Kept("03"), Kept("03"), Kept("03"), Kept("03"), Kept("03")}},
+    {"XBph1ph2", &BR::wideBar, {Kept("08"), Kept("08"), Kept("08"), Kept("08"), Kept("06")}},
+    {"XBpi1pi2", &BR::wideSpace, {Kept("08"), Kept("08"), Kept("08"), Kept("08"), Kept("06")}},
+    {"XBpj1pj2", &BR::charGap, {Kept("03"), Kept("03"), Kept("03"), Kept("03"), Kept("03")}},
+    {"XBpk",
+     &BR::rotation,
+     {Kept("default"), Kept("default"), Kept("default"), Kept("default"), Kept("default")}},
+    {"XBpl1pl2pl3pl4",
+     &BR::height,
+     {Kept("0100"), Kept("0100"), Kept("0100"), Kept("0100"), Kept("0100")}},
+    {"XBpm", nullptr, {Written("+"), Written("+"), Written("+"), Written("+"), Written("+")}},
+    {"XBpn1pn2pn3pn4pn5pn6pn7pn8pn9pn10",
+     nullptr,
+     {Written(kTenZeros), Written(kTenZeros), Written(kTenZeros), Written(kTenZeros),
+      Written(kTenZeros)}},
+    {"XBpo",
+     &BR::humanReadable,
+     {Kept("default"), Kept("default"), Kept("default"), Kept("default"), Kept("default")}},
+    {"XBpp1pp2",
+     &BR::zeroSuppress,
+     {Written("00"),
+      Kept("default"),
+      Kept("default"),
+      {X("default"), X("00")},
+      {X("default"), X("00")}}},
+    {"XBpq",
+     &BR::startStop,
+     {Kept("default"), {X("default"), N}, Kept("default"), {X("default"), N}, Kept("default")}},
 };
 
 // Module family, columns: CODE128, CODE93, UCC/EAN128, GS1 DataBar.
-constexpr BarcodeKeyRow kModuleRead[] = {
-    {"XBpd", &BR::autoSwitch, {F("9"), N, N, N}},
-    {"XBpe", &BR::rssVersion, {N, N, N, F("1")}},
-    {"XBpf1pf2", &BR::moduleWidth, {F("03"), F("03"), F("02"), F("03")}},
-    {"XBpg", &BR::rotation, {F("default"), F("default"), F("default"), F("default")}},
-    {"XBph1ph2ph3ph4", &BR::height, {F("0100"), F("0100"), F("0100"), F("0084")}},
-    {"XBpl", &BR::humanReadable, {F("default"), F("default"), F("default"), X("default")}},
-    {"XBpm1pm2", &BR::zeroSuppress, {F("default"), F("default"), F("default"), N}},
-    {"XBpk1pk2", &BR::zeroSuppress, {N, N, N, F("default")}},
-};
-constexpr BarcodeKeyRow kModuleWrite[] = {
-    {"XBpd", &BR::autoSwitch, {F(), N, N, N}},
-    {"XBpe", &BR::rssVersion, {N, N, N, F()}},
-    {"XBpf1pf2", &BR::moduleWidth, {F(), F(), F(), F()}},
-    {"XBpg", &BR::rotation, {F(), F(), F(), F()}},
-    {"XBph1ph2ph3ph4", &BR::height, {F(), F(), F(), F()}},
-    {"XBpi", nullptr, {X("+"), X("+"), X("+"), X("+")}},
-    {"XBpj1pj2pj3pj4pj5pj6pj7pj8pj9pj10", nullptr,
-     {X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros)}},
-    {"XBpk1pk2pk3", nullptr, {X("000"), X("000"), X("000"), N}},
-    {"XBpl", &BR::humanReadable, {F(), F(), F(), N}},
-    {"XBpm1pm2", &BR::zeroSuppress, {F(), F(), F(), N}},
-    {"XBpk1pk2", &BR::zeroSuppress, {N, N, N, F()}},
+constexpr BarcodeKeyRow kModuleRows[] = {
+    {"XBpd", &BR::autoSwitch, {Kept("9"), None, None, None}},
+    {"XBpe", &BR::rssVersion, {None, None, None, Kept("1")}},
+    {"XBpf1pf2", &BR::moduleWidth, {Kept("03"), Kept("03"), Kept("02"), Kept("03")}},
+    {"XBpg", &BR::rotation, {Kept("default"), Kept("default"), Kept("default"), Kept("default")}},
+    {"XBph1ph2ph3ph4", &BR::height, {Kept("0100"), Kept("0100"), Kept("0100"), Kept("0084")}},
+    {"XBpi", nullptr, {Written("+"), Written("+"), Written("+"), Written("+")}},
+    {"XBpj1pj2pj3pj4pj5pj6pj7pj8pj9pj10",
+     nullptr,
+     {Written(kTenZeros), Written(kTenZeros), Written(kTenZeros), Written(kTenZeros)}},
+    {"XBpk1pk2pk3", nullptr, {Written("000"), Written("000"), Written("000"), None}},
+    {"XBpl",
+     &BR::humanReadable,
+     {Kept("default"), Kept("default"), Kept("default"), {X("default"), N}}},
+    {"XBpm1pm2", &BR::zeroSuppress, {Kept("default"), Kept("default"), Kept("default"), None}},
+    {"XBpk1pk2", &BR::zeroSuppress, {None, None, None, Kept("default")}},
 };
 
 // EAN/UPC family, columns: JAN/EAN13, JAN/EAN8, UPC-A, UPC-E (with their
 // "+2digits" and "+5digits" variants).
-constexpr BarcodeKeyRow kEanUpcRead[] = {
-    {"XBpe", &BR::checkDigit, {F("3"), F("1"), F("3"), F("3")}},
-    {"XBpf1pf2", &BR::moduleWidth, {F("04"), F("04"), F("04"), F("04")}},
-    {"XBpg", &BR::rotation, {F("default"), F("default"), F("default"), F("default")}},
-    {"XBph1ph2ph3ph4", &BR::height, {F("0230"), F("0180"), F("0230"), F("0230")}},
-    {"XBpl", &BR::humanReadable, {F("default"), F("default"), F("default"), F("default")}},
-    {"XBpk1pk2pk3", &BR::guardBarLength,
-     {F("default"), F("default"), F("default"), F("default")}},
-};
-constexpr BarcodeKeyRow kEanUpcWrite[] = {
-    {"XBpe", &BR::checkDigit, {F(), F(), F(), F()}},
-    {"XBpf1pf2", &BR::moduleWidth, {F(), F(), F(), F()}},
-    {"XBpg", &BR::rotation, {F(), F(), F(), F()}},
-    {"XBph1ph2ph3ph4", &BR::height, {F(), F(), F(), F()}},
-    {"XBpi", nullptr, {X("+"), X("+"), X("+"), X("+")}},
-    {"XBpj1pj2pj3pj4pj5pj6pj7pj8pj9pj10", nullptr,
-     {X(kTenZeros), X(kTenZeros), X(kTenZeros), X(kTenZeros)}},
-    {"XBpk1pk2pk3", &BR::guardBarLength, {F(), F(), F(), F()}},
-    {"XBpl", &BR::humanReadable, {F(), F(), F(), F()}},
-    {"XBpm1pm2", nullptr, {X("00"), X("00"), X("00"), X("00")}},
+constexpr BarcodeKeyRow kEanUpcRows[] = {
+    {"XBpe", &BR::checkDigit, {Kept("3"), Kept("1"), Kept("3"), Kept("3")}},
+    {"XBpf1pf2", &BR::moduleWidth, {Kept("04"), Kept("04"), Kept("04"), Kept("04")}},
+    {"XBpg", &BR::rotation, {Kept("default"), Kept("default"), Kept("default"), Kept("default")}},
+    {"XBph1ph2ph3ph4", &BR::height, {Kept("0230"), Kept("0180"), Kept("0230"), Kept("0230")}},
+    {"XBpi", nullptr, {Written("+"), Written("+"), Written("+"), Written("+")}},
+    {"XBpj1pj2pj3pj4pj5pj6pj7pj8pj9pj10",
+     nullptr,
+     {Written(kTenZeros), Written(kTenZeros), Written(kTenZeros), Written(kTenZeros)}},
+    {"XBpk1pk2pk3",
+     &BR::guardBarLength,
+     {Kept("default"), Kept("default"), Kept("default"), Kept("default")}},
+    {"XBpl",
+     &BR::humanReadable,
+     {Kept("default"), Kept("default"), Kept("default"), Kept("default")}},
+    {"XBpm1pm2", nullptr, {Written("00"), Written("00"), Written("00"), Written("00")}},
 };
 
-constexpr BarcodeKeyRow kCustomerRead[] = {
-    {"XBpf1pf2", &BR::moduleWidth, {F("04")}},
-    {"XBpg", &BR::rotation, {F("default")}},
-    {"XBph1ph2ph3ph4", &BR::height, {F("0035")}},
-};
-constexpr BarcodeKeyRow kCustomerWrite[] = {
-    {"XBpf1pf2", &BR::moduleWidth, {F()}},
-    {"XBpg", &BR::rotation, {F()}},
-    {"XBph1ph2ph3ph4", &BR::height, {F()}},
+// Customer barcode: one column.
+constexpr BarcodeKeyRow kCustomerRows[] = {
+    {"XBpf1pf2", &BR::moduleWidth, {Kept("04")}},
+    {"XBpg", &BR::rotation, {Kept("default")}},
+    {"XBph1ph2ph3ph4", &BR::height, {Kept("0035")}},
 };
 
 using FixedField = std::pair<std::string BarcodeRecord::*, const char*>;
@@ -148,13 +140,13 @@ const FixedField kModuleFixed[] = {
     {&BR::wideSpace, "8"}, {&BR::charGap, "3"},     {&BR::startStop, "default"},
 };
 const FixedField kEanUpcFixed[] = {
-    {&BR::narrowBar, "3"}, {&BR::narrowSpace, "3"},       {&BR::wideBar, "8"},
-    {&BR::wideSpace, "8"}, {&BR::charGap, "3"},           {&BR::zeroSuppress, "default"},
+    {&BR::narrowBar, "3"},       {&BR::narrowSpace, "3"}, {&BR::wideBar, "8"},
+    {&BR::wideSpace, "8"},       {&BR::charGap, "3"},     {&BR::zeroSuppress, "default"},
     {&BR::startStop, "default"},
 };
 const FixedField kCustomerFixed[] = {
-    {&BR::narrowBar, "3"}, {&BR::narrowSpace, "3"},        {&BR::wideBar, "8"},
-    {&BR::wideSpace, "8"}, {&BR::charGap, "3"},            {&BR::humanReadable, "default"},
+    {&BR::narrowBar, "3"},       {&BR::narrowSpace, "3"}, {&BR::wideBar, "8"},
+    {&BR::wideSpace, "8"},       {&BR::charGap, "3"},     {&BR::humanReadable, "default"},
     {&BR::startStop, "default"},
 };
 
@@ -198,21 +190,21 @@ BarcodeLayout barcodeLayout(int typeIndex) {
     const BarcodeTypeKeys& keys = kBarcodeTypeKeys[typeIndex];
     switch (keys.family) {
         case BarcodeFamily::ElementWidth:
-            return {kElementWidthRead, kElementWidthWrite, keys.column, {}};
+            return {kElementWidthRows, keys.column, {}};
         case BarcodeFamily::Module:
-            return {kModuleRead, kModuleWrite, keys.column, kModuleFixed};
+            return {kModuleRows, keys.column, kModuleFixed};
         case BarcodeFamily::EanUpc:
-            return {kEanUpcRead, kEanUpcWrite, keys.column, kEanUpcFixed};
+            return {kEanUpcRows, keys.column, kEanUpcFixed};
         case BarcodeFamily::Customer:
             break;
     }
-    return {kCustomerRead, kCustomerWrite, keys.column, kCustomerFixed};
+    return {kCustomerRows, keys.column, kCustomerFixed};
 }
 
 // 2D code keys per parameter record, in the order read and written. The
 // origin comes first in every record.
 #define VX_ORIGIN(P) \
-    {"XBpb1pb2pb3pb4", &P::originX, "default"}, {"XBpc1pc2pc3pc4pc5", &P::originY, "default"}
+    {"XBpb1pb2pb3pb4", &P::originX, "default"}, { "XBpc1pc2pc3pc4pc5", &P::originY, "default" }
 
 std::span<const Code2DKeyRow<DataMatrixParams>> code2DKeyRows(const DataMatrixParams*) {
     using P = DataMatrixParams;

@@ -44,15 +44,23 @@ std::span<const CharacterKeyRow> characterKeyRows();
 
 enum class BarcodeFamily : char { ElementWidth, Module, EanUpc, Customer };
 
+// A barcode key for one type: what the reader does (read into the field
+// with a default, or set the field without reading) and what the writer
+// does (write the field, or a constant).
+struct BarcodeKeyCell {
+    KeyCell read;
+    KeyCell write;
+};
+
+// One row per key of a family, in the order written.
 struct BarcodeKeyRow {
     const char* key;
     std::string BarcodeRecord::*field;  // nullptr for a constant key
-    KeyCell cells[5];                   // one per column of the family
+    BarcodeKeyCell cells[5];            // one per column of the family
 };
 
 struct BarcodeLayout {
-    std::span<const BarcodeKeyRow> readRows;
-    std::span<const BarcodeKeyRow> writeRows;
+    std::span<const BarcodeKeyRow> rows;
     int column;  // the type's column in the family's rows
     // Fields that the family does not read, set after its keys.
     std::span<const std::pair<std::string BarcodeRecord::*, const char*>> fixedFields;

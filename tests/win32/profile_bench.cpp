@@ -72,8 +72,8 @@ std::vector<Key> keysLoaderReads(const SettingsStore& store) {
         keys.emplace_back(barcode.fontName, "XBpb1pb2pb3pb4");
         keys.emplace_back(barcode.fontName, "XBpc1pc2pc3pc4pc5");
         const BarcodeLayout layout = barcodeLayout(barcode.typeIndex);
-        for (const BarcodeKeyRow& row : layout.readRows) {
-            if (row.cells[layout.column].op == KeyCell::Field) {
+        for (const BarcodeKeyRow& row : layout.rows) {
+            if (row.cells[layout.column].read.op == KeyCell::Field) {
                 keys.emplace_back(barcode.fontName, row.key);
             }
         }
