@@ -8,6 +8,7 @@
 #include <string>
 
 #include "app/main_window_ports.h"
+#include "app/save_messages.h"
 #include "pages/setting_page.h"
 #include "settings/settings_store.h"
 

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "app/save_messages.h"
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_usage.h"
 #include "cli/font_copy.h"

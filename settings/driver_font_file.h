@@ -53,8 +53,4 @@ SaveOutcome saveDriverFontFile(const SettingsStore& store, const std::filesystem
 void loadDriverFontFile(const std::filesystem::path& path, SettingsStore& store);
 bool isSupportedFileVersion(const std::filesystem::path& path);
 
-// The texts that report a save's outcome to the user (UTF-8).
-inline constexpr std::string_view kSavedMessage = "保存しました";
-inline constexpr std::string_view kSaveFailedMessage = "保存できませんでした";
-
 }  // namespace vx
