@@ -117,32 +117,34 @@ std::optional<std::string> assignFontField(SettingsStore& store, const std::stri
     auto rangeError = [&](int count) {
         return "typeIndex must be 0 to " + std::to_string(count - 1) + ": " + valueUtf8;
     };
-    // Character and barcode records keep the type's name beside its index.
-    auto assignNamedType =
-        [&](auto& records, auto fields, int count,
-            const std::string& (*typeName)(int)) -> std::optional<std::optional<std::string>> {
-        for (auto& record : records) {
-            if (record.fontName != fontCp932) continue;
-            if (field != kTypeIndexField) {
-                if (assignTextField(record, fields, field, *value))
-                    return std::optional<std::string>();
-                return std::optional<std::string>(unknownField);
-            }
-            std::optional<int> index = typeIndex(count);
-            if (!index) return std::optional<std::string>(rangeError(count));
-            record.typeIndex = *index;
-            record.typeName = typeName(*index);
-            return std::optional<std::string>();
+    for (CharacterFontRecord& font : store.fonts) {
+        if (font.fontName != fontCp932) continue;
+        if (field == kTypeIndexField) {
+            std::optional<int> index = typeIndex(kCharacterTypeCount);
+            if (!index) return rangeError(kCharacterTypeCount);
+            font.typeIndex = *index;
+            font.typeName = characterTypeName(*index);
+            return std::nullopt;
         }
-        return std::nullopt;  // not a font of this kind
-    };
-    if (auto done = assignNamedType(store.fonts, characterFontRecordFields(), kCharacterTypeCount,
-                                    characterTypeName)) {
-        return *done;
+        if (assignTextField(font, characterFontRecordFields(), field, *value)) return std::nullopt;
+        return unknownField;
     }
-    if (auto done = assignNamedType(store.barcodes, barcodeRecordFields(), kBarcodeTypeCount,
-                                    barcodeTypeName)) {
-        return *done;
+    // A barcode's type index and name choose its "FontType" and its keys:
+    // either one sets both.
+    for (BarcodeRecord& barcode : store.barcodes) {
+        if (barcode.fontName != fontCp932) continue;
+        if (field == kTypeIndexField) {
+            std::optional<int> index = typeIndex(kBarcodeTypeCount);
+            if (!index) return rangeError(kBarcodeTypeCount);
+            barcode.setType(*index);
+            return std::nullopt;
+        }
+        if (field == "typeName") {
+            if (barcode.setTypeByName(*value)) return std::nullopt;
+            return "unknown barcode type: " + valueUtf8;
+        }
+        if (assignTextField(barcode, barcodeRecordFields(), field, *value)) return std::nullopt;
+        return unknownField;
     }
     for (Code2DRecord& code : store.codes2D) {
         if (code.fontName != fontCp932) continue;

@@ -231,15 +231,16 @@ TEST(DvfToolSet, AssignsFieldsInTheOrderGiven) {
     EXPECT_EQ(dumped(lines, "ZEL文字フォント01", "rotation"), "テスト");
 }
 
-TEST(DvfToolSet, TypeIndexSetsTheTypeNameThatChoosesTheBarcodeKeys) {
+TEST(DvfToolSet, BarcodeTypeIndexAndNameEachSetTheWholeType) {
     ScratchDir dir;
     const auto file = dir.copyOf("only_dvf_section.dvf");
     const std::string path = utf8(file);
-    // typeName given after typeIndex wins for this save; given before, typeIndex replaces it.
+    // The last of the two wins, and "FontType" and keys then name one type:
+    // CODE128 (103) has the key XBpd, CODE39 (104) the key XBpq instead.
     ASSERT_EQ(dvftool({"set", path, "ZELバーコード01", "typeIndex=3", "typeName=CODE128"}).exit,
               kExitDone);
     IniDocument doc(readBytes(file));
-    EXPECT_EQ(doc.read(sj("ZELバーコード01"), "FontType", ""), "104");
+    EXPECT_EQ(doc.read(sj("ZELバーコード01"), "FontType", ""), "103");
     EXPECT_TRUE(doc.value(sj("ZELバーコード01"), "XBpd").has_value());
     EXPECT_FALSE(doc.value(sj("ZELバーコード01"), "XBpq").has_value());
 
@@ -286,6 +287,7 @@ TEST(DvfToolSet, RejectedAssignmentWritesNothing) {
         {"ZEL文字フォント01", "originX=\xF0\x9F\x98\x80"},  // outside code page 932
         {"ZELバーコード01", "sizeX=10"},
         {"ZELバーコード01", "typeIndex=23"},
+        {"ZELバーコード01", "typeName=CODE 128"},
         {"ZEL2次元コード01", "errorCorrection=H"},
         {"ZEL2次元コード01", "QrCodeParams.bogus=1"},
         {"ZEL2次元コード01", "QrCodeParams=1"},
