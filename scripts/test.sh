@@ -32,6 +32,14 @@ cmake --preset native -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || exit 1
 cmake --build --preset native -j "$jobs" || exit 1
 run_ctest native native
 
+echo "== Fuzzing (60 s)"
+# Counts as one test: a failing input fails the run.
+fuzz_fails=0
+"$root/scripts/fuzz.sh" 60 || fuzz_fails=1
+passed_total=$((passed_total + 1 - fuzz_fails))
+failed_total=$((failed_total + fuzz_fails))
+summary+=("fuzz: $((1 - fuzz_fails)) passed, $fuzz_fails failed")
+
 echo "== Windows build"
 cmake --preset windows -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || exit 1
 cmake --build --preset windows -j "$jobs" || exit 1
