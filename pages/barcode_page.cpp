@@ -13,7 +13,8 @@ using R = BarcodeRecord;
 using Row = ControlRow<R>;
 using enum ControlKind;
 
-// Left column, then right column: the tab order of the template. The
+// Left column, then right column: the tab order of the template (the five
+// element widths framed together on the right). The
 // check-digit list has no codes of its own: its entries follow the type,
 // and the page's steps move it.
 constexpr Row kRows[] = {
@@ -41,8 +42,6 @@ constexpr Row kRows[] = {
      .spin = IDC_BC_ORIGIN_Y_SPIN, .range = {0, 32767, 5}, .autoBox = IDC_BC_ORIGIN_Y_AUTO,
      .field = &R::originY, .width = 5},
     {.id = IDC_BC_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_BC_HEIGHT, .kind = NumericEdit, .label = "バーコード高さ", .unit = "x0.1mm",
-     .spin = IDC_BC_HEIGHT_SPIN, .range = {0, 1000, 4}, .field = &R::height, .width = 4},
     {.id = IDC_BC_NARROW_BAR, .kind = NumericEdit, .label = "細バー幅", .unit = "ドット",
      .spin = IDC_BC_NARROW_BAR_SPIN, .range = {1, 99, 2}, .field = &R::narrowBar, .width = 2},
     {.id = IDC_BC_NARROW_SPACE, .kind = NumericEdit, .label = "細スペース幅", .unit = "ドット",
@@ -57,6 +56,8 @@ constexpr Row kRows[] = {
     {.id = IDC_BC_MODULE_WIDTH, .kind = NumericEdit, .label = "1モジュール幅", .unit = "ドット",
      .spin = IDC_BC_MODULE_WIDTH_SPIN, .range = {1, 15, 2}, .field = &R::moduleWidth,
      .width = 2},
+    {.id = IDC_BC_HEIGHT, .kind = NumericEdit, .label = "バーコード高さ", .unit = "x0.1mm",
+     .spin = IDC_BC_HEIGHT_SPIN, .range = {0, 1000, 4}, .field = &R::height, .width = 4},
     {.id = IDC_BC_GUARD_BAR, .kind = NumericEdit, .label = "ガードバーの長さ", .unit = "x0.1mm",
      .spin = IDC_BC_GUARD_BAR_SPIN, .range = {0, 100, 3}, .field = &R::guardBarLength,
      .width = 3},

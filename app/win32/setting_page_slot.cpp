@@ -1,5 +1,6 @@
 #include "app/win32/setting_page_slot.h"
 
+#include "pages/barcode_page.h"
 #include "pages/character_font_page.h"
 #include "pages/code2d_page.h"
 #include "pages/type_list_page.h"
@@ -21,7 +22,7 @@ int templateOf(PageKind kind) {
 std::unique_ptr<SettingPage> pageOf(PageKind kind, SettingsStore& store, Controls& controls) {
     switch (kind) {
         case PageKind::Barcode:
-            return std::make_unique<TypeListPage>(store, controls, barcodePageKind());
+            return std::make_unique<BarcodePage>(store, controls);
         case PageKind::Code2D:
             return std::make_unique<Code2DPage>(store, controls);
         case PageKind::CharacterFont: break;
