@@ -55,8 +55,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
             line.positional.push_back(arg);
             continue;
         }
-        const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
-                                (arg == "--json" && command == "set");
+        const bool takesValue =
+            arg == "--printer" || arg == "--from-printer" || (arg == "--json" && command == "set");
         if (takesValue && i + 1 >= args.size()) usageError(io, arg + " needs a value");
         const bool twoFiles = command == "copy" || command == "diff";
         if (arg == "--printer" && command != "printers" && !line.printer) {
@@ -106,7 +106,8 @@ std::filesystem::path printerFilePath(const FileOperand& operand, const DvfToolI
 OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io) {
     OpenedFile file;
     file.path = operand.printer ? printerFilePath(operand, io) : pathFromUtf8(operand.text);
-    file.label = operand.printer ? operand.text + " (" + utf8FromPath(file.path) + ")" : operand.text;
+    file.label =
+        operand.printer ? operand.text + " (" + utf8FromPath(file.path) + ")" : operand.text;
     std::optional<std::string> bytes = readFileBytes(file.path);
     if (!bytes) {
         io.err << "dvftool: cannot read the driver font file: " << file.label << '\n';
@@ -216,7 +217,8 @@ bool showsAs(const std::vector<FontFields>& shown, const std::string& fontCp932,
     for (const FontFields& font : shown) {
         if (font.fontName != fontCp932) continue;
         for (const FieldValue& field : font.fields) {
-            if (field.name == assignment.field) return utf8FromCp932(field.value) == assignment.value;
+            if (field.name == assignment.field)
+                return utf8FromCp932(field.value) == assignment.value;
         }
     }
     return false;
@@ -233,8 +235,8 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
     }
     const OpenedFile file = openFile(operand, io);
     SettingsStore store = loadStore(file);
-    const std::vector<FontFields> shown = line.jsonInput ? listFontFields(store)
-                                                         : std::vector<FontFields>{};
+    const std::vector<FontFields> shown =
+        line.jsonInput ? listFontFields(store) : std::vector<FontFields>{};
     for (const JsonAssignment& assignment : assignments) {
         std::optional<std::string> font = cp932FromUtf8(assignment.font);
         if (!font) usageError(io, "unknown driver font: " + assignment.font);

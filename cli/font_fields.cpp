@@ -69,8 +69,10 @@ std::vector<FontFields> listFontFields(const SettingsStore& store) {
     }
     for (const Code2DRecord& code : store.codes2D) {
         fonts.push_back(withTypeIndex(code.fontName, code.typeIndex));
-        forEachCode2DParams(code, [&](std::string_view record, const auto& params, auto fields,
-                                      int) { addTextFields(fonts.back(), params, fields, record); });
+        forEachCode2DParams(code,
+                            [&](std::string_view record, const auto& params, auto fields, int) {
+                                addTextFields(fonts.back(), params, fields, record);
+                            });
     }
     return fonts;
 }

@@ -40,13 +40,14 @@ TEST(DvfToolCopy, NamedFontsGetTheSourceSettingsAndNothingElseChanges) {
     const auto source = dir.copyOf("all_families.dvf");
     // Against the target, the source's character font 01 changes from a
     // bitmap to an outline font, and its barcode 01 from CODE39 to Codabar.
-    ASSERT_EQ(dvftool({"set", utf8(source), "ZEL文字フォント01", "typeIndex=21", "originX=0777"}).exit,
-              kExitDone);
+    ASSERT_EQ(
+        dvftool({"set", utf8(source), "ZEL文字フォント01", "typeIndex=21", "originX=0777"}).exit,
+        kExitDone);
     const auto target = dir.copyOf("unrelated_sections.dvf");
     const std::string before = readBytes(target);
 
-    const ToolRun run = dvftool(
-        {"copy", utf8(source), utf8(target), "ZEL文字フォント01", "ZELバーコード01"});
+    const ToolRun run =
+        dvftool({"copy", utf8(source), utf8(target), "ZEL文字フォント01", "ZELバーコード01"});
     ASSERT_EQ(run.exit, kExitDone) << run.err;
     EXPECT_EQ(run.out, "保存しました\n");
     for (const char* font : {"ZEL文字フォント01", "ZELバーコード01"}) {
@@ -104,13 +105,18 @@ TEST(DvfToolCopy, RefusalsChangeNothing) {
         {"old source", "version_1_999.dvf", "all_families.dvf", false, {}, kExitVersion},
         {"old target", "all_families.dvf", "version_missing.dvf", false, {}, kExitVersion},
         {"read-only target", "only_dvf_section.dvf", "all_families.dvf", true, {}, kExitSaveFailed},
-        {"unknown font", "only_dvf_section.dvf", "all_families.dvf", false, {"ZEL文字フォント31"},
+        {"unknown font",
+         "only_dvf_section.dvf",
+         "all_families.dvf",
+         false,
+         {"ZEL文字フォント31"},
          kExitUsage},
         {"missing source", "missing.dvf", "all_families.dvf", false, {}, kExitUnreadable},
     };
     for (const Case& c : cases) {
         ScratchDir dir;
-        const auto source = c.exit == kExitUnreadable ? dir.path() / c.source : dir.copyOf(c.source);
+        const auto source =
+            c.exit == kExitUnreadable ? dir.path() / c.source : dir.copyOf(c.source);
         const auto target = dir.copyOf(c.target);
         const std::string before = readBytes(target);
         const Strings entries = dir.entries();
@@ -148,8 +154,8 @@ TEST(DvfToolDiff, PrintsDifferencesBothWaysInDumpOrder) {
     EXPECT_EQ(ba.exit, kExitDiffer);
     for (std::size_t i = 0; i < expected.size(); ++i) {
         ASSERT_LT(i, tabLines(ba.out).size());
-        EXPECT_EQ(tabLines(ba.out)[i], (Strings{expected[i][0], expected[i][1], expected[i][3],
-                                                expected[i][2]}));
+        EXPECT_EQ(tabLines(ba.out)[i],
+                  (Strings{expected[i][0], expected[i][1], expected[i][3], expected[i][2]}));
     }
     // Only the named fonts are compared.
     const ToolRun named = dvftool({"diff", utf8(a), utf8(b), "ZEL文字フォント03"});
@@ -168,8 +174,9 @@ TEST(DvfToolDiff, ComparesBytesNotWhatTheyLookLike) {
     const auto b = dir.withBytes("b.dvf", bytes);
     const ToolRun run = dvftool({"diff", utf8(a), utf8(b)});
     EXPECT_EQ(run.exit, kExitDiffer);
-    EXPECT_EQ(tabLines(run.out),
-              (std::vector<Strings>{{"ZEL文字フォント03", "originY", "\uFFFD\uFFFD", "\uFFFD\uFFFD"}}));
+    EXPECT_EQ(
+        tabLines(run.out),
+        (std::vector<Strings>{{"ZEL文字フォント03", "originY", "\uFFFD\uFFFD", "\uFFFD\uFFFD"}}));
 }
 
 }  // namespace

@@ -12,7 +12,8 @@ namespace vx::test {
 namespace {
 
 constexpr std::string_view kNoFileMessage =
-    "設定ファイルがありません。\n内蔵フォントに対応したプリンタドライバをインストールしてください。\n";
+    "設定ファイルがありません。\n内蔵フォントに対応したプリンタドライバをインストールしてください。"
+    "\n";
 
 class DvfToolPrinter : public testing::Test {
   protected:
@@ -59,11 +60,12 @@ TEST_F(DvfToolPrinter, APrinterStandsForItsDriverFontFile) {
                    "ZEL文字フォント01"})
                   .exit,
               kExitDone);
-    const ToolRun diff = run({"diff", driverFile("ALTOD.DVF"), "--printer", "病棟リストバンド 3F",
-                              "ZEL文字フォント01"});
+    const ToolRun diff = run(
+        {"diff", driverFile("ALTOD.DVF"), "--printer", "病棟リストバンド 3F", "ZEL文字フォント01"});
     EXPECT_EQ(diff.exit, kExitDone) << diff.out;
-    ASSERT_EQ(run({"set", "--printer", "病棟リストバンド 3F", "ZEL文字フォント01", "originX=0999"}).exit,
-              kExitDone);
+    ASSERT_EQ(
+        run({"set", "--printer", "病棟リストバンド 3F", "ZEL文字フォント01", "originX=0999"}).exit,
+        kExitDone);
     EXPECT_NE(readBytes(pathFromUtf8(driverFile("ALTOLD.DVF"))).find("=0999"), std::string::npos);
     EXPECT_EQ(spooler.openHandles(), 0);
 }
@@ -115,9 +117,10 @@ TEST_F(DvfToolPrinter, PrintersListsWhatTheSelectionLists) {
               }));
     const ToolRun json = run({"printers", "--json"});
     EXPECT_EQ(json.exit, kExitDone);
-    EXPECT_NE(json.out.find("\"printer\": \"病棟リストバンド 3F\",\n    \"driver\": \"ZEL Vextora Alto "
-                            "ﾘｽﾄﾊﾞﾝﾄﾞL\",\n    \"file\": \""),
-              std::string::npos)
+    EXPECT_NE(
+        json.out.find("\"printer\": \"病棟リストバンド 3F\",\n    \"driver\": \"ZEL Vextora Alto "
+                      "ﾘｽﾄﾊﾞﾝﾄﾞL\",\n    \"file\": \""),
+        std::string::npos)
         << json.out;
     EXPECT_NE(json.out.find("\"printer\": \"Corda\",\n    \"driver\": \"ZEL Vextora Corda\",\n"
                             "    \"file\": null"),

@@ -44,7 +44,8 @@ inline std::vector<Strings> tabLines(const std::string& text) {
     for (std::string line; std::getline(in, line);) {
         Strings cells;
         std::size_t start = 0;
-        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos; start = tab + 1) {
+        for (std::size_t tab; (tab = line.find('\t', start)) != std::string::npos;
+             start = tab + 1) {
             cells.push_back(line.substr(start, tab - start));
         }
         cells.push_back(line.substr(start));

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "tests/cli/dvftool_run.h"
 #include "settings/ini_document.h"
+#include "tests/cli/dvftool_run.h"
 #include "tests/settings/test_support.h"
 
 namespace vx {

@@ -76,8 +76,9 @@ TEST_F(DvfToolSpooler, PrintersListsTheSeriesWithDriverAndFile) {
         }
         return {};
     };
-    EXPECT_EQ(row(wristband), (Strings{utf8(wristband), "ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞL",
-                                       "C:\\windows\\system32\\spool\\drivers\\x64\\3\\ALTOLD.DVF"}));
+    EXPECT_EQ(row(wristband),
+              (Strings{utf8(wristband), "ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞL",
+                       "C:\\windows\\system32\\spool\\drivers\\x64\\3\\ALTOLD.DVF"}));
     EXPECT_EQ(row(missing), (Strings{utf8(missing), "ZEL Vextora Basso ﾘｽﾄﾊﾞﾝﾄﾞT", ""}));
     EXPECT_EQ(row(other), Strings{});
 }
