@@ -14,9 +14,10 @@ using Row = ControlRow<R>;
 using enum ControlKind;
 
 // Left column, then right column: the tab order of the template (the five
-// element widths framed together on the right). The
-// check-digit list has no codes of its own: its entries follow the type,
-// and the page's steps move it.
+// element widths framed together on the right). The check-digit list has no
+// codes of its own: its entries follow the type, and the page's steps move
+// it.
+// clang-format off
 constexpr Row kRows[] = {
     {.id = IDC_BC_FONT_NAME, .kind = FontNameList, .label = "バーコードフォント名"},
     {.id = IDC_BC_TYPE, .kind = TypeList, .label = "バーコード種別"},
@@ -65,6 +66,7 @@ constexpr Row kRows[] = {
      .spin = IDC_BC_ZERO_SUPPRESS_SPIN, .range = {0, 40, 2}, .field = &R::zeroSuppress,
      .width = 2},
 };
+// clang-format on
 
 const PageDescription<R> kDescription = {
     kRows,
@@ -79,9 +81,9 @@ const PageDescription<R> kDescription = {
 
 // The controls of each column of the per-type table.
 constexpr int kBars[] = {
-    IDC_BC_NARROW_BAR,  IDC_BC_NARROW_BAR_SPIN,  IDC_BC_NARROW_SPACE, IDC_BC_NARROW_SPACE_SPIN,
-    IDC_BC_WIDE_BAR,    IDC_BC_WIDE_BAR_SPIN,    IDC_BC_WIDE_SPACE,   IDC_BC_WIDE_SPACE_SPIN,
-    IDC_BC_CHAR_GAP,    IDC_BC_CHAR_GAP_SPIN,
+    IDC_BC_NARROW_BAR, IDC_BC_NARROW_BAR_SPIN, IDC_BC_NARROW_SPACE, IDC_BC_NARROW_SPACE_SPIN,
+    IDC_BC_WIDE_BAR,   IDC_BC_WIDE_BAR_SPIN,   IDC_BC_WIDE_SPACE,   IDC_BC_WIDE_SPACE_SPIN,
+    IDC_BC_CHAR_GAP,   IDC_BC_CHAR_GAP_SPIN,
 };
 constexpr int kModuleWidth[] = {IDC_BC_MODULE_WIDTH, IDC_BC_MODULE_WIDTH_SPIN};
 constexpr int kGuardBar[] = {IDC_BC_GUARD_BAR, IDC_BC_GUARD_BAR_SPIN};
@@ -93,9 +95,7 @@ constexpr int kAutoSwitch[] = {IDC_BC_AUTO_SWITCH};
 constexpr int kHumanReadable[] = {IDC_BC_HUMAN_READABLE};
 
 // The type of a record by its name, as the reader and writer select keys.
-const TypeUse* typeUseOf(const R& record) {
-    return typeUse(barcodeTypeIndexOf(record.typeName));
-}
+const TypeUse* typeUseOf(const R& record) { return typeUse(barcodeTypeIndexOf(record.typeName)); }
 
 // The check-digit entries of a record's type; a name outside the table
 // counts as "all other types".
@@ -137,9 +137,8 @@ void BarcodePage::showSteps(BarcodeRecord& record) {
     // entry shows the price entry's text, which the list then offers as a
     // temporary item.
     const CheckDigits variant = checkDigitsOf(record);
-    const CodedList& shown = variant == CheckDigits::Plain
-                                 ? checkDigitList(CheckDigits::WithPrice)
-                                 : checkDigitList(variant);
+    const CodedList& shown = variant == CheckDigits::Plain ? checkDigitList(CheckDigits::WithPrice)
+                                                           : checkDigitList(variant);
     fields().setText(IDC_BC_CHECK_DIGIT, shown.textFor(record.checkDigit));
 }
 

@@ -25,8 +25,8 @@ constexpr CodedEntry kStartStopEntries[] = {
 // "RSS-14 Stacked Omnidirectional" is spelt correctly; its code is "3" as
 // before.
 constexpr CodedEntry kRssVersionEntries[] = {
-    {"RSS-14", {"1"}},       {"RSS-14 Stacked", {"2"}}, {"RSS-14 Stacked Omnidirectional", {"3"}},
-    {"RSS Limited", {"4"}},  {"RSS Expanded", {"5"}},   {"RSS Expanded Stacked", {"6"}},
+    {"RSS-14", {"1"}},      {"RSS-14 Stacked", {"2"}}, {"RSS-14 Stacked Omnidirectional", {"3"}},
+    {"RSS Limited", {"4"}}, {"RSS Expanded", {"5"}},   {"RSS Expanded Stacked", {"6"}},
 };
 
 constexpr CodedEntry kAutoSwitchEntries[] = {
@@ -54,6 +54,7 @@ const CodedList kWithPriceCheckDigits{kWithPriceEntries, 0, -1};
 const CodedList kMsiPlesseyCheckDigits{kMsiPlesseyEntries, 0, -1};
 
 // The per-type table, by type index.
+// clang-format off
 constexpr bool on = true, off = false;
 using enum CheckDigits;
 constexpr TypeUse kTypeUses[kBarcodeTypeCount] = {
@@ -82,6 +83,7 @@ constexpr TypeUse kTypeUses[kBarcodeTypeCount] = {
     {off, on,  on,  off, on,  off, off, off, on,  Plain},      // UPC-E+5digits
     {off, on,  off, off, off, off, off, off, off, Plain},      // カスタマーバーコード
 };
+// clang-format on
 
 }  // namespace
 
@@ -96,9 +98,12 @@ const CodedList kAllCheckDigits{kAllCheckDigitEntries, 0, -1};
 
 const CodedList& checkDigitList(CheckDigits variant) {
     switch (variant) {
-        case Plain: break;
-        case WithPrice: return kWithPriceCheckDigits;
-        case MsiPlessey: return kMsiPlesseyCheckDigits;
+        case Plain:
+            break;
+        case WithPrice:
+            return kWithPriceCheckDigits;
+        case MsiPlessey:
+            return kMsiPlesseyCheckDigits;
     }
     return kPlainCheckDigits;
 }

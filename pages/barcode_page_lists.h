@@ -21,8 +21,8 @@ extern const CodedList kAutoSwitches;
 // "付加なし" for an unknown code; an unknown text stores nothing (the record
 // keeps its code).
 enum class CheckDigits {
-    Plain,       // "付加なし", "チェックデジットチェック", "チェックデジット自動付加"
-    WithPrice,   // the same and "チェックデジット自動付加+プライスC/D4桁" (code "4")
+    Plain,  // "付加なし", "チェックデジットチェック", "チェックデジット自動付加"
+    WithPrice,  // the same and "チェックデジット自動付加+プライスC/D4桁" (code "4")
     MsiPlessey,  // "付加なし", "チェックデジットチェック", "…自動付加(1)", "…自動付加(2)"
 };
 const CodedList& checkDigitList(CheckDigits variant);

@@ -105,8 +105,8 @@ inline HWND labelLeftOf(HWND page, const RECT& rect) {
     for (HWND child : children(page)) {
         RECT r = rectIn(page, child);
         const LONG middle = (r.top + r.bottom) / 2;
-        if (isLabel(child) && middle >= rect.top && middle < rect.bottom &&
-            r.right <= rect.left && r.right > bestRight) {
+        if (isLabel(child) && middle >= rect.top && middle < rect.bottom && r.right <= rect.left &&
+            r.right > bestRight) {
             best = child;
             bestRight = r.right;
         }
@@ -121,8 +121,8 @@ inline HWND controlRightOf(HWND page, const RECT& rect) {
     for (HWND child : children(page)) {
         RECT r = rectIn(page, child);
         const LONG middle = (r.top + r.bottom) / 2;
-        if (!isFrame(child) && middle >= rect.top && middle < rect.bottom &&
-            r.left >= rect.right && r.left <= reach && r.left < bestLeft) {
+        if (!isFrame(child) && middle >= rect.top && middle < rect.bottom && r.left >= rect.right &&
+            r.left <= reach && r.left < bestLeft) {
             best = child;
             bestLeft = r.left;
         }

@@ -2,6 +2,8 @@
 // range checks, the "自動" boxes, the controls each type uses, the check
 // digit across type changes, the font change, and the values it stores
 // reaching the driver font file's keys.
+#include "pages/barcode_page.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
@@ -9,7 +11,6 @@
 #include <string_view>
 #include <vector>
 
-#include "pages/barcode_page.h"
 #include "pages/fake_controls.h"
 #include "resources/resource.h"
 #include "settings/codepage.h"
@@ -20,14 +21,14 @@ namespace vx {
 namespace {
 
 // Type indexes of the barcode type table.
-constexpr int kCodabar = 0, kCode128 = 2, kCode39 = 3, kItf = 7, kJan13 = 8, kJan8 = 11,
-              kMsi = 14, kUpcA = 16, kCustomer = 22;
+constexpr int kCodabar = 0, kCode128 = 2, kCode39 = 3, kItf = 7, kJan13 = 8, kJan8 = 11, kMsi = 14,
+              kUpcA = 16, kCustomer = 22;
 
 constexpr std::string_view kPrice = "チェックデジット自動付加+プライスC/D4桁";
 constexpr const char* kVersion = "[DVF]\r\nVersion=2.000\r\n";
 
 class BarcodePageTest : public ::testing::Test {
-protected:
+  protected:
     // Factory values for every font (font n has type n - 1), then the page
     // as the main window creates it.
     BarcodePageTest() {
@@ -67,7 +68,8 @@ protected:
     }
     std::vector<std::string> items(int list) const {
         std::vector<std::string> out;
-        for (int i = 0; i < controls.itemCount(list); ++i) out.push_back(controls.itemText(list, i));
+        for (int i = 0; i < controls.itemCount(list); ++i)
+            out.push_back(controls.itemText(list, i));
         return out;
     }
     // Shows font 0 again after its record was changed behind the page.
@@ -92,9 +94,10 @@ TEST_F(BarcodePageTest, ListsHoldTheirEntriesInOrderAndUpDownsTheirRanges) {
     EXPECT_EQ(items(IDC_BC_START_STOP),
               (std::vector<std::string>{"自動付加", "スタートコードのみ付加",
                                         "ストップコードのみ付加", "付加なし"}));
-    EXPECT_EQ(items(IDC_BC_RSS_VERSION),
-              (std::vector<std::string>{"RSS-14", "RSS-14 Stacked", "RSS-14 Stacked Omnidirectional",
-                                        "RSS Limited", "RSS Expanded", "RSS Expanded Stacked"}));
+    EXPECT_EQ(
+        items(IDC_BC_RSS_VERSION),
+        (std::vector<std::string>{"RSS-14", "RSS-14 Stacked", "RSS-14 Stacked Omnidirectional",
+                                  "RSS Limited", "RSS Expanded", "RSS Expanded Stacked"}));
     EXPECT_EQ(items(IDC_BC_AUTO_SWITCH),
               (std::vector<std::string>{"自動切り換えあり", "自動切り換えなし"}));
     const std::map<int, std::pair<int, int>> spins = {
@@ -184,6 +187,7 @@ TEST_F(BarcodePageTest, EachTypeEnablesTheControlsOfItsRowAndNoOthers) {
     // Part 4.2's table, column by column: bars, module width, guard bar,
     // zero suppression, check digit, start/stop, RSS version, auto switch,
     // human-readable ('x' usable, '-' greyed).
+    // clang-format off
     const std::map<std::string, std::string> expected = {
         {"Codabar", "x----x--x"},       {"Code 2of5", "x--xx---x"},
         {"CODE128", "-x-x---xx"},       {"CODE39", "x--xxx--x"},
@@ -198,6 +202,7 @@ TEST_F(BarcodePageTest, EachTypeEnablesTheControlsOfItsRowAndNoOthers) {
         {"UPC-E+5digits", "-xx-x---x"}, {"MSI/Plessey", "x---xx--x"},
         {"カスタマーバーコード", "-x-------"},
     };
+    // clang-format on
     const std::vector<std::vector<int>> columns = {
         {IDC_BC_NARROW_BAR, IDC_BC_NARROW_BAR_SPIN, IDC_BC_NARROW_SPACE, IDC_BC_NARROW_SPACE_SPIN,
          IDC_BC_WIDE_BAR, IDC_BC_WIDE_BAR_SPIN, IDC_BC_WIDE_SPACE, IDC_BC_WIDE_SPACE_SPIN,
@@ -211,9 +216,9 @@ TEST_F(BarcodePageTest, EachTypeEnablesTheControlsOfItsRowAndNoOthers) {
         {IDC_BC_AUTO_SWITCH},
         {IDC_BC_HUMAN_READABLE},
     };
-    const int always[] = {IDC_BC_FONT_NAME,     IDC_BC_TYPE,          IDC_BC_ORIGIN_X_AUTO,
-                          IDC_BC_ORIGIN_Y_AUTO, IDC_BC_HEIGHT,        IDC_BC_HEIGHT_SPIN,
-                          IDC_BC_ROTATION,      IDC_BC_ORIGIN_X,      IDC_BC_ORIGIN_Y_SPIN};
+    const int always[] = {IDC_BC_FONT_NAME,     IDC_BC_TYPE,     IDC_BC_ORIGIN_X_AUTO,
+                          IDC_BC_ORIGIN_Y_AUTO, IDC_BC_HEIGHT,   IDC_BC_HEIGHT_SPIN,
+                          IDC_BC_ROTATION,      IDC_BC_ORIGIN_X, IDC_BC_ORIGIN_Y_SPIN};
     click(IDC_BC_ORIGIN_X_AUTO);  // unticked: usable whatever the type
     click(IDC_BC_ORIGIN_Y_AUTO);
     ASSERT_EQ(expected.size(), 23u);
