@@ -148,6 +148,8 @@ void showSize(PageFields& fields, const SizeControls& size, const SizeMemories& 
 
 }  // namespace
 
+std::span<const ControlRow<CharacterFontRecord>> characterFontPageRows() { return kRows; }
+
 namespace charfont {
 
 std::string storedText(int edit, std::string_view text) {

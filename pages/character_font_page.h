@@ -34,6 +34,9 @@ private:
     charfont::CharacterFontMemories memories_;
 };
 
+// The page's rows in tab order: the left column, then the right.
+std::span<const ControlRow<CharacterFontRecord>> characterFontPageRows();
+
 namespace charfont {
 
 // An edit's text as its record field holds it: padded to the edit's stored

@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
-# Pictures of the character font page for the documentation, each cropped to
-# the main window: a bitmap font and an outline font at 96 DPI, and the
-# outline font at 144 DPI. Runs the layout checks and the picture mode of the
+# Pictures of the setting pages for the documentation, each cropped to the
+# main window: the 1D page with one type of each key family, the 2D page with
+# a QR code and a PDF417, the character font page with a bitmap font and an
+# outline font at 96 DPI, and the outline font at 144 DPI. Runs the layout checks and the picture mode of the
 # window tests (app_win32_tests) in two Wine prefixes of its own, with the
 # Japanese dialog fonts, one of them at 144 DPI, on a virtual display.
 #
 # Usage: scripts/screenshot-font-page.sh [BUILD_DIR]   (default: build/windows)
-# Writes docs/screenshots/font-page-{bitmap,outline,144dpi}.png; exits
+# Writes docs/screenshots/*.png (one per picture the tests save); exits
 # non-zero when a layout check fails at either resolution.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
@@ -76,12 +77,14 @@ for dpi in 96 144; do
     mkdir -p "$pictures/$dpi"
     echo "== $dpi DPI"
     (cd "$build" && WINEPREFIX=$prefixes/$dpi VX_SCREENSHOT_DIR="Z:$pictures/$dpi" \
-        "$wine" "$exe" --gtest_filter='FontPageLayoutTest.*:FontPagePictures.*') || status=1
+        "$wine" "$exe" --gtest_filter='*LayoutTest.*:*Pictures.*') || status=1
 done
 
 mkdir -p "$out"
-convert "$pictures/96/font-page-bitmap.bmp" -strip "$out/font-page-bitmap.png"
-convert "$pictures/96/font-page-outline.bmp" -strip "$out/font-page-outline.png"
+# Every page's pictures at 96 DPI, and the character font page at 144 DPI.
+for picture in "$pictures"/96/*.bmp; do
+    convert "$picture" -strip "$out/$(basename "$picture" .bmp).png"
+done
 convert "$pictures/144/font-page-outline.bmp" -strip "$out/font-page-144dpi.png"
 echo "Pictures in $out"
 exit "$status"

@@ -17,6 +17,7 @@
 
 #include "resources/resource.h"
 #include "tests/app_win32/font_page_window.h"
+#include "pages/character_font_page.h"
 #include "tests/app_win32/layout_helpers.h"
 
 namespace vx::test {
@@ -25,49 +26,29 @@ namespace {
 using namespace layout;
 
 // One row of the page: the field, its label and unit, its spin and range,
-// and the "自動" box that follows the unit. Listed in tab order.
+// and the "自動" box that follows the unit. Listed in tab order, as the page
+// describes its controls.
 struct Row {
     int id;
-    const wchar_t* label;
-    const wchar_t* unit = L"";
+    std::wstring label;
+    std::wstring unit;
     int spin = 0;
     int minimum = 0;
     int maximum = 0;
     int autoBox = 0;
 };
 
-const Row kRows[] = {
-    // Left column.
-    {IDC_FONT_FONT_NAME, L"フォント名"},
-    {IDC_FONT_TYPE, L"フォント種別"},
-    {IDC_FONT_ORIGIN_X, L"基点X座標", L"x0.1mm", IDC_FONT_ORIGIN_X_SPIN, 0, 9999,
-     IDC_FONT_ORIGIN_X_AUTO},
-    {IDC_FONT_ORIGIN_Y, L"基点Y座標", L"x0.1mm", IDC_FONT_ORIGIN_Y_SPIN, 0, 32767,
-     IDC_FONT_ORIGIN_Y_AUTO},
-    {IDC_FONT_H_MAG, L"横倍率", L"倍"},
-    {IDC_FONT_V_MAG, L"縦倍率", L"倍"},
-    {IDC_FONT_WIDTH, L"幅", L"x0.1mm", IDC_FONT_WIDTH_SPIN, 20, 850, IDC_FONT_WIDTH_AUTO},
-    {IDC_FONT_HEIGHT, L"高さ", L"x0.1mm", IDC_FONT_HEIGHT_SPIN, 20, 850, IDC_FONT_HEIGHT_AUTO},
-    {IDC_FONT_DECORATION, L"文字飾り"},
-    {IDC_FONT_REVERSE_AREA_X, L"横", L"ドット", IDC_FONT_REVERSE_AREA_X_SPIN, 1, 99},
-    {IDC_FONT_REVERSE_AREA_Y, L"縦", L"ドット", IDC_FONT_REVERSE_AREA_Y_SPIN, 1, 99},
-    {IDC_FONT_FRAME_GAP_X, L"横", L"ドット", IDC_FONT_FRAME_GAP_X_SPIN, 1, 99},
-    {IDC_FONT_FRAME_GAP_Y, L"縦", L"ドット", IDC_FONT_FRAME_GAP_Y_SPIN, 1, 99},
-    {IDC_FONT_STRIKE_END, L"取り消し線先端の長さ", L"ドット", IDC_FONT_STRIKE_END_SPIN, 1, 99},
-    {IDC_FONT_ZERO_SUPPRESS, L"ゼロサプレス", L"桁", IDC_FONT_ZERO_SUPPRESS_SPIN, 0, 40},
-    // Right column.
-    {IDC_FONT_ROTATION, L"回転方向"},
-    {IDC_FONT_SPACING_ADJUST, L"文字間スペース微調整"},
-    {IDC_FONT_SPACING, L"文字間スペース", L"ドット", IDC_FONT_SPACING_SPIN, 0, 99},  // bitmap type
-    {IDC_FONT_EMPHASIS, L"強調文字"},
-    {IDC_FONT_SHIFT_X, L"横シフト", L"ドット", IDC_FONT_SHIFT_X_SPIN, 0, 16},
-    {IDC_FONT_SHIFT_Y, L"縦シフト", L"ドット", IDC_FONT_SHIFT_Y_SPIN, 0, 16},
-    {IDC_FONT_ALIGNMENT, L"文字寄せ"},
-    {IDC_FONT_AREA_WIDTH, L"文字寄せエリアX方向", L"x0.1mm", IDC_FONT_AREA_WIDTH_SPIN, 50, 1060},
-    {IDC_FONT_LINE_FEED, L"文字寄せエリア改行量", L"x0.1mm", IDC_FONT_LINE_FEED_SPIN, 10, 500},
-    {IDC_FONT_AREA_LINES, L"文字寄せエリア行数", L"行", IDC_FONT_AREA_LINES_SPIN, 1, 99},
-    {IDC_FONT_CHECK_DIGIT, L"チェックデジット"},
-};
+std::vector<Row> pageRows() {
+    std::vector<Row> rows;
+    for (const ControlRow<CharacterFontRecord>& row : characterFontPageRows()) {
+        if (row.kind == ControlKind::AutoBox) continue;  // checked with its edit
+        const auto [minimum, maximum] = row.spinRange();
+        rows.push_back(
+            {row.id, widen(row.label), widen(row.unit), row.spin, minimum, maximum, row.autoBox});
+    }
+    return rows;
+}
+const std::vector<Row> kRows = pageRows();
 
 constexpr int kKanjiGothic16 = 14;  // the type whose rotation list is longest
 
@@ -183,7 +164,7 @@ TEST_F(FontPageLayoutTest, EveryFieldHasItsLabelOnTheLeftAndItsUnitOnTheRight) {
         EXPECT_EQ(widen(windowText(label)), row.label);
         const RECT end = row.spin != 0 ? rectIn(page.page(), page.item(row.spin)) : field;
         HWND right = controlRightOf(end);
-        if (*row.unit == L'\0') {
+        if (row.unit.empty()) {
             EXPECT_EQ(right, nullptr) << narrow(row.label);
             continue;
         }

@@ -184,7 +184,7 @@ TEST_F(BarcodePageTest, AutoOriginRoundTripsItsNumber) {
 // --- Controls each type uses --------------------------------------------------
 
 TEST_F(BarcodePageTest, EachTypeEnablesTheControlsOfItsRowAndNoOthers) {
-    // Part 4.2's table, column by column: bars, module width, guard bar,
+    // Which controls each type uses, column by column: bars, module width, guard bar,
     // zero suppression, check digit, start/stop, RSS version, auto switch,
     // human-readable ('x' usable, '-' greyed).
     // clang-format off
