@@ -102,8 +102,21 @@ void FontPage<Record>::resetAndShow() {
 
 template <class Record>
 void FontPage<Record>::storeCurrent() {
+    storeInto(record());
+}
+
+template <class Record>
+Record FontPage<Record>::describedRecord() {
+    Record described = record();
+    const PerFontMemories::Snapshot memories = memories_.snapshot();
+    storeInto(described);
+    memories_.restore(memories);
+    return described;
+}
+
+template <class Record>
+void FontPage<Record>::storeInto(Record& r) {
     fields_.take(controls_);
-    Record& r = record();
     for (const Row& row : description_.rows) {
         if (row.kind == ControlKind::TypeList) storeType(r, recordText(fields_.text(row.id)));
     }

@@ -46,6 +46,10 @@ public:
     void create() override;
     void resetAndShow() override;
     void storeCurrent() override;
+    // The record of the font shown as the next store would write it, while
+    // the store and the page's memories stay as they are (for a preview
+    // that follows the user's typing).
+    Record describedRecord();
     // Makes the chosen font the one shown and fills the controls from its
     // record, applying the rules of its type.
     void showCurrent();
@@ -107,6 +111,7 @@ private:
         std::function<void()> run;
     };
     void runReactions(PageEvent event, int id);
+    void storeInto(Record& record);
     void storeRow(const Row& row, Record& record);
     void showRow(const Row& row, const Record& record);
     const Row* editOfBox(int box) const;

@@ -15,6 +15,9 @@ class ResettableMemory {
 public:
     virtual ~ResettableMemory() = default;
     virtual void reset() = 0;
+    virtual std::unique_ptr<ResettableMemory> copy() const = 0;
+    // Takes the values of a copy of this memory.
+    virtual void restore(const ResettableMemory& saved) = 0;
 };
 
 // One value per driver font. Font numbers outside the memory throw
@@ -31,6 +34,12 @@ public:
     int fontCount() const { return static_cast<int>(slots_.size()); }
     void reset() override {
         for (Slot& slot : slots_) slot.value = initial_;
+    }
+    std::unique_ptr<ResettableMemory> copy() const override {
+        return std::make_unique<PerFontMemory>(*this);
+    }
+    void restore(const ResettableMemory& saved) override {
+        slots_ = static_cast<const PerFontMemory&>(saved).slots_;
     }
 
 private:
@@ -64,6 +73,20 @@ public:
     }
     void reset() {
         for (const auto& memory : memories_) memory->reset();
+    }
+
+    // Every memory as it stands, to be put back after a store that must
+    // leave no trace.
+    using Snapshot = std::vector<std::unique_ptr<ResettableMemory>>;
+    Snapshot snapshot() const {
+        Snapshot saved;
+        for (const auto& memory : memories_) saved.push_back(memory->copy());
+        return saved;
+    }
+    void restore(const Snapshot& saved) {
+        for (std::size_t i = 0; i < memories_.size() && i < saved.size(); ++i) {
+            memories_[i]->restore(*saved[i]);
+        }
     }
 
 private:

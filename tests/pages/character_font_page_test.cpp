@@ -59,6 +59,20 @@ TEST_F(PageTest, CreationFromAnEmptyStoreShowsTheFirstType) {
     EXPECT_EQ(empty.fonts[0].sizeX, "10");
 }
 
+TEST_F(PageTest, TheDescribedRecordLeavesTheSizeMemoriesAsTheyWere) {
+    setType(0, kOutlineGothic);
+    show(0);
+    ASSERT_FALSE(controls.checked(IDC_FONT_WIDTH_AUTO));  // the record holds a width
+    typeAndLeave(IDC_FONT_WIDTH, "300");
+    const CharacterFontRecord described = page.describedRecord();
+    EXPECT_EQ(described.sizeX, "0300");
+    EXPECT_EQ(page.memories().rememberedWidth[0], "20");
+    EXPECT_EQ(page.memories().rememberedWidthAuto[0], true);
+    page.storeCurrent();
+    EXPECT_EQ(font(0).sizeX, "0300");
+    EXPECT_EQ(page.memories().rememberedWidth[0], "300");
+}
+
 TEST_F(PageTest, OriginShowsItsNumberOrTheRememberedTextAndStoresBack) {
     font(0).originX = "0120";
     font(0).originY = "default";

@@ -130,6 +130,27 @@ TEST_F(FontPageTest, AutoBoxGreysItsEditAndTheEditRemembersItsTextPerFont) {
     EXPECT_EQ(store.barcodes[0].originX, "0345");
 }
 
+TEST_F(FontPageTest, TheDescribedRecordIsTheNextStoreWithoutTouchingStoreOrMemories) {
+    controls.setText(kOrigin, "345");
+    controls.setChecked(kOriginAuto, true);
+    controls.setText(kHeight, "7");
+    controls.select(kSide, 2);
+    page.kept[0] = "y";
+    const BarcodeRecord described = page.describedRecord();
+    EXPECT_EQ(described.originX, "default");
+    EXPECT_EQ(described.height, "007");
+    EXPECT_EQ(described.rotation, "R");
+    EXPECT_EQ(store.barcodes[0].originX, "0012");  // the store is untouched
+    EXPECT_EQ(store.barcodes[0].height, "0100");
+    EXPECT_EQ(page.rememberedText(kOrigin)[0], "0");  // and so are the memories
+    EXPECT_EQ(page.kept[0], "y");
+    page.storeCurrent();
+    EXPECT_EQ(store.barcodes[0].originX, described.originX);
+    EXPECT_EQ(store.barcodes[0].height, described.height);
+    EXPECT_EQ(store.barcodes[0].rotation, described.rotation);
+    EXPECT_EQ(page.rememberedText(kOrigin)[0], "345");
+}
+
 TEST_F(FontPageTest, LeavingAnEditClampsItToItsRowsRange) {
     controls.setText(kHeight, "250");
     page.onEditLostFocus(kHeight);
