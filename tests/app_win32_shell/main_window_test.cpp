@@ -87,7 +87,9 @@ class MainWindowTest : public testing::Test {
     // Which of the three pages are visible, e.g. {false, true, false}.
     std::vector<bool> visiblePages() {
         std::vector<bool> visible;
-        for (int n = 0; n < 3; ++n) visible.push_back(IsWindowVisible(window().pageWindow(n)) != 0);
+        for (PageKind page : {PageKind::Barcode, PageKind::Code2D, PageKind::CharacterFont}) {
+            visible.push_back(IsWindowVisible(window().pageWindow(page)) != 0);
+        }
         return visible;
     }
 
@@ -118,7 +120,7 @@ class MainWindowTest : public testing::Test {
     // focus in it and the caret at its end.
     HWND focusedEditOnCharacterPage() {
         command(ID_SHOW_PAGE_FONT);
-        HWND page = window().pageWindow(2);
+        HWND page = window().pageWindow(PageKind::CharacterFont);
         HWND edit = nullptr;
         for (HWND candidate : children(page, L"Edit")) {
             if (IsWindowVisible(candidate) && IsWindowEnabled(candidate) &&
@@ -379,7 +381,8 @@ TEST_F(MainWindowTest, CtrlPQAndKSelectTheirTabAndShowItsPage) {
         std::vector<bool> expected(3, false);
         expected[static_cast<std::size_t>(c.page)] = true;
         EXPECT_EQ(visiblePages(), expected) << char(c.key);
-        EXPECT_TRUE(IsChild(window().pageWindow(c.page), GetFocus())) << char(c.key);
+        EXPECT_TRUE(IsChild(window().pageWindow(static_cast<PageKind>(c.page)), GetFocus()))
+            << char(c.key);
     }
 }
 
