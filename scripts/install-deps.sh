@@ -3,7 +3,7 @@
 # does nothing when every package is present.
 set -euo pipefail
 packages=(
-    cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev
+    cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libzint-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
     ghostscript fp-utils-3.2.2 imagemagick xdotool

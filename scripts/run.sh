@@ -8,6 +8,7 @@ root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 cd "$root"
 "$root/scripts/install-deps.sh"
 
+"$root/scripts/build-zint-mingw.sh"
 cmake --preset windows >/dev/null
 cmake --build --preset windows -j "$(nproc)" --target VXDrvFontTool help_file dvftool
 

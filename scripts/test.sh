@@ -41,6 +41,7 @@ failed_total=$((failed_total + fuzz_fails))
 summary+=("fuzz: $((1 - fuzz_fails)) passed, $fuzz_fails failed")
 
 echo "== Windows build"
+"$root/scripts/build-zint-mingw.sh" || exit 1
 cmake --preset windows -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || exit 1
 cmake --build --preset windows -j "$jobs" || exit 1
 
