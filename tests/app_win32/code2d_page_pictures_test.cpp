@@ -2,7 +2,6 @@
 // VX_SCREENSHOT_DIR names a folder: code2d-page-qr.bmp shows the demo
 // file's QR code font, code2d-page-pdf417.bmp its PDF417 font.
 #include <gtest/gtest.h>
-#include <windows.h>
 
 #include "tests/app_win32/window_picture.h"
 
@@ -12,18 +11,11 @@ namespace {
 TEST(Code2DPagePictures, SavesTheWindowWithAQrCodeAndAPdf417Font) {
     const std::filesystem::path folder = screenshotFolder();
     if (folder.empty()) GTEST_SKIP() << "VX_SCREENSHOT_DIR not set";
-    FontPageWindow page{PageKind::Code2D};
-    ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
-    SetWindowPos(page.window().hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    const std::pair<int, const wchar_t*> pictures[] = {
-        {4, L"code2d-page-qr.bmp"},      // ZEL2次元コード05, QRコード
-        {3, L"code2d-page-pdf417.bmp"},  // ZEL2次元コード04, PDF417
-    };
-    for (const auto& [font, name] : pictures) {
-        page.chooseFont(font);
-        settle(page);
-        EXPECT_TRUE(saveWindowPicture(page.window().hwnd(), folder / name));
-    }
+    savePagePictures(PageKind::Code2D, folder,
+                     {
+                         {4, L"code2d-page-qr.bmp"},      // ZEL2次元コード05, QRコード
+                         {3, L"code2d-page-pdf417.bmp"},  // ZEL2次元コード04, PDF417
+                     });
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "tests/app_win32/window_picture.h"
 
+#include <gtest/gtest.h>
+
 #include <cstdlib>
 #include <fstream>
 
@@ -56,6 +58,18 @@ std::filesystem::path screenshotFolder() {
     const char* directory = std::getenv("VX_SCREENSHOT_DIR");
     if (directory == nullptr || *directory == '\0') return {};
     return std::filesystem::path(widen(directory));
+}
+
+void savePagePictures(PageKind kind, const std::filesystem::path& folder,
+                      std::initializer_list<FontPicture> pictures) {
+    FontPageWindow page{kind};
+    ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
+    SetWindowPos(page.window().hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    for (const FontPicture& picture : pictures) {
+        page.chooseFont(picture.font);
+        settle(page);
+        EXPECT_TRUE(saveWindowPicture(page.window().hwnd(), folder / picture.file));
+    }
 }
 
 }  // namespace vx::test

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include <filesystem>
+#include <initializer_list>
 
 #include "tests/app_win32/font_page_window.h"
 
@@ -17,5 +18,14 @@ void settle(FontPageWindow& page);
 
 // The folder named by VX_SCREENSHOT_DIR; empty when it is not set.
 std::filesystem::path screenshotFolder();
+
+// Opens the main window on a page and saves a picture of it for each font
+// (font number, file name) into the folder.
+struct FontPicture {
+    int font;
+    const wchar_t* file;
+};
+void savePagePictures(PageKind kind, const std::filesystem::path& folder,
+                      std::initializer_list<FontPicture> pictures);
 
 }  // namespace vx::test
