@@ -3,7 +3,6 @@
 #include "pages/barcode_page.h"
 #include "pages/character_font_page.h"
 #include "pages/code2d_page.h"
-#include "pages/type_list_page.h"
 #include "resources/resource.h"
 
 namespace vx {
