@@ -1,6 +1,7 @@
 #include "pages/barcode_page.h"
 
 #include "pages/barcode_page_lists.h"
+#include "pages/symbol_rotations.h"
 #include "resources/resource.h"
 
 namespace vx {
@@ -21,7 +22,7 @@ using enum ControlKind;
 constexpr Row kRows[] = {
     {.id = IDC_BC_FONT_NAME, .kind = FontNameList, .label = "バーコードフォント名"},
     {.id = IDC_BC_TYPE, .kind = TypeList, .label = "バーコード種別"},
-    {.id = IDC_BC_ROTATION, .kind = List, .label = "回転方向", .codes = &kRotations,
+    {.id = IDC_BC_ROTATION, .kind = List, .label = "回転方向", .codes = &kSymbolRotations,
      .codeFields = {&R::rotation}},
     // A code "4" from a file under a type without a fourth entry stays
     // visible, and stored, as a temporary item.

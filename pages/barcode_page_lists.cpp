@@ -6,10 +6,6 @@ namespace vx::barcode {
 
 namespace {
 
-constexpr CodedEntry kRotationEntries[] = {
-    {"自動", {"default"}}, {"0ﾟ ", {"0"}}, {"90ﾟ ", {"1"}}, {"180ﾟ ", {"2"}}, {"270ﾟ ", {"3"}},
-};
-
 constexpr CodedEntry kHumanReadableEntries[] = {
     {"バー下数字なし", {"0"}},
     {"バー下数字あり", {"1"}},
@@ -89,7 +85,6 @@ constexpr TypeUse kTypeUses[kBarcodeTypeCount] = {
 
 // Unknown codes show, and unknown texts store, the first entry ("自動",
 // "バー下数字なし", "自動付加", "RSS-14", "自動切り換えあり").
-const CodedList kRotations{kRotationEntries, 0, 0};
 const CodedList kHumanReadables{kHumanReadableEntries, 0, 0};
 const CodedList kStartStops{kStartStopEntries, 0, 0};
 const CodedList kRssVersions{kRssVersionEntries, 0, 0};

@@ -8,9 +8,6 @@
 
 namespace vx::barcode {
 
-// "回転方向": "自動" and the four quarter turns. The degree sign is the
-// half-width "ﾟ" and every turn's text ends with a blank.
-extern const CodedList kRotations;
 // "バー下付き文字", "スタート／ストップコード", "RSSバージョン", "自動切り替え".
 extern const CodedList kHumanReadables;
 extern const CodedList kStartStops;

@@ -1,5 +1,6 @@
 #include "pages/code2d_page.h"
 
+#include "pages/symbol_rotations.h"
 #include "resources/resource.h"
 
 namespace vx {
@@ -28,7 +29,7 @@ constexpr Row kRows[] = {
      .spin = IDC_CODE2D_ORIGIN_Y_SPIN, .range = {0, 32767, 5},
      .autoBox = IDC_CODE2D_ORIGIN_Y_AUTO, .width = 5},
     {.id = IDC_CODE2D_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_CODE2D_ROTATION, .kind = List, .label = "回転方向", .codes = &kRotations},
+    {.id = IDC_CODE2D_ROTATION, .kind = List, .label = "回転方向", .codes = &kSymbolRotations},
     // The range of Data Matrix, the widest; the type shown narrows it.
     {.id = IDC_CODE2D_MODULE_WIDTH, .kind = NumericEdit, .label = "1モジュール／セル幅",
      .unit = "ドット", .spin = IDC_CODE2D_MODULE_WIDTH_SPIN, .range = {0, 99, 2}, .width = 2},

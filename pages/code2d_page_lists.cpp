@@ -8,10 +8,6 @@ namespace vx::code2d {
 
 namespace {
 
-constexpr CodedEntry kRotationEntries[] = {
-    {"自動", {"default"}}, {"0ﾟ ", {"0"}}, {"90ﾟ ", {"1"}}, {"180ﾟ ", {"2"}}, {"270ﾟ ", {"3"}},
-};
-
 constexpr CodedEntry kErrorCorrectionEntries[] = {
     {"L：高密度レベル", {"L"}},
     {"M：標準レベル", {"M"}},
@@ -138,7 +134,6 @@ constexpr TypeUse kTypeUses[kCode2DTypeCount] = {
 
 // Unknown codes show, and unknown texts store, "自動", "L：高密度レベル",
 // "モデル2", "モード2", "EAN-13 with CC-A" and "最小".
-const CodedList kRotations{kRotationEntries, 0, 0};
 const CodedList kErrorCorrections{kErrorCorrectionEntries, 0, 0};
 const CodedList kModels{kModelEntries, 1, 1};
 const CodedList kModes{kModeEntries, 0, 0};

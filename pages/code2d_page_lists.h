@@ -17,10 +17,9 @@ namespace vx::code2d {
 // Type indexes, in the order of the type list.
 enum TypeIndex : int { kDataMatrix, kMaxiCode, kMicroPdf417, kPdf417, kQrCode, kGs1Composite };
 
-// "回転方向" (every type but MaxiCode), "誤り訂正レベル" and "モデル" (QR
+// "誤り訂正レベル" and "モデル" (QR
 // code), "モード" (MaxiCode), "バーコード種別" (the linear part of GS1
 // Composite).
-extern const CodedList kRotations;
 extern const CodedList kErrorCorrections;
 extern const CodedList kModels;
 extern const CodedList kModes;
