@@ -20,6 +20,7 @@ using enum ControlKind;
 // without a record field are moved by the page's own steps: the size
 // fields and the spacing follow the type group, the decoration composes its
 // parameters, and "ゼロサプレス" stores two fields.
+// clang-format off
 constexpr Row kRows[] = {
     {.id = IDC_FONT_FONT_NAME, .kind = FontNameList, .label = "フォント名"},
     {.id = IDC_FONT_TYPE, .kind = TypeList, .label = "フォント種別"},
@@ -86,6 +87,7 @@ constexpr Row kRows[] = {
     {.id = IDC_FONT_CHECK_DIGIT, .kind = List, .label = "チェックデジット",
      .codes = &kCheckDigits, .codeFields = {&R::checkDigit, &R::checkDigitMode}},
 };
+// clang-format on
 
 const PageDescription<R> kDescription = {
     kRows,
