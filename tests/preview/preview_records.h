@@ -1,0 +1,45 @@
+// Records of the fonts the preview tests draw.
+#pragma once
+
+#include "settings/settings_store.h"
+
+namespace vx::test {
+
+inline BarcodeRecord barcodeOfType(int typeIndex) {
+    BarcodeRecord r;
+    r.setType(typeIndex);
+    r.originX = r.originY = "default";
+    r.narrowBar = r.narrowSpace = r.charGap = "02";
+    r.wideBar = r.wideSpace = "05";
+    r.moduleWidth = "03";
+    r.height = "0100";
+    r.guardBarLength = "default";
+    r.zeroSuppress = "default";
+    r.checkDigit = "1";
+    r.rotation = "0";
+    r.rssVersion = "1";
+    r.autoSwitch = "9";
+    r.startStop = "default";
+    r.humanReadable = "0";
+    return r;
+}
+
+inline Code2DRecord code2DOfType(int typeIndex) {
+    Code2DRecord r;
+    r.typeIndex = typeIndex;
+    r.dataMatrix = {"Data Matrix", "default", "default", "03", "0", "default", "default", "default"};
+    r.maxiCode = {"MaxiCode", "default", "default", "0"};
+    r.microPdf417 = {"MicroPDF417", "default", "default", "03", "02", "0", "0006"};
+    r.pdf417 = {"PDF417", "default", "default", "00", "03", "05", "0", "0008"};
+    r.qrCode = {"QR", "default", "default", "L", "03", "0", "2"};
+    r.gs1Composite = {"GS1 Composite", "default", "default", "03", "0", "0100", "01"};
+    return r;
+}
+
+// Type indexes of the type tables.
+inline constexpr int kCodabar = 0, kCode2of5 = 1, kCode128 = 2, kCode39 = 3, kGs1DataBar = 6,
+                     kEan13 = 8, kEan13Plus5 = 10, kMsi = 14, kUpcE = 19;
+inline constexpr int kDataMatrix = 0, kMaxiCode = 1, kMicroPdf417 = 2, kPdf417 = 3, kQrCode = 4,
+                     kComposite = 5;
+
+}  // namespace vx::test
