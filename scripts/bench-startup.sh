@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Start-up, binding and saving of the tool under Wine against a bare dialog
+# program started the same way in the same run (bench/win32/startup_bench).
+#
+#   scripts/bench-startup.sh [RUNS [PRINTER]]
+#
+# Builds the Windows targets it needs (VX_BENCH_BUILD_DIR, default
+# build/windows), uses a demo prefix of its own (VX_BENCH_PREFIX, created
+# once; saves rewrite its driver font file), and a virtual display unless
+# VX_BENCH_DISPLAY names one. Prints every round and the medians.
+set -euo pipefail
+root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
+runs=${1:-7}
+printer=${2:-出荷ラベル 1F}
+build=${VX_BENCH_BUILD_DIR:-$root/build/windows}
+export WINEPREFIX=${VX_BENCH_PREFIX:-${XDG_CACHE_HOME:-$HOME/.cache}/vxdrvfonttool/bench-prefix}
+export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
+
+if [ ! -f "$build/CMakeCache.txt" ]; then
+    "$root/scripts/build-zint-mingw.sh"
+    cmake -S "$root" -B "$build" --toolchain "$root/cmake/mingw-w64.cmake" \
+        -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
+cmake --build "$build" -j 2 --target VXDrvFontTool help_file startup_bench bare_dialog >/dev/null
+"$root/scripts/make-demo-prefix.sh" "$WINEPREFIX"
+
+display=${VX_BENCH_DISPLAY:-}
+xvfb=
+if [ -z "$display" ]; then
+    display=:$((150 + RANDOM % 100))
+    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
+    xvfb=$!
+    sleep 1
+fi
+export DISPLAY=$display
+cleanup() {
+    /usr/lib/wine/wineserver -k 2>/dev/null || true
+    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+}
+trap cleanup EXIT
+# One server for the whole run, so that no program pays for starting it.
+"$root/scripts/wine-session.sh" "$WINEPREFIX"
+
+winpath() { echo "Z:${1//\//\\}"; }
+/usr/lib/wine/wine64 "$build/bin/startup_bench.exe" "$(winpath "$build/bin/VXDrvFontTool.exe")" \
+    "$(winpath "$build/bin/bare_dialog.exe")" "$printer" "$runs"
