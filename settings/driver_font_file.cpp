@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 #include "settings/driver_font_keys.h"
 #include "settings/file_io.h"
@@ -97,16 +98,8 @@ void readCode2D(const IniDocument& file, int n, Code2DRecord& code) {
 
 bool isDefault(const std::string& value) { return value == kDefault; }
 
-// Every key the writer writes goes through here. A line without "=" that
-// answers to the key's name would take the value in place, keeping its own
-// line break, and the next save would clear it as a key and write it at the
-// end: such lines go like the keys the clearing removed, so that the key is
-// written in its own place and one save gives the section its settled form.
-bool writeKey(IniDocument& file, const std::string& section, std::string_view key,
-              const std::string& value) {
-    file.removeLinesWithoutEquals(section, key);
-    return file.write(section, key, value);
-}
+// The keys of one font section in writing order, with their values.
+using KeyValues = std::vector<std::pair<std::string_view, std::string>>;
 
 std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord& font, bool outline) {
     const KeyCell& cell = outline ? row.outline : row.bitmap;
@@ -123,52 +116,65 @@ std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord
     return keep ? font.*row.field : std::string(kDefault);
 }
 
-bool writeFontType(IniDocument& file, const std::string& section, int fontType) {
-    return clearSectionExceptFontType(file, section) &&
-           writeKey(file, section, kFontTypeKey, formatDecimal(fontType));
-}
-
-bool writeCharacterFont(IniDocument& file, const CharacterFontRecord& font) {
-    if (!writeFontType(file, font.fontName, characterFontTypeFromTypeIndex(font.typeIndex))) {
-        return false;
-    }
+KeyValues characterKeys(const CharacterFontRecord& font) {
     const bool outline = font.typeIndex >= kFirstOutlineTypeIndex;
-    bool ok = true;
+    KeyValues keys;
     for (const CharacterKeyRow& row : characterKeyRows()) {
         const char* key = outline ? row.outlineKey : row.bitmapKey;
-        if (key != nullptr) {
-            ok = writeKey(file, font.fontName, key, characterValue(row, font, outline)) && ok;
-        }
+        if (key != nullptr) keys.emplace_back(key, characterValue(row, font, outline));
     }
-    return ok;
+    return keys;
 }
 
-bool writeBarcodeKeys(IniDocument& file, const BarcodeRecord& barcode) {
+KeyValues barcodeKeys(const BarcodeRecord& barcode) {
     int typeIndex = barcodeTypeIndexOf(barcode.typeName);
-    if (typeIndex < 0) return true;
-    bool ok = writeKey(file, barcode.fontName, "XBpb1pb2pb3pb4", barcode.originX);
-    ok = writeKey(file, barcode.fontName, "XBpc1pc2pc3pc4pc5", barcode.originY) && ok;
+    if (typeIndex < 0) return {};
+    KeyValues keys = {{"XBpb1pb2pb3pb4", barcode.originX}, {"XBpc1pc2pc3pc4pc5", barcode.originY}};
     const BarcodeLayout layout = barcodeLayout(typeIndex);
     for (const BarcodeKeyRow& row : layout.rows) {
         const KeyCell& cell = row.cells[layout.column].write;
         if (cell.op == KeyCell::None) continue;
-        const std::string value = cell.op == KeyCell::Field ? barcode.*row.field : cell.value;
-        ok = writeKey(file, barcode.fontName, row.key, value) && ok;
+        keys.emplace_back(row.key, cell.op == KeyCell::Field ? barcode.*row.field : cell.value);
     }
-    return ok;
+    return keys;
 }
 
-bool writeCode2D(IniDocument& file, const Code2DRecord& code) {
-    bool ok = writeFontType(file, code.fontName, code2DFontTypeFromTypeIndex(code.typeIndex));
-    if (!ok) return false;
+KeyValues code2DKeys(const Code2DRecord& code) {
+    KeyValues keys;
     forEachCode2DParams(code, [&](std::string_view, const auto& params, auto, int typeIndex) {
         if (typeIndex != code.typeIndex) return;
         for (const auto& row : code2DKeyRows(&params)) {
-            const std::string value = row.field != nullptr ? params.*row.field : row.value;
-            ok = writeKey(file, code.fontName, row.key, value) && ok;
+            keys.emplace_back(row.key, row.field != nullptr ? params.*row.field : row.value);
         }
     });
+    return keys;
+}
+
+// Clears the section and writes its FontType. A line without "=" named like
+// FontType or one of `keys` would take the value in place, keeping its own
+// line break, and the next save would clear it as a key and write it at the
+// end; such lines go with the clearing, like keys, so that each key is
+// written in its own place and one save gives the section its settled form.
+// They go before any key is added: a line removed after that would leave the
+// new keys after a line whose run of breaks the next save splits otherwise.
+bool writeFontType(IniDocument& file, const std::string& section, int fontType,
+                   const KeyValues& keys) {
+    if (!clearSectionExceptFontType(file, section)) return false;
+    std::vector<std::string_view> names = {kFontTypeKey};
+    for (const auto& entry : keys) names.push_back(entry.first);
+    file.removeLinesWithoutEquals(section, names);
+    return file.write(section, kFontTypeKey, formatDecimal(fontType));
+}
+
+bool writeKeys(IniDocument& file, const std::string& section, const KeyValues& keys) {
+    bool ok = true;
+    for (const auto& [key, value] : keys) ok = file.write(section, key, value) && ok;
     return ok;
+}
+
+bool writeSection(IniDocument& file, const std::string& section, int fontType,
+                  const KeyValues& keys) {
+    return writeFontType(file, section, fontType, keys) && writeKeys(file, section, keys);
 }
 
 }  // namespace
@@ -196,18 +202,27 @@ bool writeDriverFontSections(const SettingsStore& store, IniDocument& file,
     };
     bool ok = true;
     for (const CharacterFontRecord& font : store.fonts) {
-        if (chosen(font.fontName)) ok = writeCharacterFont(file, font) && ok;
+        if (!chosen(font.fontName)) continue;
+        ok = writeSection(file, font.fontName, characterFontTypeFromTypeIndex(font.typeIndex),
+                          characterKeys(font)) &&
+             ok;
     }
+    // Barcodes: every FontType first, then the keys.
     for (const BarcodeRecord& barcode : store.barcodes) {
         if (!chosen(barcode.fontName)) continue;
-        ok = writeFontType(file, barcode.fontName, barcodeFontTypeFromTypeIndex(barcode.typeIndex)) &&
+        ok = writeFontType(file, barcode.fontName, barcodeFontTypeFromTypeIndex(barcode.typeIndex),
+                           barcodeKeys(barcode)) &&
              ok;
     }
     for (const BarcodeRecord& barcode : store.barcodes) {
-        if (chosen(barcode.fontName)) ok = writeBarcodeKeys(file, barcode) && ok;
+        if (!chosen(barcode.fontName)) continue;
+        ok = writeKeys(file, barcode.fontName, barcodeKeys(barcode)) && ok;
     }
     for (const Code2DRecord& code : store.codes2D) {
-        if (chosen(code.fontName)) ok = writeCode2D(file, code) && ok;
+        if (!chosen(code.fontName)) continue;
+        ok = writeSection(file, code.fontName, code2DFontTypeFromTypeIndex(code.typeIndex),
+                          code2DKeys(code)) &&
+             ok;
     }
     return ok;
 }

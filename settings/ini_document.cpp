@@ -292,14 +292,17 @@ std::size_t IniDocument::removeKeysExcept(std::string_view section, std::string_
     return removed;
 }
 
-std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section, std::string_view key) {
+std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section,
+                                                  const std::vector<std::string_view>& keys) {
     Section* target = findSection(foldedName(section));
     if (target == nullptr) return 0;
-    const std::u16string name = foldedName(key);
+    std::vector<std::u16string> names;
+    for (std::string_view key : keys) names.push_back(foldedName(key));
     std::size_t removed = 0;
     for (std::size_t i = 0; i < target->lines.size();) {
         const Line& line = target->lines[i];
-        if (line.kind == LineKind::Other && line.name == name) {
+        if (line.kind == LineKind::Other &&
+            std::find(names.begin(), names.end(), line.name) != names.end()) {
             eraseLine(*target, i);
             ++removed;
         } else {

@@ -56,8 +56,10 @@ public:
     std::size_t removeKeysExcept(std::string_view section, std::string_view keptName);
 
     // Deletes every line of the first matching section that has no "=" and
-    // answers to `key`; keys and comments stay. Returns the number deleted.
-    std::size_t removeLinesWithoutEquals(std::string_view section, std::string_view key);
+    // answers to one of `keys`; keys and comments stay. Returns the number
+    // deleted.
+    std::size_t removeLinesWithoutEquals(std::string_view section,
+                                         const std::vector<std::string_view>& keys);
 
     // The whole text; identical to the parsed bytes while nothing was written.
     std::string bytes() const;

@@ -195,6 +195,15 @@ FILES = {
         + sj("[ZEL文字フォント03]") + b"\r\nFontType=7\r\n"
     ),
 
+    # Lines without '=' named like written keys after a blank line: they go
+    # before the keys are added, so that the blank line stays at the end of
+    # the section and is not left between the kept lines and the keys.
+    "name_only_key_after_blank_line.dvf": (
+        DVF
+        + lines("[ZEL文字フォント01]", "FontType=3", "; kept", "", "PCpj")
+        + sj("[ZELバーコード04]") + b"\r\nFontType=104\r\nnot a key\r\r\nXBpq\r\n"
+    ),
+
     # Values in every family for a load-save-load round trip.
     "all_families.dvf": (
         DVF

@@ -266,13 +266,13 @@ TEST(IniDocumentWrite, DeletingANewKeyGivesBackTheText) {
     }
 }
 
-TEST(IniDocumentWrite, RemovesEveryLineWithoutEqualsOfAName) {
-    IniDocument doc("[S]\r\nk\r\nK=1\r\n; k\r\n k \r\nk2\r\nK\n\r\n[T]\r\nk\r\n");
-    EXPECT_EQ(doc.removeLinesWithoutEquals("s", "K"), 3u);
-    EXPECT_EQ(doc.bytes(), "[S]\r\nK=1\r\n; k\r\nk2\r\n\r\n[T]\r\nk\r\n");
+TEST(IniDocumentWrite, RemovesEveryLineWithoutEqualsOfTheNames) {
+    IniDocument doc("[S]\r\nk\r\nK=1\r\n; k\r\n k \r\nk2\r\nK\n\r\nj\r\nx\r\n[T]\r\nk\r\n");
+    EXPECT_EQ(doc.removeLinesWithoutEquals("s", {"K", "J"}), 4u);
+    EXPECT_EQ(doc.bytes(), "[S]\r\nK=1\r\n; k\r\nk2\r\n\r\nx\r\n[T]\r\nk\r\n");
     EXPECT_EQ(doc.value("S", "k"), "1");  // no longer hidden
-    EXPECT_EQ(doc.removeLinesWithoutEquals("S", "K"), 0u);
-    EXPECT_EQ(doc.removeLinesWithoutEquals("U", "k"), 0u);
+    EXPECT_EQ(doc.removeLinesWithoutEquals("S", {"K"}), 0u);
+    EXPECT_EQ(doc.removeLinesWithoutEquals("U", {"k"}), 0u);
 }
 
 TEST(IniDocumentWrite, RefusesNamesAndValuesThatWouldChangeTheStructure) {

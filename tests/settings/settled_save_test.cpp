@@ -114,5 +114,19 @@ TEST(SettledSave, NewLinesTakeTheFilesUsualBreak) {
     EXPECT_TRUE(allKeysFrom(font1, 2));
 }
 
+// A line without "=" named like a key goes before any key is added, so the
+// keys follow the kept lines and blank lines stay at the end of the section.
+TEST(SettledSave, BlankLinesBeforeALineWithoutEqualsStayAtTheEnd) {
+    const std::string once = saved(readBytes(dataFile("name_only_key_after_blank_line.dvf")));
+    EXPECT_EQ(saved(once), once);
+    const std::string barcode4 = "[" + sj("ZELバーコード04") + "]";
+    EXPECT_NE(once.find("; kept\r\nPCpb1pb2pb3pb4=default\r\n"), std::string::npos);
+    EXPECT_NE(once.find("PCpv1pv2=default\r\n\r\n" + barcode4), std::string::npos);
+    EXPECT_NE(once.find("not a key\rXBpb1pb2pb3pb4=default\r\n"), std::string::npos);
+    // The sections the file lacked follow it.
+    EXPECT_NE(once.find("XBpq=default\r\n\r\n[" + sj("ZEL文字フォント02") + "]"),
+              std::string::npos);
+}
+
 }  // namespace
 }  // namespace vx
