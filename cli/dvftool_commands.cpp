@@ -11,6 +11,7 @@
 #include "cli/dvftool_usage.h"
 #include "cli/font_copy.h"
 #include "cli/font_fields.h"
+#include "cli/font_preview.h"
 #include "cli/printer_files.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
@@ -44,13 +45,34 @@ struct CommandLine {
     std::optional<std::string> fromPrinter;  // --from-printer NAME
     bool json = false;                       // --json
     std::optional<std::string> jsonInput;    // set --json JSON
+    FontPreviewOptions preview;              // preview --data, --dpi, -o
 };
+
+void takePreviewOption(const std::string& option, const std::string& value,
+                       FontPreviewOptions& preview, const DvfToolIo& io) {
+    if (option == "--data") {
+        preview.data = value;
+    } else if (option == "-o") {
+        preview.output = value;
+    } else {
+        preview.dpi = leadingInteger(value);
+        if (value.find_first_not_of("0123456789") != std::string::npos || preview.dpi < 50 ||
+            preview.dpi > 2400) {
+            usageError(io, "--dpi takes a resolution from 50 to 2400: " + value);
+        }
+    }
+}
 
 CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfToolIo& io) {
     const std::string& command = args[0];
     CommandLine line;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
+        if (command == "preview" && (arg == "--data" || arg == "--dpi" || arg == "-o")) {
+            if (i + 1 >= args.size()) usageError(io, arg + " needs a value");
+            takePreviewOption(arg, args[++i], line.preview, io);
+            continue;
+        }
         if (arg.rfind("--", 0) != 0) {
             line.positional.push_back(arg);
             continue;
@@ -302,6 +324,22 @@ int printers(const CommandLine& line, const DvfToolIo& io) {
     return kExitDone;
 }
 
+// preview FILE FONT [--data TEXT] [--dpi N] -o OUT.svg
+int preview(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const FileOperand operand = takeFile(line.printer, rest, io);
+    if (rest.size() != 1) usageError(io, "preview needs FILE and FONT");
+    if (line.preview.output.empty()) usageError(io, "preview needs -o OUT.svg");
+    const std::optional<std::string> font = cp932FromUtf8(rest[0]);
+    const SettingsStore store = loadStore(openFile(operand, io));
+    if (!font || !hasFont(store, *font)) {
+        usageError(io, "no driver font of this name: " + rest[0]);
+    }
+    const FontPreviewOutcome outcome = writeFontPreview(store, *font, line.preview);
+    if (!outcome.message.empty()) io.err << "dvftool: " << outcome.message << '\n';
+    for (const std::string& note : outcome.notes) io.out << note << '\n';
+    return outcome.exit;
+}
+
 int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     if (args.empty()) usageError(io, "no command given");
     const std::string& command = args[0];
@@ -311,7 +349,7 @@ int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     }
     const bool known = command == "check" || command == "dump" || command == "save" ||
                        command == "set" || command == "copy" || command == "diff" ||
-                       command == "printers";
+                       command == "printers" || command == "preview";
     if (!known) usageError(io, "unknown command: " + command);
     const CommandLine line = parseCommandLine(args, io);
     std::vector<std::string> rest = line.positional;
@@ -320,6 +358,7 @@ int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     if (command == "set") return set(line, rest, io);
     if (command == "copy") return copy(line, rest, io);
     if (command == "diff") return diff(line, rest, io);
+    if (command == "preview") return preview(line, rest, io);
     // check and save
     const OpenedFile file = openFile(onlyFile(line, rest, io), io);
     if (command == "check") {

@@ -1,0 +1,44 @@
+#include "cli/font_preview.h"
+
+#include <fstream>
+
+#include "cli/dvftool_commands.h"
+#include "preview/svg_writer.h"
+#include "preview/symbol_preview.h"
+#include "printer/printer_binding.h"
+
+namespace vx {
+
+namespace {
+
+std::optional<SymbolPreview> previewOfFont(const SettingsStore& store, const std::string& font,
+                                           const PreviewSettings& settings) {
+    for (int n = 0; n < kBarcodeFontCount; ++n) {
+        if (barcodeFontName(n) == font) return previewBarcode(store.barcodes[n], settings);
+    }
+    for (int n = 0; n < kCode2DFontCount; ++n) {
+        if (code2DFontName(n) == font) return previewCode2D(store.codes2D[n], settings);
+    }
+    return std::nullopt;
+}
+
+}  // namespace
+
+FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::string& fontCp932,
+                                    const FontPreviewOptions& options) {
+    PreviewSettings settings;
+    settings.dpi = options.dpi;
+    settings.data = options.data;
+    const std::optional<SymbolPreview> preview = previewOfFont(store, fontCp932, settings);
+    if (!preview) return {kExitUsage, "only barcode and 2D code fonts have a symbol to preview", {}};
+    if (!preview->error.empty()) return {kExitPrinter, "data refused: " + preview->error, {}};
+    std::ofstream file(pathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
+    file << symbolSvg(preview->geometry, options.dpi);
+    file.close();
+    if (!file) {
+        return {kExitSaveFailed, "cannot write " + options.output, {}};
+    }
+    return {kExitDone, {}, preview->notes};
+}
+
+}  // namespace vx

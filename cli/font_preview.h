@@ -1,0 +1,30 @@
+// dvftool preview: a barcode or 2D code font's symbol at true size as SVG.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "settings/settings_store.h"
+
+namespace vx {
+
+struct FontPreviewOptions {
+    std::optional<std::string> data;  // UTF-8; nothing: the type's sample
+    int dpi = 305;
+    std::string output;  // path of the SVG file (UTF-8)
+};
+
+struct FontPreviewOutcome {
+    int exit = 0;
+    std::string message;             // why nothing was written
+    std::vector<std::string> notes;  // what the picture does not show (UTF-8)
+};
+
+// Writes the symbol of the font named `fontCp932`. Exit 5 when zint
+// refuses the data (the message is zint's), 1 for a character font, 4 when
+// the file cannot be written.
+FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::string& fontCp932,
+                                    const FontPreviewOptions& options);
+
+}  // namespace vx

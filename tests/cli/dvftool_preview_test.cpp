@@ -1,0 +1,71 @@
+// dvftool preview: the SVG's true size, refused data and fonts without a
+// symbol.
+#include <gtest/gtest.h>
+
+#include <regex>
+
+#include "tests/cli/dvftool_run.h"
+#include "tests/settings/test_support.h"
+
+namespace vx {
+namespace {
+
+using test::dvftool;
+using test::readBytes;
+using test::ScratchDir;
+using test::utf8;
+
+double millimetres(const std::string& svg, const char* attribute) {
+    std::smatch match;
+    if (!std::regex_search(svg, match, std::regex(std::string("<svg[^>]* ") + attribute + "=\"([0-9.]+)mm\""))) {
+        return -1;
+    }
+    return std::stod(match[1]);
+}
+
+// A file without font sections: "ZEL2次元コード05" is a QR code with module
+// width 3; its sample fits version 1 at level L, 21 modules square.
+TEST(DvfToolPreview, WritesTheQrCodeAtTrueSizeForTheResolution) {
+    ScratchDir dir;
+    const auto file = dir.copyOf("only_dvf_section.dvf");
+    for (int dpi : {203, 305, 609}) {
+        const auto svg = dir.path() / "qr.svg";
+        const test::ToolRun run = dvftool({"preview", utf8(file), "ZEL2次元コード05", "--dpi",
+                                           std::to_string(dpi), "-o", utf8(svg)});
+        ASSERT_EQ(run.exit, kExitDone) << run.err;
+        const std::string picture = readBytes(svg);
+        EXPECT_NEAR(millimetres(picture, "width"), 21 * 3 * 25.4 / dpi, 1e-4) << dpi;
+        EXPECT_NEAR(millimetres(picture, "height"), 21 * 3 * 25.4 / dpi, 1e-4) << dpi;
+    }
+}
+
+TEST(DvfToolPreview, RefusedDataExitsWithZintsMessageAndWritesNothing) {
+    ScratchDir dir;
+    const auto file = dir.copyOf("only_dvf_section.dvf");
+    const auto svg = dir.path() / "ean.svg";
+    // "ZELバーコード09" is JAN/EAN13: digits only.
+    const test::ToolRun run =
+        dvftool({"preview", utf8(file), "ZELバーコード09", "--data", "49ABC", "-o", utf8(svg)});
+    EXPECT_EQ(run.exit, kExitPrinter);
+    EXPECT_NE(run.err.find("Invalid character"), std::string::npos) << run.err;
+    EXPECT_FALSE(std::filesystem::exists(svg));
+}
+
+TEST(DvfToolPreview, UsageErrors) {
+    ScratchDir dir;
+    const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
+    const std::string out = utf8(dir.path() / "x.svg");
+    for (const test::Strings& args : {
+             test::Strings{"preview", file, "ZEL文字フォント01", "-o", out},  // no symbol
+             test::Strings{"preview", file, "ZEL2次元コード99", "-o", out},   // no such font
+             test::Strings{"preview", file, "ZEL2次元コード01"},              // no -o
+             test::Strings{"preview", file, "ZEL2次元コード01", "--dpi", "3x", "-o", out},
+             test::Strings{"preview", file, "ZEL2次元コード01", "--dpi"},
+         }) {
+        EXPECT_EQ(dvftool(args).exit, kExitUsage) << args.back();
+    }
+    EXPECT_FALSE(std::filesystem::exists(out));
+}
+
+}  // namespace
+}  // namespace vx
