@@ -53,6 +53,12 @@ std::optional<std::vector<PrinterEntry>> FakeSpooler::localPrinters() {
     return entries;
 }
 
+std::uint32_t FakeSpooler::queueStatus(std::string_view printerName) {
+    log_.push_back("queue " + std::string(printerName));
+    const FakePrinter* printer = find(printerName);
+    return printer == nullptr || printer->openFails ? 0 : printer->queueStatus;
+}
+
 std::optional<Spooler::Handle> FakeSpooler::openPrinter(std::string_view name) {
     FakePrinter* printer = find(name);
     if (printer == nullptr || printer->openFails) {

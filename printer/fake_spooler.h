@@ -16,7 +16,8 @@ namespace vx {
 struct FakePrinter {
     std::string name;        // UTF-8
     std::string driverName;  // code page 932
-    std::uint32_t status = 0;
+    std::uint32_t status = 0;       // as enumerated
+    std::uint32_t queueStatus = 0;  // as the queue reports it
     std::optional<int> verticalResolution = 300;
     bool openFails = false;
     bool infoFails = false;
@@ -35,9 +36,10 @@ class FakeSpooler : public Spooler {
     FakePrinter& printer(std::string_view name);
 
     std::optional<std::vector<PrinterEntry>> localPrinters() override;
+    std::uint32_t queueStatus(std::string_view printerName) override;
 
     // What happened, e.g. "open Label printer", "info Label printer",
-    // "close Label printer", "open-failed Nobody".
+    // "close Label printer", "open-failed Nobody", "queue Label printer".
     const std::vector<std::string>& log() const { return log_; }
     int opens() const { return opens_; }
     int closes() const { return closes_; }

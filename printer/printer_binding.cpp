@@ -92,8 +92,13 @@ std::optional<std::vector<PrinterEntry>> selectablePrinterEntries(Spooler& spool
     std::optional<std::vector<PrinterEntry>> printers = spooler.localPrinters();
     if (!printers) return std::nullopt;
     std::erase_if(*printers, [](const PrinterEntry& printer) {
-        return !isSeriesDriver(printer.driverName) ||
-               (printer.status & kPrinterStatusUserIntervention) != 0;
+        return !isSeriesDriver(printer.driverName);
+    });
+    for (PrinterEntry& printer : *printers) {
+        if (printer.status == 0) printer.status = spooler.queueStatus(printer.name);
+    }
+    std::erase_if(*printers, [](const PrinterEntry& printer) {
+        return (printer.status & kPrinterStatusUserIntervention) != 0;
     });
     return printers;
 }

@@ -29,7 +29,7 @@ inline constexpr std::uint32_t kPrinterStatusUserIntervention = 0x00100000;
 struct PrinterEntry {
     std::string name;        // UTF-8
     std::string driverName;  // code page 932
-    std::uint32_t status = 0;
+    std::uint32_t status = 0;  // as the enumeration reports it
 };
 
 // What the program reads from an opened printer.
@@ -51,6 +51,11 @@ class Spooler {
     // The local printers (not those shared from other computers) in the
     // spooler's order; nullopt when the enumeration fails.
     virtual std::optional<std::vector<PrinterEntry>> localPrinters() = 0;
+
+    // The status that the printer's queue reports; some spoolers (Wine's)
+    // report it only there and leave the enumeration's status 0. Costs an
+    // open and a close of the printer; 0 when it cannot be read.
+    virtual std::uint32_t queueStatus(std::string_view printerName) = 0;
 
   protected:
     friend class PrinterHandle;
@@ -111,8 +116,9 @@ class SystemEnvironment {
 bool isSeriesDriver(std::string_view driverNameCp932);
 
 // The printers that can be chosen, in the spooler's order: series drivers
-// whose status does not ask for the user's intervention. nullopt when the
-// enumeration fails.
+// whose status does not ask for the user's intervention. The queue's status
+// is read only for series printers whose enumerated status is 0. nullopt
+// when the enumeration fails.
 std::optional<std::vector<PrinterEntry>> selectablePrinterEntries(Spooler& spooler);
 
 // The names of the printers that can be chosen; empty when the enumeration

@@ -72,16 +72,6 @@ std::optional<InfoBlock> getPrinter(HANDLE printer, DWORD level) {
     return block;
 }
 
-// The level-6 status of a printer; 0 when it cannot be read.
-DWORD level6Status(const wchar_t* name) {
-    if (name == nullptr) return 0;
-    ScopedPrinter printer(openForUse(name));
-    if (!printer) return 0;
-    std::optional<InfoBlock> block = getPrinter(printer.get(), 6);
-    if (!block) return 0;
-    return reinterpret_cast<const PRINTER_INFO_6*>(block->data())->dwStatus;
-}
-
 }  // namespace
 
 std::optional<std::vector<PrinterEntry>> WinspoolSpooler::localPrinters() {
@@ -107,12 +97,20 @@ std::optional<std::vector<PrinterEntry>> WinspoolSpooler::localPrinters() {
             PrinterEntry entry;
             entry.name = utf8FromWide(info.pPrinterName);
             entry.driverName = cp932FromWide(info.pDriverName);
-            entry.status = info.Status | level6Status(info.pPrinterName);
+            entry.status = info.Status;
             printers.push_back(std::move(entry));
         }
         return printers;
     }
     return std::nullopt;
+}
+
+std::uint32_t WinspoolSpooler::queueStatus(std::string_view printerName) {
+    ScopedPrinter printer(openForUse(wideFromUtf8(printerName)));
+    if (!printer) return 0;
+    std::optional<InfoBlock> block = getPrinter(printer.get(), 6);
+    if (!block) return 0;
+    return reinterpret_cast<const PRINTER_INFO_6*>(block->data())->dwStatus;
 }
 
 std::optional<Spooler::Handle> WinspoolSpooler::openPrinter(std::string_view name) {

@@ -7,9 +7,10 @@ namespace vx {
 
 class WinspoolSpooler : public Spooler {
   public:
-    // Local printers at level 2. The status joins the level-2 status with
-    // the level-6 status, which is where some spoolers report it.
+    // Local printers at level 2, with the level-2 status.
     std::optional<std::vector<PrinterEntry>> localPrinters() override;
+    // The level-6 status, which is where Wine reports it.
+    std::uint32_t queueStatus(std::string_view printerName) override;
 
   protected:
     std::optional<Handle> openPrinter(std::string_view name) override;

@@ -101,6 +101,32 @@ TEST(PrinterListingTest, FailedEnumerationListsNothing) {
     EXPECT_TRUE(listSelectablePrinters(spooler).empty());
 }
 
+FakePrinter printerWithQueueStatus(std::string name, std::string driver, std::uint32_t enumerated,
+                                   std::uint32_t queue) {
+    FakePrinter printer;
+    printer.name = std::move(name);
+    printer.driverName = std::move(driver);
+    printer.status = enumerated;
+    printer.queueStatus = queue;
+    return printer;
+}
+
+// Opening a printer to read its queue is slow: it is done only for series
+// printers whose enumerated status says nothing, and still hides one whose
+// queue asks for the user.
+TEST(PrinterListingTest, ReadsTheQueueOnlyOfSeriesPrintersWithoutAnEnumeratedStatus) {
+    constexpr std::uint32_t kIntervention = kPrinterStatusUserIntervention;
+    FakeSpooler spooler;
+    spooler.add(printerWithQueueStatus("Office", "Acme Thermal 4000", 0, kIntervention))
+        .add(printerWithQueueStatus("Jammed in queue", "ZEL Vextora Alto", 0, kIntervention))
+        .add(printerWithQueueStatus("Paused", "ZEL Vextora Basso", 0x1, kIntervention))
+        .add(printerWithQueueStatus("Jammed", "ZEL Vextora Corda", kIntervention, 0))
+        .add(printerWithQueueStatus("Ready", "ZEL Vextora Corda", 0, 0x1));
+    EXPECT_EQ(listSelectablePrinters(spooler), (Names{"Paused", "Ready"}));
+    EXPECT_EQ(spooler.log(),
+              (Names{"enumerate", "queue Jammed in queue", "queue Ready"}));
+}
+
 TEST(PrinterListingTest, NonAsciiPrinterNamesPassUnchanged) {
     FakeSpooler spooler;
     spooler.add("ラベルプリンタ 1階", "ZEL Vextora Corda");

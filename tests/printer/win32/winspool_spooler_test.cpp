@@ -60,13 +60,11 @@ TEST_F(WinspoolSpoolerTest, EnumeratesRegistryPrintersWithDriverNamesInCodePage9
     EXPECT_EQ(o->driverName, "Acme Thermal 4000");
 }
 
-TEST_F(WinspoolSpoolerTest, StatusIncludesTheLevel6Status) {
-    std::optional<std::vector<PrinterEntry>> entries = spooler.localPrinters();
-    ASSERT_TRUE(entries);
-    const PrinterEntry* j = findEntry(*entries, jammed);
-    ASSERT_NE(j, nullptr);
-    EXPECT_EQ(j->status & kPrinterStatusUserIntervention, kPrinterStatusUserIntervention);
-    EXPECT_EQ(findEntry(*entries, alto)->status & kPrinterStatusUserIntervention, 0u);
+TEST_F(WinspoolSpoolerTest, QueueStatusIsTheLevel6Status) {
+    EXPECT_EQ(spooler.queueStatus(utf8(jammed)) & kPrinterStatusUserIntervention,
+              kPrinterStatusUserIntervention);
+    EXPECT_EQ(spooler.queueStatus(utf8(alto)) & kPrinterStatusUserIntervention, 0u);
+    EXPECT_EQ(spooler.queueStatus(utf8(RegistryPrinters::uniqueName(L"VX Missing"))), 0u);
 }
 
 TEST_F(WinspoolSpoolerTest, SelectableListHoldsTheSeriesWithoutIntervention) {
