@@ -34,6 +34,7 @@ void MainWindowLogic::endWithMessage(std::string_view text) {
 }
 
 void MainWindowLogic::showAllPages() {
+    view_.preparePages();
     for (SettingPage* page : pages_) page->resetAndShow();
 }
 

@@ -41,6 +41,9 @@ public:
     virtual void showOnlyPage(int page) = 0;
     virtual bool tabControlHasFocus() const = 0;
     virtual void focusPage(int page) = 0;
+    // Makes sure the pages exist before they are first filled: the window
+    // may create them late, so that the printer selection shows sooner.
+    virtual void preparePages() = 0;
     // Ends the window's modal run; the program then ends.
     virtual void close() = 0;
 };

@@ -2,6 +2,7 @@
 
 #include <htmlhelp.h>
 
+#include <algorithm>
 #include <string>
 
 #include "app/win32/about_dialog.h"
@@ -118,7 +119,7 @@ BOOL MainWindow::onInitDialog() {
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     createToolbar();
     createStatusBar();
-    createTabsAndPages();
+    createTabs();
     logic_.initialise();
     return TRUE;
 }
@@ -180,12 +181,11 @@ void MainWindow::createStatusBar() {
     SendMessageW(statusBar_, SB_SETPARTS, 2, reinterpret_cast<LPARAM>(parts));
 }
 
-void MainWindow::createTabsAndPages() {
+void MainWindow::createTabs() {
     HWND tab = item(IDC_MAIN_TAB);
     tabImages_ = ImageList_LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDB_TAB_IMAGES),
                                       16, 0, RGB(192, 192, 192), IMAGE_BITMAP, LR_CREATEDIBSECTION);
     TabCtrl_SetImageList(tab, tabImages_);
-    std::array<SettingPage*, kPageCount> pages{};
     for (int n = 0; n < kPageCount; ++n) {
         std::wstring text = widen(kTabs[n].text);
         TCITEMW item{};
@@ -193,14 +193,31 @@ void MainWindow::createTabsAndPages() {
         item.pszText = text.data();
         item.iImage = kTabs[n].image;
         SendMessageW(tab, TCM_INSERTITEMW, static_cast<WPARAM>(n), reinterpret_cast<LPARAM>(&item));
-        pages_[n] = createSettingPage(static_cast<PageKind>(n), hwnd(), store_);
-        pages[n] = pages_[n]->page.get();
     }
+    TabCtrl_SetCurSel(tab, 0);
+}
+
+// The pages are most of the window's creation time. They are created one
+// per idle moment of the printer selection, while the user chooses, and
+// whatever is left when the logic first fills them.
+bool MainWindow::createNextPage() {
+    auto missing = std::find(pages_.begin(), pages_.end(), nullptr);
+    if (missing == pages_.end()) return false;
+    const auto n = static_cast<int>(missing - pages_.begin());
+    *missing = createSettingPage(static_cast<PageKind>(n), hwnd(), store_);
+    if (n + 1 < kPageCount) return true;
+    std::array<SettingPage*, kPageCount> pages{};
+    for (int i = 0; i < kPageCount; ++i) pages[i] = pages_[i]->page.get();
     logic_.setPages(pages);
     // The 1D page starts on top; the other two wait hidden.
     SetWindowPos(pages_[0]->view.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
     showOnlyPage(0);
-    TabCtrl_SetCurSel(tab, 0);
+    return true;
+}
+
+void MainWindow::preparePages() {
+    while (createNextPage()) {
+    }
 }
 
 bool MainWindow::onCommand(int id, int code, HWND control) {
@@ -265,6 +282,13 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             return true;
         case WM_SIZE:
             adjustSystemMenu();
+            return false;
+        case WM_ENTERIDLE:
+            // A posted message brings the next idle moment for the next page.
+            if (wParam == MSGF_DIALOGBOX && createNextPage() &&
+                std::find(pages_.begin(), pages_.end(), nullptr) != pages_.end()) {
+                PostMessageW(hwnd(), WM_NULL, 0, 0);
+            }
             return false;
         case WM_PAINT:
             if (!IsIconic(hwnd())) return false;

@@ -1,5 +1,6 @@
 // The tool's main window: menu, accelerators, toolbar, status bar and the
 // tab control with the three setting pages. Commands go to MainWindowLogic.
+// The pages exist once the logic has filled them for the first time.
 #pragma once
 
 #include <windows.h>
@@ -49,6 +50,7 @@ private:
     void showOnlyPage(int page) override;
     bool tabControlHasFocus() const override;
     void focusPage(int page) override;
+    void preparePages() override;
     void close() override;
     // HelpViewer
     bool show(const std::filesystem::path& helpFile) override;
@@ -57,7 +59,9 @@ private:
     void locateHelpFile();
     void createToolbar();
     void createStatusBar();
-    void createTabsAndPages();
+    void createTabs();
+    // Creates the first missing page; false when none is missing.
+    bool createNextPage();
     void adjustSystemMenu();
 
     SettingsStore& store_;

@@ -40,16 +40,23 @@ std::wstring textOf(HWND window) {
     return buffer;
 }
 
-// Nothing left to paint: the window's thread has handled what was sent
-// before, and neither window has an update region.
-bool painted(HWND window, HWND child) {
-    DWORD_PTR ignored = 0;
-    if (!SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
-                             &ignored)) {
-        return false;
-    }
-    return !GetUpdateRect(window, nullptr, FALSE) &&
-           (child == nullptr || !GetUpdateRect(child, nullptr, FALSE));
+// Nothing left to paint: neither the window nor any of its visible
+// controls has an update region. Asked of the system, not of the window's
+// thread, so that work the program does after painting does not count.
+bool painted(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return false;
+    bool clean = true;
+    EnumChildWindows(
+        window,
+        [](HWND child, LPARAM context) -> BOOL {
+            if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
+                *reinterpret_cast<bool*>(context) = false;
+                return FALSE;
+            }
+            return TRUE;
+        },
+        reinterpret_cast<LPARAM>(&clean));
+    return clean;
 }
 
 // Memory in another process, freed with the object.
@@ -96,21 +103,26 @@ double Clock::elapsedMs() const {
 HWND paintedList(DWORD processId) {
     for (HWND window : visibleTopLevelWindows(processId)) {
         HWND list = FindWindowExW(window, nullptr, WC_LISTVIEWW, nullptr);
-        if (list == nullptr || !IsWindowVisible(list)) continue;
-        DWORD_PTR count = 0;
-        if (!SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG,
-                                 kMessageTimeoutMs, &count) ||
-            count == 0) {
-            continue;
-        }
-        if (painted(window, list)) return list;
+        if (list != nullptr && IsWindowVisible(list) && painted(window)) return list;
     }
     return nullptr;
 }
 
+std::size_t itemCount(HWND list) {
+    DWORD_PTR count = 0;
+    if (!SendMessageTimeoutW(list, LVM_GETITEMCOUNT, 0, 0, SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &count)) {
+        return 0;
+    }
+    return count;
+}
+
 HWND paintedWindow(DWORD processId, const std::wstring& title) {
     for (HWND window : visibleTopLevelWindows(processId)) {
-        if (textOf(window) == title && painted(window, nullptr)) return window;
+        wchar_t caption[256] = {};
+        // The caption as the system keeps it, without asking the window.
+        InternalGetWindowText(window, caption, static_cast<int>(std::size(caption)));
+        if (title == caption && painted(window)) return window;
     }
     return nullptr;
 }

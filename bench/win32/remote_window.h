@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <cstddef>
 #include <string>
 
 namespace vx::bench {
@@ -30,9 +31,12 @@ HWND waitFor(DWORD timeoutMs, Find found) {
     }
 }
 
-// The list view of a visible top-level window of the process, once it
-// holds items and it and its window have no part left to paint.
+// The list view of a visible top-level window of the process, once the
+// window and its controls have no part left to paint.
 HWND paintedList(DWORD processId);
+
+// The number of items of another process's list view (asks its thread).
+std::size_t itemCount(HWND list);
 
 // A visible, painted top-level window of the process with this title.
 HWND paintedWindow(DWORD processId, const std::wstring& title);

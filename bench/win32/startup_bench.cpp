@@ -4,9 +4,10 @@
 //   startup_bench TOOL.exe BARE.exe PRINTER [RUNS]
 //
 // Each round starts the bare program and then the tool, and times from
-// CreateProcess to a visible window whose list view holds items and is
-// painted (no update region left). In the tool it then selects PRINTER and
-// presses OK (bind: until the main window is shown and painted, which
+// CreateProcess to a visible window with a list view, once it and its
+// controls are painted (no update region left; the list must hold items).
+// In the tool it then waits as a user would (kUserPauseMs), selects PRINTER
+// and presses OK (bind: until the main window is shown and painted, which
 // happens once the file is loaded and all three pages are filled), chooses
 // Save and presses OK in "保存しますか？" (save: until "保存しました" is
 // shown). The first round warms the caches and is not counted. Prints every
@@ -28,6 +29,8 @@ constexpr wchar_t kMainTitle[] = L"ZEL Vextora 内蔵フォント設定ツール
 constexpr wchar_t kConfirmSave[] = L"保存しますか？";
 constexpr wchar_t kSaved[] = L"保存しました";
 constexpr DWORD kTimeoutMs = 20000;
+// Between the list showing and OK: no user reads the list and clicks sooner.
+constexpr DWORD kUserPauseMs = 300;
 
 struct Round {
     double bare = -1;
@@ -73,11 +76,14 @@ class Child {
     bool started_ = false;
 };
 
-// Starts a program and times it to its painted list; -1 when it fails.
+// Starts a program and times it to its painted list; -1 when it fails or
+// the list turns out empty (counted after the clock stopped).
 double timeToList(Child& child, const vx::bench::Clock& clock, HWND* list) {
     if (!child.started()) return -1;
     *list = vx::bench::waitFor(kTimeoutMs, [&] { return vx::bench::paintedList(child.id()); });
-    return *list != nullptr ? clock.elapsedMs() : -1;
+    if (*list == nullptr) return -1;
+    const double ms = clock.elapsedMs();
+    return vx::bench::itemCount(*list) > 0 ? ms : -1;
 }
 
 Round measureRound(const std::wstring& tool, const std::wstring& bare,
@@ -94,7 +100,9 @@ Round measureRound(const std::wstring& tool, const std::wstring& bare,
     Child child(tool);
     HWND list = nullptr;
     round.start = timeToList(child, clock, &list);
-    if (round.start < 0 || !selectItem(child.handle(), list, printer)) return round;
+    if (round.start < 0) return round;
+    Sleep(kUserPauseMs);
+    if (!selectItem(child.handle(), list, printer)) return round;
 
     Clock bindClock;
     PostMessageW(GetParent(list), WM_COMMAND, IDOK, 0);

@@ -61,6 +61,10 @@ public:
     bool tabControlHasFocus() const override { return tabFocused; }
     void focusPage(int page) override { focusedPage = page; }
     void close() override { closed = true; }
+    // Where in the pages' log each preparation came.
+    const std::vector<std::string>* pageLog = nullptr;
+    std::vector<std::size_t> preparedAt;
+    void preparePages() override { preparedAt.push_back(pageLog->size()); }
 };
 
 class FakeHelp : public HelpViewer {
@@ -123,6 +127,7 @@ protected:
         writeAll(file, "[DVF]\r\nVersion=2.000\r\n");
         location = {LocateOutcome::Located, cp932("ZEL Vextora Alto"), file};
         chooser.answer = "Label printer";
+        view.pageLog = &log;
     }
     void TearDown() override { std::filesystem::remove_all(dir); }
 
@@ -157,6 +162,7 @@ TEST_F(MainWindowLogicTest, StartUpBindsThePrinterLoadsAndShowsAllPages) {
     EXPECT_EQ(logic.driverName(), "ZEL Vextora Alto");
     EXPECT_EQ(logic.driverFontFilePath(), file);
     EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
+    EXPECT_EQ(view.preparedAt, (std::vector<std::size_t>{0}));  // before the first fill
     EXPECT_TRUE(messages.shown.empty());
 }
 
@@ -178,6 +184,7 @@ TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
         writeAll(file, c.fileBytes);
         location.outcome = c.outcome;
         view = FakeView();
+        view.pageLog = &log;
         messages.shown.clear();
         log.clear();
         MainWindowLogic logic = makeLogic();
@@ -197,9 +204,11 @@ TEST_F(MainWindowLogicTest, CancellingTheFirstSelectionEndsButALaterCancelKeepsE
     first.initialise();
     EXPECT_TRUE(view.closed);
     EXPECT_TRUE(locatedNames.empty());
+    EXPECT_TRUE(view.preparedAt.empty());  // the tool ends without needing its pages
     chooser.currentNames.clear();
 
     view = FakeView();
+    view.pageLog = &log;
     chooser.answer = "Label printer";
     MainWindowLogic logic = makeLogic();
     logic.initialise();
@@ -275,6 +284,7 @@ TEST_F(MainWindowLogicTest, ExitPromptPaths) {
         SCOPED_TRACE(c.name);
         writeAll(file, "[DVF]\r\nVersion=2\r\n");
         view = FakeView();
+        view.pageLog = &log;
         MainWindowLogic logic = makeLogic();
         logic.initialise();
         messages.shown.clear();
@@ -319,6 +329,7 @@ TEST_F(MainWindowLogicTest, PageSelectionMovesFocusOnlyWhenTheTabsDoNotHaveIt) {
     EXPECT_EQ(view.focusedPage, 2);
 
     view = FakeView();
+    view.pageLog = &log;
     view.tabFocused = true;
     view.tab = 1;
     logic.selectPage(PageKind::Code2D, /*fromTab=*/true);
