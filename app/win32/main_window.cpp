@@ -55,6 +55,16 @@ HBITMAP loadMenuBitmap(int id) {
     return result;
 }
 
+// Whether a window or one of its controls still has a part to paint.
+bool awaitsPaint(HWND window) {
+    if (GetUpdateRect(window, nullptr, FALSE)) return true;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) return true;
+    }
+    return false;
+}
+
 std::filesystem::path executableDirectory() {
     return std::filesystem::path(executablePath()).parent_path();
 }
@@ -284,9 +294,11 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             adjustSystemMenu();
             return false;
         case WM_ENTERIDLE:
+            // Not before the dialog has painted: the user looks at it first.
             // A posted message brings the next idle moment for the next page.
-            if (wParam == MSGF_DIALOGBOX && createNextPage() &&
-                std::find(pages_.begin(), pages_.end(), nullptr) != pages_.end()) {
+            // The pages are created in order: the last one comes last.
+            if (wParam == MSGF_DIALOGBOX && !awaitsPaint(reinterpret_cast<HWND>(lParam)) &&
+                createNextPage() && pages_.back() == nullptr) {
                 PostMessageW(hwnd(), WM_NULL, 0, 0);
             }
             return false;

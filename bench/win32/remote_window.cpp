@@ -43,20 +43,15 @@ std::wstring textOf(HWND window) {
 // Nothing left to paint: neither the window nor any of its visible
 // controls has an update region. Asked of the system, not of the window's
 // thread, so that work the program does after painting does not count.
+// Hidden controls (the pages behind the one in front) are not visited, so
+// that one look stays short.
 bool painted(HWND window) {
     if (GetUpdateRect(window, nullptr, FALSE)) return false;
-    bool clean = true;
-    EnumChildWindows(
-        window,
-        [](HWND child, LPARAM context) -> BOOL {
-            if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) {
-                *reinterpret_cast<bool*>(context) = false;
-                return FALSE;
-            }
-            return TRUE;
-        },
-        reinterpret_cast<LPARAM>(&clean));
-    return clean;
+    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
+         child = GetWindow(child, GW_HWNDNEXT)) {
+        if (IsWindowVisible(child) && !painted(child)) return false;
+    }
+    return true;
 }
 
 // Memory in another process, freed with the object.
