@@ -13,14 +13,16 @@ work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 echo "Building zint $version for Windows (once) in $cache"
 
-# A private deb-src list for the machine's own suite: the system's lists stay
-# untouched and no root is needed.
+# A private deb-src list for the machine's own suite, with lists and package
+# cache in the temporary folder: the system's stay untouched and no root is
+# needed (a normal user cannot write apt's own cache).
 . /etc/os-release
-mkdir -p "$work/lists/partial" "$work/src"
+mkdir -p "$work/lists/partial" "$work/cache/archives/partial" "$work/src"
 echo "deb-src [signed-by=/usr/share/keyrings/debian-archive-keyring.gpg] http://deb.debian.org/debian $VERSION_CODENAME main" \
     >"$work/sources.list"
 apt_options=(-o "Dir::Etc::SourceList=$work/sources.list" -o Dir::Etc::SourceParts=/dev/null
-             -o "Dir::State::Lists=$work/lists" -o Debug::NoLocking=1)
+             -o "Dir::State::Lists=$work/lists" -o "Dir::Cache=$work/cache"
+             -o Debug::NoLocking=1)
 apt-get "${apt_options[@]}" -qq update
 (cd "$work/src" && apt-get "${apt_options[@]}" -qq source --download-only zint 2>/dev/null)
 tarball="$work/src/zint_$version.orig.tar.xz"
