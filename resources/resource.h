@@ -27,6 +27,7 @@
 #define IDD_PRINTER_SELECT              152  // printer selection
 #define IDD_PAGE_FONT                   205  // built-in character font page
 #define IDD_PAGE_CODE2D                 219  // built-in 2D code page
+#define IDD_PREVIEW                     230  // the modeless preview window
 
 // ---- menu and accelerators ----
 // The menu bar and the accelerator table share resource number 142.
@@ -59,7 +60,7 @@
 #define ID_TEST_PRINT                   32818  // Ctrl+T
 #define ID_RESERVED_CTRL_H              32819  // Ctrl+H, no action
 #define ID_RESERVED_CTRL_G              32822  // Ctrl+G, no action
-#define ID_RESERVED_CTRL_R              32823  // Ctrl+R, no action
+#define ID_SHOW_PREVIEW                 32827  // "プレビュー(&V)...", Ctrl+R
 #define ID_SHOW_PAGE_CODE2D             32826  // "内蔵２次元コード(&Q)", Ctrl+Q
 
 // ---- toolbar buttons and their tooltip strings ----
@@ -67,8 +68,10 @@
 // button's command, so the string IDs are aliases of the button commands.
 #define ID_TOOLBAR_SAVE                 2000
 #define ID_TOOLBAR_CHOOSE_PRINTER       2001
+#define ID_TOOLBAR_PREVIEW              2002
 #define IDS_TOOLTIP_SAVE                ID_TOOLBAR_SAVE            // alias: "設定値の保存"
 #define IDS_TOOLTIP_CHOOSE_PRINTER      ID_TOOLBAR_CHOOSE_PRINTER  // alias: "プリンタドライバの選択"
+#define IDS_TOOLTIP_PREVIEW             ID_TOOLBAR_PREVIEW         // alias: "プレビュー"
 #define ID_TOOLBAR_TOOLTIP_FIRST        ID_TOOLBAR_SAVE  // alias: first command for which the toolbar supplies a tooltip
 #define ID_TOOLBAR_TOOLTIP_LAST         2007  // last command for which the toolbar supplies a tooltip
 
@@ -186,5 +189,12 @@
 #define IDC_FONT_HEIGHT_SPIN            1386
 #define IDC_FONT_WIDTH_AUTO             1387  // "自動"
 #define IDC_FONT_HEIGHT_AUTO            1388  // "自動"
+
+// ---- preview window controls (dialog 230) ----
+#define IDC_PREVIEW_TITLE               1401  // font name and type
+#define IDC_PREVIEW_DATA                1402  // "データ", the text encoded
+#define IDC_PREVIEW_CANVAS              1403  // the label and the symbol, owner-drawn
+#define IDC_PREVIEW_INFO                1404  // printer, label, size, placement, notes
+#define IDC_PREVIEW_WARNING             1405  // refused data, symbol off the label
 
 #endif  // VXDRVFONTTOOL_RESOURCE_H

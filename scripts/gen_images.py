@@ -180,6 +180,27 @@ FONT = [
 ]
 
 
+# Preview: a label with a 2D code under a magnifying glass.
+PREVIEW = [
+    "................",
+    ".gggggggggg.....",
+    ".gwwwwwwwwg.....",
+    ".gwkkwkkwwg.....",
+    ".gwkwkkwkkkkk...",
+    ".gwwkkwwkwwwwk..",
+    ".gwkwwkkwwwwwwk.",
+    ".gwkkwkkwwwwwwk.",
+    ".gwwwwkwwwwwwwk.",
+    ".ggggggkwwwwwwk.",
+    "........kwwwwk..",
+    ".........kkkkkk.",
+    "..............kk",
+    "..............kk",
+    "................",
+    "................",
+]
+
+
 def from_map(rows):
     """Turns a character map into rows of RGB tuples."""
     width = len(rows[0])
@@ -498,12 +519,13 @@ def outputs():
     barcode = from_map(BARCODE)
     code2d = from_map(CODE2D)
     font = from_map(FONT)
-    # Resource numbers: toolbar 150, tabs 196, menu bitmaps 161 (save),
+    preview = from_map(PREVIEW)
+    # Resource numbers: toolbar 150 (save, printer, preview), tabs 196, menu bitmaps 161 (save),
     # 193 (printer), 192 (barcode), 217 (2D code), 167 (font), test label 191,
     # icon 198.
     return {
-        'bitmaps/toolbar.bmp': bmp_indexed(hstrip(save, printer), 8,
-                                           table_for(hstrip(save, printer))),
+        'bitmaps/toolbar.bmp': bmp_indexed(hstrip(save, printer, preview), 8,
+                                           table_for(hstrip(save, printer, preview))),
         'bitmaps/tabs.bmp': bmp_rgb(hstrip(barcode, code2d, font)),
         'bitmaps/menu_save.bmp': bmp_rgb(save),
         'bitmaps/menu_printer.bmp': bmp_rgb(printer),

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <string>
 
+#include "app/preview_subject.h"
 #include "app/win32/about_dialog.h"
+#include "app/win32/printer_paper_win32.h"
 #include "resources/resource.h"
 #include "settings/file_io.h"
 
@@ -106,6 +108,11 @@ void MainWindow::runUntilClosed() {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
+    // The preview's data box keeps its own keys (Ctrl+C copies there).
+    if (preview_.hwnd() != nullptr &&
+        (message.hwnd == preview_.hwnd() || IsChild(preview_.hwnd(), message.hwnd))) {
+        return IsDialogMessageW(preview_.hwnd(), &message) != FALSE;
+    }
     // Alt+F4 is the system's close key wherever the focus is in the window.
     if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) {
         SendMessageW(hwnd(), WM_SYSCOMMAND, SC_CLOSE, 0);
@@ -169,11 +176,13 @@ void MainWindow::createToolbar() {
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
     TBADDBITMAP strip{GetModuleHandleW(nullptr), IDB_TOOLBAR};
-    SendMessageW(toolbar_, TB_ADDBITMAP, 2, reinterpret_cast<LPARAM>(&strip));
+    SendMessageW(toolbar_, TB_ADDBITMAP, 3, reinterpret_cast<LPARAM>(&strip));
     TBBUTTON buttons[] = {
         {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
         {0, ID_TOOLBAR_SAVE, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
         {1, ID_TOOLBAR_CHOOSE_PRINTER, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
+        {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
+        {2, ID_TOOLBAR_PREVIEW, TBSTATE_ENABLED, BTNS_BUTTON, {}, 0, 0},
         {0, 0, TBSTATE_ENABLED, BTNS_SEP, {}, 0, 0},
     };
     SendMessageW(toolbar_, TB_ADDBUTTONSW, std::size(buttons), reinterpret_cast<LPARAM>(buttons));
@@ -236,7 +245,10 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
         case ID_FILE_SAVE:
         case ID_TOOLBAR_SAVE: logic_.saveSettings(); return true;
         case ID_FILE_CHOOSE_PRINTER:
-        case ID_TOOLBAR_CHOOSE_PRINTER: logic_.choosePrinterDriver(); return true;
+        case ID_TOOLBAR_CHOOSE_PRINTER:
+            logic_.choosePrinterDriver();
+            updatePreview();
+            return true;
         case ID_FILE_EXIT: logic_.confirmExit(); return true;
         case ID_SHOW_PAGE_BARCODE: logic_.selectPage(PageKind::Barcode); return true;
         case ID_SHOW_PAGE_CODE2D: logic_.selectPage(PageKind::Code2D); return true;
@@ -247,7 +259,12 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
             about.runModal(hwnd(), IDD_ABOUTBOX);
             return true;
         }
-        case ID_FACTORY_SETTINGS: logic_.factorySettings(); return true;
+        case ID_FACTORY_SETTINGS:
+            logic_.factorySettings();
+            updatePreview();
+            return true;
+        case ID_SHOW_PREVIEW:
+        case ID_TOOLBAR_PREVIEW: openPreview(); return true;
         case ID_TEST_PRINT: logic_.testPrint(); return true;
         // Enter and Esc do nothing: the window ends only through the exit prompt.
         case IDOK:
@@ -293,6 +310,10 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
         case WM_SIZE:
             adjustSystemMenu();
             return false;
+        case kPageEditedMessage:
+            updatePreview();
+            result = 0;
+            return true;
         case WM_ENTERIDLE:
             // Not before the dialog has painted: the user looks at it first.
             // A posted message brings the next idle moment for the next page.
@@ -335,6 +356,7 @@ void MainWindow::adjustSystemMenu() {
 void MainWindow::showPrinterName(const std::string& printerName) {
     std::wstring text = widen(std::string(kStatusPrinterFormat) + printerName);
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
+    previewPrinter_.reset();
 }
 
 void MainWindow::selectTab(int page) { TabCtrl_SetCurSel(item(IDC_MAIN_TAB), page); }
@@ -342,6 +364,7 @@ void MainWindow::selectTab(int page) { TabCtrl_SetCurSel(item(IDC_MAIN_TAB), pag
 void MainWindow::showOnlyPage(int page) {
     for (const auto& slot : pages_) ShowWindow(slot->view.hwnd(), SW_HIDE);
     ShowWindow(pages_[page]->view.hwnd(), SW_SHOW);
+    updatePreview();
 }
 
 bool MainWindow::tabControlHasFocus() const { return GetFocus() == item(IDC_MAIN_TAB); }
@@ -358,6 +381,35 @@ void MainWindow::close() {
 
 bool MainWindow::show(const std::filesystem::path& helpFile) {
     return HtmlHelpW(nullptr, helpFile.wstring().c_str(), HH_DISPLAY_TOPIC, 0) != nullptr;
+}
+
+void MainWindow::openPreview() {
+    if (!preview_.open(hwnd())) return;
+    updatePreview();
+}
+
+void MainWindow::updatePreview() {
+    if (!preview_.isOpen()) return;
+    const int page = TabCtrl_GetCurSel(item(IDC_MAIN_TAB));
+    if (page < 0 || page >= kPageCount || pages_[page] == nullptr) return;
+    const auto kind = static_cast<PageKind>(page);
+    preview_.show(describedSubject(kind, *pages_[page]->page), previewPrinter());
+}
+
+const PreviewPrinter& MainWindow::previewPrinter() {
+    if (!previewPrinter_) {
+        PreviewPrinter printer;
+        printer.name = logic_.printerName();
+        if (!printer.name.empty()) {
+            // The resolution as the test print reads it.
+            printer.resolution = labelPrinter_.verticalResolution(printer.name);
+            if (std::optional<DevicePaper> paper = readDevicePaper(printer.name)) {
+                printer.label = labelFromDevicePaper(*paper);
+            }
+        }
+        previewPrinter_ = printer;
+    }
+    return *previewPrinter_;
 }
 
 }  // namespace vx

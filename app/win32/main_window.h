@@ -13,6 +13,7 @@
 #include "app/main_window_logic.h"
 #include "ui/win32/dialog.h"
 #include "app/win32/message_boxes_win32.h"
+#include "app/win32/preview_window.h"
 #include "app/win32/setting_page_slot.h"
 #include "app/win32/test_label_printer_win32.h"
 
@@ -34,6 +35,7 @@ public:
     // For tests that drive the window in-process.
     bool isOpen() const { return hwnd() != nullptr && !closed_; }
     HWND pageWindow(PageKind page) const { return pages_[static_cast<int>(page)]->view.hwnd(); }
+    const PreviewWindow& preview() const { return preview_; }
     // One pass of the message loop's filtering: accelerators first.
     bool preTranslate(MSG& message);
 
@@ -63,12 +65,19 @@ private:
     // Creates the first missing page; false when none is missing.
     bool createNextPage();
     void adjustSystemMenu();
+    // The preview follows the page in front and its font while it is open.
+    void openPreview();
+    void updatePreview();
+    const PreviewPrinter& previewPrinter();
 
     SettingsStore& store_;
     Win32MessageBoxes messages_;
     Win32LabelPrinter labelPrinter_;
     std::array<std::unique_ptr<SettingPageSlot>, kPageCount> pages_;
     MainWindowLogic logic_;
+    PreviewWindow preview_;
+    // Read from the spooler when the preview first needs it after a binding.
+    std::optional<PreviewPrinter> previewPrinter_;
 
     HACCEL accelerators_ = nullptr;
     HMENU menu_ = nullptr;

@@ -8,6 +8,11 @@
 
 namespace vx {
 
+// Sent to the page's parent after the page has heard of the user's doing
+// and when the user changes an edit's text, so that views that follow the
+// page (the preview) can update.
+inline constexpr UINT kPageEditedMessage = WM_APP + 1;
+
 class PageView : public Dialog {
 public:
     explicit PageView(int templateId) : templateId_(templateId) {}
@@ -23,6 +28,9 @@ protected:
     bool onCommand(int id, int code, HWND control) override;
 
 private:
+    // Hands a notification to the page; false for those it does not hear of.
+    bool route(int id, int code, bool user);
+
     int templateId_;
     SettingPage* page_ = nullptr;
     const Win32Controls* controls_ = nullptr;

@@ -1,0 +1,132 @@
+#include "app/win32/symbol_painter.h"
+
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+#include "ui/win32/dialog.h"
+
+namespace vx {
+
+namespace {
+
+constexpr COLORREF kOutside = RGB(160, 160, 160);
+constexpr COLORREF kLabel = RGB(255, 255, 255);
+constexpr COLORREF kInk = RGB(0, 0, 0);
+
+// Printer dots placed on the screen: the symbol's top-left corner and the
+// screen pixels per dot.
+struct DotMapping {
+    double left, top, pixelsPerDot;
+    int x(double dots) const { return static_cast<int>(std::lround(left + dots * pixelsPerDot)); }
+    int y(double dots) const { return static_cast<int>(std::lround(top + dots * pixelsPerDot)); }
+};
+
+void fill(HDC dc, RECT rect, COLORREF colour) {
+    SetDCBrushColor(dc, colour);
+    FillRect(dc, &rect, static_cast<HBRUSH>(GetStockObject(DC_BRUSH)));
+}
+
+void paintBars(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
+    for (const DotRect& bar : geometry.bars) {
+        RECT rect{at.x(bar.x), at.y(bar.y), at.x(bar.x + bar.width), at.y(bar.y + bar.height)};
+        // However small the scale, a bar stays visible.
+        rect.right = std::max(rect.right, rect.left + 1);
+        rect.bottom = std::max(rect.bottom, rect.top + 1);
+        fill(dc, rect, kInk);
+    }
+}
+
+void paintHexagons(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
+    SelectObject(dc, GetStockObject(DC_BRUSH));
+    SelectObject(dc, GetStockObject(NULL_PEN));
+    SetDCBrushColor(dc, kInk);
+    for (const DotHexagon& hexagon : geometry.hexagons) {
+        // From the distance across the flats to the corners' radius.
+        const double radius = hexagon.diameter / std::sqrt(3.0);
+        const double first = hexagon.pointsUp ? 90.0 : 0.0;
+        POINT corners[6];
+        for (int i = 0; i < 6; ++i) {
+            const double angle = (first + 60.0 * i) * std::numbers::pi / 180.0;
+            corners[i] = {at.x(hexagon.centreX + radius * std::cos(angle)),
+                          at.y(hexagon.centreY - radius * std::sin(angle))};
+        }
+        Polygon(dc, corners, 6);
+    }
+}
+
+void paintRings(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
+    SelectObject(dc, GetStockObject(NULL_BRUSH));
+    for (const DotRing& ring : geometry.rings) {
+        const int width = std::max(1, static_cast<int>(std::lround(ring.lineWidth * at.pixelsPerDot)));
+        HPEN pen = CreatePen(PS_SOLID, width, kInk);
+        HGDIOBJ old = SelectObject(dc, pen);
+        Ellipse(dc, at.x(ring.centreX - ring.radius), at.y(ring.centreY - ring.radius),
+                at.x(ring.centreX + ring.radius), at.y(ring.centreY + ring.radius));
+        SelectObject(dc, old);
+        DeleteObject(pen);
+    }
+}
+
+void paintTexts(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, kInk);
+    SetTextAlign(dc, TA_CENTER | TA_BASELINE);
+    for (const DotText& text : geometry.texts) {
+        const int height = std::max(6, static_cast<int>(std::lround(text.height * at.pixelsPerDot)));
+        // GDI turns text counter-clockwise; the geometry turns clockwise.
+        const int escapement = ((4 - text.quarterTurns % 4) % 4) * 900;
+        HFONT font = CreateFontW(-height, 0, escapement, escapement, FW_NORMAL, FALSE, FALSE, FALSE,
+                                 DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
+                                 DEFAULT_QUALITY, DEFAULT_PITCH, L"Arial");
+        HGDIOBJ old = SelectObject(dc, font);
+        const std::wstring wide = widen(text.text);
+        // The baseline a third of the height below the anchor centres the digits.
+        const double drop = height / 3.0;
+        const double angle = text.quarterTurns * std::numbers::pi / 2;
+        const int x = at.x(text.centreX) - static_cast<int>(std::lround(drop * std::sin(angle)));
+        const int y = at.y(text.centreY) + static_cast<int>(std::lround(drop * std::cos(angle)));
+        TextOutW(dc, x, y, wide.c_str(), static_cast<int>(wide.size()));
+        SelectObject(dc, old);
+        DeleteObject(font);
+    }
+}
+
+}  // namespace
+
+RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
+                  const PreviewScale& scale) {
+    const int saved = SaveDC(dc);
+    const double ppm = scale.pixelsPerMm;
+    const double sceneWidth = content.sceneWidthMm * ppm, sceneHeight = content.sceneHeightMm * ppm;
+    // The scene centred in the area; a scene larger than the area starts at its corner.
+    const double left = area.left + std::max(0.0, (area.right - area.left - sceneWidth) / 2);
+    const double top = area.top + std::max(0.0, (area.bottom - area.top - sceneHeight) / 2);
+
+    fill(dc, area, content.label ? kOutside : kLabel);
+    if (content.label) {
+        RECT label{static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
+                   static_cast<int>(std::lround(left + content.label->widthMm * ppm)),
+                   static_cast<int>(std::lround(top + content.label->heightMm * ppm))};
+        fill(dc, label, kLabel);
+        SelectObject(dc, GetStockObject(NULL_BRUSH));
+        SelectObject(dc, GetStockObject(BLACK_PEN));
+        Rectangle(dc, label.left - 1, label.top - 1, label.right + 1, label.bottom + 1);
+    }
+
+    RECT symbolBox{};
+    if (content.symbol && content.symbol->error.empty()) {
+        const SymbolPreview& symbol = *content.symbol;
+        const DotMapping at{left + symbol.originXMm.value_or(0) * ppm,
+                            top + symbol.originYMm.value_or(0) * ppm, ppm * 25.4 / content.dpi};
+        paintBars(dc, symbol.geometry, at);
+        paintHexagons(dc, symbol.geometry, at);
+        paintRings(dc, symbol.geometry, at);
+        paintTexts(dc, symbol.geometry, at);
+        symbolBox = {at.x(0), at.y(0), at.x(symbol.geometry.width), at.y(symbol.geometry.height)};
+    }
+    RestoreDC(dc, saved);
+    return symbolBox;
+}
+
+}  // namespace vx
