@@ -11,7 +11,6 @@ namespace vx {
 
 namespace {
 
-constexpr std::string_view kDefault = "default";
 
 IniDocument readDocument(const std::filesystem::path& path) {
     std::optional<std::string> bytes = readFileBytes(path);

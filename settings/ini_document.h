@@ -23,7 +23,8 @@ public:
     // 260-byte buffer that ends with a NUL.
     static constexpr std::size_t kMaxValueBytes = 259;
 
-    IniDocument() = default;
+    // An empty text: no lines, ready to take keys.
+    IniDocument() : IniDocument(std::string()) {}
     explicit IniDocument(std::string bytes);
 
     // The value of the first matching key in the first matching section:

@@ -237,6 +237,15 @@ TEST(IniDocumentWrite, NewKeysAreListedLastAndReadBack) {
     EXPECT_EQ(doc.read(font, "new", ""), sj("値"));
 }
 
+TEST(IniDocumentWrite, AnEmptyDocumentTakesKeysWhetherMadeFromNoBytesOrByDefault) {
+    for (IniDocument doc : {IniDocument(), IniDocument(std::string())}) {
+        EXPECT_EQ(doc.bytes(), "");
+        ASSERT_TRUE(doc.write("Font", "Key", "1"));
+        EXPECT_EQ(doc.read("font", "key", ""), "1");
+        EXPECT_EQ(doc.bytes(), "[Font]\r\nKey=1\r\n");
+    }
+}
+
 // A line without "=" is not listed, yet it answers to its name first, as
 // the driver's own reader sees the file.
 TEST(IniDocumentWrite, LineWithoutEqualsAnswersToItsName) {
