@@ -1,6 +1,9 @@
 #include "settings/ini_document.h"
 
 #include <algorithm>
+#include <iterator>
+#include <limits>
+#include <stdexcept>
 #include <utility>
 
 #include "settings/codepage.h"
@@ -31,6 +34,8 @@ std::string_view firstBreak(std::string_view run) {
     if (run.substr(0, 2) == "\r\n") return run.substr(0, 2);
     return run.substr(0, 1);
 }
+
+char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
 bool isAsciiOnly(std::string_view text) {
     return std::all_of(text.begin(), text.end(),
@@ -74,95 +79,194 @@ std::u16string foldedName(std::string_view cp932Name) {
     return folded;
 }
 
+IniDocument::Name::Name(std::string_view cp932Name)
+    : bytes(trimIniBlanks(cp932Name)), ascii(isAsciiOnly(bytes)) {
+    if (!ascii) folded = foldedName(bytes);
+}
+
 IniDocument::IniDocument(std::string bytes) {
+    if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
+        throw std::length_error("INI text larger than 4 GiB");
+    }
+    source_ = std::make_shared<const std::string>(std::move(bytes));
+    const std::string_view text = *source_;
     sections_.emplace_back();  // the lines before the first header
+    // The lines of a section are gathered here and then moved into the
+    // section in one allocation.
+    std::vector<Line> lines;
+    auto endSection = [&] {
+        sections_.back().lines.assign(std::make_move_iterator(lines.begin()),
+                                      std::make_move_iterator(lines.end()));
+        lines.clear();
+    };
     bool newlineSeen = false;
+    const auto at = [](std::size_t offset) { return static_cast<std::uint32_t>(offset); };
     std::size_t pos = 0;
-    while (pos < bytes.size()) {
+    while (pos < text.size()) {
         std::size_t end = pos;
-        while (end < bytes.size() && !isLineBreak(bytes[end])) ++end;
+        while (end < text.size() && !isLineBreak(text[end])) ++end;
         std::size_t runEnd = end;
-        while (runEnd < bytes.size() && isLineBreak(bytes[runEnd])) ++runEnd;
-        std::string eol = bytes.substr(end, runEnd - end);
-        if (!newlineSeen && !eol.empty()) {
-            newline_ = std::string(firstBreak(eol));
+        while (runEnd < text.size() && isLineBreak(text[runEnd])) ++runEnd;
+        if (!newlineSeen && runEnd > end) {
+            newline_ = std::string(firstBreak(text.substr(end, runEnd - end)));
             newlineSeen = true;
         }
-        Line line = parseLine(bytes.substr(pos, end - pos), std::move(eol), pos == 0);
+        Line line;
+        line.text = {at(pos), at(end - pos), -1};
+        line.eol = {at(end), at(runEnd - end), -1};
+        classify(line, text.substr(pos, end - pos), pos == 0);
         if (line.kind == LineKind::Header) {
+            endSection();
             Section section;
             section.hasHeader = true;
-            section.header = std::move(line);
-            addSection(std::move(section));
+            section.header = line;
+            sections_.push_back(std::move(section));
         } else {
-            sections_.back().lines.push_back(std::move(line));
+            lines.push_back(line);
         }
         pos = runEnd;
     }
+    endSection();
+    indexSections();
 }
 
-IniDocument::Line IniDocument::parseLine(std::string text, std::string eol, bool first) {
-    Line line;
+// Folds every header's name; the names that are not ASCII are decoded in
+// one conversion, which costs far less than one per name.
+void IniDocument::indexSections() {
+    std::string joined;
+    std::vector<std::size_t> decoded;
+    for (std::size_t i = 1; i < sections_.size(); ++i) {
+        if (!sections_[i].header.asciiName) {
+            joined.append(nameOf(sections_[i].header)).push_back('\0');
+            decoded.push_back(i);
+        }
+    }
+    std::vector<std::u16string> folded(decoded.size());
+    std::u16string all;
+    if (!decoded.empty() && decodeCp932Strict(joined, all) &&
+        static_cast<std::size_t>(std::count(all.begin(), all.end(), u'\0')) == decoded.size()) {
+        std::size_t k = 0;
+        for (char16_t c : all) {
+            if (c == u'\0') {
+                ++k;
+            } else {
+                folded[k] += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
+            }
+        }
+    } else {
+        for (std::size_t k = 0; k < decoded.size(); ++k) {
+            folded[k] = foldedName(nameOf(sections_[decoded[k]].header));
+        }
+    }
+    std::size_t k = 0;
+    for (std::size_t i = 1; i < sections_.size(); ++i) {
+        const Line& header = sections_[i].header;
+        std::u16string name =
+            header.asciiName ? foldedName(nameOf(header)) : std::move(folded[k++]);
+        const std::size_t first = firstSection_.try_emplace(std::move(name), i).first->second;
+        firstSectionByBytes_.try_emplace(std::string(nameOf(header)), first);
+    }
+}
+
+std::string_view IniDocument::view(const Piece& piece) const {
+    const std::string& text = piece.owner < 0 ? *source_ : owned_[static_cast<std::size_t>(piece.owner)];
+    return std::string_view(text).substr(piece.begin, piece.size);
+}
+
+IniDocument::Piece IniDocument::own(std::string text) {
+    const auto size = static_cast<std::uint32_t>(text.size());
+    owned_.push_back(std::move(text));
+    return {0, size, static_cast<std::int32_t>(owned_.size() - 1)};
+}
+
+std::string_view IniDocument::nameOf(const Line& line) const {
+    return textOf(line).substr(line.nameBegin, line.nameSize);
+}
+
+void IniDocument::classify(Line& line, std::string_view text, bool first) {
     std::string_view view = text;
     if (first && view.substr(0, kUtf8Bom.size()) == kUtf8Bom) view.remove_prefix(kUtf8Bom.size());
     std::string_view trimmed = trimIniBlanks(view);
+    std::string_view name;
     if (trimmed.empty()) {
         line.kind = LineKind::Blank;
     } else if (trimmed.front() == '[' && findLastCloseBracket(trimmed) != std::string_view::npos) {
         line.kind = LineKind::Header;
-        line.name = foldedName(trimmed.substr(1, findLastCloseBracket(trimmed) - 1));
+        name = trimIniBlanks(trimmed.substr(1, findLastCloseBracket(trimmed) - 1));
     } else if (trimmed.front() == ';') {
         line.kind = LineKind::Comment;
     } else if (std::size_t eq = view.find('='); eq != std::string_view::npos) {
         // '=' (0x3D) is never a Shift-JIS trail byte, so a plain search is safe.
         line.kind = LineKind::Key;
-        line.name = foldedName(view.substr(0, eq));
+        name = trimIniBlanks(view.substr(0, eq));
         std::size_t valueBegin = eq + 1;
         while (valueBegin < view.size() && isIniBlank(view[valueBegin])) ++valueBegin;
-        line.valueBegin = static_cast<std::size_t>(view.data() - text.data()) + valueBegin;
+        line.valueBegin = static_cast<std::uint32_t>(view.data() - text.data() + valueBegin);
     } else {
         // Not a key, but it hides later keys of its name from reads.
         line.kind = LineKind::Other;
-        line.name = foldedName(view);
+        name = trimmed;
     }
-    line.text = std::move(text);
-    line.eol = std::move(eol);
+    line.nameBegin = static_cast<std::uint32_t>(name.data() - text.data());
+    line.nameSize = static_cast<std::uint32_t>(name.size());
+    line.asciiName = isAsciiOnly(name);
+}
+
+IniDocument::Line IniDocument::makeLine(std::string text, Piece eol, bool first) {
+    Line line;
+    line.eol = eol;
+    classify(line, text, first);
+    line.text = own(std::move(text));
     return line;
 }
 
-void IniDocument::addSection(Section section) {
-    firstSection_.try_emplace(section.header.name, sections_.size());
-    sections_.push_back(std::move(section));
+bool IniDocument::answersTo(const Line& line, const Name& name) const {
+    if (line.kind != LineKind::Key && line.kind != LineKind::Other) return false;
+    if (line.asciiName != name.ascii) return false;  // ASCII decodes to ASCII only
+    const std::string_view own = nameOf(line);
+    if (!name.ascii) return foldedName(own) == name.folded;
+    return own.size() == name.bytes.size() &&
+           std::equal(own.begin(), own.end(), name.bytes.begin(), [](char a, char b) {
+               return asciiLower(a) == asciiLower(b);
+           });
 }
 
-const IniDocument::Section* IniDocument::findSection(std::u16string_view name) const {
-    auto it = firstSection_.find(std::u16string(name));
+void IniDocument::addSection(Section section, std::u16string folded) {
+    sections_.push_back(std::move(section));
+    const std::size_t index = sections_.size() - 1;
+    const std::size_t first = firstSection_.try_emplace(std::move(folded), index).first->second;
+    firstSectionByBytes_.try_emplace(std::string(nameOf(sections_.back().header)), first);
+}
+
+const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
+    const std::string_view bytes = trimIniBlanks(name);
+    if (auto it = firstSectionByBytes_.find(std::string(bytes)); it != firstSectionByBytes_.end()) {
+        return &sections_[it->second];
+    }
+    auto it = firstSection_.find(foldedName(bytes));
     return it == firstSection_.end() ? nullptr : &sections_[it->second];
 }
 
-IniDocument::Section* IniDocument::findSection(std::u16string_view name) {
+IniDocument::Section* IniDocument::findSection(std::string_view name) {
     return const_cast<Section*>(std::as_const(*this).findSection(name));
 }
 
-std::ptrdiff_t IniDocument::findKey(const Section& section, std::u16string_view name) {
+std::ptrdiff_t IniDocument::findKey(const Section& section, const Name& name) const {
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
-        const Line& line = section.lines[i];
-        if ((line.kind == LineKind::Key || line.kind == LineKind::Other) && line.name == name) {
-            return static_cast<std::ptrdiff_t>(i);
-        }
+        if (answersTo(section.lines[i], name)) return static_cast<std::ptrdiff_t>(i);
     }
     return -1;
 }
 
 std::optional<std::string> IniDocument::value(std::string_view section,
                                               std::string_view key) const {
-    const Section* found = findSection(foldedName(section));
+    const Section* found = findSection(section);
     if (found == nullptr) return std::nullopt;
-    std::ptrdiff_t index = findKey(*found, foldedName(key));
+    std::ptrdiff_t index = findKey(*found, Name(key));
     if (index < 0) return std::nullopt;
     const Line& line = found->lines[static_cast<std::size_t>(index)];
     if (line.kind != LineKind::Key) return std::nullopt;
-    std::string_view text = trimIniBlanks(std::string_view(line.text).substr(line.valueBegin));
+    std::string_view text = trimIniBlanks(textOf(line).substr(line.valueBegin));
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
         text.back() == text.front()) {
         text = text.substr(1, text.size() - 2);
@@ -183,12 +287,12 @@ std::string IniDocument::read(std::string_view section, std::string_view key,
 }
 
 bool IniDocument::hasSection(std::string_view section) const {
-    return findSection(foldedName(section)) != nullptr;
+    return findSection(section) != nullptr;
 }
 
 std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
     std::vector<std::string> names;
-    const Section* found = findSection(foldedName(section));
+    const Section* found = findSection(section);
     if (found == nullptr) return names;
     for (const Line& line : found->lines) {
         if (line.kind == LineKind::Key) names.emplace_back(keyNameOf(line));
@@ -207,38 +311,44 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     }
     // A name ending in a lone lead byte would swallow the "]" or change
     // which line it is; such names cannot be written and read back.
-    const Line header = parseLine("[" + std::string(sectionName) + "]", "", false);
-    if (header.kind != LineKind::Header || header.name != foldedName(sectionName)) return false;
+    const std::string headerText = "[" + std::string(sectionName) + "]";
+    Line header;
+    classify(header, headerText, false);
+    const std::string_view headerName =
+        std::string_view(headerText).substr(header.nameBegin, header.nameSize);
+    if (header.kind != LineKind::Header ||
+        (headerName != sectionName && foldedName(headerName) != foldedName(sectionName))) {
+        return false;
+    }
     const std::string value = encodeValue(rawValue);
     std::string keyLine = std::string(keyName) + "=" + value;
-    Section* target = findSection(foldedName(sectionName));
+    Section* target = findSection(sectionName);
     if (target != nullptr) {
-        std::ptrdiff_t index = findKey(*target, foldedName(keyName));
+        std::ptrdiff_t index = findKey(*target, Name(keyName));
         if (index >= 0) {
             Line& line = target->lines[static_cast<std::size_t>(index)];
             if (line.kind != LineKind::Key) {
                 // A line without "=" answers to its name as the platform's
                 // reader sees it; writing the name gives it its value there.
-                line = parseLine(line.text + "=" + value, std::move(line.eol), false);
+                line = makeLine(std::string(textOf(line)) + "=" + value, line.eol, false);
                 return true;
             }
-            line.text = line.text.substr(0, line.valueBegin) + value;
+            line.text = own(std::string(textOf(line).substr(0, line.valueBegin)) + value);
             return true;
         }
-        insertKeyLine(*target, parseLine(std::move(keyLine), "", false));
+        insertKeyLine(*target, makeLine(std::move(keyLine), Piece{}, false));
         return true;
     }
     // A new section goes at the end, after a line break if the text lacks one.
     Section& last = sections_.back();
     Line* lastLine = last.lines.empty() ? (last.hasHeader ? &last.header : nullptr)
                                         : &last.lines.back();
-    if (lastLine != nullptr && lastLine->eol.empty()) lastLine->eol = newline_;
+    if (lastLine != nullptr && lastLine->eol.size == 0) lastLine->eol = own(newline_);
     Section added;
     added.hasHeader = true;
-    added.header = header;
-    added.header.eol = newline_;
-    added.lines.push_back(parseLine(std::move(keyLine), newline_, false));
-    addSection(std::move(added));
+    added.header = makeLine(headerText, own(newline_), false);
+    added.lines.push_back(makeLine(std::move(keyLine), own(newline_), false));
+    addSection(std::move(added), foldedName(sectionName));
     return true;
 }
 
@@ -250,30 +360,31 @@ void IniDocument::insertKeyLine(Section& section, Line line) {
     // usual one and takes over the blank lines that followed, so that they
     // stay between the sections. At the end of a text without a final break
     // the new line has none either.
-    if (before.eol.empty()) {
-        before.eol = newline_;
+    const std::string beforeEol(view(before.eol));
+    if (beforeEol.empty()) {
+        before.eol = own(newline_);
     } else {
-        const std::size_t own = firstBreak(before.eol).size();
-        const std::string blanks = before.eol.substr(own);
-        before.eol.resize(own);
+        const std::size_t ownBreak = firstBreak(beforeEol).size();
+        const std::string blanks = beforeEol.substr(ownBreak);
+        before.eol = own(beforeEol.substr(0, ownBreak));
         // A CR before blank lines that start with LF would read back as one
         // CRLF break; there the line before lends its break.
         const bool fuses = newline_ == "\r" && !blanks.empty() && blanks.front() == '\n';
-        line.eol = (fuses ? before.eol : newline_) + blanks;
+        line.eol = own((fuses ? beforeEol.substr(0, ownBreak) : newline_) + blanks);
     }
     section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
 }
 
 bool IniDocument::remove(std::string_view section, std::string_view key) {
-    Section* target = findSection(foldedName(section));
+    Section* target = findSection(section);
     if (target == nullptr) return true;
-    std::ptrdiff_t index = findKey(*target, foldedName(key));
+    std::ptrdiff_t index = findKey(*target, Name(key));
     if (index >= 0) eraseLine(*target, static_cast<std::size_t>(index));
     return true;
 }
 
 std::size_t IniDocument::removeKeysExcept(std::string_view section, std::string_view keptName) {
-    Section* target = findSection(foldedName(section));
+    Section* target = findSection(section);
     if (target == nullptr) return 0;
     std::size_t removed = 0;
     bool kept = false;
@@ -294,15 +405,15 @@ std::size_t IniDocument::removeKeysExcept(std::string_view section, std::string_
 
 std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section,
                                                   const std::vector<std::string_view>& keys) {
-    Section* target = findSection(foldedName(section));
+    Section* target = findSection(section);
     if (target == nullptr) return 0;
-    std::vector<std::u16string> names;
-    for (std::string_view key : keys) names.push_back(foldedName(key));
+    std::vector<Name> names(keys.begin(), keys.end());
     std::size_t removed = 0;
     for (std::size_t i = 0; i < target->lines.size();) {
         const Line& line = target->lines[i];
         if (line.kind == LineKind::Other &&
-            std::find(names.begin(), names.end(), line.name) != names.end()) {
+            std::any_of(names.begin(), names.end(),
+                        [&](const Name& name) { return answersTo(line, name); })) {
             eraseLine(*target, i);
             ++removed;
         } else {
@@ -313,29 +424,39 @@ std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section,
 }
 
 void IniDocument::eraseLine(Section& section, std::size_t index) {
-    Line& removed = section.lines[index];
+    const std::string_view removedEol = view(section.lines[index].eol);
     Line& before = index == 0 ? section.header : section.lines[index - 1];
     // Blank lines that followed the removed line stay in the text.
-    if (!removed.eol.empty()) {
-        before.eol += removed.eol.substr(firstBreak(removed.eol).size());
+    if (!removedEol.empty()) {
+        const std::string_view blanks = removedEol.substr(firstBreak(removedEol).size());
+        if (!blanks.empty()) before.eol = own(std::string(view(before.eol)) + std::string(blanks));
     }
     section.lines.erase(section.lines.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
-std::string_view IniDocument::keyNameOf(const Line& line) {
-    std::string_view name = std::string_view(line.text).substr(0, line.text.find('='));
+std::string_view IniDocument::keyNameOf(const Line& line) const {
+    std::string_view text = textOf(line);
+    std::string_view name = text.substr(0, text.find('='));
     if (name.substr(0, kUtf8Bom.size()) == kUtf8Bom) name.remove_prefix(kUtf8Bom.size());
     return trimIniBlanks(name);
 }
 
 std::string IniDocument::bytes() const {
-    std::string out;
+    std::size_t size = 0;
+    auto measure = [&](const Line& line) { size += line.text.size + line.eol.size; };
     for (const Section& section : sections_) {
-        if (section.hasHeader) out += section.header.text + section.header.eol;
-        for (const Line& line : section.lines) {
-            out += line.text;
-            out += line.eol;
-        }
+        if (section.hasHeader) measure(section.header);
+        for (const Line& line : section.lines) measure(line);
+    }
+    std::string out;
+    out.reserve(size);
+    auto append = [&](const Line& line) {
+        out += textOf(line);
+        out += view(line.eol);
+    };
+    for (const Section& section : sections_) {
+        if (section.hasHeader) append(section.header);
+        for (const Line& line : section.lines) append(line);
     }
     return out;
 }

@@ -4,11 +4,14 @@
 // Section and key names are code page 932 bytes; they are compared after
 // decoding, folding ASCII letters only. A line without "=" is not a key and
 // is never listed, but like the platform's reader it answers to its name:
-// a read of that name gives the default and a write gives it its value. Values are returned as the file's
-// bytes. Every line that no write touches is serialized byte for byte.
+// a read of that name gives the default and a write gives it its value.
+// Values are returned as the file's bytes. Every line that no write touches
+// is serialized byte for byte. Texts up to 4 GiB.
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -70,14 +73,25 @@ public:
     const std::string& newline() const { return newline_; }
 
 private:
-    enum class LineKind { Blank, Comment, Key, Other, Header };
+    enum class LineKind : std::uint8_t { Blank, Comment, Key, Other, Header };
+
+    // Some of the text: of the parsed bytes, or of a text that a write made
+    // (owned_[owner]). Lines refer to the parsed bytes instead of copying
+    // them, so that parsing allocates per section, not per line.
+    struct Piece {
+        std::uint32_t begin = 0;
+        std::uint32_t size = 0;
+        std::int32_t owner = -1;  // -1: the parsed bytes
+    };
 
     struct Line {
-        std::string text;  // without the line break
-        std::string eol;   // the run of CR and LF that ended the line
+        Piece text;  // without the line break
+        Piece eol;   // the run of CR and LF that ended the line
         LineKind kind = LineKind::Other;
-        std::u16string name;         // folded name of a key or section
-        std::size_t valueBegin = 0;  // where a key's value text starts
+        bool asciiName = true;        // the name has no byte above 0x7F
+        std::uint32_t nameBegin = 0;  // a key's or section's name in the text, trimmed
+        std::uint32_t nameSize = 0;
+        std::uint32_t valueBegin = 0;  // where a key's value text starts
     };
 
     struct Section {
@@ -86,17 +100,38 @@ private:
         std::vector<Line> lines;
     };
 
-    static Line parseLine(std::string text, std::string eol, bool first);
-    const Section* findSection(std::u16string_view name) const;
-    Section* findSection(std::u16string_view name);
-    static std::ptrdiff_t findKey(const Section& section, std::u16string_view name);
-    static std::string_view keyNameOf(const Line& line);
-    static void eraseLine(Section& section, std::size_t index);
-    void addSection(Section section);
+    // A name asked for, ready to be compared with many lines.
+    struct Name {
+        explicit Name(std::string_view cp932Name);
+        std::string_view bytes;  // trimmed
+        bool ascii;
+        std::u16string folded;  // only when not ascii
+    };
+
+    std::string_view view(const Piece& piece) const;
+    Piece own(std::string text);
+    std::string_view textOf(const Line& line) const { return view(line.text); }
+    std::string_view nameOf(const Line& line) const;
+    bool answersTo(const Line& line, const Name& name) const;
+    // The kind, name and value of a line's text.
+    static void classify(Line& line, std::string_view text, bool first);
+    Line makeLine(std::string text, Piece eol, bool first);
+    const Section* findSection(std::string_view name) const;
+    Section* findSection(std::string_view name);
+    std::ptrdiff_t findKey(const Section& section, const Name& name) const;
+    std::string_view keyNameOf(const Line& line) const;
+    void eraseLine(Section& section, std::size_t index);
+    void addSection(Section section, std::u16string folded);
+    void indexSections();
     void insertKeyLine(Section& section, Line line);
 
+    std::shared_ptr<const std::string> source_;  // the parsed bytes, shared by copies
+    std::vector<std::string> owned_;
     std::vector<Section> sections_;  // sections_[0] holds the lines before any header
+    // The first section of each folded name, and the same by the header's
+    // own bytes, so that a lookup by the bytes a file uses decodes nothing.
     std::unordered_map<std::u16string, std::size_t> firstSection_;
+    std::unordered_map<std::string, std::size_t> firstSectionByBytes_;
     std::string newline_ = "\r\n";
 };
 
