@@ -1,6 +1,7 @@
 #include "settings/ini_document.h"
 
 #include <algorithm>
+#include <cstring>
 #include <iterator>
 #include <limits>
 #include <stdexcept>
@@ -37,9 +38,22 @@ std::string_view firstBreak(std::string_view run) {
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+// Without an early exit, so that the compiler can test many bytes at once.
 bool isAsciiOnly(std::string_view text) {
-    return std::all_of(text.begin(), text.end(),
-                       [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+    unsigned char all = 0;
+    for (char c : text) all |= static_cast<unsigned char>(c);
+    return all < 0x80;
+}
+
+// End of the line that starts at `pos`: the first CR or LF, or the end.
+std::size_t lineEnd(std::string_view text, std::size_t pos) {
+    const char* begin = text.data() + pos;
+    const std::size_t rest = text.size() - pos;
+    const void* lf = std::memchr(begin, '\n', rest);
+    const std::size_t limit = lf != nullptr ? static_cast<const char*>(lf) - begin : rest;
+    const void* cr = std::memchr(begin, '\r', limit);
+    return pos + (cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin)
+                                : limit);
 }
 
 }  // namespace
@@ -103,8 +117,7 @@ IniDocument::IniDocument(std::string bytes) {
     const auto at = [](std::size_t offset) { return static_cast<std::uint32_t>(offset); };
     std::size_t pos = 0;
     while (pos < text.size()) {
-        std::size_t end = pos;
-        while (end < text.size() && !isLineBreak(text[end])) ++end;
+        const std::size_t end = lineEnd(text, pos);
         std::size_t runEnd = end;
         while (runEnd < text.size() && isLineBreak(text[runEnd])) ++runEnd;
         if (!newlineSeen && runEnd > end) {
@@ -223,12 +236,11 @@ IniDocument::Line IniDocument::makeLine(std::string text, Piece eol, bool first)
 bool IniDocument::answersTo(const Line& line, const Name& name) const {
     if (line.kind != LineKind::Key && line.kind != LineKind::Other) return false;
     if (line.asciiName != name.ascii) return false;  // ASCII decodes to ASCII only
+    if (name.ascii && line.nameSize != name.bytes.size()) return false;
     const std::string_view own = nameOf(line);
     if (!name.ascii) return foldedName(own) == name.folded;
-    return own.size() == name.bytes.size() &&
-           std::equal(own.begin(), own.end(), name.bytes.begin(), [](char a, char b) {
-               return asciiLower(a) == asciiLower(b);
-           });
+    return std::equal(own.begin(), own.end(), name.bytes.begin(),
+                      [](char a, char b) { return asciiLower(a) == asciiLower(b); });
 }
 
 void IniDocument::addSection(Section section, std::u16string folded) {
@@ -240,7 +252,7 @@ void IniDocument::addSection(Section section, std::u16string folded) {
 
 const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
     const std::string_view bytes = trimIniBlanks(name);
-    if (auto it = firstSectionByBytes_.find(std::string(bytes)); it != firstSectionByBytes_.end()) {
+    if (auto it = firstSectionByBytes_.find(bytes); it != firstSectionByBytes_.end()) {
         return &sections_[it->second];
     }
     auto it = firstSection_.find(foldedName(bytes));
@@ -283,7 +295,7 @@ std::optional<std::string> IniDocument::value(std::string_view section,
 std::string IniDocument::read(std::string_view section, std::string_view key,
                               std::string_view defaultValue) const {
     std::optional<std::string> found = value(section, key);
-    return found ? *found : std::string(defaultValue);
+    return found ? std::move(*found) : std::string(defaultValue);
 }
 
 bool IniDocument::hasSection(std::string_view section) const {

@@ -11,6 +11,7 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -130,8 +131,14 @@ private:
     std::vector<Section> sections_;  // sections_[0] holds the lines before any header
     // The first section of each folded name, and the same by the header's
     // own bytes, so that a lookup by the bytes a file uses decodes nothing.
+    struct BytesHash {
+        using is_transparent = void;
+        std::size_t operator()(std::string_view bytes) const {
+            return std::hash<std::string_view>()(bytes);
+        }
+    };
     std::unordered_map<std::u16string, std::size_t> firstSection_;
-    std::unordered_map<std::string, std::size_t> firstSectionByBytes_;
+    std::unordered_map<std::string, std::size_t, BytesHash, std::equal_to<>> firstSectionByBytes_;
     std::string newline_ = "\r\n";
 };
 
