@@ -45,11 +45,17 @@ INT_PTR CALLBACK Dialog::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARA
             self->hwnd_ = nullptr;
             return FALSE;
         default:
-            if (self->onMessage(message, wParam, lParam, result)) {
-                SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
-                return TRUE;
+            if (!self->onMessage(message, wParam, lParam, result)) return FALSE;
+            // These few give their result as the procedure's own return
+            // value (a brush, an icon, an item's position), not in the
+            // message result.
+            if ((message >= WM_CTLCOLORMSGBOX && message <= WM_CTLCOLORSTATIC) ||
+                message == WM_COMPAREITEM || message == WM_VKEYTOITEM ||
+                message == WM_CHARTOITEM || message == WM_QUERYDRAGICON) {
+                return static_cast<INT_PTR>(result);
             }
-            return FALSE;
+            SetWindowLongPtrW(hwnd, DWLP_MSGRESULT, result);
+            return TRUE;
     }
 }
 
