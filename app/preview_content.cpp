@@ -74,10 +74,6 @@ PreviewContent previewContent(const PreviewSubject& subject, const PreviewPrinte
             "プレビューは内蔵１次元コードと内蔵２次元コードのフォントを表示します。"
             "内蔵フォント（文字）のページでは表示するものがありません。";
     }
-    if (content.label) {
-        content.sceneWidthMm = content.label->widthMm;
-        content.sceneHeightMm = content.label->heightMm;
-    }
     if (!content.symbol) return content;
 
     const SymbolPreview& symbol = *content.symbol;
@@ -93,33 +89,40 @@ PreviewContent previewContent(const PreviewSubject& subject, const PreviewPrinte
     }
     content.lines.insert(content.lines.end(), symbol.notes.begin(), symbol.notes.end());
     if (symbol.leavesLabel) content.warning = "警告：シンボルがラベルからはみ出します。";
-    content.sceneWidthMm =
-        std::max(content.sceneWidthMm, symbol.originXMm.value_or(0) + symbol.widthMm);
-    content.sceneHeightMm =
-        std::max(content.sceneHeightMm, symbol.originYMm.value_or(0) + symbol.heightMm);
+    content.symbolRightMm = symbol.originXMm.value_or(0) + symbol.widthMm;
+    content.symbolBottomMm = symbol.originYMm.value_or(0) + symbol.heightMm;
     return content;
 }
 
-PreviewScale previewScale(double sceneWidthMm, double sceneHeightMm, int canvasWidth,
-                          int canvasHeight, int screenDpi) {
+PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int canvasHeight,
+                          int screenDpi) {
     PreviewScale scale;
     scale.pixelsPerMm = screenDpi / 25.4;
-    if (sceneWidthMm <= 0 || sceneHeightMm <= 0 || canvasWidth <= 0 || canvasHeight <= 0) {
-        return scale;
-    }
-    const double fit = std::min(canvasWidth / (sceneWidthMm * scale.pixelsPerMm),
-                                canvasHeight / (sceneHeightMm * scale.pixelsPerMm));
+    if (canvasWidth <= 0 || canvasHeight <= 0) return scale;
+    const double width = content.symbolRightMm * scale.pixelsPerMm;
+    const double height = content.symbolBottomMm * scale.pixelsPerMm;
+    const double fit = std::min(width > 0 ? canvasWidth / width : 1.0,
+                                height > 0 ? canvasHeight / height : 1.0);
     if (fit < 1) {
         scale.pixelsPerMm *= fit;
         // Rounded down, so that the percentage never promises more than is drawn.
         scale.percent = std::max(1, static_cast<int>(std::floor(fit * 100)));
     }
+    if (content.label) {
+        // A pixel's rounding is no cut.
+        scale.labelCut = content.label->widthMm * scale.pixelsPerMm > canvasWidth + 1 ||
+                         content.label->heightMm * scale.pixelsPerMm > canvasHeight + 1;
+    }
     return scale;
 }
 
 std::string scaleLine(const PreviewScale& scale) {
-    if (scale.percent >= 100) return "実寸で表示しています。";
-    return "画面に収まるよう実寸の " + std::to_string(scale.percent) + "% で表示しています。";
+    std::string line = scale.percent >= 100
+                           ? std::string("実寸で表示しています。")
+                           : "画面に収まるよう実寸の " + std::to_string(scale.percent) +
+                                 "% で表示しています。";
+    if (scale.labelCut) line += "ラベルは左上の部分だけを表示しています。";
+    return line;
 }
 
 PreviewContent PreviewSession::update(const PreviewSubject& subject, const PreviewPrinter& printer,

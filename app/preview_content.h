@@ -26,23 +26,25 @@ struct PreviewContent {
     std::optional<LabelSize> label;
     std::vector<std::string> lines;  // printer, label, size, placement, notes
     std::string warning;  // data refused, symbol off the label, nothing to draw
-    // The area to draw, in mm from the label's top-left corner: the label
-    // and the symbol at its origin.
-    double sceneWidthMm = 0, sceneHeightMm = 0;
+    // The area the symbol needs, in mm from the label's top-left corner:
+    // up to the far edges of the symbol at its origin.
+    double symbolRightMm = 0, symbolBottomMm = 0;
 };
 
 // `data`: the text to encode (UTF-8); nothing: the type's sample.
 PreviewContent previewContent(const PreviewSubject& subject, const PreviewPrinter& printer,
                               const std::optional<std::string>& data);
 
-// Screen pixels per mm for drawing a scene into a canvas: true size at the
-// screen's resolution, or smaller so that it fits.
+// Screen pixels per mm for drawing into a canvas: true size at the screen's
+// resolution, or smaller so that the symbol at its origin fits. The label
+// is drawn as far as the canvas reaches (a wristband rarely fits whole).
 struct PreviewScale {
     double pixelsPerMm = 0;
     int percent = 100;  // of true size
+    bool labelCut = false;
 };
-PreviewScale previewScale(double sceneWidthMm, double sceneHeightMm, int canvasWidth,
-                          int canvasHeight, int screenDpi);
+PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int canvasHeight,
+                          int screenDpi);
 // The line that says at which scale the picture is drawn (UTF-8).
 std::string scaleLine(const PreviewScale& scale);
 

@@ -91,8 +91,8 @@ bool PreviewWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESUL
         case WM_CTLCOLORSTATIC:
             if (reinterpret_cast<HWND>(lParam) != item(IDC_PREVIEW_WARNING)) return false;
             SetTextColor(reinterpret_cast<HDC>(wParam), kWarningColour);
-            SetBkColor(reinterpret_cast<HDC>(wParam), GetSysColor(COLOR_BTNFACE));
-            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_BTNFACE));
+            SetBkMode(reinterpret_cast<HDC>(wParam), TRANSPARENT);
+            result = reinterpret_cast<LRESULT>(GetSysColorBrush(COLOR_3DFACE));
             return true;
         case WM_CLOSE:
             ShowWindow(hwnd(), SW_HIDE);
@@ -109,9 +109,8 @@ PreviewScale PreviewWindow::canvasScale() const {
     HDC screen = GetDC(nullptr);
     const int screenDpi = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
-    return previewScale(content_.sceneWidthMm, content_.sceneHeightMm,
-                        canvas.right - 2 * kCanvasMargin, canvas.bottom - 2 * kCanvasMargin,
-                        screenDpi);
+    return previewScale(content_, canvas.right - 2 * kCanvasMargin,
+                        canvas.bottom - 2 * kCanvasMargin, screenDpi);
 }
 
 void PreviewWindow::paintCanvas(const DRAWITEMSTRUCT& drawn) {

@@ -97,9 +97,13 @@ void paintTexts(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
 RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
                   const PreviewScale& scale) {
     const int saved = SaveDC(dc);
+    IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     const double ppm = scale.pixelsPerMm;
-    const double sceneWidth = content.sceneWidthMm * ppm, sceneHeight = content.sceneHeightMm * ppm;
-    // The scene centred in the area; a scene larger than the area starts at its corner.
+    // Label and symbol centred in the area; what is larger starts at its corner.
+    const double labelWidth = content.label ? content.label->widthMm : 0;
+    const double labelHeight = content.label ? content.label->heightMm : 0;
+    const double sceneWidth = std::max(labelWidth, content.symbolRightMm) * ppm;
+    const double sceneHeight = std::max(labelHeight, content.symbolBottomMm) * ppm;
     const double left = area.left + std::max(0.0, (area.right - area.left - sceneWidth) / 2);
     const double top = area.top + std::max(0.0, (area.bottom - area.top - sceneHeight) / 2);
 

@@ -37,7 +37,7 @@ TEST(PreviewContent, WithoutAPrinterItDrawsAt305DpiWithoutALabelAndSaysSo) {
     EXPECT_TRUE(hasLine(content, "幅 17.5 mm × 高さ 17.5 mm"));
     EXPECT_TRUE(hasLine(content, "原点は「自動」"));
     EXPECT_TRUE(content.warning.empty());
-    EXPECT_NEAR(content.sceneWidthMm, 17.49, 0.01);
+    EXPECT_NEAR(content.symbolRightMm, 17.49, 0.01);
 }
 
 TEST(PreviewContent, OnAWristbandTheLabelIsTheOutlineAndASymbolOffItIsWarned) {
@@ -49,8 +49,8 @@ TEST(PreviewContent, OnAWristbandTheLabelIsTheOutlineAndASymbolOffItIsWarned) {
     EXPECT_TRUE(hasLine(wide, "幅 26.3 mm"));
     EXPECT_TRUE(hasLine(wide, "原点：X 0.0 mm, Y 0.0 mm"));
     EXPECT_NE(wide.warning.find("はみ出します"), std::string::npos);
-    EXPECT_NEAR(wide.sceneWidthMm, 26.28, 0.01);
-    EXPECT_EQ(wide.sceneHeightMm, 250);
+    EXPECT_NEAR(wide.symbolRightMm, 26.28, 0.01);
+    EXPECT_NEAR(wide.symbolBottomMm, 26.28, 0.01);
 
     // 8 dots fit (21.0 mm) at the corner, but not 5 mm in.
     EXPECT_TRUE(previewContent(qrCodeFont("08", "0000"), wristband, "1").warning.empty());
@@ -93,19 +93,36 @@ TEST(PreviewContent, AutomaticRotationIsDrawnUnturnedAndSaid) {
     EXPECT_EQ(turned.title, "ZELバーコード01：CODE128");
 }
 
-TEST(PreviewScale, TrueSizeWhenTheSceneFitsElseTheLargestFittingPercentage) {
-    const PreviewScale label = previewScale(101.6, 50.8, 500, 300, 96);
+PreviewContent drawnUpTo(double rightMm, double bottomMm, std::optional<LabelSize> label) {
+    PreviewContent content;
+    content.symbolRightMm = rightMm;
+    content.symbolBottomMm = bottomMm;
+    content.label = label;
+    return content;
+}
+
+TEST(PreviewScale, TrueSizeWhileTheSymbolFitsElseTheLargestFittingPercentage) {
+    // A 4 x 2 inch label is 384 x 192 pixels at 96 dpi: whole, at true size.
+    const PreviewScale label = previewScale(drawnUpTo(40, 30, LabelSize{101.6, 50.8}), 500, 300, 96);
     EXPECT_EQ(label.percent, 100);
-    EXPECT_DOUBLE_EQ(label.pixelsPerMm, 96 / 25.4);  // 4 inches: 384 pixels
+    EXPECT_DOUBLE_EQ(label.pixelsPerMm, 96 / 25.4);
+    EXPECT_FALSE(label.labelCut);
     EXPECT_EQ(scaleLine(label), "実寸で表示しています。");
 
-    // 250 mm are 945 pixels at 96 dpi; 300 of them are 31.7 %.
-    const PreviewScale band = previewScale(25, 250, 500, 300, 96);
-    EXPECT_EQ(band.percent, 31);
-    EXPECT_NEAR(band.pixelsPerMm * 250, 300, 1e-9);
-    EXPECT_NE(scaleLine(band).find("実寸の 31%"), std::string::npos);
+    // A wristband 250 mm long (945 pixels) is cut, the symbol stays true size.
+    const PreviewScale band = previewScale(drawnUpTo(20, 60, LabelSize{25, 250}), 500, 300, 96);
+    EXPECT_EQ(band.percent, 100);
+    EXPECT_TRUE(band.labelCut);
+    EXPECT_NE(scaleLine(band).find("ラベルは左上の部分だけ"), std::string::npos);
 
-    EXPECT_EQ(previewScale(0, 0, 500, 300, 144).pixelsPerMm, 144 / 25.4);
+    // A symbol reaching 100 mm down (378 pixels) is drawn at 300 / 378 = 79 %.
+    const PreviewScale tall = previewScale(drawnUpTo(20, 100, std::nullopt), 500, 300, 96);
+    EXPECT_EQ(tall.percent, 79);
+    EXPECT_NEAR(tall.pixelsPerMm * 100, 300, 1e-9);
+    EXPECT_NE(scaleLine(tall).find("実寸の 79%"), std::string::npos);
+
+    // Nothing to draw (refused data, the character font page): true size.
+    EXPECT_EQ(previewScale(drawnUpTo(0, 0, std::nullopt), 500, 300, 144).pixelsPerMm, 144 / 25.4);
 }
 
 TEST(PreviewSession, TheUsersDataStaysUntilTheFontOrTheTypeChanges) {
