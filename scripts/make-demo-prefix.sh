@@ -27,7 +27,9 @@ if [ $# -ne 1 ] || [ -z "$1" ]; then
     exit 2
 fi
 
-MARKER_NAME=.vx-demo-prefix-ready
+# The name changes when what the script sets up changes, so that an older
+# demo prefix is brought up to date once.
+MARKER_NAME=.vx-demo-prefix-ready-2
 
 if [ -f "$1/$MARKER_NAME" ]; then
     exit 0
@@ -93,10 +95,13 @@ export DISPLAY=
 SPOOL_DIR=$PREFIX/drive_c/windows/system32/spool/drivers/x64/3
 
 # --- Demo printers ---------------------------------------------------------
-# name | driver | port | status
+# name | driver | port | status | resolution (dpi) | label width x length (0.1 mm)
 #
 # Status bits: 0x00000001 paused, 0x00100000 user intervention. Wine lists
 # printers in the order of their registry keys, not in the order below.
+# The series printers carry a default device mode with their resolution and
+# label, as their drivers write it: 4 x 2 inch and 4 x 6 inch labels, a
+# 60 x 40 mm pharmacy label and 25 mm wide wristbands.
 PS_PRINTER="ZEL Vextora Alto"
 PS_DRIVER="ZEL Vextora Alto"
 PS_PORT="ZELPS1:"
@@ -104,15 +109,15 @@ PS_PPD="ZELALTO.PPD"
 PS_YRES=305
 
 PRINTERS=(
-    "ZEL Vextora Alto|ZEL Vextora Alto|$PS_PORT|0x00000000"
-    "Label printer|ZEL Vextora Alto|USB001|0x00000001"
-    "出荷ラベル 1F|ZEL Vextora Basso|USB002|0x00000000"
-    "調剤ラベル Corda|ZEL Vextora Corda|IP_192.168.10.31|0x00000000"
-    "病棟リストバンド 3F|ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞL|USB003|0x00000000"
-    "外来受付リストバンド|ZEL Vextora Basso ﾘｽﾄﾊﾞﾝﾄﾞ(Flex)|IP_192.168.10.32|0x00000000"
-    "倉庫ラベル B2|ZEL Vextora Basso|IP_192.168.20.15|0x00100000"
-    "新リストバンド 試験機|ZEL Vextora Alto 新ﾘｽﾄﾊﾞﾝﾄﾞ|USB004|0x00000000"
-    "事務所 レーザー 2F|Norvik LB-5200 PCL6|IP_192.168.10.50|0x00000000"
+    "ZEL Vextora Alto|ZEL Vextora Alto|$PS_PORT|0x00000000|$PS_YRES|1016x508"
+    "Label printer|ZEL Vextora Alto|USB001|0x00000001|305|1016x508"
+    "出荷ラベル 1F|ZEL Vextora Basso|USB002|0x00000000|203|1016x1524"
+    "調剤ラベル Corda|ZEL Vextora Corda|IP_192.168.10.31|0x00000000|305|600x400"
+    "病棟リストバンド 3F|ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞL|USB003|0x00000000|305|250x2540"
+    "外来受付リストバンド|ZEL Vextora Basso ﾘｽﾄﾊﾞﾝﾄﾞ(Flex)|IP_192.168.10.32|0x00000000|203|250x2000"
+    "倉庫ラベル B2|ZEL Vextora Basso|IP_192.168.20.15|0x00100000|203|1016x1524"
+    "新リストバンド 試験機|ZEL Vextora Alto 新ﾘｽﾄﾊﾞﾝﾄﾞ|USB004|0x00000000|305|250x2540"
+    "事務所 レーザー 2F|Norvik LB-5200 PCL6|IP_192.168.10.50|0x00000000||"
 )
 
 # Driver font files installed (the "新ﾘｽﾄﾊﾞﾝﾄﾞ" driver deliberately has none).
@@ -145,17 +150,20 @@ zeros() {
 }
 
 # Default DevMode: a DEVMODEA (156 bytes) and 8 driver bytes, with the
-# print quality (x resolution) and y resolution set to $2.
+# print quality (x resolution) and y resolution set to $2 and a label of
+# $3 x $4 (width across the head and length, 0.1 mm) as a custom paper.
 # Wine's PostScript driver takes the stored dmOrientation and dmScale as they
 # stand, whatever dmFields says: 0 would mean landscape and a zero
 # LOGPIXELSX/LOGPIXELSY, so portrait and 100 % are stored explicitly.
 devmode_hex() {
-    local name=$1 res=$2 name_hex len
+    local name=$1 res=$2 width=$3 length=$4 name_hex len
     name_hex=$(printf '%s' "$name" | head -c 31 | od -An -tx1 -v | tr -s ' \n' ',' | sed 's/^,//; s/,$//')
     len=$(printf '%s' "$name" | head -c 31 | wc -c)
     local DM_ORIENTATION=0x00000001 DM_SCALE=0x00000010 DM_COPIES=0x00000100
     local DM_PRINTQUALITY=0x00000400 DM_YRESOLUTION=0x00002000
-    local fields=$((DM_ORIENTATION | DM_SCALE | DM_COPIES | DM_PRINTQUALITY | DM_YRESOLUTION))
+    local DM_PAPERLENGTH=0x00000004 DM_PAPERWIDTH=0x00000008
+    local fields=$((DM_ORIENTATION | DM_SCALE | DM_COPIES | DM_PRINTQUALITY | DM_YRESOLUTION |
+                    DM_PAPERLENGTH | DM_PAPERWIDTH))
     local parts=(
         "$name_hex" "$(zeros $((32 - len)))"          # dmDeviceName[32]
         "$(le16 0x0401)"                              # dmSpecVersion
@@ -164,7 +172,9 @@ devmode_hex() {
         "$(le16 8)"                                   # dmDriverExtra
         "$(le32 "$fields")"                           # dmFields
         "$(le16 1)"                                   # dmOrientation: portrait
-        "$(zeros 6)"                                  # dmPaperSize .. dmPaperWidth
+        "$(le16 0)"                                   # dmPaperSize: none, the label's own
+        "$(le16 "$length")"                           # dmPaperLength
+        "$(le16 "$width")"                            # dmPaperWidth
         "$(le16 100)"                                 # dmScale
         "$(le16 1)"                                   # dmCopies
         "$(zeros 2)"                                  # dmDefaultSource
@@ -181,7 +191,7 @@ devmode_hex() {
 write_reg() {
     local printers_key='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Print\Printers'
     local drivers_key='HKEY_LOCAL_MACHINE\System\CurrentControlSet\Control\Print\Environments\Windows x64\Drivers\Version-3'
-    local entry name driver port status
+    local entry name driver port status res label
     echo 'Windows Registry Editor Version 5.00'
     echo
     echo '[HKEY_CURRENT_USER\Software\Wine\X11 Driver]'
@@ -192,7 +202,7 @@ write_reg() {
         echo "$(reg_str "$font")=\"IPAPGothic\""
     done
     for entry in "${PRINTERS[@]}"; do
-        IFS='|' read -r name driver port status <<<"$entry"
+        IFS='|' read -r name driver port status res label <<<"$entry"
         echo
         echo "[$printers_key\\$name]"
         echo "\"Name\"=$(reg_str "$name")"
@@ -202,8 +212,8 @@ write_reg() {
         echo '"Datatype"="RAW"'
         printf '"Attributes"=dword:%08x\n' 0x40
         printf '"Status"=dword:%08x\n' "$status"
-        if [ "$name" = "$PS_PRINTER" ]; then
-            echo "\"Default DevMode\"=hex:$(devmode_hex "$name" "$PS_YRES")"
+        if [ -n "$res" ]; then
+            echo "\"Default DevMode\"=hex:$(devmode_hex "$name" "$res" "${label%x*}" "${label#*x}")"
         fi
     done
     echo
