@@ -125,8 +125,8 @@ IniDocument::IniDocument(std::string bytes) {
             newlineSeen = true;
         }
         Line line;
-        line.text = {at(pos), at(end - pos), -1};
-        line.eol = {at(end), at(runEnd - end), -1};
+        line.text = {at(pos), at(end - pos), false};
+        line.eol = {at(end), at(runEnd - end), false};
         classify(line, text.substr(pos, end - pos), pos == 0);
         if (line.kind == LineKind::Header) {
             endSection();
@@ -141,6 +141,7 @@ IniDocument::IniDocument(std::string bytes) {
     }
     endSection();
     indexSections();
+    newlinePiece_ = own(newline_);
 }
 
 // Folds every header's name; the names that are not ASCII are decoded in
@@ -182,14 +183,14 @@ void IniDocument::indexSections() {
 }
 
 std::string_view IniDocument::view(const Piece& piece) const {
-    const std::string& text = piece.owner < 0 ? *source_ : owned_[static_cast<std::size_t>(piece.owner)];
-    return std::string_view(text).substr(piece.begin, piece.size);
+    return std::string_view(piece.written ? written_ : *source_).substr(piece.begin, piece.size);
 }
 
-IniDocument::Piece IniDocument::own(std::string text) {
-    const auto size = static_cast<std::uint32_t>(text.size());
-    owned_.push_back(std::move(text));
-    return {0, size, static_cast<std::int32_t>(owned_.size() - 1)};
+IniDocument::Piece IniDocument::own(std::string_view text) {
+    const Piece piece{static_cast<std::uint32_t>(written_.size()),
+                      static_cast<std::uint32_t>(text.size()), true};
+    written_.append(text);
+    return piece;
 }
 
 std::string_view IniDocument::nameOf(const Line& line) const {
@@ -225,11 +226,11 @@ void IniDocument::classify(Line& line, std::string_view text, bool first) {
     line.asciiName = isAsciiOnly(name);
 }
 
-IniDocument::Line IniDocument::makeLine(std::string text, Piece eol, bool first) {
+IniDocument::Line IniDocument::makeLine(std::string_view text, Piece eol, bool first) {
     Line line;
     line.eol = eol;
     classify(line, text, first);
-    line.text = own(std::move(text));
+    line.text = own(text);
     return line;
 }
 
@@ -321,6 +322,12 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
         keyName.front() == '[') {
         return false;
     }
+    const std::string value = encodeValue(rawValue);
+    std::string keyLine = std::string(keyName) + "=" + value;
+    // A header of the text with these very bytes reads back as this name.
+    if (auto it = firstSectionByBytes_.find(sectionName); it != firstSectionByBytes_.end()) {
+        return writeInto(sections_[it->second], keyName, keyLine, value);
+    }
     // A name ending in a lone lead byte would swallow the "]" or change
     // which line it is; such names cannot be written and read back.
     const std::string headerText = "[" + std::string(sectionName) + "]";
@@ -332,35 +339,37 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
         (headerName != sectionName && foldedName(headerName) != foldedName(sectionName))) {
         return false;
     }
-    const std::string value = encodeValue(rawValue);
-    std::string keyLine = std::string(keyName) + "=" + value;
-    Section* target = findSection(sectionName);
-    if (target != nullptr) {
-        std::ptrdiff_t index = findKey(*target, Name(keyName));
-        if (index >= 0) {
-            Line& line = target->lines[static_cast<std::size_t>(index)];
-            if (line.kind != LineKind::Key) {
-                // A line without "=" answers to its name as the platform's
-                // reader sees it; writing the name gives it its value there.
-                line = makeLine(std::string(textOf(line)) + "=" + value, line.eol, false);
-                return true;
-            }
-            line.text = own(std::string(textOf(line).substr(0, line.valueBegin)) + value);
-            return true;
-        }
-        insertKeyLine(*target, makeLine(std::move(keyLine), Piece{}, false));
-        return true;
+    if (Section* target = findSection(sectionName)) {
+        return writeInto(*target, keyName, keyLine, value);
     }
     // A new section goes at the end, after a line break if the text lacks one.
     Section& last = sections_.back();
     Line* lastLine = last.lines.empty() ? (last.hasHeader ? &last.header : nullptr)
                                         : &last.lines.back();
-    if (lastLine != nullptr && lastLine->eol.size == 0) lastLine->eol = own(newline_);
+    if (lastLine != nullptr && lastLine->eol.size == 0) lastLine->eol = newlinePiece_;
     Section added;
     added.hasHeader = true;
-    added.header = makeLine(headerText, own(newline_), false);
-    added.lines.push_back(makeLine(std::move(keyLine), own(newline_), false));
+    added.header = makeLine(headerText, newlinePiece_, false);
+    added.lines.push_back(makeLine(keyLine, newlinePiece_, false));
     addSection(std::move(added), foldedName(sectionName));
+    return true;
+}
+
+bool IniDocument::writeInto(Section& target, std::string_view keyName, std::string_view keyLine,
+                            std::string_view value) {
+    std::ptrdiff_t index = findKey(target, Name(keyName));
+    if (index >= 0) {
+        Line& line = target.lines[static_cast<std::size_t>(index)];
+        if (line.kind != LineKind::Key) {
+            // A line without "=" answers to its name as the platform's
+            // reader sees it; writing the name gives it its value there.
+            line = makeLine(std::string(textOf(line)) + "=" + std::string(value), line.eol, false);
+            return true;
+        }
+        line.text = own(std::string(textOf(line).substr(0, line.valueBegin)) + std::string(value));
+        return true;
+    }
+    insertKeyLine(target, makeLine(keyLine, Piece{}, false));
     return true;
 }
 
@@ -374,7 +383,9 @@ void IniDocument::insertKeyLine(Section& section, Line line) {
     // the new line has none either.
     const std::string beforeEol(view(before.eol));
     if (beforeEol.empty()) {
-        before.eol = own(newline_);
+        before.eol = newlinePiece_;
+    } else if (beforeEol == newline_) {
+        line.eol = newlinePiece_;  // the usual case: nothing to take over
     } else {
         const std::size_t ownBreak = firstBreak(beforeEol).size();
         const std::string blanks = beforeEol.substr(ownBreak);

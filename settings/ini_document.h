@@ -76,13 +76,13 @@ public:
 private:
     enum class LineKind : std::uint8_t { Blank, Comment, Key, Other, Header };
 
-    // Some of the text: of the parsed bytes, or of a text that a write made
-    // (owned_[owner]). Lines refer to the parsed bytes instead of copying
-    // them, so that parsing allocates per section, not per line.
+    // Some of the text: of the parsed bytes, or of the texts that writes
+    // made (written_). Lines refer to them instead of holding copies, so
+    // that parsing and writing allocate per section, not per line.
     struct Piece {
         std::uint32_t begin = 0;
         std::uint32_t size = 0;
-        std::int32_t owner = -1;  // -1: the parsed bytes
+        bool written = false;
     };
 
     struct Line {
@@ -110,13 +110,14 @@ private:
     };
 
     std::string_view view(const Piece& piece) const;
-    Piece own(std::string text);
+    // Keeps a text that a write made (never a view of written_ itself).
+    Piece own(std::string_view text);
     std::string_view textOf(const Line& line) const { return view(line.text); }
     std::string_view nameOf(const Line& line) const;
     bool answersTo(const Line& line, const Name& name) const;
     // The kind, name and value of a line's text.
     static void classify(Line& line, std::string_view text, bool first);
-    Line makeLine(std::string text, Piece eol, bool first);
+    Line makeLine(std::string_view text, Piece eol, bool first);
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
     std::ptrdiff_t findKey(const Section& section, const Name& name) const;
@@ -125,9 +126,13 @@ private:
     void addSection(Section section, std::u16string folded);
     void indexSections();
     void insertKeyLine(Section& section, Line line);
+    // Writes the key into a section found by its name.
+    bool writeInto(Section& target, std::string_view keyName, std::string_view keyLine,
+                   std::string_view value);
 
     std::shared_ptr<const std::string> source_;  // the parsed bytes, shared by copies
-    std::vector<std::string> owned_;
+    std::string written_;
+    Piece newlinePiece_;  // newline_ in written_
     std::vector<Section> sections_;  // sections_[0] holds the lines before any header
     // The first section of each folded name, and the same by the header's
     // own bytes, so that a lookup by the bytes a file uses decodes nothing.
