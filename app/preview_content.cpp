@@ -30,8 +30,8 @@ std::string printerLine(const PreviewPrinter& printer, double dpi) {
 std::string labelLine(const PreviewPrinter& printer) {
     if (printer.name.empty()) return {};
     if (!printer.label) return "ラベル：プリンタの設定に大きさがないため、枠なしで表示します。";
-    return "ラベル：幅 " + mm(printer.label->widthMm) + " mm × 長さ " + mm(printer.label->heightMm) +
-           " mm（枠で表示）";
+    return "ラベル：幅 " + mm(printer.label->widthMm) + " mm × 長さ " +
+           mm(printer.label->heightMm) + " mm（枠で表示）";
 }
 
 std::string placementLine(const SymbolPreview& symbol) {
@@ -101,8 +101,8 @@ PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int ca
     if (canvasWidth <= 0 || canvasHeight <= 0) return scale;
     const double width = content.symbolRightMm * scale.pixelsPerMm;
     const double height = content.symbolBottomMm * scale.pixelsPerMm;
-    const double fit = std::min(width > 0 ? canvasWidth / width : 1.0,
-                                height > 0 ? canvasHeight / height : 1.0);
+    const double fit =
+        std::min(width > 0 ? canvasWidth / width : 1.0, height > 0 ? canvasHeight / height : 1.0);
     if (fit < 1) {
         scale.pixelsPerMm *= fit;
         // Rounded down, so that the percentage never promises more than is drawn.
@@ -117,10 +117,10 @@ PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int ca
 }
 
 std::string scaleLine(const PreviewScale& scale) {
-    std::string line = scale.percent >= 100
-                           ? std::string("実寸で表示しています。")
-                           : "画面に収まるよう実寸の " + std::to_string(scale.percent) +
-                                 "% で表示しています。";
+    std::string line =
+        scale.percent >= 100
+            ? std::string("実寸で表示しています。")
+            : "画面に収まるよう実寸の " + std::to_string(scale.percent) + "% で表示しています。";
     if (scale.labelCut) line += "ラベルは左上の部分だけを表示しています。";
     return line;
 }
@@ -128,7 +128,8 @@ std::string scaleLine(const PreviewScale& scale) {
 PreviewContent PreviewSession::update(const PreviewSubject& subject, const PreviewPrinter& printer,
                                       bool& dataReplaced) {
     int type = -1;
-    if (const auto* barcode = std::get_if<BarcodeRecord>(&subject.record)) type = barcode->typeIndex;
+    if (const auto* barcode = std::get_if<BarcodeRecord>(&subject.record))
+        type = barcode->typeIndex;
     if (const auto* code = std::get_if<Code2DRecord>(&subject.record)) type = code->typeIndex;
     const Key key{subject.page, subject.font, type};
     dataReplaced = shown_ != key;

@@ -14,18 +14,18 @@ namespace vx {
 
 // The printer the preview lays the symbol out for.
 struct PreviewPrinter {
-    std::string name;                 // UTF-8; empty while no printer is bound
-    std::optional<int> resolution;    // dots per inch of its device mode
-    std::optional<LabelSize> label;   // from its device mode's paper
+    std::string name;                // UTF-8; empty while no printer is bound
+    std::optional<int> resolution;   // dots per inch of its device mode
+    std::optional<LabelSize> label;  // from its device mode's paper
 };
 
 struct PreviewContent {
-    std::string title;  // font name and type (UTF-8)
+    std::string title;                    // font name and type (UTF-8)
     std::optional<SymbolPreview> symbol;  // none on the character font page
     double dpi = kDefaultPreviewDpi;
     std::optional<LabelSize> label;
     std::vector<std::string> lines;  // printer, label, size, placement, notes
-    std::string warning;  // data refused, symbol off the label, nothing to draw
+    std::string warning;             // data refused, symbol off the label, nothing to draw
     // The area the symbol needs, in mm from the label's top-left corner:
     // up to the far edges of the symbol at its origin.
     double symbolRightMm = 0, symbolBottomMm = 0;
@@ -51,7 +51,7 @@ std::string scaleLine(const PreviewScale& scale);
 // The sample data stays the user's while the same font and type are shown;
 // another font or type brings that type's sample back.
 class PreviewSession {
-public:
+  public:
     // The content for the subject; `dataReplaced` tells that data() now
     // holds a new sample, which the window's data box should show.
     PreviewContent update(const PreviewSubject& subject, const PreviewPrinter& printer,
@@ -60,7 +60,7 @@ public:
     void setData(std::string data) { data_ = std::move(data); }
     const std::optional<std::string>& data() const { return data_; }
 
-private:
+  private:
     struct Key {
         PageKind page;
         int font, type;

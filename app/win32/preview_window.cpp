@@ -28,7 +28,8 @@ bool PreviewWindow::open(HWND owner) {
         GetWindowRect(hwnd(), &box);
         const int width = box.right - box.left;
         const int screen = GetSystemMetrics(SM_CXSCREEN);
-        const int x = ownerBox.right + width <= screen ? ownerBox.right : std::max(0, screen - width);
+        const int x =
+            ownerBox.right + width <= screen ? ownerBox.right : std::max(0, screen - width);
         SetWindowPos(hwnd(), nullptr, x, ownerBox.top, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
     }
     ShowWindow(hwnd(), SW_SHOW);

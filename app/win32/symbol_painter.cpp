@@ -58,7 +58,8 @@ void paintHexagons(HDC dc, const SymbolGeometry& geometry, const DotMapping& at)
 void paintRings(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
     SelectObject(dc, GetStockObject(NULL_BRUSH));
     for (const DotRing& ring : geometry.rings) {
-        const int width = std::max(1, static_cast<int>(std::lround(ring.lineWidth * at.pixelsPerDot)));
+        const int width =
+            std::max(1, static_cast<int>(std::lround(ring.lineWidth * at.pixelsPerDot)));
         HPEN pen = CreatePen(PS_SOLID, width, kInk);
         HGDIOBJ old = SelectObject(dc, pen);
         Ellipse(dc, at.x(ring.centreX - ring.radius), at.y(ring.centreY - ring.radius),
@@ -73,7 +74,8 @@ void paintTexts(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
     SetTextColor(dc, kInk);
     SetTextAlign(dc, TA_CENTER | TA_BASELINE);
     for (const DotText& text : geometry.texts) {
-        const int height = std::max(6, static_cast<int>(std::lround(text.height * at.pixelsPerDot)));
+        const int height =
+            std::max(6, static_cast<int>(std::lround(text.height * at.pixelsPerDot)));
         // GDI turns text counter-clockwise; the geometry turns clockwise.
         const int escapement = ((4 - text.quarterTurns % 4) % 4) * 900;
         HFONT font = CreateFontW(-height, 0, escapement, escapement, FW_NORMAL, FALSE, FALSE, FALSE,

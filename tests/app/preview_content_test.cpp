@@ -1,11 +1,12 @@
 // What the preview window says about a font: its size on the printer, the
 // label it must fit, refused data and the pages it does not preview; the
 // scale it is drawn at; and whose data it encodes.
+#include "app/preview_content.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-#include "app/preview_content.h"
 #include "tests/preview/preview_records.h"
 
 namespace vx {
@@ -14,8 +15,9 @@ namespace {
 using test::code2DOfType;
 
 bool hasLine(const PreviewContent& content, std::string_view part) {
-    return std::any_of(content.lines.begin(), content.lines.end(),
-                       [&](const std::string& line) { return line.find(part) != std::string::npos; });
+    return std::any_of(content.lines.begin(), content.lines.end(), [&](const std::string& line) {
+        return line.find(part) != std::string::npos;
+    });
 }
 
 // A QR code font whose sample "1" is a version 1 symbol: 21 modules square.
@@ -58,7 +60,8 @@ TEST(PreviewContent, OnAWristbandTheLabelIsTheOutlineAndASymbolOffItIsWarned) {
 }
 
 TEST(PreviewContent, APrinterWithoutResolutionOrPaperFallsBackAndSaysSo) {
-    const PreviewContent content = previewContent(qrCodeFont("10"), {"棚ラベル", std::nullopt, {}}, "1");
+    const PreviewContent content =
+        previewContent(qrCodeFont("10"), {"棚ラベル", std::nullopt, {}}, "1");
     EXPECT_EQ(content.dpi, 305);
     EXPECT_FALSE(content.label);
     EXPECT_TRUE(hasLine(content, "解像度が読めないため 305 dpi"));
@@ -68,13 +71,15 @@ TEST(PreviewContent, APrinterWithoutResolutionOrPaperFallsBackAndSaysSo) {
 TEST(PreviewContent, RefusedDataShowsZintsMessageInsteadOfASize) {
     PreviewSubject ean{PageKind::Barcode, 2, test::barcodeOfType(test::kEan13)};
     const PreviewContent content = previewContent(ean, {}, "ABC");
-    ASSERT_EQ(content.warning.rfind("このデータはエンコードできません：", 0), 0u) << content.warning;
+    ASSERT_EQ(content.warning.rfind("このデータはエンコードできません：", 0), 0u)
+        << content.warning;
     EXPECT_GT(content.warning.size(), std::string("このデータはエンコードできません：").size());
     EXPECT_FALSE(hasLine(content, "シンボルの大きさ"));
 }
 
 TEST(PreviewContent, TheCharacterFontPageSaysWhatThePreviewShows) {
-    const PreviewContent content = previewContent({PageKind::CharacterFont, 4, {}}, {}, std::nullopt);
+    const PreviewContent content =
+        previewContent({PageKind::CharacterFont, 4, {}}, {}, std::nullopt);
     EXPECT_FALSE(content.symbol);
     EXPECT_NE(content.warning.find("内蔵１次元コードと内蔵２次元コード"), std::string::npos);
     EXPECT_EQ(content.title, "ZEL文字フォント05");
@@ -103,7 +108,8 @@ PreviewContent drawnUpTo(double rightMm, double bottomMm, std::optional<LabelSiz
 
 TEST(PreviewScale, TrueSizeWhileTheSymbolFitsElseTheLargestFittingPercentage) {
     // A 4 x 2 inch label is 384 x 192 pixels at 96 dpi: whole, at true size.
-    const PreviewScale label = previewScale(drawnUpTo(40, 30, LabelSize{101.6, 50.8}), 500, 300, 96);
+    const PreviewScale label =
+        previewScale(drawnUpTo(40, 30, LabelSize{101.6, 50.8}), 500, 300, 96);
     EXPECT_EQ(label.percent, 100);
     EXPECT_DOUBLE_EQ(label.pixelsPerMm, 96 / 25.4);
     EXPECT_FALSE(label.labelCut);

@@ -1,8 +1,8 @@
 // The preview window in the real main window under Wine: opened from the
 // menu, it follows the page in front, its font, its type and the user's
 // typing, and it draws the symbol's dark modules where the symbol has them.
-#include <windows.h>
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <string>
 
@@ -16,7 +16,7 @@ namespace {
 constexpr int kQrCode = 4;
 
 class PreviewWindowTest : public ::testing::Test {
-protected:
+  protected:
     explicit PreviewWindowTest(PageKind kind = PageKind::Code2D) : page(kind) {}
     void SetUp() override {
         ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
@@ -48,6 +48,16 @@ TEST_F(PreviewWindowTest, TheMenuItemFollowsASeparatorAtTheEndOfTheMenuMenu) {
     before.fMask = MIIM_FTYPE;
     GetMenuItemInfoW(menu, count - 2, TRUE, &before);
     EXPECT_TRUE(before.fType & MFT_SEPARATOR);
+
+    // Ctrl+R, reserved before, now opens the preview.
+    HACCEL table = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+    ACCEL keys[32] = {};
+    const int keyCount = CopyAcceleratorTableW(table, keys, 32);
+    int ctrlR = 0;
+    for (int i = 0; i < keyCount; ++i) {
+        if (keys[i].key == 'R' && (keys[i].fVirt & FCONTROL)) ctrlR = keys[i].cmd;
+    }
+    EXPECT_EQ(ctrlR, ID_SHOW_PREVIEW);
 }
 
 TEST_F(PreviewWindowTest, ItFollowsTheFontTheTypeTheTypingAndThePageInFront) {
@@ -82,7 +92,7 @@ TEST_F(PreviewWindowTest, ItFollowsTheFontTheTypeTheTypingAndThePageInFront) {
 
 // The same window in front of the 1D page, whose first font is Codabar.
 class PreviewOnBarcodePageTest : public PreviewWindowTest {
-protected:
+  protected:
     PreviewOnBarcodePageTest() : PreviewWindowTest(PageKind::Barcode) {}
 };
 
