@@ -20,8 +20,11 @@ bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 // Position of the last ']' that is a character of its own (not a trail byte).
 std::size_t findLastCloseBracket(std::string_view text) {
     std::size_t found = std::string_view::npos;
-    for (std::size_t i = 0; i < text.size(); i += sjisCharLength(text, i)) {
+    for (std::size_t i = 0; i < text.size();) {
         if (text[i] == ']') found = i;
+        // ASCII bytes are characters of their own; only the rest need the
+        // code page's rule.
+        i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : sjisCharLength(text, i);
     }
     return found;
 }
@@ -43,6 +46,20 @@ bool isAsciiOnly(std::string_view text) {
     unsigned char all = 0;
     for (char c : text) all |= static_cast<unsigned char>(c);
     return all < 0x80;
+}
+
+std::string_view withoutBom(std::string_view text, bool first) {
+    if (first && text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
+    return text;
+}
+
+// Whether the first byte after the blanks is '[': only then can the line
+// be a header.
+bool startsWithBracket(std::string_view text, bool first) {
+    text = withoutBom(text, first);
+    std::size_t i = 0;
+    while (i < text.size() && isIniBlank(text[i])) ++i;
+    return i < text.size() && text[i] == '[';
 }
 
 // End of the line that starts at `pos`: the first CR or LF, or the end.
@@ -124,11 +141,10 @@ IniDocument::IniDocument(std::string bytes) {
             newline_ = std::string(firstBreak(text.substr(end, runEnd - end)));
             newlineSeen = true;
         }
-        Line line;
-        line.text = {at(pos), at(end - pos), false};
-        line.eol = {at(end), at(runEnd - end), false};
-        classify(line, text.substr(pos, end - pos), pos == 0);
-        if (line.kind == LineKind::Header) {
+        Line line{{at(pos), at(end - pos), false}, {at(end), at(runEnd - end), false}, pos == 0};
+        const std::string_view lineText = text.substr(pos, end - pos);
+        if (startsWithBracket(lineText, line.first) &&
+            shape(lineText, line.first).kind == LineKind::Header) {
             endSection();
             Section section;
             section.hasHeader = true;
@@ -147,11 +163,13 @@ IniDocument::IniDocument(std::string bytes) {
 // Folds every header's name; the names that are not ASCII are decoded in
 // one conversion, which costs far less than one per name.
 void IniDocument::indexSections() {
+    std::vector<std::string_view> names(sections_.size());
     std::string joined;
     std::vector<std::size_t> decoded;
     for (std::size_t i = 1; i < sections_.size(); ++i) {
-        if (!sections_[i].header.asciiName) {
-            joined.append(nameOf(sections_[i].header)).push_back('\0');
+        names[i] = shapeOf(sections_[i].header).name;
+        if (!isAsciiOnly(names[i])) {
+            joined.append(names[i]).push_back('\0');
             decoded.push_back(i);
         }
     }
@@ -169,16 +187,15 @@ void IniDocument::indexSections() {
         }
     } else {
         for (std::size_t k = 0; k < decoded.size(); ++k) {
-            folded[k] = foldedName(nameOf(sections_[decoded[k]].header));
+            folded[k] = foldedName(names[decoded[k]]);
         }
     }
     std::size_t k = 0;
     for (std::size_t i = 1; i < sections_.size(); ++i) {
-        const Line& header = sections_[i].header;
-        std::u16string name =
-            header.asciiName ? foldedName(nameOf(header)) : std::move(folded[k++]);
+        const std::string_view bytes = names[i];
+        std::u16string name = isAsciiOnly(bytes) ? foldedName(bytes) : std::move(folded[k++]);
         const std::size_t first = firstSection_.try_emplace(std::move(name), i).first->second;
-        firstSectionByBytes_.try_emplace(std::string(nameOf(header)), first);
+        firstSectionByBytes_.try_emplace(std::string(bytes), first);
     }
 }
 
@@ -193,62 +210,55 @@ IniDocument::Piece IniDocument::own(std::string_view text) {
     return piece;
 }
 
-std::string_view IniDocument::nameOf(const Line& line) const {
-    return textOf(line).substr(line.nameBegin, line.nameSize);
-}
-
-void IniDocument::classify(Line& line, std::string_view text, bool first) {
-    std::string_view view = text;
-    if (first && view.substr(0, kUtf8Bom.size()) == kUtf8Bom) view.remove_prefix(kUtf8Bom.size());
-    std::string_view trimmed = trimIniBlanks(view);
-    std::string_view name;
+IniDocument::Shape IniDocument::shape(std::string_view text, bool first) {
+    Shape shape;
+    const std::string_view view = withoutBom(text, first);
+    const std::string_view trimmed = trimIniBlanks(view);
     if (trimmed.empty()) {
-        line.kind = LineKind::Blank;
-    } else if (trimmed.front() == '[' && findLastCloseBracket(trimmed) != std::string_view::npos) {
-        line.kind = LineKind::Header;
-        name = trimIniBlanks(trimmed.substr(1, findLastCloseBracket(trimmed) - 1));
+        shape.kind = LineKind::Blank;
+    } else if (const std::size_t close = trimmed.front() == '[' ? findLastCloseBracket(trimmed)
+                                                                : std::string_view::npos;
+               close != std::string_view::npos) {
+        shape.kind = LineKind::Header;
+        shape.name = trimIniBlanks(trimmed.substr(1, close - 1));
     } else if (trimmed.front() == ';') {
-        line.kind = LineKind::Comment;
+        shape.kind = LineKind::Comment;
     } else if (std::size_t eq = view.find('='); eq != std::string_view::npos) {
         // '=' (0x3D) is never a Shift-JIS trail byte, so a plain search is safe.
-        line.kind = LineKind::Key;
-        name = trimIniBlanks(view.substr(0, eq));
+        shape.kind = LineKind::Key;
+        shape.name = trimIniBlanks(view.substr(0, eq));
         std::size_t valueBegin = eq + 1;
         while (valueBegin < view.size() && isIniBlank(view[valueBegin])) ++valueBegin;
-        line.valueBegin = static_cast<std::uint32_t>(view.data() - text.data() + valueBegin);
+        shape.valueBegin = static_cast<std::size_t>(view.data() - text.data()) + valueBegin;
     } else {
         // Not a key, but it hides later keys of its name from reads.
-        line.kind = LineKind::Other;
-        name = trimmed;
+        shape.kind = LineKind::Other;
+        shape.name = trimmed;
     }
-    line.nameBegin = static_cast<std::uint32_t>(name.data() - text.data());
-    line.nameSize = static_cast<std::uint32_t>(name.size());
-    line.asciiName = isAsciiOnly(name);
+    return shape;
 }
 
-IniDocument::Line IniDocument::makeLine(std::string_view text, Piece eol, bool first) {
-    Line line;
-    line.eol = eol;
-    classify(line, text, first);
-    line.text = own(text);
-    return line;
+IniDocument::Line IniDocument::makeLine(std::string_view text, Piece eol) {
+    return Line{own(text), eol, false};
 }
 
 bool IniDocument::answersTo(const Line& line, const Name& name) const {
-    if (line.kind != LineKind::Key && line.kind != LineKind::Other) return false;
-    if (line.asciiName != name.ascii) return false;  // ASCII decodes to ASCII only
-    if (name.ascii && line.nameSize != name.bytes.size()) return false;
-    const std::string_view own = nameOf(line);
-    if (!name.ascii) return foldedName(own) == name.folded;
-    return std::equal(own.begin(), own.end(), name.bytes.begin(),
-                      [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+    const Shape shape = shapeOf(line);
+    if (shape.kind != LineKind::Key && shape.kind != LineKind::Other) return false;
+    if (name.ascii) {
+        // ASCII decodes to ASCII only, and a byte above 0x7F never to ASCII.
+        return shape.name.size() == name.bytes.size() &&
+               std::equal(shape.name.begin(), shape.name.end(), name.bytes.begin(),
+                          [](char a, char b) { return asciiLower(a) == asciiLower(b); });
+    }
+    return !isAsciiOnly(shape.name) && foldedName(shape.name) == name.folded;
 }
 
 void IniDocument::addSection(Section section, std::u16string folded) {
     sections_.push_back(std::move(section));
     const std::size_t index = sections_.size() - 1;
     const std::size_t first = firstSection_.try_emplace(std::move(folded), index).first->second;
-    firstSectionByBytes_.try_emplace(std::string(nameOf(sections_.back().header)), first);
+    firstSectionByBytes_.try_emplace(std::string(shapeOf(sections_.back().header).name), first);
 }
 
 const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
@@ -278,8 +288,9 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     std::ptrdiff_t index = findKey(*found, Name(key));
     if (index < 0) return std::nullopt;
     const Line& line = found->lines[static_cast<std::size_t>(index)];
-    if (line.kind != LineKind::Key) return std::nullopt;
-    std::string_view text = trimIniBlanks(textOf(line).substr(line.valueBegin));
+    const Shape shape = shapeOf(line);
+    if (shape.kind != LineKind::Key) return std::nullopt;
+    std::string_view text = trimIniBlanks(textOf(line).substr(shape.valueBegin));
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
         text.back() == text.front()) {
         text = text.substr(1, text.size() - 2);
@@ -308,7 +319,7 @@ std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
     const Section* found = findSection(section);
     if (found == nullptr) return names;
     for (const Line& line : found->lines) {
-        if (line.kind == LineKind::Key) names.emplace_back(keyNameOf(line));
+        if (shapeOf(line).kind == LineKind::Key) names.emplace_back(keyNameOf(line));
     }
     return names;
 }
@@ -331,10 +342,8 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     // A name ending in a lone lead byte would swallow the "]" or change
     // which line it is; such names cannot be written and read back.
     const std::string headerText = "[" + std::string(sectionName) + "]";
-    Line header;
-    classify(header, headerText, false);
-    const std::string_view headerName =
-        std::string_view(headerText).substr(header.nameBegin, header.nameSize);
+    const Shape header = shape(headerText, false);
+    const std::string_view headerName = header.name;
     if (header.kind != LineKind::Header ||
         (headerName != sectionName && foldedName(headerName) != foldedName(sectionName))) {
         return false;
@@ -349,8 +358,8 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     if (lastLine != nullptr && lastLine->eol.size == 0) lastLine->eol = newlinePiece_;
     Section added;
     added.hasHeader = true;
-    added.header = makeLine(headerText, newlinePiece_, false);
-    added.lines.push_back(makeLine(keyLine, newlinePiece_, false));
+    added.header = makeLine(headerText, newlinePiece_);
+    added.lines.push_back(makeLine(keyLine, newlinePiece_));
     addSection(std::move(added), foldedName(sectionName));
     return true;
 }
@@ -360,22 +369,24 @@ bool IniDocument::writeInto(Section& target, std::string_view keyName, std::stri
     std::ptrdiff_t index = findKey(target, Name(keyName));
     if (index >= 0) {
         Line& line = target.lines[static_cast<std::size_t>(index)];
-        if (line.kind != LineKind::Key) {
+        const Shape shape = shapeOf(line);
+        if (shape.kind != LineKind::Key) {
             // A line without "=" answers to its name as the platform's
             // reader sees it; writing the name gives it its value there.
-            line = makeLine(std::string(textOf(line)) + "=" + std::string(value), line.eol, false);
+            line = makeLine(std::string(textOf(line)) + "=" + std::string(value), line.eol);
             return true;
         }
-        line.text = own(std::string(textOf(line).substr(0, line.valueBegin)) + std::string(value));
+        // The line stays what it was (a first line keeps its BOM aside).
+        line.text = own(std::string(textOf(line).substr(0, shape.valueBegin)) + std::string(value));
         return true;
     }
-    insertKeyLine(target, makeLine(keyLine, Piece{}, false));
+    insertKeyLine(target, makeLine(keyLine, Piece{}));
     return true;
 }
 
 void IniDocument::insertKeyLine(Section& section, Line line) {
     std::size_t at = section.lines.size();
-    while (at > 0 && section.lines[at - 1].kind == LineKind::Blank) --at;
+    while (at > 0 && shapeOf(section.lines[at - 1]).kind == LineKind::Blank) --at;
     Line& before = at == 0 ? section.header : section.lines[at - 1];
     // The line before keeps its own break; the new line ends with the text's
     // usual one and takes over the blank lines that followed, so that they
@@ -413,10 +424,11 @@ std::size_t IniDocument::removeKeysExcept(std::string_view section, std::string_
     bool kept = false;
     for (std::size_t i = 0; i < target->lines.size();) {
         const Line& line = target->lines[i];
-        if (line.kind == LineKind::Key && !kept && keyNameOf(line) == keptName) {
+        const bool key = shapeOf(line).kind == LineKind::Key;
+        if (key && !kept && keyNameOf(line) == keptName) {
             kept = true;
             ++i;
-        } else if (line.kind == LineKind::Key) {
+        } else if (key) {
             eraseLine(*target, i);
             ++removed;
         } else {
@@ -434,7 +446,7 @@ std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section,
     std::size_t removed = 0;
     for (std::size_t i = 0; i < target->lines.size();) {
         const Line& line = target->lines[i];
-        if (line.kind == LineKind::Other &&
+        if (shapeOf(line).kind == LineKind::Other &&
             std::any_of(names.begin(), names.end(),
                         [&](const Name& name) { return answersTo(line, name); })) {
             eraseLine(*target, i);

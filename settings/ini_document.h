@@ -85,14 +85,19 @@ private:
         bool written = false;
     };
 
+    // Parsing only splits the lines and finds the headers; what a line is
+    // (Shape) is worked out when a lookup passes it, so that the sections
+    // that nobody asks for cost no more than their line breaks.
     struct Line {
         Piece text;  // without the line break
         Piece eol;   // the run of CR and LF that ended the line
+        bool first = false;  // the text's first line, which may start with a BOM
+    };
+
+    struct Shape {
         LineKind kind = LineKind::Other;
-        bool asciiName = true;        // the name has no byte above 0x7F
-        std::uint32_t nameBegin = 0;  // a key's or section's name in the text, trimmed
-        std::uint32_t nameSize = 0;
-        std::uint32_t valueBegin = 0;  // where a key's value text starts
+        std::string_view name;  // a key's or section's name, trimmed
+        std::size_t valueBegin = 0;  // where a key's value text starts
     };
 
     struct Section {
@@ -113,11 +118,11 @@ private:
     // Keeps a text that a write made (never a view of written_ itself).
     Piece own(std::string_view text);
     std::string_view textOf(const Line& line) const { return view(line.text); }
-    std::string_view nameOf(const Line& line) const;
+    Shape shapeOf(const Line& line) const { return shape(textOf(line), line.first); }
     bool answersTo(const Line& line, const Name& name) const;
     // The kind, name and value of a line's text.
-    static void classify(Line& line, std::string_view text, bool first);
-    Line makeLine(std::string_view text, Piece eol, bool first);
+    static Shape shape(std::string_view text, bool first);
+    Line makeLine(std::string_view text, Piece eol);
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
     std::ptrdiff_t findKey(const Section& section, const Name& name) const;
