@@ -7,31 +7,20 @@
 
 #include <string>
 
+#include "bench/preview_fonts.h"
 #include "preview/symbol_preview.h"
 
 namespace {
 
-vx::Code2DRecord fontOfType(int typeIndex) {
-    vx::Code2DRecord r;
-    r.typeIndex = typeIndex;
-    r.dataMatrix = {"Data Matrix", "0100", "00100", "06", "1", "default", "default", "default"};
-    r.maxiCode = {"MaxiCode", "0100", "00100", "4"};
-    r.microPdf417 = {"MicroPDF417", "0100", "00100", "03", "04", "1", "0006"};
-    r.pdf417 = {"PDF417", "0100", "00100", "05", "03", "12", "1", "0008"};
-    r.qrCode = {"QR", "0100", "00100", "H", "06", "1", "2"};
-    r.gs1Composite = {"GS1 Composite", "0100", "00100", "03", "1", "0100", "07"};
-    return r;
-}
-
 void previewOfType(benchmark::State& state) {
-    const vx::Code2DRecord record = fontOfType(static_cast<int>(state.range(0)));
+    const vx::Code2DRecord record = vx::bench::largestFontOfType(static_cast<int>(state.range(0)));
     const vx::PreviewSettings settings{305, std::nullopt, vx::LabelSize{50, 30}};
     for (auto _ : state) benchmark::DoNotOptimize(vx::previewCode2D(record, settings));
 }
 BENCHMARK(previewOfType)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 void previewOfLongData(benchmark::State& state) {
-    const vx::Code2DRecord record = fontOfType(static_cast<int>(state.range(0)));
+    const vx::Code2DRecord record = vx::bench::largestFontOfType(static_cast<int>(state.range(0)));
     std::string data;
     while (data.size() < 500) data += "ZEL Vextora 0123456789 ";
     const vx::PreviewSettings settings{305, data.substr(0, 500), std::nullopt};
