@@ -8,7 +8,7 @@
 #include <string>
 
 #include "app/main_window_ports.h"
-#include "app/save_messages.h"
+#include "app/shared_messages.h"
 #include "pages/setting_page.h"
 #include "settings/settings_store.h"
 
@@ -70,10 +70,9 @@ private:
 
 // The texts of the main window's message boxes (UTF-8).
 namespace main_window_text {
-inline constexpr std::string_view kNoDriverFontFile =
-    "設定ファイルがありません。\n内蔵フォントに対応したプリンタドライバをインストールしてください。\n"
-    "プログラムを終了します。";
-inline constexpr std::string_view kVersionMismatch = "バージョンが一致しません。\nプログラムを終了します。";
+inline constexpr std::string_view kProgramEnds = "\nプログラムを終了します。";
+inline const std::string kNoDriverFontFile = std::string(kNoDriverFontFileText) + kProgramEnds.data();
+inline const std::string kVersionMismatch = std::string(kVersionMismatchText) + kProgramEnds.data();
 inline constexpr std::string_view kConfirmSave = "保存しますか？";
 inline constexpr std::string_view kConfirmExit =
     "内蔵フォント設定ツールを終了する前に、設定ファイルへ保存しますか？";

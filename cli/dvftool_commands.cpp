@@ -6,7 +6,7 @@
 #include <string_view>
 #include <variant>
 
-#include "app/save_messages.h"
+#include "app/shared_messages.h"
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_usage.h"
 #include "cli/font_copy.h"
@@ -21,7 +21,7 @@ namespace vx {
 
 namespace {
 
-constexpr std::string_view kVersionMismatch = "バージョンが一致しません。";
+constexpr std::string_view kVersionMismatch = kVersionMismatchText;
 
 // Ends a command with an exit status once its messages are written.
 struct CommandExit {
@@ -312,7 +312,7 @@ int printers(const CommandLine& line, const DvfToolIo& io) {
         io.err << "dvftool: the printers cannot be listed\n";
         return kExitPrinter;
     }
-    if (listed->empty()) io.err << "dvftool: " << kNoPrinterLine << '\n';
+    if (listed->empty()) io.err << "dvftool: " << kNoPrinterText << '\n';
     if (line.json) {
         io.out << printersJson(*listed);
         return kExitDone;

@@ -17,7 +17,7 @@ PrinterFile findPrinterFile(std::string_view printerName, const PrinterAccess& a
     PrinterFile file;
     if (location.driverName && !isSeriesDriver(*location.driverName)) {
         file.exit = kExitPrinter;
-        file.message = kNoDriverFontFileMessage;
+        file.message = kNoDriverFontFileText;
         file.reason = "not a printer of the series: " + name + " (driver " +
                       utf8FromCp932(*location.driverName) + ")";
         return file;
@@ -28,7 +28,7 @@ PrinterFile findPrinterFile(std::string_view printerName, const PrinterAccess& a
             break;
         case LocateOutcome::PrinterUnavailable:
             file.exit = kExitPrinter;
-            file.message = kNoDriverFontFileMessage;
+            file.message = kNoDriverFontFileText;
             file.reason = "the printer cannot be opened: " + name;
             break;
         case LocateOutcome::PrinterInfoUnreadable:
@@ -37,7 +37,7 @@ PrinterFile findPrinterFile(std::string_view printerName, const PrinterAccess& a
             break;
         case LocateOutcome::NoDriverFontFile:
             file.exit = kExitUnreadable;
-            file.message = kNoDriverFontFileMessage;
+            file.message = kNoDriverFontFileText;
             file.reason = "the printer has no driver font file: " + name;
             if (!location.path.empty()) file.reason += " (" + utf8FromPath(location.path) + ")";
             break;

@@ -10,15 +10,10 @@
 #include <vector>
 
 #include "printer/printer_binding.h"
+#include "printer/printer_selection.h"
 
 namespace vx {
 
-// The window's message when a printer has no driver font file, without the
-// line that announces the end of the program (UTF-8).
-inline constexpr std::string_view kNoDriverFontFileMessage =
-    "設定ファイルがありません。\n内蔵フォントに対応したプリンタドライバをインストールしてください"
-    "。";
-inline constexpr std::string_view kNoPrinterLine = "利用可能なプリンタドライバがありません。";
 
 // Where printers are looked up.
 struct PrinterAccess {

@@ -145,6 +145,11 @@ enum class LocateOutcome {
     PrinterInfoUnreadable,  // the printer's information cannot be read
 };
 
+// What the user is told when a printer's driver font file cannot be had
+// (UTF-8).
+inline constexpr std::string_view kNoDriverFontFileText =
+    "設定ファイルがありません。\n内蔵フォントに対応したプリンタドライバをインストールしてください。";
+
 struct LocateResult {
     LocateOutcome outcome = LocateOutcome::PrinterUnavailable;
     // The printer's driver name (code page 932), once its information has

@@ -17,8 +17,8 @@ namespace vx {
 inline constexpr std::string_view kToolCaption = "内蔵フォント設定ツール";
 inline constexpr std::string_view kPrinterListHeader = "プリンタドライバ名";
 inline constexpr int kPrinterListColumnWidth = 300;  // pixels
-inline constexpr std::string_view kNoPrinterMessage =
-    "利用可能なプリンタドライバがありません。\nツールを終了します。";
+inline constexpr std::string_view kNoPrinterText = "利用可能なプリンタドライバがありません。";
+inline const std::string kNoPrinterMessage = std::string(kNoPrinterText) + "\nツールを終了します。";
 inline constexpr std::string_view kNoSelectionMessage =
     "プリンタドライバが選択されていません。\nプリンタドライバを選択してください。";
 inline constexpr int kNoPrinterExitStatus = 1;

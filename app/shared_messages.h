@@ -1,5 +1,5 @@
-// The texts that report a save's outcome to the user (UTF-8), shared by the
-// window and dvftool.
+// Texts that the window and dvftool both tell the user (UTF-8). The window
+// adds, where the program then ends, that it ends.
 #pragma once
 
 #include <string_view>
@@ -8,5 +8,6 @@ namespace vx {
 
 inline constexpr std::string_view kSavedMessage = "保存しました";
 inline constexpr std::string_view kSaveFailedMessage = "保存できませんでした";
+inline constexpr std::string_view kVersionMismatchText = "バージョンが一致しません。";
 
 }  // namespace vx
