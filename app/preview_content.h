@@ -51,7 +51,7 @@ std::string scaleLine(const PreviewScale& scale);
 // The sample data stays the user's while the same font and type are shown;
 // another font or type brings that type's sample back.
 class PreviewSession {
-  public:
+public:
     // The content for the subject; `dataReplaced` tells that data() now
     // holds a new sample, which the window's data box should show.
     PreviewContent update(const PreviewSubject& subject, const PreviewPrinter& printer,
@@ -60,7 +60,7 @@ class PreviewSession {
     void setData(std::string data) { data_ = std::move(data); }
     const std::optional<std::string>& data() const { return data_; }
 
-  private:
+private:
     struct Key {
         PageKind page;
         int font, type;

@@ -17,14 +17,14 @@ namespace vx {
 std::span<const ControlRow<BarcodeRecord>> barcodePageRows();
 
 class BarcodePage : public FontPage<BarcodeRecord> {
-  public:
+public:
     BarcodePage(SettingsStore& store, Controls& controls);
 
     // Per driver font: the check-digit text set aside when a type change
     // turned a code "4" into "3"; empty when nothing is set aside.
     const PerFontMemory<std::string>& rememberedCheckDigit() const { return rememberedCheckDigit_; }
 
-  private:
+private:
     std::string typeText(const BarcodeRecord& record) const override;
     void storeType(BarcodeRecord& record, std::string_view typeText) override;
     void storeSteps(BarcodeRecord& record) override;

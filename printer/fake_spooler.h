@@ -25,7 +25,7 @@ struct FakePrinter {
 };
 
 class FakeSpooler : public Spooler {
-  public:
+public:
     // Printers are enumerated in the order they were added.
     FakeSpooler& add(FakePrinter printer);
     // Shorthand for a printer that works.
@@ -46,12 +46,12 @@ class FakeSpooler : public Spooler {
     // Handles opened and not yet closed.
     int openHandles() const { return static_cast<int>(open_.size()); }
 
-  protected:
+protected:
     std::optional<Handle> openPrinter(std::string_view name) override;
     std::optional<PrinterInfo> printerInfo(Handle handle) override;
     bool closePrinter(Handle handle) override;
 
-  private:
+private:
     FakePrinter* find(std::string_view name);
 
     std::vector<FakePrinter> printers_;
@@ -64,7 +64,7 @@ class FakeSpooler : public Spooler {
 };
 
 class FakeEnvironment : public SystemEnvironment {
-  public:
+public:
     // Names are compared without regard to letter case, as on Windows.
     FakeEnvironment& set(std::string_view name, std::string_view value);
     FakeEnvironment& unset(std::string_view name);
@@ -75,7 +75,7 @@ class FakeEnvironment : public SystemEnvironment {
     std::optional<WindowsVersion> windowsVersion() const override { return version_; }
     std::optional<std::string> windowsDirectory() const override { return windowsDirectory_; }
 
-  private:
+private:
     std::map<std::string, std::string> variables_;  // upper-case name -> value
     std::optional<WindowsVersion> version_ = WindowsVersion{kPlatformWin32Nt, 10, 0};
     std::optional<std::string> windowsDirectory_ = "C:\\WINDOWS";

@@ -43,7 +43,7 @@ class PrinterHandle;
 // The print spooler. Printers are opened only through PrinterHandle, which
 // closes them when it goes out of scope, so no path can leave one open.
 class Spooler {
-  public:
+public:
     using Handle = std::uintptr_t;
 
     virtual ~Spooler() = default;
@@ -57,7 +57,7 @@ class Spooler {
     // open and a close of the printer; 0 when it cannot be read.
     virtual std::uint32_t queueStatus(std::string_view printerName) = 0;
 
-  protected:
+protected:
     friend class PrinterHandle;
     // Opens a printer by name for use; nullopt when it cannot be opened.
     virtual std::optional<Handle> openPrinter(std::string_view name) = 0;
@@ -68,7 +68,7 @@ class Spooler {
 
 // An opened printer; closes it at the latest when destroyed. Move-only.
 class PrinterHandle {
-  public:
+public:
     // Empty (false) when the printer cannot be opened.
     static PrinterHandle open(Spooler& spooler, std::string_view printerName);
 
@@ -86,7 +86,7 @@ class PrinterHandle {
     // empty or already closed handle does nothing and returns false.
     bool close();
 
-  private:
+private:
     PrinterHandle() = default;
     Spooler* spooler_ = nullptr;
     std::optional<Spooler::Handle> handle_;
@@ -101,7 +101,7 @@ inline constexpr std::uint32_t kPlatformWin32Nt = 2;
 
 // The parts of the system environment that locate the driver directory.
 class SystemEnvironment {
-  public:
+public:
     virtual ~SystemEnvironment() = default;
     // The value of an environment variable (UTF-8); nullopt when not set.
     virtual std::optional<std::string> variable(std::string_view name) const = 0;

@@ -35,7 +35,7 @@ struct PrinterSelectionServices {
 };
 
 class PrinterSelection {
-  public:
+public:
     PrinterSelection(Spooler& spooler, PrinterSelectionServices services);
 
     // Lists the printers that can be chosen. With none, warns and ends the
@@ -53,7 +53,7 @@ class PrinterSelection {
     // acts as OK on an item, does nothing on empty space.
     std::optional<std::string> activate(std::optional<std::size_t> hitItem);
 
-  private:
+private:
     Spooler& spooler_;
     PrinterSelectionServices services_;
     std::vector<std::string> items_;

@@ -14,7 +14,7 @@
 namespace vx {
 
 class PreviewWindow : public Dialog {
-  public:
+public:
     // Creates the window on first use and brings it to the front.
     bool open(HWND owner);
     bool isOpen() const { return hwnd() != nullptr && IsWindowVisible(hwnd()) != FALSE; }
@@ -28,11 +28,11 @@ class PreviewWindow : public Dialog {
     // client pixels.
     RECT symbolPixels() const { return symbolPixels_; }
 
-  protected:
+protected:
     bool onCommand(int id, int code, HWND control) override;
     bool onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result) override;
 
-  private:
+private:
     void refresh(bool dataReplaced);
     void paintCanvas(const DRAWITEMSTRUCT& item);
     PreviewScale canvasScale() const;

@@ -56,7 +56,7 @@ bool painted(HWND window) {
 
 // Memory in another process, freed with the object.
 class RemoteBlock {
-  public:
+public:
     RemoteBlock(HANDLE process, std::size_t size)
         : process_(process),
           address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE,
@@ -76,7 +76,7 @@ class RemoteBlock {
         return WriteProcessMemory(process_, at<char>(offset), data, size, nullptr) != FALSE;
     }
 
-  private:
+private:
     HANDLE process_;
     void* address_;
 };

@@ -11,11 +11,11 @@
 namespace vx::bench {
 
 class Clock {
-  public:
+public:
     Clock();
     double elapsedMs() const;
 
-  private:
+private:
     LARGE_INTEGER start_{};
     LARGE_INTEGER frequency_{};
 };

@@ -49,7 +49,7 @@ double median(std::vector<double> values) {
 
 // Starts a program; its process runs until the child's destructor ends it.
 class Child {
-  public:
+public:
     explicit Child(const std::wstring& exe) {
         STARTUPINFOW startup{};
         startup.cb = sizeof startup;
@@ -71,7 +71,7 @@ class Child {
     DWORD id() const { return process_.dwProcessId; }
     HANDLE handle() const { return process_.hProcess; }
 
-  private:
+private:
     PROCESS_INFORMATION process_{};
     bool started_ = false;
 };

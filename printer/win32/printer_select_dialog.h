@@ -14,7 +14,7 @@
 namespace vx {
 
 class PrinterSelectDialog : public Dialog {
-  public:
+public:
     // Services left empty take the real ones: a message box owned by the
     // selection window, and ending the process.
     explicit PrinterSelectDialog(Spooler& spooler, PrinterSelectionServices services = {});
@@ -24,12 +24,12 @@ class PrinterSelectDialog : public Dialog {
     // when cancelled.
     std::optional<std::string> run(HWND owner, const std::string& currentName);
 
-  protected:
+protected:
     BOOL onInitDialog() override;
     bool onCommand(int id, int code, HWND control) override;
     bool onNotify(NMHDR& header, LRESULT& result) override;
 
-  private:
+private:
     void warn(std::string_view text);
     void fillList();
     std::optional<std::size_t> selectedItem() const;

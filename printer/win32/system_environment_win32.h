@@ -7,7 +7,7 @@
 namespace vx {
 
 class Win32Environment : public SystemEnvironment {
-  public:
+public:
     std::optional<std::string> variable(std::string_view name) const override;
     std::optional<WindowsVersion> windowsVersion() const override;
     std::optional<std::string> windowsDirectory() const override;

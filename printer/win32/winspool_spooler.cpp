@@ -37,13 +37,13 @@ std::string cp932FromWide(const wchar_t* text) {
 
 // A zero-filled block with the alignment of the spooler's structures.
 class InfoBlock {
-  public:
+public:
     explicit InfoBlock(DWORD bytes)
         : words_((bytes + sizeof(std::uint64_t) - 1) / sizeof(std::uint64_t)) {}
     BYTE* data() { return reinterpret_cast<BYTE*>(words_.data()); }
     DWORD size() const { return static_cast<DWORD>(words_.size() * sizeof(std::uint64_t)); }
 
-  private:
+private:
     std::vector<std::uint64_t> words_;
 };
 

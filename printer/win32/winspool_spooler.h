@@ -6,13 +6,13 @@
 namespace vx {
 
 class WinspoolSpooler : public Spooler {
-  public:
+public:
     // Local printers at level 2, with the level-2 status.
     std::optional<std::vector<PrinterEntry>> localPrinters() override;
     // The level-6 status, which is where Wine reports it.
     std::uint32_t queueStatus(std::string_view printerName) override;
 
-  protected:
+protected:
     std::optional<Handle> openPrinter(std::string_view name) override;
     std::optional<PrinterInfo> printerInfo(Handle handle) override;
     bool closePrinter(Handle handle) override;

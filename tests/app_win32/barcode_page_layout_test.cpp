@@ -25,7 +25,7 @@ using Row = ControlRow<BarcodeRecord>;
 constexpr int kJan13 = 8;  // the type with the longest check-digit entry
 
 class BarcodePageLayoutTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() { window = new FontPageWindow(PageKind::Barcode); }
     static void TearDownTestSuite() {
         delete window;

@@ -17,7 +17,7 @@ constexpr int kCode128 = 2, kCode39 = 3, kJan13 = 8, kMsi = 14, kUpcA = 16;
 constexpr const wchar_t* kPrice = L"チェックデジット自動付加+プライスC/D4桁";
 
 class BarcodePageWindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
     }

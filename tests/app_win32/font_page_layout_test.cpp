@@ -54,7 +54,7 @@ constexpr int kKanjiGothic16 = 14;  // the type whose rotation list is longest
 
 // The checks only look, so they share one window.
 class FontPageLayoutTest : public ::testing::Test {
-  protected:
+protected:
     static void SetUpTestSuite() { window = new FontPageWindow(); }
     static void TearDownTestSuite() {
         delete window;

@@ -22,12 +22,12 @@ namespace vx::test {
 
 // Answers every printer selection with the same printer.
 class FixedChooser : public PrinterChooser {
-  public:
+public:
     std::optional<std::string> choose(const std::string&) override { return "Label printer"; }
 };
 
 class FontPageWindow {
-  public:
+public:
     // Copies demo/ALTOD.DVF to a directory of its own, opens the window on
     // the copy and shows the page.
     explicit FontPageWindow(PageKind kind = PageKind::CharacterFont);
@@ -66,7 +66,7 @@ class FontPageWindow {
     // Runs the window's queued messages.
     void pump();
 
-  private:
+private:
     void notify(int id, int code);
 
     PageKind kind_;

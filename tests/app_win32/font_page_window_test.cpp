@@ -35,7 +35,7 @@ constexpr int kAlwaysUsable[] = {
 };
 
 class FontPageWindowTest : public ::testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
     }

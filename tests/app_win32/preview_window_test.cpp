@@ -16,7 +16,7 @@ namespace {
 constexpr int kQrCode = 4;
 
 class PreviewWindowTest : public ::testing::Test {
-  protected:
+protected:
     explicit PreviewWindowTest(PageKind kind = PageKind::Code2D) : page(kind) {}
     void SetUp() override {
         ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
@@ -92,7 +92,7 @@ TEST_F(PreviewWindowTest, ItFollowsTheFontTheTypeTheTypingAndThePageInFront) {
 
 // The same window in front of the 1D page, whose first font is Codabar.
 class PreviewOnBarcodePageTest : public PreviewWindowTest {
-  protected:
+protected:
     PreviewOnBarcodePageTest() : PreviewWindowTest(PageKind::Barcode) {}
 };
 

@@ -40,7 +40,7 @@ std::vector<std::wstring> texts(const std::vector<HWND>& windows) {
 
 // Records the key-down, character and command messages that reach a window.
 class MessageSpy {
-  public:
+public:
     explicit MessageSpy(HWND control) : control_(control) {
         SetWindowSubclass(control_, &MessageSpy::procedure, 1, reinterpret_cast<DWORD_PTR>(this));
     }
@@ -51,7 +51,7 @@ class MessageSpy {
     // "down 72", "char 8", "command 2", ... in the order they came.
     std::vector<std::string> seen;
 
-  private:
+private:
     static LRESULT CALLBACK procedure(HWND window, UINT message, WPARAM wParam, LPARAM lParam,
                                       UINT_PTR, DWORD_PTR self) {
         auto* spy = reinterpret_cast<MessageSpy*>(self);
@@ -64,7 +64,7 @@ class MessageSpy {
 };
 
 class MainWindowTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(canCreateWindows())
             << "these tests show windows: run them with an X display (DISPLAY, e.g. Xvfb)";
@@ -575,7 +575,7 @@ TEST_F(MainWindowTest, HelpIsGreyedWithoutAHelpFileBesideTheProgram) {
 // The program with a help file beside it: the real one, or one that is not
 // a help file at all.
 class MainWindowHelpTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(canCreateWindows()) << "needs an X display (DISPLAY, e.g. Xvfb)";
     }

@@ -19,7 +19,7 @@ struct PostScriptPrinter {
 };
 
 class PostScriptPrinters {
-  public:
+public:
     PostScriptPrinters() = default;
     PostScriptPrinters(const PostScriptPrinters&) = delete;
     PostScriptPrinters& operator=(const PostScriptPrinters&) = delete;
@@ -34,7 +34,7 @@ class PostScriptPrinters {
 
     const std::string& error() const { return error_; }
 
-  private:
+private:
     bool fail(const std::string& why);
 
     std::vector<std::wstring> drivers_;

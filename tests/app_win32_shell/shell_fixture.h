@@ -24,7 +24,7 @@ inline const std::wstring kMainTitle = L"ZEL Vextora 内蔵フォント設定ツ
 // Answers each selection with the next prepared answer (nothing = Cancel)
 // and records the name it was given as the current one.
 class ScriptedChooser : public PrinterChooser {
-  public:
+public:
     std::deque<std::optional<std::string>> answers;
     std::vector<std::string> currentNames;
 
@@ -34,14 +34,14 @@ class ScriptedChooser : public PrinterChooser {
 // A directory of its own under the temporary directory, removed with
 // everything in it when the owner goes.
 class TemporaryDirectory {
-  public:
+public:
     TemporaryDirectory();
     ~TemporaryDirectory();
     TemporaryDirectory(const TemporaryDirectory&) = delete;
     TemporaryDirectory& operator=(const TemporaryDirectory&) = delete;
     const std::filesystem::path& path() const { return path_; }
 
-  private:
+private:
     std::filesystem::path path_;
 };
 
@@ -78,7 +78,7 @@ struct ShellHarness {
     std::vector<std::string> locatedNames;
     std::unique_ptr<MainWindow> window;
 
-  private:
+private:
     Spooler& spooler_;
 };
 

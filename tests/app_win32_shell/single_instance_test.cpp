@@ -55,7 +55,7 @@ HWND windowOf(DWORD processId, const std::wstring& caption) {
 
 // One started copy of the program.
 class ToolProcess {
-  public:
+public:
     ToolProcess(const std::filesystem::path& program, const std::wstring& arguments) {
         std::wstring command = L"\"" + program.wstring() + L"\"";
         if (!arguments.empty()) command += L" " + arguments;
@@ -113,7 +113,7 @@ class ToolProcess {
         return code;
     }
 
-  private:
+private:
     bool started_ = false;
     bool showedWindow_ = false;
     PROCESS_INFORMATION process_{};
@@ -123,7 +123,7 @@ class ToolProcess {
 void cancel(HWND selection) { PostMessageW(selection, WM_COMMAND, MAKEWPARAM(IDCANCEL, 0), 0); }
 
 class SingleInstanceTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(canCreateWindows()) << "needs an X display (DISPLAY, e.g. Xvfb)";
         // A printer of the series, so that the program shows its selection.
@@ -184,7 +184,7 @@ TEST_F(SingleInstanceTest, ASecondStartEndsAtOnceAndARenamedCopyRuns) {
 // This process takes the part of a running copy: it holds the program's
 // mutex and shows the real main window.
 class RunningCopyTest : public SingleInstanceTest {
-  protected:
+protected:
     void SetUp() override {
         SingleInstanceTest::SetUp();
         if (HasFatalFailure()) return;

@@ -75,7 +75,7 @@ void writeExpectation(const std::wstring& name, const PageGeometry& geometry, in
 }
 
 class TestPrintToFile : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_FALSE(printDirectory().empty())
             << "run through scripts/test-print-check.sh, which sets VX_PRINT_DIR";
@@ -259,7 +259,7 @@ bool readExpectation(const std::wstring& name, Expectation& e) {
 // [origin + f*x, origin + f*x + f). Edges may fall between sheet pixels, so
 // the checks keep one pixel away from them.
 class RenderedLabel {
-  public:
+public:
     RenderedLabel(const GreyImage& image, const Expectation& e) : image_(image), e_(e) {}
 
     // The middle of label pixel (x, y) on the sheet.
@@ -298,13 +298,13 @@ class RenderedLabel {
         return {x, y};
     }
 
-  private:
+private:
     const GreyImage& image_;
     const Expectation& e_;
 };
 
 class RenderedTestPrint : public testing::Test {
-  protected:
+protected:
     void load(const std::wstring& name, int dpi, int factor) {
         ASSERT_FALSE(printDirectory().empty())
             << "run through scripts/test-print-check.sh, which sets VX_PRINT_DIR";

@@ -16,7 +16,7 @@ constexpr std::string_view kNoFileMessage =
     "\n";
 
 class DvfToolPrinter : public testing::Test {
-  protected:
+protected:
     DvfToolPrinter() {
         environment.set("SystemRoot", systemRoot).set("PROCESSOR_ARCHITECTURE", "AMD64");
         spooler.add("Label printer", "ZEL Vextora Alto")

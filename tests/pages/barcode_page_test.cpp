@@ -28,7 +28,7 @@ constexpr std::string_view kPrice = "チェックデジット自動付加+プラ
 constexpr const char* kVersion = "[DVF]\r\nVersion=2.000\r\n";
 
 class BarcodePageTest : public ::testing::Test {
-  protected:
+protected:
     // Factory values for every font (font n has type n - 1), then the page
     // as the main window creates it.
     BarcodePageTest() {

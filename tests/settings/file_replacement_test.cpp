@@ -25,7 +25,7 @@ enum class Step { OpenTemporary, Write, Flush, Commit };
 // the real step ran (the temporary file exists, is partly written, or is
 // closed) or instead of it.
 class FailingReplacement : public FileReplacement {
-  public:
+public:
     FailingReplacement(std::unique_ptr<FileReplacement> inner, Step failAt, bool afterRealStep)
         : inner_(std::move(inner)), failAt_(failAt), afterRealStep_(afterRealStep) {}
 
@@ -52,7 +52,7 @@ class FailingReplacement : public FileReplacement {
 
     int discards = 0;
 
-  private:
+private:
     template <class Run>
     bool step(Step which, Run run) {
         if (which != failAt_) return run();

@@ -19,7 +19,7 @@ namespace {
 // quotes, line breaks, blanks, Shift-JIS lead bytes and the trail bytes
 // that look like ASCII syntax, and the names the loader looks for.
 class TextGenerator {
-  public:
+public:
     explicit TextGenerator(unsigned seed) : rng_(seed) {}
 
     int below(int n) { return std::uniform_int_distribution<int>(0, n - 1)(rng_); }
@@ -89,7 +89,7 @@ class TextGenerator {
         return out;
     }
 
-  private:
+private:
     std::mt19937 rng_;
 };
 

@@ -56,7 +56,7 @@ inline void makeReadOnly(const fs::path& path) {
 
 // A directory of its own for one test, removed afterwards.
 class ScratchDir {
-  public:
+public:
     ScratchDir() {
         static std::atomic<unsigned> counter{0};
         const testing::TestInfo* info = testing::UnitTest::GetInstance()->current_test_info();
@@ -105,7 +105,7 @@ class ScratchDir {
         return names;
     }
 
-  private:
+private:
     fs::path path_;
 };
 

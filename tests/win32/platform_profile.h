@@ -31,7 +31,7 @@ std::string cutAtCharacterBoundary(std::string_view cp932, std::size_t limit);
 
 // A fresh directory under the temporary directory, removed with its files.
 class ScratchDirectory {
-  public:
+public:
     ScratchDirectory();
     ~ScratchDirectory();
     ScratchDirectory(const ScratchDirectory&) = delete;
@@ -43,7 +43,7 @@ class ScratchDirectory {
     std::wstring newFile(std::wstring_view stem);
     const std::wstring& path() const { return path_; }
 
-  private:
+private:
     std::wstring path_;
     unsigned counter_ = 0;
 };
@@ -51,7 +51,7 @@ class ScratchDirectory {
 // One file read and written only through the profile functions. Names,
 // values and results are code page 932 bytes.
 class ProfileFile {
-  public:
+public:
     // Writes `cp932Text` decoded to UTF-16LE with a BOM to `path`.
     static ProfileFile create(std::wstring path, std::string_view cp932Text);
     // A file that is not created (reads give the default).
@@ -78,7 +78,7 @@ class ProfileFile {
 
     const std::wstring& path() const { return path_; }
 
-  private:
+private:
     explicit ProfileFile(std::wstring path) : path_(std::move(path)) {}
     std::wstring path_;
 };

@@ -105,7 +105,7 @@ SectionWrite sectionAsSaved(const IniDocument& saved, const std::string& section
 }
 
 class PerKeyProfile {
-  public:
+public:
     explicit PerKeyProfile(std::wstring path) : path_(std::move(path)) {}
 
     std::size_t load(const std::vector<Key>& keys) {
@@ -135,7 +135,7 @@ class PerKeyProfile {
 
     std::size_t calls() const { return calls_; }
 
-  private:
+private:
     const wchar_t* wide(const std::string& cp932) {
         auto found = wide_.find(cp932);
         if (found == wide_.end()) found = wide_.emplace(cp932, wideFromCp932(cp932)).first;

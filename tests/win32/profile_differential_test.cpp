@@ -35,7 +35,7 @@ namespace {
 
 // A small generator with the same sequence on every platform and library.
 class Rng {
-  public:
+public:
     explicit Rng(std::uint64_t seed) : state_(seed) {}
     std::uint64_t next() {
         std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
@@ -50,7 +50,7 @@ class Rng {
         return items[below(items.size())];
     }
 
-  private:
+private:
     std::uint64_t state_;
 };
 
@@ -167,7 +167,7 @@ std::string blanks(Rng& rng) {
 }
 
 class StartingFile {
-  public:
+public:
     StartingFile(Rng& rng, bool otherLinesShadowKeys) : rng_(rng), shadow_(otherLinesShadowKeys) {
         style_ = rng_.below(3);
         if (rng_.percent(30)) {
@@ -188,7 +188,7 @@ class StartingFile {
     }
     const std::string& text() const { return text_; }
 
-  private:
+private:
     void line(const std::string& content) {
         static const std::vector<std::string> mixed = {"\r\n",     "\n",   "\r",
                                                        "\r\n\r\n", "\n\n", "\r\r\n"};
@@ -257,7 +257,7 @@ struct Counts {
 
 // One random sequence over one starting file.
 class Sequence {
-  public:
+public:
     Sequence(std::uint64_t seed, bool shadow, ScratchDirectory& scratch, Counts& counts)
         : counts_(counts),
           seed_(seed),
@@ -279,7 +279,7 @@ class Sequence {
         return true;
     }
 
-  private:
+private:
     std::string section() {
         if (rng_.percent(8)) return rng_.pick(addedSectionPool());
         if (rng_.percent(3)) return cp932("Nowhere");

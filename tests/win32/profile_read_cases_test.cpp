@@ -291,7 +291,7 @@ INSTANTIATE_TEST_SUITE_P(Cases, ProfileWriteCase, testing::ValuesIn(kWriteCases)
 // change on either side shows.
 
 class ProfileDeparture : public testing::Test {
-  protected:
+protected:
     ProfileFile platformWith(const char* utf8) {
         return ProfileFile::create(scratch_.newFile(L"departure"), cp932(utf8));
     }

@@ -17,7 +17,7 @@ std::string utf8(const std::wstring& wide) {
 }
 
 class DvfToolSpooler : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(registry.add({wristband, L"ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞL", 0, std::nullopt}));
         ASSERT_TRUE(registry.add({other, L"Norvik LB-5200 PCL6", 0, std::nullopt}));

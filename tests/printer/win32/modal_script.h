@@ -33,7 +33,7 @@ HICON messageBoxIcon(HWND box);
 void click(HWND dialog, int buttonId);
 
 class ModalScript {
-  public:
+public:
     using Find = std::function<HWND()>;
     using Act = std::function<void(HWND)>;
 
@@ -51,7 +51,7 @@ class ModalScript {
     bool finished() const { return next_ == steps_.size() && !timedOut_; }
     bool timedOut() const { return timedOut_; }
 
-  private:
+private:
     static void CALLBACK tick(HWND, UINT, UINT_PTR, DWORD);
     void run();
 

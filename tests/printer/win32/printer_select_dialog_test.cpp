@@ -89,7 +89,7 @@ bool canCreateWindows() {
 
 // The printers of these tests: two of the series and others around them.
 class PrinterSelectDialogTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         ASSERT_TRUE(canCreateWindows())
             << "these tests show windows: run them with an X display (DISPLAY, e.g. Xvfb)";

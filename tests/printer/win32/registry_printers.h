@@ -23,7 +23,7 @@ struct RegistryPrinter {
 };
 
 class RegistryPrinters {
-  public:
+public:
     RegistryPrinters() = default;
     RegistryPrinters(const RegistryPrinters&) = delete;
     RegistryPrinters& operator=(const RegistryPrinters&) = delete;
@@ -35,7 +35,7 @@ class RegistryPrinters {
     // A name that no other test process uses at the same time.
     static std::wstring uniqueName(const std::wstring& base);
 
-  private:
+private:
     std::vector<std::wstring> added_;
 };
 

@@ -24,13 +24,13 @@ std::string utf8(const std::wstring& wide) {
 
 // Sets a variable of this process for the length of a test.
 class ScopedVariable {
-  public:
+public:
     ScopedVariable(const wchar_t* name, const wchar_t* value) : name_(name) {
         SetEnvironmentVariableW(name, value);
     }
     ~ScopedVariable() { SetEnvironmentVariableW(name_, nullptr); }
 
-  private:
+private:
     const wchar_t* name_;
 };
 
@@ -89,7 +89,7 @@ bool removeTree(const std::wstring& path) {
 // A SystemRoot of our own in a temporary folder, holding the driver
 // directory; the spooler and the file test are the real ones.
 class LocateOnDiskTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         wchar_t temp[MAX_PATH + 1] = {};
         GetTempPathW(MAX_PATH + 1, temp);

@@ -28,7 +28,7 @@ const PrinterEntry* findEntry(const std::vector<PrinterEntry>& entries, const st
 }
 
 class WinspoolSpoolerTest : public testing::Test {
-  protected:
+protected:
     void SetUp() override {
         alto = RegistryPrinters::uniqueName(L"VX Alto");
         wristband = RegistryPrinters::uniqueName(L"VX リストバンド");
