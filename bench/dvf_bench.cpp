@@ -193,19 +193,27 @@ class RecordingReporter : public benchmark::ConsoleReporter {
     std::map<std::string, std::map<std::string, double>> seconds_;
 };
 
+// Milliseconds per operation of one file size; -1 where a run is missing.
+struct Figures {
+    double load, parse, read, save, write, replace;
+};
+
+Figures figuresOf(const RecordingReporter& reporter, int factor) {
+    return {reporter.ms("BM_Load", factor),      reporter.ms("BM_Parse", factor),
+            reporter.ms("BM_ReadBytes", factor), reporter.ms("BM_Save", factor),
+            reporter.ms("BM_WriteBytes", factor), reporter.ms("BM_ReplaceBytes", factor)};
+}
+
+double ratio(double a, double b) { return b > 0 ? a / b : 0.0; }
+
 void printRatios(const RecordingReporter& reporter) {
     std::printf("\n%-6s %10s | %9s %9s %9s %7s | %9s %9s %7s %11s\n", "file", "bytes", "load ms",
                 "parse ms", "read ms", "ratio", "save ms", "write ms", "ratio", "replace ms");
     for (int factor : kFactors) {
-        double load = reporter.ms("BM_Load", factor);
-        double parse = reporter.ms("BM_Parse", factor);
-        double read = reporter.ms("BM_ReadBytes", factor);
-        double save = reporter.ms("BM_Save", factor);
-        double write = reporter.ms("BM_WriteBytes", factor);
-        double replace = reporter.ms("BM_ReplaceBytes", factor);
+        const Figures f = figuresOf(reporter, factor);
         std::printf("%4dx   %10zu | %9.3f %9.3f %9.3f %7.1f | %9.3f %9.3f %7.1f %11.3f\n", factor,
-                    files().bytes(factor).size(), load, parse, read, read > 0 ? load / read : 0.0,
-                    save, write, write > 0 ? save / write : 0.0, replace);
+                    files().bytes(factor).size(), f.load, f.parse, f.read, ratio(f.load, f.read),
+                    f.save, f.write, ratio(f.save, f.write), f.replace);
     }
     std::printf(
         "ratio = load / read and save / write; save includes the atomic replacement\n"
@@ -213,15 +221,10 @@ void printRatios(const RecordingReporter& reporter) {
     // The engine against the plain file operations it is measured by.
     std::printf("\n%-6s %10s %12s %14s\n", "file", "parse MB/s", "load / read", "save / replace");
     for (int factor : kFactors) {
-        double parse = reporter.ms("BM_Parse", factor);
-        double read = reporter.ms("BM_ReadBytes", factor);
-        double load = reporter.ms("BM_Load", factor);
-        double save = reporter.ms("BM_Save", factor);
-        double replace = reporter.ms("BM_ReplaceBytes", factor);
+        const Figures f = figuresOf(reporter, factor);
         const double megabytes = static_cast<double>(files().bytes(factor).size()) / 1e6;
-        std::printf("%4dx   %10.0f %12.1f %14.1f\n", factor,
-                    parse > 0 ? megabytes / (parse / 1000.0) : 0.0, read > 0 ? load / read : 0.0,
-                    replace > 0 ? save / replace : 0.0);
+        std::printf("%4dx   %10.0f %12.1f %14.1f\n", factor, ratio(megabytes, f.parse / 1000.0),
+                    ratio(f.load, f.read), ratio(f.save, f.replace));
     }
     std::printf("save / replace: the save against replacing the file with the same bytes.\n");
 }
