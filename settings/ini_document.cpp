@@ -69,8 +69,8 @@ std::size_t lineEnd(std::string_view text, std::size_t pos) {
     const void* lf = std::memchr(begin, '\n', rest);
     const std::size_t limit = lf != nullptr ? static_cast<const char*>(lf) - begin : rest;
     const void* cr = std::memchr(begin, '\r', limit);
-    return pos + (cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin)
-                                : limit);
+    return pos +
+           (cr != nullptr ? static_cast<std::size_t>(static_cast<const char*>(cr) - begin) : limit);
 }
 
 }  // namespace
@@ -216,8 +216,8 @@ IniDocument::Shape IniDocument::shape(std::string_view text, bool first) {
     const std::string_view trimmed = trimIniBlanks(view);
     if (trimmed.empty()) {
         shape.kind = LineKind::Blank;
-    } else if (const std::size_t close = trimmed.front() == '[' ? findLastCloseBracket(trimmed)
-                                                                : std::string_view::npos;
+    } else if (const std::size_t close =
+                   trimmed.front() == '[' ? findLastCloseBracket(trimmed) : std::string_view::npos;
                close != std::string_view::npos) {
         shape.kind = LineKind::Header;
         shape.name = trimIniBlanks(trimmed.substr(1, close - 1));
@@ -353,8 +353,8 @@ bool IniDocument::write(std::string_view section, std::string_view key, std::str
     }
     // A new section goes at the end, after a line break if the text lacks one.
     Section& last = sections_.back();
-    Line* lastLine = last.lines.empty() ? (last.hasHeader ? &last.header : nullptr)
-                                        : &last.lines.back();
+    Line* lastLine =
+        last.lines.empty() ? (last.hasHeader ? &last.header : nullptr) : &last.lines.back();
     if (lastLine != nullptr && lastLine->eol.size == 0) lastLine->eol = newlinePiece_;
     Section added;
     added.hasHeader = true;

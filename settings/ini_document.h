@@ -89,14 +89,14 @@ private:
     // (Shape) is worked out when a lookup passes it, so that the sections
     // that nobody asks for cost no more than their line breaks.
     struct Line {
-        Piece text;  // without the line break
-        Piece eol;   // the run of CR and LF that ended the line
+        Piece text;          // without the line break
+        Piece eol;           // the run of CR and LF that ended the line
         bool first = false;  // the text's first line, which may start with a BOM
     };
 
     struct Shape {
         LineKind kind = LineKind::Other;
-        std::string_view name;  // a key's or section's name, trimmed
+        std::string_view name;       // a key's or section's name, trimmed
         std::size_t valueBegin = 0;  // where a key's value text starts
     };
 
@@ -137,7 +137,7 @@ private:
 
     std::shared_ptr<const std::string> source_;  // the parsed bytes, shared by copies
     std::string written_;
-    Piece newlinePiece_;  // newline_ in written_
+    Piece newlinePiece_;             // newline_ in written_
     std::vector<Section> sections_;  // sections_[0] holds the lines before any header
     // The first section of each folded name, and the same by the header's
     // own bytes, so that a lookup by the bytes a file uses decodes nothing.

@@ -1,12 +1,12 @@
 // The yardstick of the start-up benchmark: the least a dialog program with a
 // list view does before it shows (common controls, a modal dialog from a
 // template, one column and a few items), started the same way as the tool.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 namespace {
 
-constexpr int kDialog = 100;      // bare_dialog.rc
+constexpr int kDialog = 100;  // bare_dialog.rc
 constexpr int kList = 1000;
 
 INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
@@ -35,7 +35,8 @@ INT_PTR CALLBACK dialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM) {
                 return TRUE;
             }
             return FALSE;
-        default: return FALSE;
+        default:
+            return FALSE;
     }
 }
 

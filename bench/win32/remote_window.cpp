@@ -33,8 +33,8 @@ std::wstring textOf(HWND window) {
     wchar_t buffer[256] = {};
     DWORD_PTR copied = 0;
     if (!SendMessageTimeoutW(window, WM_GETTEXT, std::size(buffer),
-                             reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG,
-                             kMessageTimeoutMs, &copied)) {
+                             reinterpret_cast<LPARAM>(buffer), SMTO_ABORTIFHUNG, kMessageTimeoutMs,
+                             &copied)) {
         return {};
     }
     return buffer;
@@ -59,8 +59,8 @@ class RemoteBlock {
 public:
     RemoteBlock(HANDLE process, std::size_t size)
         : process_(process),
-          address_(VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE,
-                                  PAGE_READWRITE)) {}
+          address_(
+              VirtualAllocEx(process, nullptr, size, MEM_COMMIT | MEM_RESERVE, PAGE_READWRITE)) {}
     ~RemoteBlock() {
         if (address_ != nullptr) VirtualFreeEx(process_, address_, 0, MEM_RELEASE);
     }

@@ -12,8 +12,8 @@
 // Save and presses OK in "保存しますか？" (save: until "保存しました" is
 // shown). The first round warms the caches and is not counted. Prints every
 // round and then the medians. Figures only.
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <algorithm>
 #include <cstdio>
@@ -135,8 +135,8 @@ int wmain(int argc, wchar_t** argv) {
     HWND keeper = CreateWindowExW(0, L"STATIC", L"", WS_POPUP, 0, 0, 1, 1, nullptr, nullptr,
                                   nullptr, nullptr);
     std::vector<double> bare, start, bind, save;
-    std::printf("%-6s %10s %10s %7s %10s %10s\n", "round", "bare ms", "tool ms", "ratio",
-                "bind ms", "save ms");
+    std::printf("%-6s %10s %10s %7s %10s %10s\n", "round", "bare ms", "tool ms", "ratio", "bind ms",
+                "save ms");
     for (int i = 0; i <= runs; ++i) {
         Round round = measureRound(argv[1], argv[2], argv[3]);
         std::printf("%-6s %10.1f %10.1f %7.2f %10.1f %10.1f\n",

@@ -123,8 +123,7 @@ TEST(PrinterListingTest, ReadsTheQueueOnlyOfSeriesPrintersWithoutAnEnumeratedSta
         .add(printerWithQueueStatus("Jammed", "ZEL Vextora Corda", kIntervention, 0))
         .add(printerWithQueueStatus("Ready", "ZEL Vextora Corda", 0, 0x1));
     EXPECT_EQ(listSelectablePrinters(spooler), (Names{"Paused", "Ready"}));
-    EXPECT_EQ(spooler.log(),
-              (Names{"enumerate", "queue Jammed in queue", "queue Ready"}));
+    EXPECT_EQ(spooler.log(), (Names{"enumerate", "queue Jammed in queue", "queue Ready"}));
 }
 
 TEST(PrinterListingTest, NonAsciiPrinterNamesPassUnchanged) {
