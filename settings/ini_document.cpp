@@ -243,6 +243,17 @@ IniDocument::Line IniDocument::makeLine(std::string_view text, Piece eol) {
 }
 
 bool IniDocument::answersTo(const Line& line, const Name& name) const {
+    if (name.ascii && !name.bytes.empty()) {
+        // A name starts at the line's first byte after the blanks: most
+        // lines are told apart there without working out what they are.
+        std::string_view text = withoutBom(textOf(line), line.first);
+        while (!text.empty() && isIniBlank(text.front())) text.remove_prefix(1);
+        if (text.size() < name.bytes.size() ||
+            !std::equal(name.bytes.begin(), name.bytes.end(), text.begin(),
+                        [](char a, char b) { return asciiLower(a) == asciiLower(b); })) {
+            return false;
+        }
+    }
     const Shape shape = shapeOf(line);
     if (shape.kind != LineKind::Key && shape.kind != LineKind::Other) return false;
     if (name.ascii) {
