@@ -1,8 +1,9 @@
 // The yardstick of the start-up benchmark: the least a dialog program with a
 // list view does before it shows (common controls, a modal dialog from a
 // template, one column and a few items), started the same way as the tool.
-#include <commctrl.h>
 #include <windows.h>
+// Needs windows.h first.
+#include <commctrl.h>
 
 namespace {
 

@@ -12,8 +12,9 @@
 // Save and presses OK in "保存しますか？" (save: until "保存しました" is
 // shown). The first round warms the caches and is not counted. Prints every
 // round and then the medians. Figures only.
-#include <commctrl.h>
 #include <windows.h>
+// Needs windows.h first.
+#include <commctrl.h>
 
 #include <algorithm>
 #include <cstdio>
