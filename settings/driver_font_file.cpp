@@ -21,17 +21,22 @@ IniDocument readDocument(const std::filesystem::path& path) {
 
 // The type index of a font from its "FontType", or of its factory type when
 // the number names no type of its kind.
+// Each font's section is read through one SectionReader, which finds the
+// section once and indexes its keys, instead of a search per key.
+using Section = IniDocument::SectionReader;
+
 template <class ToIndex>
-int readTypeIndex(const IniDocument& file, const std::string& section, const std::string& factory,
-                  ToIndex toIndex, int typeCount) {
-    int index = toIndex(leadingInteger(file.read(section, kFontTypeKey, factory)));
+int readTypeIndex(const Section& section, const std::string& factory, ToIndex toIndex,
+                  int typeCount) {
+    int index = toIndex(leadingInteger(section.read(kFontTypeKey, factory)));
     if (index < 0 || index >= typeCount) index = toIndex(leadingInteger(factory));
     return index;
 }
 
 void readCharacterFont(const IniDocument& file, int n, CharacterFontRecord& font) {
     font.fontName = characterFontName(n);
-    font.typeIndex = readTypeIndex(file, font.fontName, characterFactoryFontType(n),
+    const Section section = file.section(font.fontName);
+    font.typeIndex = readTypeIndex(section, characterFactoryFontType(n),
                                    characterTypeIndexFromFontType, kCharacterTypeCount);
     font.typeName = characterTypeName(font.typeIndex);
     const bool outline = font.typeIndex >= kFirstOutlineTypeIndex;
@@ -39,8 +44,8 @@ void readCharacterFont(const IniDocument& file, int n, CharacterFontRecord& font
         if (row.field == nullptr) continue;
         const char* key = outline ? row.outlineKey : row.bitmapKey;
         const KeyCell& cell = outline ? row.outline : row.bitmap;
-        font.*row.field = cell.op == KeyCell::Field ? file.read(font.fontName, key, cell.value)
-                                                    : std::string(cell.value);
+        font.*row.field =
+            cell.op == KeyCell::Field ? section.read(key, cell.value) : std::string(cell.value);
     }
     for (std::string CharacterFontRecord::*working :
          {&CharacterFontRecord::reverseAreaX, &CharacterFontRecord::reverseAreaY, &CharacterFontRecord::frameGapX,
@@ -49,10 +54,10 @@ void readCharacterFont(const IniDocument& file, int n, CharacterFontRecord& font
     }
 }
 
-void readBarcodeType(const IniDocument& file, int n, BarcodeRecord& barcode) {
+void readBarcodeType(const Section& section, int n, BarcodeRecord& barcode) {
     barcode.fontName = barcodeFontName(n);
-    barcode.setType(readTypeIndex(file, barcode.fontName, barcodeFactoryFontType(n),
-                                  barcodeTypeIndexFromFontType, kBarcodeTypeCount));
+    barcode.setType(readTypeIndex(section, barcodeFactoryFontType(n), barcodeTypeIndexFromFontType,
+                                  kBarcodeTypeCount));
     barcode.moduleWidth = "0";
     barcode.guardBarLength = "0";
     barcode.zeroSuppress = "0";
@@ -61,17 +66,17 @@ void readBarcodeType(const IniDocument& file, int n, BarcodeRecord& barcode) {
     barcode.autoSwitch = "9";
 }
 
-void readBarcodeKeys(const IniDocument& file, BarcodeRecord& barcode) {
+void readBarcodeKeys(const Section& section, BarcodeRecord& barcode) {
     // The keys follow the type name, as the writer does.
     int typeIndex = barcodeTypeIndexOf(barcode.typeName);
     if (typeIndex < 0) return;
-    barcode.originX = file.read(barcode.fontName, "XBpb1pb2pb3pb4", kDefault);
-    barcode.originY = file.read(barcode.fontName, "XBpc1pc2pc3pc4pc5", kDefault);
+    barcode.originX = section.read("XBpb1pb2pb3pb4", kDefault);
+    barcode.originY = section.read("XBpc1pc2pc3pc4pc5", kDefault);
     const BarcodeLayout layout = barcodeLayout(typeIndex);
     for (const BarcodeKeyRow& row : layout.rows) {
         const KeyCell& cell = row.cells[layout.column].read;
         if (cell.op == KeyCell::Field) {
-            barcode.*row.field = file.read(barcode.fontName, row.key, cell.value);
+            barcode.*row.field = section.read(row.key, cell.value);
         } else if (cell.op == KeyCell::Fixed) {
             barcode.*row.field = cell.value;
         }
@@ -81,14 +86,15 @@ void readBarcodeKeys(const IniDocument& file, BarcodeRecord& barcode) {
 
 void readCode2D(const IniDocument& file, int n, Code2DRecord& code) {
     code.fontName = code2DFontName(n);
+    const Section section = file.section(code.fontName);
     // A number outside the table stays as it is; the writer then keeps only
     // "FontType".
     code.typeIndex = code2DTypeIndexFromFontType(
-        leadingInteger(file.read(code.fontName, kFontTypeKey, code2DFactoryFontType(n))));
+        leadingInteger(section.read(kFontTypeKey, code2DFactoryFontType(n))));
     forEachCode2DParams(code, [&](std::string_view, auto& params, auto, int typeIndex) {
         params.typeName = code2DTypeName(typeIndex);
         for (const auto& row : code2DKeyRows(&params)) {
-            if (row.field != nullptr) params.*row.field = file.read(code.fontName, row.key, row.value);
+            if (row.field != nullptr) params.*row.field = section.read(row.key, row.value);
         }
     });
 }
@@ -184,8 +190,15 @@ bool isSupportedFileVersion(const IniDocument& file) {
 
 void loadDriverFontFile(const IniDocument& file, SettingsStore& store) {
     for (int n = 0; n < kCharacterFontCount; ++n) readCharacterFont(file, n, store.fonts[n]);
-    for (int n = 0; n < kBarcodeFontCount; ++n) readBarcodeType(file, n, store.barcodes[n]);
-    for (BarcodeRecord& barcode : store.barcodes) readBarcodeKeys(file, barcode);
+    std::vector<Section> barcodeSections;
+    barcodeSections.reserve(kBarcodeFontCount);
+    for (int n = 0; n < kBarcodeFontCount; ++n) {
+        barcodeSections.push_back(file.section(barcodeFontName(n)));
+        readBarcodeType(barcodeSections.back(), n, store.barcodes[n]);
+    }
+    for (int n = 0; n < kBarcodeFontCount; ++n) {
+        readBarcodeKeys(barcodeSections[n], store.barcodes[n]);
+    }
     for (int n = 0; n < kCode2DFontCount; ++n) readCode2D(file, n, store.codes2D[n]);
 }
 

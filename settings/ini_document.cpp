@@ -41,6 +41,25 @@ std::string_view firstBreak(std::string_view run) {
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
+std::string valueOrDefault(std::optional<std::string> found, std::string_view defaultValue) {
+    return found ? std::move(*found) : std::string(defaultValue);
+}
+
+// Comparisons of ASCII names with letters folded.
+bool equalFolded(std::string_view a, std::string_view b) {
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+               return asciiLower(x) == asciiLower(y);
+           });
+}
+// FNV-1a of the folded name: equal for names that compare equal folded.
+std::uint64_t hashFolded(std::string_view name) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (char c : name) {
+        hash = (hash ^ static_cast<unsigned char>(asciiLower(c))) * 1099511628211ULL;
+    }
+    return hash;
+}
+
 // Without an early exit, so that the compiler can test many bytes at once.
 bool isAsciiOnly(std::string_view text) {
     unsigned char all = 0;
@@ -248,20 +267,12 @@ bool IniDocument::answersTo(const Line& line, const Name& name) const {
         // lines are told apart there without working out what they are.
         std::string_view text = withoutBom(textOf(line), line.first);
         while (!text.empty() && isIniBlank(text.front())) text.remove_prefix(1);
-        if (text.size() < name.bytes.size() ||
-            !std::equal(name.bytes.begin(), name.bytes.end(), text.begin(),
-                        [](char a, char b) { return asciiLower(a) == asciiLower(b); })) {
-            return false;
-        }
+        if (!equalFolded(text.substr(0, name.bytes.size()), name.bytes)) return false;
     }
     const Shape shape = shapeOf(line);
     if (shape.kind != LineKind::Key && shape.kind != LineKind::Other) return false;
-    if (name.ascii) {
-        // ASCII decodes to ASCII only, and a byte above 0x7F never to ASCII.
-        return shape.name.size() == name.bytes.size() &&
-               std::equal(shape.name.begin(), shape.name.end(), name.bytes.begin(),
-                          [](char a, char b) { return asciiLower(a) == asciiLower(b); });
-    }
+    // ASCII decodes to ASCII only, and a byte above 0x7F never to ASCII.
+    if (name.ascii) return equalFolded(shape.name, name.bytes);
     return !isAsciiOnly(shape.name) && foldedName(shape.name) == name.folded;
 }
 
@@ -298,7 +309,10 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     if (found == nullptr) return std::nullopt;
     std::ptrdiff_t index = findKey(*found, Name(key));
     if (index < 0) return std::nullopt;
-    const Line& line = found->lines[static_cast<std::size_t>(index)];
+    return valueOf(found->lines[static_cast<std::size_t>(index)]);
+}
+
+std::optional<std::string> IniDocument::valueOf(const Line& line) const {
     const Shape shape = shapeOf(line);
     if (shape.kind != LineKind::Key) return std::nullopt;
     std::string_view text = trimIniBlanks(textOf(line).substr(shape.valueBegin));
@@ -317,12 +331,54 @@ std::optional<std::string> IniDocument::value(std::string_view section,
 
 std::string IniDocument::read(std::string_view section, std::string_view key,
                               std::string_view defaultValue) const {
-    std::optional<std::string> found = value(section, key);
-    return found ? std::move(*found) : std::string(defaultValue);
+    return valueOrDefault(value(section, key), defaultValue);
 }
 
 bool IniDocument::hasSection(std::string_view section) const {
     return findSection(section) != nullptr;
+}
+
+IniDocument::SectionReader IniDocument::section(std::string_view name) const {
+    return SectionReader(*this, findSection(name));
+}
+
+IniDocument::SectionReader::SectionReader(const IniDocument& document, const Section* section)
+    : document_(&document), section_(section) {
+    if (section == nullptr) return;
+    entries_.reserve(section->lines.size());
+    for (std::size_t i = 0; i < section->lines.size(); ++i) {
+        const Shape shape = document.shapeOf(section->lines[i]);
+        if ((shape.kind == LineKind::Key || shape.kind == LineKind::Other) &&
+            isAsciiOnly(shape.name)) {
+            entries_.push_back({hashFolded(shape.name), shape.name, static_cast<std::uint32_t>(i)});
+        }
+    }
+    // Stable, so that among equal hashes the lines stay in file order.
+    std::stable_sort(entries_.begin(), entries_.end(),
+                     [](const Entry& a, const Entry& b) { return a.hash < b.hash; });
+}
+
+std::optional<std::string> IniDocument::SectionReader::value(std::string_view key) const {
+    if (section_ == nullptr) return std::nullopt;
+    const Name name(key);
+    if (!name.ascii) {
+        const std::ptrdiff_t index = document_->findKey(*section_, name);
+        if (index < 0) return std::nullopt;
+        return document_->valueOf(section_->lines[static_cast<std::size_t>(index)]);
+    }
+    const std::uint64_t hash = hashFolded(name.bytes);
+    auto it = std::lower_bound(
+        entries_.begin(), entries_.end(), hash,
+        [](const Entry& entry, std::uint64_t wanted) { return entry.hash < wanted; });
+    for (; it != entries_.end() && it->hash == hash; ++it) {
+        if (equalFolded(it->name, name.bytes)) return document_->valueOf(section_->lines[it->line]);
+    }
+    return std::nullopt;
+}
+
+std::string IniDocument::SectionReader::read(std::string_view key,
+                                             std::string_view defaultValue) const {
+    return valueOrDefault(value(key), defaultValue);
 }
 
 std::vector<std::string> IniDocument::keyNames(std::string_view section) const {

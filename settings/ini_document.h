@@ -40,6 +40,12 @@ public:
 
     bool hasSection(std::string_view section) const;
 
+    // Reads many keys of one section as value() and read() do, finding the
+    // section once and each key without rescanning the section's lines.
+    // Valid while the document lives and nothing is written to it.
+    class SectionReader;
+    SectionReader section(std::string_view name) const;
+
     // Names of every key of the first matching section, in file order.
     std::vector<std::string> keyNames(std::string_view section) const;
 
@@ -126,6 +132,8 @@ private:
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
     std::ptrdiff_t findKey(const Section& section, const Name& name) const;
+    // What a read of the key on this line gives: nullopt for a line without "=".
+    std::optional<std::string> valueOf(const Line& line) const;
     std::string_view keyNameOf(const Line& line) const;
     void eraseLine(Section& section, std::size_t index);
     void addSection(Section section, std::u16string folded);
@@ -150,6 +158,27 @@ private:
     std::unordered_map<std::u16string, std::size_t> firstSection_;
     std::unordered_map<std::string, std::size_t, BytesHash, std::equal_to<>> firstSectionByBytes_;
     std::string newline_ = "\r\n";
+};
+
+class IniDocument::SectionReader {
+public:
+    std::optional<std::string> value(std::string_view key) const;
+    std::string read(std::string_view key, std::string_view defaultValue) const;
+
+private:
+    friend class IniDocument;
+    // The lines with ASCII names, sorted by a hash of the name folded; lines
+    // with other names are rare and found by a scan.
+    struct Entry {
+        std::uint64_t hash;
+        std::string_view name;
+        std::uint32_t line;
+    };
+    SectionReader(const IniDocument& document, const Section* section);
+
+    const IniDocument* document_;
+    const Section* section_;  // nullptr when the text has no such section
+    std::vector<Entry> entries_;
 };
 
 // The name as the profile functions compare it: blanks trimmed, decoded

@@ -62,7 +62,32 @@ TEST(IniDocumentRead, FollowsTheProfileRules) {
         IniDocument doc(c.text);
         EXPECT_EQ(doc.value(c.section, c.key), c.expected) << c.what;
         EXPECT_EQ(doc.read(c.section, c.key, "DEF"), c.expected.value_or("DEF")) << c.what;
+        EXPECT_EQ(doc.section(c.section).value(c.key), c.expected) << c.what;
     }
+}
+
+// A section read through one reader answers every name as value() does:
+// first line wins whatever its case, a line without "=" hides later keys,
+// names that are not ASCII are found too, a missing section has no keys.
+TEST(IniDocumentRead, SectionReaderAnswersAsValueDoes) {
+    const IniDocument doc("[S]\r\nA=1\r\na=2\r\nHidden\r\nhidden=3\r\n" + sj("キー") + "=4\r\n" +
+                          sj("ｋ") + "=5\r\nB = \"6\"\r\n=7\r\n;C=8\r\n[s]\r\nD=9\r\n");
+    const IniDocument::SectionReader reader = doc.section("s");
+    const std::vector<std::string> names = {"A",      "a",      "HIDDEN", "hidden", sj("キー"),
+                                            sj("ｋ"), sj("Ｋ"), "b",      "",       "C",
+                                            ";C",     "D",      "missing"};
+    for (const std::string& name : names) {
+        EXPECT_EQ(reader.value(name), doc.value("S", name)) << name;
+        EXPECT_EQ(reader.read(name, "DEF"), doc.read("S", name, "DEF")) << name;
+    }
+    EXPECT_EQ(reader.read("a", ""), "1");
+    EXPECT_FALSE(reader.value("hidden").has_value());
+    EXPECT_EQ(reader.read("b", ""), "6");
+    EXPECT_EQ(reader.read("", ""), "7");
+    EXPECT_EQ(reader.read(sj("キー"), ""), "4");
+    const IniDocument::SectionReader missing = doc.section(sj("無い"));
+    EXPECT_FALSE(missing.value("A").has_value());
+    EXPECT_EQ(missing.read("A", "DEF"), "DEF");
 }
 
 TEST(IniDocumentRead, RemovesOnePairOfMatchingQuotes) {

@@ -129,7 +129,10 @@ TEST(IniDocumentProperty, MemoryReadsLikeItsOwnBytes) {
                         << "seed " << seed << ", case " << i << ", section "
                         << testing::PrintToString(s) << "\n"
                         << testing::PrintToString(doc.bytes());
+                    const IniDocument::SectionReader reader = doc.section(s);
                     for (const std::string& k : keys) {
+                        ASSERT_EQ(reader.value(k), doc.value(s, k))
+                            << "seed " << seed << ", case " << i << ", section reader";
                         ASSERT_EQ(reparsed.value(s, k), doc.value(s, k))
                             << "seed " << seed << ", case " << i << ", section "
                             << testing::PrintToString(s) << ", key " << testing::PrintToString(k)
