@@ -309,11 +309,11 @@ std::optional<std::string> IniDocument::value(std::string_view section,
     if (found == nullptr) return std::nullopt;
     std::ptrdiff_t index = findKey(*found, Name(key));
     if (index < 0) return std::nullopt;
-    return valueOf(found->lines[static_cast<std::size_t>(index)]);
+    const Line& line = found->lines[static_cast<std::size_t>(index)];
+    return valueOf(line, shapeOf(line));
 }
 
-std::optional<std::string> IniDocument::valueOf(const Line& line) const {
-    const Shape shape = shapeOf(line);
+std::optional<std::string> IniDocument::valueOf(const Line& line, const Shape& shape) const {
     if (shape.kind != LineKind::Key) return std::nullopt;
     std::string_view text = trimIniBlanks(textOf(line).substr(shape.valueBegin));
     if (text.size() >= 2 && (text.front() == '"' || text.front() == '\'') &&
@@ -350,12 +350,13 @@ IniDocument::SectionReader::SectionReader(const IniDocument& document, const Sec
         const Shape shape = document.shapeOf(section->lines[i]);
         if ((shape.kind == LineKind::Key || shape.kind == LineKind::Other) &&
             isAsciiOnly(shape.name)) {
-            entries_.push_back({hashFolded(shape.name), shape.name, static_cast<std::uint32_t>(i)});
+            entries_.push_back({hashFolded(shape.name), shape, static_cast<std::uint32_t>(i)});
         }
     }
-    // Stable, so that among equal hashes the lines stay in file order.
-    std::stable_sort(entries_.begin(), entries_.end(),
-                     [](const Entry& a, const Entry& b) { return a.hash < b.hash; });
+    // Among equal hashes the lines stay in file order, so the first wins.
+    std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
+        return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
+    });
 }
 
 std::optional<std::string> IniDocument::SectionReader::value(std::string_view key) const {
@@ -364,14 +365,17 @@ std::optional<std::string> IniDocument::SectionReader::value(std::string_view ke
     if (!name.ascii) {
         const std::ptrdiff_t index = document_->findKey(*section_, name);
         if (index < 0) return std::nullopt;
-        return document_->valueOf(section_->lines[static_cast<std::size_t>(index)]);
+        const Line& line = section_->lines[static_cast<std::size_t>(index)];
+        return document_->valueOf(line, document_->shapeOf(line));
     }
     const std::uint64_t hash = hashFolded(name.bytes);
     auto it = std::lower_bound(
         entries_.begin(), entries_.end(), hash,
         [](const Entry& entry, std::uint64_t wanted) { return entry.hash < wanted; });
     for (; it != entries_.end() && it->hash == hash; ++it) {
-        if (equalFolded(it->name, name.bytes)) return document_->valueOf(section_->lines[it->line]);
+        if (equalFolded(it->shape.name, name.bytes)) {
+            return document_->valueOf(section_->lines[it->line], it->shape);
+        }
     }
     return std::nullopt;
 }

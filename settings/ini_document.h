@@ -132,8 +132,9 @@ private:
     const Section* findSection(std::string_view name) const;
     Section* findSection(std::string_view name);
     std::ptrdiff_t findKey(const Section& section, const Name& name) const;
-    // What a read of the key on this line gives: nullopt for a line without "=".
-    std::optional<std::string> valueOf(const Line& line) const;
+    // What a read of the key on this line gives: nullopt for a line without
+    // "=". `shape` is the line's own, worked out by the caller.
+    std::optional<std::string> valueOf(const Line& line, const Shape& shape) const;
     std::string_view keyNameOf(const Line& line) const;
     void eraseLine(Section& section, std::size_t index);
     void addSection(Section section, std::u16string folded);
@@ -171,7 +172,7 @@ private:
     // with other names are rare and found by a scan.
     struct Entry {
         std::uint64_t hash;
-        std::string_view name;
+        Shape shape;
         std::uint32_t line;
     };
     SectionReader(const IniDocument& document, const Section* section);
