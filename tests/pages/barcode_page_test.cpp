@@ -16,6 +16,7 @@
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/ini_document.h"
+#include "tests/pages/page_test_base.h"
 
 namespace vx {
 namespace {
@@ -27,57 +28,19 @@ constexpr int kCodabar = 0, kCode128 = 2, kCode39 = 3, kItf = 7, kJan13 = 8, kJa
 constexpr std::string_view kPrice = "チェックデジット自動付加+プライスC/D4桁";
 constexpr const char* kVersion = "[DVF]\r\nVersion=2.000\r\n";
 
-class BarcodePageTest : public ::testing::Test {
+class BarcodePageTest : public PageTestBase<BarcodePage> {
 protected:
     // Factory values for every font (font n has type n - 1), then the page
     // as the main window creates it.
-    BarcodePageTest() {
+    BarcodePageTest() : PageTestBase(IDC_BC_FONT_NAME, IDC_BC_TYPE) {
         loadDriverFontFile(IniDocument(kVersion), store);
         page.create();
     }
 
     BarcodeRecord& font(int n) { return store.barcodes[static_cast<std::size_t>(n)]; }
 
-    // The user's actions.
-    void chooseFont(int n) {
-        controls.select(IDC_BC_FONT_NAME, n);
-        page.onListChanged(IDC_BC_FONT_NAME);
-    }
-    void chooseType(int typeIndex) {
-        controls.select(IDC_BC_TYPE, typeIndex);
-        page.onListChanged(IDC_BC_TYPE);
-    }
-    void choose(int list, std::string_view text) {
-        for (int i = 0; i < controls.itemCount(list); ++i) {
-            if (controls.itemText(list, i) == text) {
-                controls.select(list, i);
-                page.onListChanged(list);
-                return;
-            }
-        }
-        ADD_FAILURE() << "no item " << text << " in list " << list;
-    }
-    std::string typeAndLeave(int edit, std::string_view text) {
-        controls.setText(edit, text);
-        page.onEditLostFocus(edit);
-        return controls.text(edit);
-    }
-    void click(int box) {
-        controls.setChecked(box, !controls.checked(box));
-        page.onClicked(box);
-    }
-    std::vector<std::string> items(int list) const {
-        std::vector<std::string> out;
-        for (int i = 0; i < controls.itemCount(list); ++i)
-            out.push_back(controls.itemText(list, i));
-        return out;
-    }
     // Shows font 0 again after its record was changed behind the page.
     void reshow() { page.resetAndShow(); }
-
-    SettingsStore store;
-    FakeControls controls;
-    BarcodePage page{store, controls};
 };
 
 // --- Lists and ranges ------------------------------------------------------

@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "tests/pages/page_test_base.h"
 
 namespace vx {
 namespace {
@@ -21,41 +22,21 @@ namespace {
 enum : int { kDataMatrix, kMaxiCode, kMicroPdf417, kPdf417, kQrCode, kGs1Composite };
 constexpr const char* kVersion = "[DVF]\r\nVersion=2\r\n";
 
-class Code2DPageTest : public ::testing::Test {
+class Code2DPageTest : public PageTestBase<Code2DPage> {
 protected:
     // Factory values (fonts 1 to 5 are Data Matrix to QR code), first font shown.
-    Code2DPageTest() { load(kVersion); }
+    Code2DPageTest() : PageTestBase(IDC_CODE2D_FONT_NAME, IDC_CODE2D_TYPE) { load(kVersion); }
     void load(const std::string& file) {
         loadDriverFontFile(IniDocument(file), store);
         page.create();
     }
     Code2DRecord& font(int n) { return store.codes2D[static_cast<std::size_t>(n)]; }
 
-    void chooseFont(int n) {
-        controls.select(IDC_CODE2D_FONT_NAME, n);
-        page.onListChanged(IDC_CODE2D_FONT_NAME);
-    }
-    void chooseType(int type) {
-        controls.select(IDC_CODE2D_TYPE, type);
-        page.onListChanged(IDC_CODE2D_TYPE);
-    }
-    void choose(int list, std::string_view text) {
-        ASSERT_TRUE(controls.selectByPrefix(list, text)) << text;
-        page.onListChanged(list);
-    }
-    void typeAndLeave(int edit, std::string_view text) {
-        controls.setText(edit, text);
-        page.onEditLostFocus(edit);
-    }
     std::set<std::string> moduleWidths() {
         Code2DRecord& r = font(page.currentFont());
         return {r.dataMatrix.moduleWidth, r.microPdf417.moduleWidth, r.pdf417.moduleWidth,
                 r.qrCode.moduleWidth, r.gs1Composite.moduleWidth};
     }
-
-    SettingsStore store;
-    FakeControls controls;
-    Code2DPage page{store, controls};
 };
 
 TEST_F(Code2DPageTest, EachTypeLeavesItsOwnControlsUsableWithItsRanges) {
@@ -210,7 +191,7 @@ TEST_F(Code2DPageTest, ListsStoreTheirCodesAndShowTheirFallbacks) {
     EXPECT_EQ(font(6).maxiCode.mode, "0");
     EXPECT_EQ(controls.selectedText(IDC_CODE2D_PDF_SECURITY_LEVEL), "5");
     choose(IDC_CODE2D_PDF_SECURITY_LEVEL, "7");
-    choose(IDC_CODE2D_QR_ERROR_CORRECTION, "H");
+    choose(IDC_CODE2D_QR_ERROR_CORRECTION, "H：高信頼レベル");
     page.storeCurrent();
     EXPECT_EQ(font(8).pdf417.securityLevel, "07");
     EXPECT_EQ(font(8).qrCode.errorCorrection, "H");
@@ -222,7 +203,7 @@ TEST_F(Code2DPageTest, SharedValuesGoIntoEveryRecordAndSurviveATypeChange) {
     page.onClicked(IDC_CODE2D_ORIGIN_X_AUTO);
     typeAndLeave(IDC_CODE2D_ORIGIN_X, "120");
     typeAndLeave(IDC_CODE2D_MODULE_WIDTH, "8");
-    choose(IDC_CODE2D_ROTATION, "90");
+    choose(IDC_CODE2D_ROTATION, "90ﾟ ");
     chooseType(kPdf417);
     EXPECT_EQ(controls.text(IDC_CODE2D_ORIGIN_X), "120");
     EXPECT_TRUE(controls.checked(IDC_CODE2D_ORIGIN_Y_AUTO));
@@ -252,7 +233,7 @@ TEST_F(Code2DPageTest, AGs1CompositeFontShowsAndKeepsItsOwnRotation) {
 TEST_F(Code2DPageTest, StoredFontsAreWrittenWithTheKeysOfTheirType) {
     IniDocument file(kVersion);
     chooseFont(kQrCode);
-    choose(IDC_CODE2D_QR_ERROR_CORRECTION, "Q");
+    choose(IDC_CODE2D_QR_ERROR_CORRECTION, "Q：信頼レベル");
     choose(IDC_CODE2D_QR_MODEL, "モデル1");
     typeAndLeave(IDC_CODE2D_MODULE_WIDTH, "7");
     chooseFont(kPdf417);
@@ -263,7 +244,7 @@ TEST_F(Code2DPageTest, StoredFontsAreWrittenWithTheKeysOfTheirType) {
     chooseType(kGs1Composite);
     choose(IDC_CODE2D_GS1_LINEAR_TYPE, "GS1-128 with CC-C");
     typeAndLeave(IDC_CODE2D_GS1_ROW_HEIGHT, "150");
-    choose(IDC_CODE2D_ROTATION, "270");
+    choose(IDC_CODE2D_ROTATION, "270ﾟ ");
     page.storeCurrent();
     ASSERT_TRUE(writeDriverFontSections(store, file));
     const std::map<int, std::map<std::string, std::string>> expected = {
