@@ -35,7 +35,16 @@ void MainWindowLogic::endWithMessage(std::string_view text) {
 
 void MainWindowLogic::showAllPages() {
     view_.preparePages();
-    for (SettingPage* page : pages_) page->resetAndShow();
+    if (!initialising_) {
+        for (SettingPage* page : pages_) page->resetAndShow();
+        return;
+    }
+    // At start-up the 1D page is the one shown; the two hidden behind it
+    // are filled once the window has painted, before the user can reach them.
+    pages_[0]->resetAndShow();
+    view_.afterFirstPaint([this] {
+        for (int n = 1; n < kPageCount; ++n) pages_[n]->resetAndShow();
+    });
 }
 
 void MainWindowLogic::loadFactoryState() {

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -44,6 +45,9 @@ public:
     // Makes sure the pages exist before they are first filled: the window
     // may create them late, so that the printer selection shows sooner.
     virtual void preparePages() = 0;
+    // Runs `work` once the window has painted for the first time, and in
+    // any case before the window handles anything else.
+    virtual void afterFirstPaint(std::function<void()> work) = 0;
     // Ends the window's modal run; the program then ends.
     virtual void close() = 0;
 };

@@ -99,12 +99,26 @@ bool MainWindow::open() {
 
 void MainWindow::runUntilClosed() {
     MSG message;
-    while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) {
-        if (!preTranslate(message)) {
-            TranslateMessage(&message);
-            DispatchMessageW(&message);
-        }
+    while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) handle(message);
+}
+
+void MainWindow::handle(MSG& message) {
+    // Painting is all that may come before the work that waits for it.
+    if (message.message != WM_PAINT) runAfterFirstPaint();
+    if (!preTranslate(message)) {
+        TranslateMessage(&message);
+        DispatchMessageW(&message);
     }
+    if ((HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0) runAfterFirstPaint();
+}
+
+void MainWindow::afterFirstPaint(std::function<void()> work) { afterFirstPaint_ = std::move(work); }
+
+void MainWindow::runAfterFirstPaint() {
+    if (!afterFirstPaint_) return;
+    std::function<void()> work = std::move(afterFirstPaint_);
+    afterFirstPaint_ = nullptr;
+    work();
 }
 
 bool MainWindow::preTranslate(MSG& message) {

@@ -8,6 +8,7 @@
 
 #include <array>
 #include <filesystem>
+#include <functional>
 #include <memory>
 
 #include "app/main_window_logic.h"
@@ -38,6 +39,9 @@ public:
     const PreviewWindow& preview() const { return preview_; }
     // One pass of the message loop's filtering: accelerators first.
     bool preTranslate(MSG& message);
+    // Handles one message as the window's loop does, and the work that
+    // waits for the first paint as soon as nothing is left to paint.
+    void handle(MSG& message);
 
 protected:
     BOOL onInitDialog() override;
@@ -53,6 +57,7 @@ private:
     bool tabControlHasFocus() const override;
     void focusPage(int page) override;
     void preparePages() override;
+    void afterFirstPaint(std::function<void()> work) override;
     void close() override;
     // HelpViewer
     bool show(const std::filesystem::path& helpFile) override;
@@ -64,6 +69,7 @@ private:
     void createTabs();
     // Creates the first missing page; false when none is missing.
     bool createNextPage();
+    void runAfterFirstPaint();
     void adjustSystemMenu();
     // The preview follows the page in front and its font while it is open.
     void openPreview();
@@ -74,6 +80,7 @@ private:
     Win32MessageBoxes messages_;
     Win32LabelPrinter labelPrinter_;
     std::array<std::unique_ptr<SettingPageSlot>, kPageCount> pages_;
+    std::function<void()> afterFirstPaint_;  // waits for the first paint
     MainWindowLogic logic_;
     PreviewWindow preview_;
     // Read from the spooler when the preview first needs it after a binding.

@@ -4,7 +4,9 @@
 
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <iterator>
+#include <utility>
 
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
@@ -65,6 +67,12 @@ public:
     const std::vector<std::string>* pageLog = nullptr;
     std::vector<std::size_t> preparedAt;
     void preparePages() override { preparedAt.push_back(pageLog->size()); }
+    // Work waiting for the window's first paint, run by paint().
+    std::function<void()> waiting;
+    void afterFirstPaint(std::function<void()> work) override { waiting = std::move(work); }
+    void paint() {
+        if (waiting) std::exchange(waiting, nullptr)();
+    }
 };
 
 class FakeHelp : public HelpViewer {
@@ -161,9 +169,29 @@ TEST_F(MainWindowLogicTest, StartUpBindsThePrinterLoadsAndShowsAllPages) {
     EXPECT_EQ(view.status, "Label printer");
     EXPECT_EQ(logic.driverName(), "ZEL Vextora Alto");
     EXPECT_EQ(logic.driverFontFilePath(), file);
+    // The shown page is filled at once, the two hidden ones after the first paint.
+    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D"}));
+    view.paint();
     EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
     EXPECT_EQ(view.preparedAt, (std::vector<std::size_t>{0}));  // before the first fill
     EXPECT_TRUE(messages.shown.empty());
+}
+
+TEST_F(MainWindowLogicTest, OnlyStartUpLeavesHiddenPagesForAfterThePaint) {
+    writeAll(file, cp932("[DVF]\r\nVersion=2\r\n"));
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    view.paint();
+    log.clear();
+    // A printer chosen later, and the factory settings, fill every page at once.
+    logic.choosePrinterDriver();
+    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
+    EXPECT_FALSE(view.waiting);
+    log.clear();
+    messages.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
+    logic.factorySettings();
+    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
+    EXPECT_FALSE(view.waiting);
 }
 
 TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
@@ -230,6 +258,8 @@ TEST_F(MainWindowLogicTest, UnreadablePrinterInformationAtStartOpensWithFactoryS
     EXPECT_FALSE(view.closed);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(store.barcodes[2].typeName, barcodeTypeName(2));  // factory state
+    // The window has opened.
+    view.paint();
     EXPECT_EQ(log.size(), 3u);
     // Saving has no file to go to: it fails and creates nothing.
     messages.answers = {MessageAnswer::Ok};

@@ -49,7 +49,10 @@ std::string sampleDriverFontFile() {
 void pumpMessages(MainWindow* window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (window != nullptr && window->isOpen() && window->preTranslate(message)) continue;
+        if (window != nullptr && window->isOpen()) {
+            window->handle(message);
+            continue;
+        }
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
