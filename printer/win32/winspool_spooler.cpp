@@ -35,6 +35,9 @@ std::string cp932FromWide(const wchar_t* text) {
     return out;
 }
 
+// Room for the printers of a usual machine; a longer list costs one more call.
+constexpr DWORD kFirstPrinterListBytes = 16 * 1024;
+
 // A zero-filled block with the alignment of the spooler's structures.
 class InfoBlock {
 public:
@@ -75,19 +78,19 @@ std::optional<InfoBlock> getPrinter(HANDLE printer, DWORD level) {
 }  // namespace
 
 std::optional<std::vector<PrinterEntry>> WinspoolSpooler::localPrinters() {
-    // The size may grow between the two calls when a printer is added.
-    for (int attempt = 0; attempt < 3; ++attempt) {
+    // A call that only asks for the size lists every printer as well: a
+    // block of a first guess's size usually saves it. The size may grow
+    // between two calls when a printer is added.
+    DWORD size = kFirstPrinterListBytes;
+    for (int attempt = 0; attempt < 4; ++attempt) {
         DWORD needed = 0;
         DWORD count = 0;
-        if (EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count)) {
-            return std::vector<PrinterEntry>{};  // no printers at all
-        }
-        if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) return std::nullopt;
-        InfoBlock block(needed);
+        InfoBlock block(size);
         if (!EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, block.data(), block.size(), &needed,
                            &count)) {
-            if (GetLastError() == ERROR_INSUFFICIENT_BUFFER) continue;
-            return std::nullopt;
+            if (GetLastError() != ERROR_INSUFFICIENT_BUFFER || needed == 0) return std::nullopt;
+            size = needed;
+            continue;
         }
         const auto* infos = reinterpret_cast<const PRINTER_INFO_2W*>(block.data());
         std::vector<PrinterEntry> printers;

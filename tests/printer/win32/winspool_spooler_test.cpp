@@ -4,8 +4,11 @@
 
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <winspool.h>
 
 #include <algorithm>
+#include <string>
+#include <vector>
 
 #include "printer/printer_binding.h"
 #include "settings/codepage.h"
@@ -58,6 +61,25 @@ TEST_F(WinspoolSpoolerTest, EnumeratesRegistryPrintersWithDriverNamesInCodePage9
     EXPECT_EQ(w->driverName, "ZEL Vextora Basso \xD8\xBD\xC4\xCA\xDE\xDD\xC4\xDE(Flex)");
     EXPECT_EQ(w->name, utf8(wristband));  // the Japanese printer name round-trips
     EXPECT_EQ(o->driverName, "Acme Thermal 4000");
+}
+
+// More printers than the first guess at the list's size holds: the list
+// is asked for again at the size the spooler gives, and nothing is lost.
+TEST_F(WinspoolSpoolerTest, AListLargerThanTheFirstGuessIsComplete) {
+    std::vector<std::wstring> names;
+    for (int n = 0; n < 40; ++n) {
+        names.push_back(RegistryPrinters::uniqueName(L"VX Long " + std::wstring(120, L'x') +
+                                                     std::to_wstring(n)));
+        ASSERT_TRUE(registry.add({names.back(), L"ZEL Vextora Alto", 0, std::nullopt}));
+    }
+    DWORD needed = 0;
+    DWORD count = 0;
+    EnumPrintersW(PRINTER_ENUM_LOCAL, nullptr, 2, nullptr, 0, &needed, &count);
+    ASSERT_GT(needed, 16u * 1024u);  // the case this test is about
+    std::optional<std::vector<PrinterEntry>> entries = spooler.localPrinters();
+    ASSERT_TRUE(entries);
+    for (const std::wstring& name : names) EXPECT_NE(findEntry(*entries, name), nullptr);
+    EXPECT_NE(findEntry(*entries, alto), nullptr);
 }
 
 TEST_F(WinspoolSpoolerTest, QueueStatusIsTheLevel6Status) {
