@@ -142,6 +142,14 @@ bool MainWindow::preTranslate(MSG& message) {
 
 BOOL MainWindow::onInitDialog() {
     messages_.setOwner(hwnd());
+    logic_.initialise();
+    return TRUE;
+}
+
+// The menu, icon, bars and tabs, which the window needs only once it shows.
+void MainWindow::decorate() {
+    if (decorated_) return;
+    decorated_ = true;
     setUpMenu();
     locateHelpFile();
     icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP),
@@ -151,8 +159,6 @@ BOOL MainWindow::onInitDialog() {
     createToolbar();
     createStatusBar();
     createTabs();
-    logic_.initialise();
-    return TRUE;
 }
 
 void MainWindow::setUpMenu() {
@@ -230,10 +236,14 @@ void MainWindow::createTabs() {
     TabCtrl_SetCurSel(tab, 0);
 }
 
-// The pages are most of the window's creation time. They are created one
-// per idle moment of the printer selection, while the user chooses, and
-// whatever is left when the logic first fills them.
-bool MainWindow::createNextPage() {
+// The window's parts, the pages most of all, are most of its creation time.
+// They are created one per idle moment of the printer selection, while the
+// user chooses, and whatever is left when the logic first fills them.
+bool MainWindow::createNextPart() {
+    if (!decorated_) {
+        decorate();
+        return true;
+    }
     auto missing = std::find(pages_.begin(), pages_.end(), nullptr);
     if (missing == pages_.end()) return false;
     const auto n = static_cast<int>(missing - pages_.begin());
@@ -249,7 +259,7 @@ bool MainWindow::createNextPage() {
 }
 
 void MainWindow::preparePages() {
-    while (createNextPage()) {
+    while (createNextPart()) {
     }
 }
 
@@ -333,7 +343,7 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             // A posted message brings the next idle moment for the next page.
             // The pages are created in order: the last one comes last.
             if (wParam == MSGF_DIALOGBOX && !awaitsPaint(reinterpret_cast<HWND>(lParam)) &&
-                createNextPage() && pages_.back() == nullptr) {
+                createNextPart() && pages_.back() == nullptr) {
                 PostMessageW(hwnd(), WM_NULL, 0, 0);
             }
             return false;
@@ -368,6 +378,7 @@ void MainWindow::adjustSystemMenu() {
 }
 
 void MainWindow::showPrinterName(const std::string& printerName) {
+    decorate();  // the status bar may still wait for an idle moment
     std::wstring text = widen(std::string(kStatusPrinterFormat) + printerName);
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
     previewPrinter_.reset();

@@ -1,6 +1,7 @@
 // The tool's main window: menu, accelerators, toolbar, status bar and the
 // tab control with the three setting pages. Commands go to MainWindowLogic.
-// The pages exist once the logic has filled them for the first time.
+// The menu, bars, tabs and pages exist once the logic has filled the pages
+// for the first time.
 #pragma once
 
 #include <windows.h>
@@ -62,13 +63,15 @@ private:
     // HelpViewer
     bool show(const std::filesystem::path& helpFile) override;
 
+    void decorate();
     void setUpMenu();
     void locateHelpFile();
     void createToolbar();
     void createStatusBar();
     void createTabs();
-    // Creates the first missing page; false when none is missing.
-    bool createNextPage();
+    // Creates the menu, bars and tabs, or else the first missing page;
+    // false when nothing is missing.
+    bool createNextPart();
     void runAfterFirstPaint();
     void adjustSystemMenu();
     // The preview follows the page in front and its font while it is open.
@@ -93,6 +96,7 @@ private:
     HWND statusBar_ = nullptr;
     HIMAGELIST tabImages_ = nullptr;
     HBITMAP menuBitmaps_[5] = {};
+    bool decorated_ = false;
     bool closed_ = false;
 };
 
