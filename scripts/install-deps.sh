@@ -1,8 +1,12 @@
 #!/usr/bin/env bash
-# Installs what building and testing need on a Debian machine. Idempotent:
-# does nothing when every package is present.
+# Installs what building and testing need on a Debian machine, or the
+# packages named as arguments. Idempotent: does nothing when every package is
+# present.
+#
+# Usage: scripts/install-deps.sh [PACKAGE...]
 set -euo pipefail
-packages=(
+packages=("$@")
+[ ${#packages[@]} -gt 0 ] || packages=(
     cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libzint-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
