@@ -74,6 +74,8 @@ bool followsType(const Row& row) {
 
 }  // namespace
 
+std::span<const ControlRow<Code2DRecord>> code2DPageRows() { return kRows; }
+
 Code2DPage::Code2DPage(SettingsStore& store, Controls& controls)
     : FontPage(kDescription, store, controls),
       rememberedOriginX_(memoryRegistry().add(std::string("0"))),

@@ -15,6 +15,9 @@
 
 namespace vx {
 
+// The page's rows in tab order.
+std::span<const ControlRow<Code2DRecord>> code2DPageRows();
+
 class Code2DPage : public FontPage<Code2DRecord> {
 public:
     Code2DPage(SettingsStore& store, Controls& controls);
