@@ -38,11 +38,11 @@ constexpr Row kRows[] = {
      .codes = &kMagnifications},
     {.id = IDC_FONT_WIDTH, .kind = NumericEdit, .label = "幅", .unit = "x0.1mm",
      .spin = IDC_FONT_WIDTH_SPIN, .range = {20, 850, 3}, .autoBox = IDC_FONT_WIDTH_AUTO,
-     .width = 4},
+     .rememberedInitially = "20", .width = 4},
     {.id = IDC_FONT_WIDTH_AUTO, .kind = AutoBox, .label = "自動"},
     {.id = IDC_FONT_HEIGHT, .kind = NumericEdit, .label = "高さ", .unit = "x0.1mm",
      .spin = IDC_FONT_HEIGHT_SPIN, .range = {20, 850, 3}, .autoBox = IDC_FONT_HEIGHT_AUTO,
-     .width = 4},
+     .rememberedInitially = "20", .width = 4},
     {.id = IDC_FONT_HEIGHT_AUTO, .kind = AutoBox, .label = "自動"},
     {.id = IDC_FONT_DECORATION, .kind = List, .label = "文字飾り", .codes = &kDecorations},
     {.id = IDC_FONT_REVERSE_AREA_X, .kind = NumericEdit, .label = "横", .unit = "ドット",
@@ -120,6 +120,15 @@ struct SizeMemories {
     PerFontMemory<std::string>& size;
     PerFontMemory<bool>& automatic;
 };
+
+// The memories of the width or the height; the skeleton keeps the edit's
+// text.
+SizeMemories sizeMemories(const SizeControls& size, CharacterFontMemories& memories,
+                          PerFontMemory<std::string>& text) {
+    const bool width = size.edit == IDC_FONT_WIDTH;
+    return {width ? memories.rememberedHMag : memories.rememberedVMag, text,
+            width ? memories.rememberedWidthAuto : memories.rememberedHeightAuto};
+}
 
 std::string storedSize(const PageFields& fields, const SizeControls& size, bool outline) {
     if (!outline) return std::string(kMagnifications.codeFor(fields.text(size.magnificationList)));
@@ -210,12 +219,8 @@ void CharacterFontPage::storeSteps(CharacterFontRecord& r) {
     const int font = currentFont();
     const bool outline = isOutlineType(r.typeIndex);
 
-    const SizeMemories width{memories_.rememberedHMag, memories_.rememberedWidth,
-                             memories_.rememberedWidthAuto};
-    const SizeMemories height{memories_.rememberedVMag, memories_.rememberedHeight,
-                              memories_.rememberedHeightAuto};
-    rememberSize(f, kWidth, width, font);
-    rememberSize(f, kHeight, height, font);
+    rememberSize(f, kWidth, sizeMemories(kWidth, memories_, rememberedTextOf(kWidth.edit)), font);
+    rememberSize(f, kHeight, sizeMemories(kHeight, memories_, rememberedTextOf(kHeight.edit)), font);
     r.sizeX = storedSize(f, kWidth, outline);
     r.sizeY = storedSize(f, kHeight, outline);
 
@@ -249,13 +254,8 @@ void CharacterFontPage::showSteps(CharacterFontRecord& r) {
     const int font = currentFont();
     const bool outline = isOutlineType(r.typeIndex);
 
-    showSize(f, kWidth,
-             {memories_.rememberedHMag, memories_.rememberedWidth, memories_.rememberedWidthAuto},
-             font, outline, r.sizeX);
-    showSize(f, kHeight,
-             {memories_.rememberedVMag, memories_.rememberedHeight,
-              memories_.rememberedHeightAuto},
-             font, outline, r.sizeY);
+    showSize(f, kWidth, sizeMemories(kWidth, memories_, rememberedTextOf(kWidth.edit)), font, outline, r.sizeX);
+    showSize(f, kHeight, sizeMemories(kHeight, memories_, rememberedTextOf(kHeight.edit)), font, outline, r.sizeY);
     f.setText(IDC_FONT_SPACING, decimalText(r.spacing));
 
     // The working values of the decoration parameters follow the record's

@@ -34,8 +34,6 @@ FieldRange spacingRange(int typeIndex) {
 CharacterFontMemories::CharacterFontMemories(PerFontMemories& registry)
     : rememberedHMag(registry.add(std::string(kMagnifications.text(1)))),
       rememberedVMag(registry.add(std::string(kMagnifications.text(1)))),
-      rememberedWidth(registry.add(std::string("20"))),
-      rememberedHeight(registry.add(std::string("20"))),
       rememberedWidthAuto(registry.add(true)),
       rememberedHeightAuto(registry.add(true)),
       rememberedSpacing(registry.add(std::string())),
@@ -56,14 +54,16 @@ void applySizeRules(const CharacterFontScope& scope) {
     const bool outline = outlineShown(scope);
     setEnabled(scope.controls, {IDC_FONT_H_MAG, IDC_FONT_V_MAG}, !outline);
     setEnabled(scope.controls,
-               {IDC_FONT_WIDTH, IDC_FONT_WIDTH_SPIN, IDC_FONT_WIDTH_AUTO, IDC_FONT_HEIGHT, IDC_FONT_HEIGHT_SPIN, IDC_FONT_HEIGHT_AUTO},
+               {IDC_FONT_WIDTH, IDC_FONT_WIDTH_SPIN, IDC_FONT_WIDTH_AUTO, IDC_FONT_HEIGHT,
+                IDC_FONT_HEIGHT_SPIN, IDC_FONT_HEIGHT_AUTO},
                outline);
 }
 
 void applyEmphasisRules(const CharacterFontScope& scope) {
     const bool bitmap = !outlineShown(scope);
     scope.controls.setEnabled(IDC_FONT_EMPHASIS, bitmap);
-    setEnabled(scope.controls, {IDC_FONT_SHIFT_X, IDC_FONT_SHIFT_Y, IDC_FONT_SHIFT_X_SPIN, IDC_FONT_SHIFT_Y_SPIN},
+    setEnabled(scope.controls,
+               {IDC_FONT_SHIFT_X, IDC_FONT_SHIFT_Y, IDC_FONT_SHIFT_X_SPIN, IDC_FONT_SHIFT_Y_SPIN},
                bitmap && scope.fields.text(IDC_FONT_EMPHASIS) == kEmphasised);
 }
 
@@ -72,7 +72,9 @@ void applyAlignmentRules(const CharacterFontScope& scope) {
     const bool lineBreak = alignment == kLineBreak;
     setEnabled(scope.controls, {IDC_FONT_AREA_WIDTH, IDC_FONT_AREA_WIDTH_SPIN},
                lineBreak || alignment == kJustified);
-    setEnabled(scope.controls, {IDC_FONT_LINE_FEED, IDC_FONT_LINE_FEED_SPIN, IDC_FONT_AREA_LINES, IDC_FONT_AREA_LINES_SPIN},
+    setEnabled(scope.controls,
+               {IDC_FONT_LINE_FEED, IDC_FONT_LINE_FEED_SPIN, IDC_FONT_AREA_LINES,
+                IDC_FONT_AREA_LINES_SPIN},
                lineBreak);
 }
 
@@ -103,18 +105,22 @@ void rebuildRotationList(const CharacterFontScope& scope) {
 
 void applyDecorationRules(const CharacterFontScope& scope) {
     Controls& controls = scope.controls;
-    setEnabled(
-        controls,
-        {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_Y, IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_Y, IDC_FONT_STRIKE_END,
-         IDC_FONT_REVERSE_AREA_X_SPIN, IDC_FONT_REVERSE_AREA_Y_SPIN, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y_SPIN, IDC_FONT_STRIKE_END_SPIN},
-        false);
+    setEnabled(controls,
+               {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_Y, IDC_FONT_FRAME_GAP_X,
+                IDC_FONT_FRAME_GAP_Y, IDC_FONT_STRIKE_END, IDC_FONT_REVERSE_AREA_X_SPIN,
+                IDC_FONT_REVERSE_AREA_Y_SPIN, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y_SPIN,
+                IDC_FONT_STRIKE_END_SPIN},
+               false);
     const std::string& decoration = scope.fields.text(IDC_FONT_DECORATION);
     if (decoration == kReversedText) {
         setEnabled(controls,
-                   {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_X_SPIN, IDC_FONT_REVERSE_AREA_Y, IDC_FONT_REVERSE_AREA_Y_SPIN},
+                   {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_X_SPIN, IDC_FONT_REVERSE_AREA_Y,
+                    IDC_FONT_REVERSE_AREA_Y_SPIN},
                    true);
     } else if (decoration == kFramedText) {
-        setEnabled(controls, {IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y, IDC_FONT_FRAME_GAP_Y_SPIN},
+        setEnabled(controls,
+                   {IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y,
+                    IDC_FONT_FRAME_GAP_Y_SPIN},
                    true);
     } else if (decoration == kStruckText) {
         setEnabled(controls, {IDC_FONT_STRIKE_END, IDC_FONT_STRIKE_END_SPIN}, true);
@@ -181,8 +187,8 @@ void fitToOutlineType(const CharacterFontScope& scope) {
     }
     if (!memories.rememberedSpacing[font].empty()) {
         fields.setText(IDC_FONT_SPACING, memories.rememberedSpacing[font]);
-        record.spacing = paddedRecordText(memories.rememberedSpacing[font],
-                                          kOutlineSpacingRange.digits);
+        record.spacing =
+            paddedRecordText(memories.rememberedSpacing[font], kOutlineSpacingRange.digits);
         memories.rememberedSpacing[font].clear();
     }
 }

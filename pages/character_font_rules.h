@@ -25,15 +25,14 @@ FieldRange spacingRange(int typeIndex);
 
 // The page's memories per driver font, registered with the page so that its
 // reset clears them: values that the type or an "自動" box keeps out of the
-// record, and values a type change has set aside. (The origins are kept by
-// the page skeleton for every origin with a "自動" box.)
+// record, and values a type change has set aside. (The texts of the edits
+// with a "自動" box, origins, width and height, are kept by the page
+// skeleton.)
 struct CharacterFontMemories {
     explicit CharacterFontMemories(PerFontMemories& registry);
 
     PerFontMemory<std::string>& rememberedHMag;
     PerFontMemory<std::string>& rememberedVMag;
-    PerFontMemory<std::string>& rememberedWidth;
-    PerFontMemory<std::string>& rememberedHeight;
     PerFontMemory<bool>& rememberedWidthAuto;
     PerFontMemory<bool>& rememberedHeightAuto;
     PerFontMemory<std::string>& rememberedSpacing;

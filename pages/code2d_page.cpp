@@ -18,6 +18,7 @@ using enum ControlKind;
 // MaxiCode, then GS1 Composite across the page: the tab order of the
 // template. No row names a record field: the page moves every value itself,
 // into each parameter record that holds it (code2d::recordValues).
+// clang-format off
 constexpr Row kRows[] = {
     {.id = IDC_CODE2D_FONT_NAME, .kind = FontNameList, .label = "バーコードフォント名"},
     {.id = IDC_CODE2D_TYPE, .kind = TypeList, .label = "2次元コード種別"},
@@ -54,6 +55,7 @@ constexpr Row kRows[] = {
      .unit = "x0.1mm", .spin = IDC_CODE2D_GS1_ROW_HEIGHT_SPIN, .range = {0, 1000, 100},
      .spinMinimum = 1, .width = 4},
 };
+// clang-format on
 
 const PageDescription<R> kDescription = {
     kRows,
@@ -78,8 +80,6 @@ std::span<const ControlRow<Code2DRecord>> code2DPageRows() { return kRows; }
 
 Code2DPage::Code2DPage(SettingsStore& store, Controls& controls)
     : FontPage(kDescription, store, controls),
-      rememberedOriginX_(memoryRegistry().add(std::string("0"))),
-      rememberedOriginY_(memoryRegistry().add(std::string("0"))),
       rememberedModuleWidth_(memoryRegistry().add(std::string())),
       rememberedColumnRowCount_(memoryRegistry().add(std::string())) {
     // Leaving one of these fields confirms what it shows: a value that a
@@ -107,10 +107,6 @@ void Code2DPage::storeType(Code2DRecord& record, std::string_view typeText) {
     }
 }
 
-PerFontMemory<std::string>& Code2DPage::originMemory(int edit) {
-    return edit == IDC_CODE2D_ORIGIN_X ? rememberedOriginX_ : rememberedOriginY_;
-}
-
 void Code2DPage::storeValue(const RecordValue& value, Code2DRecord& r) {
     const Row& control = *row(value.control);
     const std::string& text = fields().text(value.control);
@@ -130,7 +126,7 @@ void Code2DPage::storeValue(const RecordValue& value, Code2DRecord& r) {
 void Code2DPage::storeSteps(Code2DRecord& r) {
     const int font = currentFont();
     for (const int origin : {IDC_CODE2D_ORIGIN_X, IDC_CODE2D_ORIGIN_Y}) {
-        originMemory(origin)[font] = fields().text(origin);
+        rememberedTextOf(origin)[font] = fields().text(origin);
     }
     for (const RecordValue& value : recordValues()) storeValue(value, r);
 
@@ -150,7 +146,8 @@ void Code2DPage::showValue(const RecordValue& value, Code2DRecord& r) {
     if (control.autoBox != 0) {
         const bool automatic = stored == kDefault;
         fields().setText(control.id,
-                         automatic ? originMemory(control.id)[currentFont()] : decimalText(stored));
+                         automatic ? rememberedTextOf(control.id)[currentFont()]
+                                   : decimalText(stored));
         fields().setFlag(control.autoBox, automatic);
     } else if (control.codes != nullptr) {
         fields().setText(control.id, control.codes->textFor(stored));

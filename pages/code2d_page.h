@@ -28,10 +28,8 @@ public:
     // width and the columns/rows are checked.
     int currentType() const { return currentType_; }
 
-    // Per font: the origins shown at the last store, and the module width
-    // and columns/rows that a type change replaced ("" when none is kept).
-    const PerFontMemory<std::string>& rememberedOriginX() const { return rememberedOriginX_; }
-    const PerFontMemory<std::string>& rememberedOriginY() const { return rememberedOriginY_; }
+    // Per font: the module width and columns/rows that a type change
+    // replaced ("" when none is kept).
     const PerFontMemory<std::string>& rememberedModuleWidth() const {
         return rememberedModuleWidth_;
     }
@@ -48,7 +46,6 @@ private:
     void changeType() override;
     std::optional<FieldRange> rangeOf(const Row& row) const override;
 
-    PerFontMemory<std::string>& originMemory(int edit);
     void storeValue(const code2d::RecordValue& value, Code2DRecord& record);
     void showValue(const code2d::RecordValue& value, Code2DRecord& record);
     // Sets a value of the current font in every record that has it.
@@ -59,8 +56,6 @@ private:
     void fitInto(int control, const FieldRange& range, std::string& memory);
 
     int currentType_ = code2d::kDataMatrix;
-    PerFontMemory<std::string>& rememberedOriginX_;
-    PerFontMemory<std::string>& rememberedOriginY_;
     PerFontMemory<std::string>& rememberedModuleWidth_;
     PerFontMemory<std::string>& rememberedColumnRowCount_;
 };

@@ -40,6 +40,9 @@ struct ControlRow {
     FieldRange range = {};
     std::optional<int> spinMinimum = {};
     int autoBox = 0;
+    // What the edit shows while its box stays ticked, until a store
+    // remembers the text it showed (per font; a reset brings this back).
+    std::string_view rememberedInitially = "0";
 
     // The record field and its stored width ("%0Ns"; 0 keeps the text as
     // it stands). An edit with a "自動" box stores "default" while the box is

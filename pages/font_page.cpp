@@ -25,8 +25,8 @@ FontPage<Record>::FontPage(const PageDescription<Record>& description, SettingsS
       fields_(fieldBindings(description.rows)),
       memories_(description.fontCount) {
     for (const Row& r : description_.rows) {
-        if (r.kind == ControlKind::NumericEdit && r.autoBox != 0 && r.field != nullptr) {
-            rememberedTexts_.emplace_back(r.id, &memories_.add<std::string>("0"));
+        if (r.kind == ControlKind::NumericEdit && r.autoBox != 0) {
+            rememberedTexts_.emplace_back(r.id, &memories_.add(std::string(r.rememberedInitially)));
         }
     }
 }
@@ -48,7 +48,7 @@ const typename FontPage<Record>::Row* FontPage<Record>::editOfBox(int box) const
 }
 
 template <class Record>
-PerFontMemory<std::string>& FontPage<Record>::memoryOf(int edit) const {
+PerFontMemory<std::string>& FontPage<Record>::rememberedTextOf(int edit) const {
     for (const auto& [id, memory] : rememberedTexts_) {
         if (id == edit) return *memory;
     }
@@ -57,7 +57,7 @@ PerFontMemory<std::string>& FontPage<Record>::memoryOf(int edit) const {
 
 template <class Record>
 const PerFontMemory<std::string>& FontPage<Record>::rememberedText(int edit) const {
-    return memoryOf(edit);
+    return rememberedTextOf(edit);
 }
 
 template <class Record>
@@ -129,7 +129,7 @@ void FontPage<Record>::storeRow(const Row& row, Record& r) {
     if (row.kind == ControlKind::NumericEdit && row.field != nullptr) {
         const std::string& text = fields_.text(row.id);
         if (row.autoBox != 0) {
-            memoryOf(row.id)[currentFont_] = text;
+            rememberedTextOf(row.id)[currentFont_] = text;
             if (fields_.flag(row.autoBox)) {
                 r.*row.field = kDefault;
                 return;
@@ -169,8 +169,8 @@ void FontPage<Record>::showRow(const Row& row, const Record& r) {
         const std::string& value = r.*row.field;
         const bool automatic = value == kDefault;
         if (row.autoBox != 0) {
-            fields_.setText(row.id,
-                            automatic ? memoryOf(row.id)[currentFont_] : decimalText(value));
+            fields_.setText(
+                row.id, automatic ? rememberedTextOf(row.id)[currentFont_] : decimalText(value));
             fields_.setFlag(row.autoBox, automatic);
         } else if (automatic && !row.shownForDefault.empty()) {
             fields_.setText(row.id, row.shownForDefault);

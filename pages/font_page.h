@@ -64,8 +64,8 @@ public:
     std::span<const Row> rows() const { return description_.rows; }
     // The row of a control; nullptr for a control the page does not have.
     const Row* row(int id) const;
-    // The origin text kept for a numeric edit with a "自動" box and a record
-    // field: what the edit showed at the font's last store.
+    // The text kept for a numeric edit with a "自動" box: what the edit
+    // showed at the font's last store.
     const PerFontMemory<std::string>& rememberedText(int edit) const;
 
 protected:
@@ -99,6 +99,10 @@ protected:
     // The range that leaving a numeric edit enforces; none skips the check.
     virtual std::optional<FieldRange> rangeOf(const Row& row) const { return row.range; }
 
+    // The same, for the page's own steps to keep (edits without a record
+    // field of their own).
+    PerFontMemory<std::string>& rememberedTextOf(int edit) const;
+
     // An edit with a "自動" box is usable while the box is usable and
     // unticked.
     void applyAutoRules();
@@ -115,7 +119,6 @@ private:
     void storeRow(const Row& row, Record& record);
     void showRow(const Row& row, const Record& record);
     const Row* editOfBox(int box) const;
-    PerFontMemory<std::string>& memoryOf(int edit) const;
 
     PageDescription<Record> description_;
     SettingsStore& store_;

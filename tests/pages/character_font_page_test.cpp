@@ -66,11 +66,11 @@ TEST_F(PageTest, TheDescribedRecordLeavesTheSizeMemoriesAsTheyWere) {
     typeAndLeave(IDC_FONT_WIDTH, "300");
     const CharacterFontRecord described = page.describedRecord();
     EXPECT_EQ(described.sizeX, "0300");
-    EXPECT_EQ(page.memories().rememberedWidth[0], "20");
+    EXPECT_EQ(page.rememberedText(IDC_FONT_WIDTH)[0], "20");
     EXPECT_EQ(page.memories().rememberedWidthAuto[0], true);
     page.storeCurrent();
     EXPECT_EQ(font(0).sizeX, "0300");
-    EXPECT_EQ(page.memories().rememberedWidth[0], "300");
+    EXPECT_EQ(page.rememberedText(IDC_FONT_WIDTH)[0], "300");
 }
 
 TEST_F(PageTest, OriginShowsItsNumberOrTheRememberedTextAndStoresBack) {
