@@ -8,7 +8,7 @@ PrinterSelection::PrinterSelection(Spooler& spooler, PrinterSelectionServices se
     : spooler_(spooler), services_(std::move(services)) {}
 
 bool PrinterSelection::initialise(std::string_view currentName) {
-    items_ = listSelectablePrinters(spooler_);
+    items_ = services_.listPrinters ? services_.listPrinters() : listSelectablePrinters(spooler_);
     initialSelection_.reset();
     if (items_.empty()) {
         if (services_.warn) services_.warn(kNoPrinterMessage);

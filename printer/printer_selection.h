@@ -32,6 +32,8 @@ struct PrinterSelectionServices {
     // Tests record the call instead, and the selection then ends as if
     // cancelled.
     std::function<void(int status)> endProcess;
+    // The printers that can be chosen; empty: listSelectablePrinters.
+    std::function<std::vector<std::string>()> listPrinters;
 };
 
 class PrinterSelection {

@@ -1,14 +1,15 @@
 // The program's entry: one copy per user at a time, then the main window.
 #include <windows.h>
+// Needs windows.h first.
 #include <commctrl.h>
 #include <objbase.h>
 
 #include <string>
 
 #include "app/command_line.h"
-#include "ui/win32/dialog.h"
 #include "app/win32/main_window.h"
 #include "app/win32/printer_glue.h"
+#include "ui/win32/dialog.h"
 
 namespace {
 
@@ -38,10 +39,12 @@ int runTool() {
         return 0;
     }
     {
-        vx::SettingsStore store;
         vx::WinspoolSpooler spooler;
+        // The printer list is read while the windows are created.
+        vx::PrinterListPrefetch firstList(spooler);
+        vx::SettingsStore store;
         vx::Win32Environment environment;
-        vx::WindowPrinterChooser chooser(spooler);
+        vx::WindowPrinterChooser chooser(spooler, &firstList);
         vx::MainWindow window(store, spooler, chooser, vx::makeLocator(spooler, environment));
         chooser.setOwner(&window);
         if (window.open()) window.runUntilClosed();

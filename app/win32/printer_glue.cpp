@@ -1,12 +1,16 @@
 #include "app/win32/printer_glue.h"
 
+#include <utility>
+
 #include "printer/win32/printer_select_dialog.h"
 #include "resources/resource.h"
 
 namespace vx {
 
 std::optional<std::string> WindowPrinterChooser::choose(const std::string& currentPrinterName) {
-    PrinterSelectDialog dialog(spooler_);
+    PrinterSelectionServices services;
+    if (firstList_ != nullptr) services.listPrinters = [this] { return firstList_->take(); };
+    PrinterSelectDialog dialog(spooler_, std::move(services));
     return dialog.run(owner_ != nullptr ? owner_->hwnd() : nullptr, currentPrinterName);
 }
 

@@ -19,6 +19,7 @@ PrinterSelectDialog::PrinterSelectDialog(Spooler& spooler, PrinterSelectionServi
                                       ExitProcess(static_cast<UINT>(status));
                                   }
                               },
+                              overrides_.listPrinters,
                           }) {}
 
 std::optional<std::string> PrinterSelectDialog::run(HWND owner, const std::string& currentName) {

@@ -8,15 +8,15 @@
 #include <optional>
 #include <string>
 
-#include "ui/win32/dialog.h"
 #include "printer/printer_selection.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 
 class PrinterSelectDialog : public Dialog {
 public:
     // Services left empty take the real ones: a message box owned by the
-    // selection window, and ending the process.
+    // selection window, ending the process, and reading the spooler.
     explicit PrinterSelectDialog(Spooler& spooler, PrinterSelectionServices services = {});
 
     // Shows the selection modally with the item named `currentName`

@@ -18,7 +18,8 @@ struct Recorder {
     std::vector<std::string> events;
     PrinterSelectionServices services() {
         return {[this](std::string_view text) { events.push_back("warn " + std::string(text)); },
-                [this](int status) { events.push_back("end " + std::to_string(status)); }};
+                [this](int status) { events.push_back("end " + std::to_string(status)); },
+                {}};
     }
 };
 

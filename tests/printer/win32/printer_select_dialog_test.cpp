@@ -104,7 +104,7 @@ protected:
     // Services that record instead of ending the process; message boxes
     // are the real ones.
     PrinterSelectionServices recordingEnd() {
-        return {{}, [this](int status) { endStatuses.push_back(status); }};
+        return {{}, [this](int status) { endStatuses.push_back(status); }, {}};
     }
 
     FakeSpooler spooler;
