@@ -33,17 +33,22 @@ void MainWindowLogic::endWithMessage(std::string_view text) {
     view_.close();
 }
 
+void MainWindowLogic::showPage(int page) {
+    view_.preparePage(page);
+    pages_[page]->resetAndShow();
+}
+
 void MainWindowLogic::showAllPages() {
-    view_.preparePages();
     if (!initialising_) {
-        for (SettingPage* page : pages_) page->resetAndShow();
+        for (int n = 0; n < kPageCount; ++n) showPage(n);
         return;
     }
     // At start-up the 1D page is the one shown; the two hidden behind it
-    // are filled once the window has painted, before the user can reach them.
-    pages_[0]->resetAndShow();
+    // are completed and filled once the window has painted, before the user
+    // can reach them.
+    showPage(0);
     view_.afterFirstPaint([this] {
-        for (int n = 1; n < kPageCount; ++n) pages_[n]->resetAndShow();
+        for (int n = 1; n < kPageCount; ++n) showPage(n);
     });
 }
 

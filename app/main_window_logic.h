@@ -49,6 +49,8 @@ public:
 
 private:
     void endWithMessage(std::string_view text);
+    // Makes the page whole, then fills it from the store.
+    void showPage(int page);
     void showAllPages();
     void loadFactoryState();
 

@@ -42,9 +42,9 @@ public:
     virtual void showOnlyPage(int page) = 0;
     virtual bool tabControlHasFocus() const = 0;
     virtual void focusPage(int page) = 0;
-    // Makes sure the pages exist before they are first filled: the window
-    // may create them late, so that the printer selection shows sooner.
-    virtual void preparePages() = 0;
+    // Makes sure a page exists whole before it is first filled: the window
+    // may create its pages late, so that the printer selection shows sooner.
+    virtual void preparePage(int page) = 0;
     // Runs `work` once the window has painted for the first time, and in
     // any case before the window handles anything else.
     virtual void afterFirstPaint(std::function<void()> work) = 0;

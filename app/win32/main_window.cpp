@@ -2,7 +2,6 @@
 
 #include <htmlhelp.h>
 
-#include <algorithm>
 #include <string>
 
 #include "app/preview_subject.h"
@@ -17,6 +16,10 @@ namespace {
 
 constexpr wchar_t kHelpFileName[] = L"VXDrvFontTool.chm";
 constexpr std::string_view kStatusPrinterFormat = "プリンタドライバ名： ";
+// One step of the window's creation in the printer selection's idle time:
+// it ends with the control that passes this (a combo box takes about 9 ms
+// under Wine), so the selection never waits long for the user's click.
+constexpr auto kIdleStep = std::chrono::milliseconds(8);
 
 struct TabSpec {
     const char* text;
@@ -159,6 +162,20 @@ void MainWindow::decorate() {
     createToolbar();
     createStatusBar();
     createTabs();
+    createPages();
+}
+
+// The pages' windows and logic, their controls still to come. The 1D page
+// starts on top; the other two wait hidden.
+void MainWindow::createPages() {
+    std::array<SettingPage*, kPageCount> pages{};
+    for (int n = 0; n < kPageCount; ++n) {
+        pages_[n] = std::make_unique<SettingPageSlot>(static_cast<PageKind>(n), hwnd(), store_);
+        pages[n] = pages_[n]->page.get();
+    }
+    logic_.setPages(pages);
+    SetWindowPos(pages_[0]->view.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    showOnlyPage(0);
 }
 
 void MainWindow::setUpMenu() {
@@ -236,31 +253,28 @@ void MainWindow::createTabs() {
     TabCtrl_SetCurSel(tab, 0);
 }
 
-// The window's parts, the pages most of all, are most of its creation time.
-// They are created one per idle moment of the printer selection, while the
-// user chooses, and whatever is left when the logic first fills them.
-bool MainWindow::createNextPart() {
+// The window's parts, the pages' controls most of all, are most of its
+// creation time. They are created in the idle moments of the printer
+// selection, while the user chooses, a few milliseconds at a time so that
+// the selection keeps answering; whatever a page still lacks when it is
+// first filled is created then.
+bool MainWindow::createNextPart(std::chrono::steady_clock::duration budget) {
     if (!decorated_) {
         decorate();
         return true;
     }
-    auto missing = std::find(pages_.begin(), pages_.end(), nullptr);
-    if (missing == pages_.end()) return false;
-    const auto n = static_cast<int>(missing - pages_.begin());
-    *missing = createSettingPage(static_cast<PageKind>(n), hwnd(), store_);
-    if (n + 1 < kPageCount) return true;
-    std::array<SettingPage*, kPageCount> pages{};
-    for (int i = 0; i < kPageCount; ++i) pages[i] = pages_[i]->page.get();
-    logic_.setPages(pages);
-    // The 1D page starts on top; the other two wait hidden.
-    SetWindowPos(pages_[0]->view.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    showOnlyPage(0);
-    return true;
+    for (const auto& slot : pages_) {
+        if (!slot->completed()) {
+            slot->build(budget);
+            return true;
+        }
+    }
+    return false;
 }
 
-void MainWindow::preparePages() {
-    while (createNextPart()) {
-    }
+void MainWindow::preparePage(int page) {
+    decorate();
+    pages_[page]->complete();
 }
 
 bool MainWindow::onCommand(int id, int code, HWND control) {
@@ -340,10 +354,9 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             return true;
         case WM_ENTERIDLE:
             // Not before the dialog has painted: the user looks at it first.
-            // A posted message brings the next idle moment for the next page.
-            // The pages are created in order: the last one comes last.
+            // A posted message brings the next idle moment for the next part.
             if (wParam == MSGF_DIALOGBOX && !awaitsPaint(reinterpret_cast<HWND>(lParam)) &&
-                createNextPart() && pages_.back() == nullptr) {
+                createNextPart(kIdleStep)) {
                 PostMessageW(hwnd(), WM_NULL, 0, 0);
             }
             return false;
@@ -416,7 +429,7 @@ void MainWindow::openPreview() {
 void MainWindow::updatePreview() {
     if (!preview_.isOpen()) return;
     const int page = TabCtrl_GetCurSel(item(IDC_MAIN_TAB));
-    if (page < 0 || page >= kPageCount || pages_[page] == nullptr) return;
+    if (page < 0 || page >= kPageCount || !pages_[page] || !pages_[page]->completed()) return;
     const auto kind = static_cast<PageKind>(page);
     preview_.show(describedSubject(kind, *pages_[page]->page), previewPrinter());
 }

@@ -8,6 +8,7 @@
 #include <commctrl.h>
 
 #include <array>
+#include <chrono>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -57,7 +58,7 @@ private:
     void showOnlyPage(int page) override;
     bool tabControlHasFocus() const override;
     void focusPage(int page) override;
-    void preparePages() override;
+    void preparePage(int page) override;
     void afterFirstPaint(std::function<void()> work) override;
     void close() override;
     // HelpViewer
@@ -69,9 +70,11 @@ private:
     void createToolbar();
     void createStatusBar();
     void createTabs();
-    // Creates the menu, bars and tabs, or else the first missing page;
-    // false when nothing is missing.
-    bool createNextPart();
+    // Creates the menu, bars, tabs and page windows, or else the next
+    // controls of the first page still missing some, within about `budget`;
+    // false when every part exists.
+    bool createNextPart(std::chrono::steady_clock::duration budget);
+    void createPages();
     void runAfterFirstPaint();
     void adjustSystemMenu();
     // The preview follows the page in front and its font while it is open.

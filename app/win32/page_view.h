@@ -15,8 +15,6 @@ inline constexpr UINT kPageEditedMessage = WM_APP + 1;
 
 class PageView : public Dialog {
 public:
-    explicit PageView(int templateId) : templateId_(templateId) {}
-    bool create(HWND parent) { return createModeless(parent, templateId_); }
     // From now on the page hears of what the user does to its controls;
     // what the program itself does to them (`controls` filling) it does not.
     void route(SettingPage* page, const Win32Controls* controls) {
@@ -31,7 +29,6 @@ private:
     // Hands a notification to the page; false for those it does not hear of.
     bool route(int id, int code, bool user);
 
-    int templateId_;
     SettingPage* page_ = nullptr;
     const Win32Controls* controls_ = nullptr;
 };

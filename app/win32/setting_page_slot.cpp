@@ -31,15 +31,25 @@ std::unique_ptr<SettingPage> pageOf(PageKind kind, SettingsStore& store, Control
 
 }  // namespace
 
-std::unique_ptr<SettingPageSlot> createSettingPage(PageKind kind, HWND parent,
-                                                   SettingsStore& store) {
-    auto slot = std::make_unique<SettingPageSlot>(templateOf(kind));
-    slot->view.create(parent);
-    slot->controls = std::make_unique<Win32Controls>(slot->view.hwnd());
-    slot->page = pageOf(kind, store, *slot->controls);
-    slot->page->create();
-    slot->view.route(slot->page.get(), slot->controls.get());
-    return slot;
+SettingPageSlot::SettingPageSlot(PageKind kind, HWND parent, SettingsStore& store)
+    : template_(templateOf(kind)) {
+    view.createModelessWithoutControls(parent, template_);
+    controls = std::make_unique<Win32Controls>(view.hwnd());
+    page = pageOf(kind, store, *controls);
+}
+
+bool SettingPageSlot::build(std::chrono::steady_clock::duration budget) {
+    const auto start = std::chrono::steady_clock::now();
+    while (next_ < template_.controlCount()) {
+        template_.createControl(view.hwnd(), next_++);
+        if (std::chrono::steady_clock::now() - start >= budget) break;
+    }
+    if (next_ == template_.controlCount() && !routed_) {
+        page->create();
+        view.route(page.get(), controls.get());
+        routed_ = true;
+    }
+    return completed();
 }
 
 }  // namespace vx

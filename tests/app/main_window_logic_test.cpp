@@ -63,10 +63,10 @@ public:
     bool tabControlHasFocus() const override { return tabFocused; }
     void focusPage(int page) override { focusedPage = page; }
     void close() override { closed = true; }
-    // Where in the pages' log each preparation came.
+    // Each page prepared, and where in the pages' log that came.
     const std::vector<std::string>* pageLog = nullptr;
-    std::vector<std::size_t> preparedAt;
-    void preparePages() override { preparedAt.push_back(pageLog->size()); }
+    std::vector<std::pair<int, std::size_t>> preparedAt;
+    void preparePage(int page) override { preparedAt.emplace_back(page, pageLog->size()); }
     // Work waiting for the window's first paint, run by paint().
     std::function<void()> waiting;
     void afterFirstPaint(std::function<void()> work) override { waiting = std::move(work); }
@@ -169,11 +169,14 @@ TEST_F(MainWindowLogicTest, StartUpBindsThePrinterLoadsAndShowsAllPages) {
     EXPECT_EQ(view.status, "Label printer");
     EXPECT_EQ(logic.driverName(), "ZEL Vextora Alto");
     EXPECT_EQ(logic.driverFontFilePath(), file);
-    // The shown page is filled at once, the two hidden ones after the first paint.
+    // The shown page is filled at once, the two hidden ones after the first
+    // paint; each is made whole right before its first fill.
+    using Prepared = std::vector<std::pair<int, std::size_t>>;
     EXPECT_EQ(log, (std::vector<std::string>{"reset 1D"}));
+    EXPECT_EQ(view.preparedAt, (Prepared{{0, 0}}));
     view.paint();
     EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
-    EXPECT_EQ(view.preparedAt, (std::vector<std::size_t>{0}));  // before the first fill
+    EXPECT_EQ(view.preparedAt, (Prepared{{0, 0}, {1, 1}, {2, 2}}));
     EXPECT_TRUE(messages.shown.empty());
 }
 

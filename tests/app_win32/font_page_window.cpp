@@ -68,8 +68,10 @@ FontPageWindow::~FontPageWindow() {
 
 void FontPageWindow::pump() {
     MSG message;
+    // As the window's own loop does, including the work after its first paint.
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
-        if (window_ != nullptr && window_->hwnd() != nullptr && window_->preTranslate(message)) {
+        if (window_ != nullptr && window_->hwnd() != nullptr) {
+            window_->handle(message);
             continue;
         }
         TranslateMessage(&message);

@@ -1,6 +1,7 @@
 #include "ui/win32/dialog.h"
 
 #include "settings/codepage.h"
+#include "ui/win32/dialog_template.h"
 
 namespace vx {
 
@@ -17,6 +18,14 @@ bool Dialog::createModeless(HWND parent, int templateId) {
     modeless_ = true;
     return CreateDialogParamW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(templateId), parent,
                               &Dialog::procedure, reinterpret_cast<LPARAM>(this)) != nullptr;
+}
+
+bool Dialog::createModelessWithoutControls(HWND parent, const DialogTemplate& dialogTemplate) {
+    if (!dialogTemplate.valid()) return false;
+    modeless_ = true;
+    return CreateDialogIndirectParamW(GetModuleHandleW(nullptr), dialogTemplate.withoutControls(),
+                                      parent, &Dialog::procedure,
+                                      reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
 INT_PTR CALLBACK Dialog::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {

@@ -10,6 +10,8 @@
 
 namespace vx {
 
+class DialogTemplate;
+
 class Dialog {
 public:
     virtual ~Dialog();
@@ -20,6 +22,9 @@ public:
     INT_PTR runModal(HWND owner, int templateId);
     // Creates the dialog as a modeless window (for example a child page).
     bool createModeless(HWND parent, int templateId);
+    // The same from a template read beforehand, without its controls (the
+    // caller adds them, see DialogTemplate).
+    bool createModelessWithoutControls(HWND parent, const DialogTemplate& dialogTemplate);
 
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
