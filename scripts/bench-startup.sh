@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Start-up, binding and saving of the tool under Wine against a bare dialog
-# program started the same way in the same run (bench/win32/startup_bench).
+# program started the same way in the same run (bench/win32/startup_bench),
+# then what creating and painting each setting page costs (page_paint_bench).
 #
 #   scripts/bench-startup.sh [RUNS [PRINTER]]
 #
@@ -21,7 +22,8 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
     cmake -S "$root" -B "$build" --toolchain "$root/cmake/mingw-w64.cmake" \
         -DCMAKE_BUILD_TYPE=Release >/dev/null
 fi
-cmake --build "$build" -j 2 --target VXDrvFontTool help_file startup_bench bare_dialog >/dev/null
+cmake --build "$build" -j 2 --target VXDrvFontTool help_file startup_bench bare_dialog \
+    page_paint_bench >/dev/null
 "$root/scripts/make-demo-prefix.sh" "$WINEPREFIX"
 
 display=${VX_BENCH_DISPLAY:-}
@@ -44,3 +46,6 @@ trap cleanup EXIT
 winpath() { echo "Z:${1//\//\\}"; }
 /usr/lib/wine/wine64 "$build/bin/startup_bench.exe" "$(winpath "$build/bin/VXDrvFontTool.exe")" \
     "$(winpath "$build/bin/bare_dialog.exe")" "$printer" "$runs"
+echo
+# What the pages alone cost: painting the 1D page is the floor under bind.
+/usr/lib/wine/wine64 "$build/bin/page_paint_bench.exe"
