@@ -47,17 +47,36 @@ std::string valueOrDefault(std::optional<std::string> found, std::string_view de
 
 // Comparisons of ASCII names with letters folded.
 bool equalFolded(std::string_view a, std::string_view b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return asciiLower(x) == asciiLower(y);
-           });
+    // Names are mostly written as they are asked for: bytes first.
+    return a.size() == b.size() &&
+           (a == b || std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
+                return asciiLower(x) == asciiLower(y);
+            }));
 }
-// FNV-1a of the folded name: equal for names that compare equal folded.
-std::uint64_t hashFolded(std::string_view name) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (char c : name) {
-        hash = (hash ^ static_cast<unsigned char>(asciiLower(c))) * 1099511628211ULL;
+// Up to eight bytes of `text` from `at` as one number, each with bit 0x20
+// set: names equal folded give equal numbers (for ASCII letters the bit is
+// the case; any other byte compares equal only to itself).
+std::uint64_t foldedWord(std::string_view text, std::size_t at) {
+    std::uint64_t word = 0;
+    if (text.size() - at >= 8) {
+        std::memcpy(&word, text.data() + at, 8);
+    } else {
+        for (std::size_t i = at; i < text.size(); ++i) {
+            word = word << 8 | static_cast<unsigned char>(text[i]);
+        }
     }
-    return hash;
+    return word | 0x2020202020202020ULL;
+}
+
+// A hash of the folded name from its length and its first and last eight
+// bytes: equal for names that compare equal folded, and cheap, since most
+// names differ there. Entries with equal hashes are compared in full.
+std::uint64_t hashFolded(std::string_view name) {
+    if (name.empty()) return 0;
+    const std::size_t last = name.size() > 8 ? name.size() - 8 : 0;
+    std::uint64_t hash = (foldedWord(name, 0) ^ name.size()) * 0x9E3779B97F4A7C15ULL;
+    hash = (hash ^ (hash >> 29) ^ foldedWord(name, last)) * 0xBF58476D1CE4E5B9ULL;
+    return hash ^ (hash >> 32);
 }
 
 // Without an early exit, so that the compiler can test many bytes at once.
@@ -105,15 +124,6 @@ std::string encodeValue(std::string_view value) {
     return "\"" + std::string(value) + "\"";
 }
 
-bool isIniBlank(char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A; }
-
-std::string_view trimIniBlanks(std::string_view text) {
-    // Blanks are all below 0x40, so they can never be a trail byte: trimming
-    // bytes from either end is safe in Shift-JIS.
-    while (!text.empty() && isIniBlank(text.front())) text.remove_prefix(1);
-    while (!text.empty() && isIniBlank(text.back())) text.remove_suffix(1);
-    return text;
-}
 
 std::u16string foldedName(std::string_view cp932Name) {
     std::string_view name = trimIniBlanks(cp932Name);
@@ -320,6 +330,8 @@ std::optional<std::string> IniDocument::valueOf(const Line& line, const Shape& s
         text.back() == text.front()) {
         text = text.substr(1, text.size() - 2);
     }
+    if (text.size() <= kMaxValueBytes) return std::string(text);
+    // A longer value is cut at the last whole character that fits.
     std::size_t cut = 0;
     while (cut < text.size()) {
         std::size_t len = sjisCharLength(text, cut);
@@ -353,7 +365,10 @@ IniDocument::SectionReader::SectionReader(const IniDocument& document, const Sec
             entries_.push_back({hashFolded(shape.name), shape, static_cast<std::uint32_t>(i)});
         }
     }
-    // Among equal hashes the lines stay in file order, so the first wins.
+    // A usual section is searched in file order; a large one is sorted by
+    // hash, among equal hashes still in file order, so the first still wins.
+    sorted_ = entries_.size() > kUnsortedEntries;
+    if (!sorted_) return;
     std::sort(entries_.begin(), entries_.end(), [](const Entry& a, const Entry& b) {
         return a.hash != b.hash ? a.hash < b.hash : a.line < b.line;
     });
@@ -369,11 +384,14 @@ std::optional<std::string> IniDocument::SectionReader::value(std::string_view ke
         return document_->valueOf(line, document_->shapeOf(line));
     }
     const std::uint64_t hash = hashFolded(name.bytes);
-    auto it = std::lower_bound(
-        entries_.begin(), entries_.end(), hash,
-        [](const Entry& entry, std::uint64_t wanted) { return entry.hash < wanted; });
-    for (; it != entries_.end() && it->hash == hash; ++it) {
-        if (equalFolded(it->shape.name, name.bytes)) {
+    auto it = entries_.begin();
+    if (sorted_) {
+        it = std::lower_bound(
+            entries_.begin(), entries_.end(), hash,
+            [](const Entry& entry, std::uint64_t wanted) { return entry.hash < wanted; });
+    }
+    for (; it != entries_.end() && (!sorted_ || it->hash == hash); ++it) {
+        if (it->hash == hash && equalFolded(it->shape.name, name.bytes)) {
             return document_->valueOf(section_->lines[it->line], it->shape);
         }
     }

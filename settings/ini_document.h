@@ -168,18 +168,21 @@ public:
 
 private:
     friend class IniDocument;
-    // The lines with ASCII names, sorted by a hash of the name folded; lines
-    // with other names are rare and found by a scan.
+    // The lines with ASCII names and a hash of each name folded, in file
+    // order, or sorted by hash in a section of more than kUnsortedEntries;
+    // lines with other names are rare and found by a scan.
     struct Entry {
         std::uint64_t hash;
         Shape shape;
         std::uint32_t line;
     };
+    static constexpr std::size_t kUnsortedEntries = 32;
     SectionReader(const IniDocument& document, const Section* section);
 
     const IniDocument* document_;
     const Section* section_;  // nullptr when the text has no such section
     std::vector<Entry> entries_;
+    bool sorted_ = false;
 };
 
 // The name as the profile functions compare it: blanks trimmed, decoded
@@ -190,7 +193,14 @@ std::u16string foldedName(std::string_view cp932Name);
 std::string encodeValue(std::string_view value);
 
 // Blanks in the profile functions' sense: 0x09-0x0D, 0x20 and 0x1A.
-bool isIniBlank(char c);
-std::string_view trimIniBlanks(std::string_view text);
+inline bool isIniBlank(char c) { return (c >= 0x09 && c <= 0x0D) || c == 0x20 || c == 0x1A; }
+
+// Blanks are all below 0x40, so they can never be a trail byte: trimming
+// bytes from either end is safe in Shift-JIS.
+inline std::string_view trimIniBlanks(std::string_view text) {
+    while (!text.empty() && isIniBlank(text.front())) text.remove_prefix(1);
+    while (!text.empty() && isIniBlank(text.back())) text.remove_suffix(1);
+    return text;
+}
 
 }  // namespace vx
