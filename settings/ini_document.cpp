@@ -49,10 +49,10 @@ std::string valueOrDefault(std::optional<std::string> found, std::string_view de
 bool equalFolded(std::string_view a, std::string_view b) {
     // Names are mostly written as they are asked for: bytes first.
     return a.size() == b.size() &&
-           (a == b || std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-                return asciiLower(x) == asciiLower(y);
-            }));
+           (a == b || std::equal(a.begin(), a.end(), b.begin(),
+                                 [](char x, char y) { return asciiLower(x) == asciiLower(y); }));
 }
+
 // Up to eight bytes of `text` from `at` as one number, each with bit 0x20
 // set: names equal folded give equal numbers (for ASCII letters the bit is
 // the case; any other byte compares equal only to itself).
@@ -123,7 +123,6 @@ std::string encodeValue(std::string_view value) {
     // Only the outer pair is removed on reading, whatever lies inside.
     return "\"" + std::string(value) + "\"";
 }
-
 
 std::u16string foldedName(std::string_view cp932Name) {
     std::string_view name = trimIniBlanks(cp932Name);
