@@ -205,19 +205,22 @@ void IniDocument::indexSections() {
     std::u16string all;
     if (!decoded.empty() && decodeCp932Strict(joined, all) &&
         static_cast<std::size_t>(std::count(all.begin(), all.end(), u'\0')) == decoded.size()) {
-        std::size_t k = 0;
-        for (char16_t c : all) {
-            if (c == u'\0') {
-                ++k;
-            } else {
-                folded[k] += c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c - u'A' + u'a') : c;
-            }
+        for (char16_t& c : all) {
+            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
+        }
+        std::size_t begin = 0;
+        for (std::u16string& name : folded) {
+            const std::size_t end = all.find(u'\0', begin);
+            name.assign(all, begin, end - begin);
+            begin = end + 1;
         }
     } else {
         for (std::size_t k = 0; k < decoded.size(); ++k) {
             folded[k] = foldedName(names[decoded[k]]);
         }
     }
+    firstSection_.reserve(sections_.size());
+    firstSectionByBytes_.reserve(sections_.size());
     std::size_t k = 0;
     for (std::size_t i = 1; i < sections_.size(); ++i) {
         const std::string_view bytes = names[i];
