@@ -378,14 +378,14 @@ IniDocument::SectionReader::SectionReader(const IniDocument& document, const Sec
 
 std::optional<std::string> IniDocument::SectionReader::value(std::string_view key) const {
     if (section_ == nullptr) return std::nullopt;
-    const Name name(key);
-    if (!name.ascii) {
-        const std::ptrdiff_t index = document_->findKey(*section_, name);
+    const std::string_view bytes = trimIniBlanks(key);
+    if (!isAsciiOnly(bytes)) {
+        const std::ptrdiff_t index = document_->findKey(*section_, Name(bytes));
         if (index < 0) return std::nullopt;
         const Line& line = section_->lines[static_cast<std::size_t>(index)];
         return document_->valueOf(line, document_->shapeOf(line));
     }
-    const std::uint64_t hash = hashFolded(name.bytes);
+    const std::uint64_t hash = hashFolded(bytes);
     auto it = entries_.begin();
     if (sorted_) {
         it = std::lower_bound(
@@ -393,7 +393,7 @@ std::optional<std::string> IniDocument::SectionReader::value(std::string_view ke
             [](const Entry& entry, std::uint64_t wanted) { return entry.hash < wanted; });
     }
     for (; it != entries_.end() && (!sorted_ || it->hash == hash); ++it) {
-        if (it->hash == hash && equalFolded(it->shape.name, name.bytes)) {
+        if (it->hash == hash && equalFolded(it->shape.name, bytes)) {
             return document_->valueOf(section_->lines[it->line], it->shape);
         }
     }
