@@ -7,6 +7,10 @@ namespace vx {
 std::string Win32Controls::text(int id) const { return windowText(item(id)); }
 
 void Win32Controls::setText(int id, std::string_view text) {
+    // A control already showing the text is left alone: setting it again
+    // would redraw it (and move an edit's caret) for nothing, which every
+    // fill of a page would do to most of its controls.
+    if (windowText(item(id)) == text) return;
     NotificationGuard guard(*this);
     SetWindowTextW(item(id), widen(text).c_str());
 }

@@ -289,6 +289,27 @@ TYPED_TEST(Win32ControlsTest, TemplateSpinsWritePlainDigitsIntoTheirEdits) {
     EXPECT_NE(c.text(kGroupingSpinEdit), "1060");
 }
 
+TYPED_TEST(Win32ControlsTest, AnEditAlreadyShowingTheTextIsLeftAlone) {
+    Win32Controls& c = this->harness_.win32();
+    Router& router = this->harness_.router();
+    HWND edit = this->harness_.item(kLoneEdit);
+    c.setText(kLoneEdit, "基点12");
+    SendMessageW(edit, EM_SETSEL, 0, -1);  // the user selected the text
+    router.received.clear();
+    c.setText(kLoneEdit, "基点12");
+    EXPECT_FALSE(Router::has(router.received, kLoneEdit, EN_CHANGE));
+    DWORD start = 9, end = 9;
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
+                 reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(end, 4u);
+    // Another text is set, with its notice (which the page does not hear).
+    c.setText(kLoneEdit, "基点13");
+    EXPECT_EQ(c.text(kLoneEdit), "基点13");
+    EXPECT_TRUE(Router::has(router.received, kLoneEdit, EN_CHANGE));
+    EXPECT_FALSE(Router::has(router.routed, kLoneEdit, EN_CHANGE));
+}
+
 TYPED_TEST(Win32ControlsTest, AttachSpinCreatesAMissingSpinBesideItsEdit) {
     HWND dialog = this->harness_.dialog();
     HWND edit = this->harness_.item(kLoneEdit);
