@@ -299,8 +299,7 @@ TYPED_TEST(Win32ControlsTest, AnEditAlreadyShowingTheTextIsLeftAlone) {
     c.setText(kLoneEdit, "基点12");
     EXPECT_FALSE(Router::has(router.received, kLoneEdit, EN_CHANGE));
     DWORD start = 9, end = 9;
-    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start),
-                 reinterpret_cast<LPARAM>(&end));
+    SendMessageW(edit, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
     EXPECT_EQ(start, 0u);
     EXPECT_EQ(end, 4u);
     // Another text is set, with its notice (which the page does not hear).
