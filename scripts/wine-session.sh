@@ -19,6 +19,10 @@ running && exit 0
 exec 9>"$prefix/.vx-session-lock"
 flock 9
 running && exit 0
-WINEPREFIX=$prefix WINEDEBUG=-all /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 9>&-
+# Any Wine program of the prefix starts a server of its own when none runs;
+# one started since the check above refuses a second (status 2), which is as
+# good here.
+WINEPREFIX=$prefix WINEDEBUG=-all /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 9>&- ||
+    running
 WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= \
     /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 9>&-
