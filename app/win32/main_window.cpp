@@ -178,8 +178,14 @@ void MainWindow::createPages() {
     showOnlyPage(0);
 }
 
+// The template gives the window its menu; the bitmaps go onto that one (a
+// second copy set in its place would leave the first to leak).
 void MainWindow::setUpMenu() {
-    menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+    menu_ = GetMenu(hwnd());
+    if (menu_ == nullptr) {
+        menu_ = LoadMenuW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+        SetMenu(hwnd(), menu_);
+    }
     constexpr std::pair<int, int> kBitmaps[] = {
         {ID_FILE_SAVE, IDB_MENU_SAVE},
         {ID_FILE_CHOOSE_PRINTER, IDB_MENU_PRINTER},
@@ -195,7 +201,6 @@ void MainWindow::setUpMenu() {
         item.hbmpItem = menuBitmaps_[i];
         SetMenuItemInfoW(menu_, static_cast<UINT>(kBitmaps[i].first), FALSE, &item);
     }
-    SetMenu(hwnd(), menu_);
 }
 
 void MainWindow::locateHelpFile() {
