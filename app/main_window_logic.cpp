@@ -33,29 +33,26 @@ void MainWindowLogic::endWithMessage(std::string_view text) {
     view_.close();
 }
 
-void MainWindowLogic::showPage(int page) {
-    view_.preparePage(page);
-    pages_[page]->resetAndShow();
-}
-
-void MainWindowLogic::showAllPages() {
-    if (!initialising_) {
-        for (int n = 0; n < kPageCount; ++n) showPage(n);
-        return;
-    }
-    // At start-up the 1D page is the one shown; the two hidden behind it
-    // are completed and filled once the window has painted, before the user
-    // can reach them.
-    showPage(0);
-    view_.afterFirstPaint([this] {
-        for (int n = 1; n < kPageCount; ++n) showPage(n);
-    });
+void MainWindowLogic::load(const IniDocument& file) {
+    loadDriverFontFile(file, store_);
+    filled_.fill(false);
 }
 
 void MainWindowLogic::loadFactoryState() {
     // The factory state is what a file without font sections gives.
-    loadDriverFontFile(IniDocument(), store_);
-    showAllPages();
+    load(IniDocument());
+}
+
+// After a load only the page in front is filled at once: at start-up that
+// is before the window first paints.
+void MainWindowLogic::bringToFront(int page) {
+    if (!filled_[page]) {
+        view_.completePage(page);
+        pages_[page]->resetAndShow();
+        filled_[page] = true;
+    }
+    front_ = page;
+    view_.showOnlyPage(page);
 }
 
 void MainWindowLogic::choosePrinterDriver() {
@@ -68,7 +65,10 @@ void MainWindowLogic::choosePrinterDriver() {
     if (location.outcome == LocateOutcome::PrinterInfoUnreadable) {
         // Nothing is bound; at start-up the window still opens, with the
         // factory state and no file to save into.
-        if (initialising_) loadFactoryState();
+        if (initialising_) {
+            loadFactoryState();
+            bringToFront(front_);
+        }
         return;
     }
     if (location.outcome == LocateOutcome::PrinterUnavailable) {
@@ -91,8 +91,8 @@ void MainWindowLogic::choosePrinterDriver() {
         endWithMessage(kVersionMismatch);
         return;
     }
-    loadDriverFontFile(file, store_);
-    showAllPages();
+    load(file);
+    bringToFront(front_);
 }
 
 SaveCommandResult MainWindowLogic::saveSettings() {
@@ -100,7 +100,11 @@ SaveCommandResult MainWindowLogic::saveSettings() {
         MessageAnswer::Ok) {
         return SaveCommandResult::Declined;
     }
-    for (SettingPage* page : pages_) page->storeCurrent();
+    // A page not filled since the load shows nothing of the store's (at
+    // most an earlier printer's records): its records stay as loaded.
+    for (int n = 0; n < kPageCount; ++n) {
+        if (filled_[n]) pages_[n]->storeCurrent();
+    }
     if (saveDriverFontFile(store_, driverFontFilePath_) == SaveOutcome::Saved) {
         messages_.show(kSavedMessage, MessageButtons::Ok, MessageIcon::None);
         return SaveCommandResult::Saved;
@@ -127,7 +131,7 @@ void MainWindowLogic::selectPage(PageKind page, bool fromTab) {
     const int tab = static_cast<int>(page);  // the tabs follow the pages' order
     if (tab < 0 || tab >= kPageCount) return;
     if (!fromTab) view_.selectTab(tab);
-    view_.showOnlyPage(tab);
+    bringToFront(tab);
     if (!view_.tabControlHasFocus()) view_.focusPage(tab);
 }
 

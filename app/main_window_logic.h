@@ -14,6 +14,8 @@
 
 namespace vx {
 
+class IniDocument;
+
 // The result of the save command.
 enum class SaveCommandResult { Declined, Saved, Failed };
 
@@ -34,6 +36,7 @@ public:
     SaveCommandResult saveSettings();
     void confirmExit();
     // From a command: selects the tab too. From the tab control: fromTab.
+    // The page is whole and filled before it shows.
     void selectPage(PageKind page, bool fromTab = false);
     void openHelp();
     void factorySettings();
@@ -49,10 +52,12 @@ public:
 
 private:
     void endWithMessage(std::string_view text);
-    // Makes the page whole, then fills it from the store.
-    void showPage(int page);
-    void showAllPages();
+    // The store holds new records: no page shows them yet.
+    void load(const IniDocument& file);
     void loadFactoryState();
+    // Shows the page alone, first making it whole and filling it from the
+    // store unless it shows the store's records already.
+    void bringToFront(int page);
 
     SettingsStore& store_;
     std::array<SettingPage*, kPageCount> pages_;
@@ -64,6 +69,10 @@ private:
     LabelPrinter& printer_;
 
     bool initialising_ = false;
+    int front_ = 0;  // the page shown
+    // The pages filled since the store was last loaded. Only these hold
+    // anything to store: the others are filled when they come to the front.
+    std::array<bool, kPageCount> filled_{};
     std::string printerName_;  // UTF-8
     std::string driverName_;   // code page 932
     std::filesystem::path driverFontFilePath_;
@@ -73,7 +82,8 @@ private:
 // The texts of the main window's message boxes (UTF-8).
 namespace main_window_text {
 inline constexpr std::string_view kProgramEnds = "\nプログラムを終了します。";
-inline const std::string kNoDriverFontFile = std::string(kNoDriverFontFileText) + kProgramEnds.data();
+inline const std::string kNoDriverFontFile =
+    std::string(kNoDriverFontFileText) + kProgramEnds.data();
 inline const std::string kVersionMismatch = std::string(kVersionMismatchText) + kProgramEnds.data();
 inline constexpr std::string_view kConfirmSave = "保存しますか？";
 inline constexpr std::string_view kConfirmExit =

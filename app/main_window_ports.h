@@ -3,7 +3,6 @@
 #pragma once
 
 #include <filesystem>
-#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -42,12 +41,10 @@ public:
     virtual void showOnlyPage(int page) = 0;
     virtual bool tabControlHasFocus() const = 0;
     virtual void focusPage(int page) = 0;
-    // Makes sure a page exists whole before it is first filled: the window
-    // may create its pages late, so that the printer selection shows sooner.
-    virtual void preparePage(int page) = 0;
-    // Runs `work` once the window has painted for the first time, and in
-    // any case before the window handles anything else.
-    virtual void afterFirstPaint(std::function<void()> work) = 0;
+    // Makes every control of the page exist (the window may create them
+    // late). The logic asks for it before it first fills the page, so that
+    // no page is filled or shown half-built.
+    virtual void completePage(int page) = 0;
     // Ends the window's modal run; the program then ends.
     virtual void close() = 0;
 };

@@ -16,10 +16,6 @@ namespace {
 
 constexpr wchar_t kHelpFileName[] = L"VXDrvFontTool.chm";
 constexpr std::string_view kStatusPrinterFormat = "プリンタドライバ名： ";
-// One step of the window's creation in the printer selection's idle time:
-// it ends with the control that passes this (a combo box takes about 9 ms
-// under Wine), so the selection never waits long for the user's click.
-constexpr auto kIdleStep = std::chrono::milliseconds(8);
 
 struct TabSpec {
     const char* text;
@@ -34,9 +30,8 @@ constexpr TabSpec kTabs[kPageCount] = {
 // A menu bitmap with its grey background (RGB 192, 192, 192) made
 // transparent, as a 32-bit bitmap with alpha that menus draw blended.
 HBITMAP loadMenuBitmap(int id) {
-    HBITMAP source = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                     MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
-                                                     LR_CREATEDIBSECTION));
+    HBITMAP source = static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (source == nullptr) return nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -60,16 +55,6 @@ HBITMAP loadMenuBitmap(int id) {
     return result;
 }
 
-// Whether a window or one of its controls still has a part to paint.
-bool awaitsPaint(HWND window) {
-    if (GetUpdateRect(window, nullptr, FALSE)) return true;
-    for (HWND child = GetWindow(window, GW_CHILD); child != nullptr;
-         child = GetWindow(child, GW_HWNDNEXT)) {
-        if (IsWindowVisible(child) && GetUpdateRect(child, nullptr, FALSE)) return true;
-    }
-    return false;
-}
-
 std::filesystem::path executableDirectory() {
     return std::filesystem::path(executablePath()).parent_path();
 }
@@ -80,8 +65,8 @@ MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& c
                        MainWindowLogic::Locator locator)
     : store_(store),
       labelPrinter_(spooler),
-      logic_(store,
-             {nullptr, nullptr, nullptr},  // the pages exist once the window does
+      staging_([this] { makeFrame(); }, pages_),
+      logic_(store, {nullptr, nullptr, nullptr},  // the pages exist once the window does
              *this, messages_, chooser, std::move(locator), *this, labelPrinter_) {
     accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
 }
@@ -102,26 +87,18 @@ bool MainWindow::open() {
 
 void MainWindow::runUntilClosed() {
     MSG message;
-    while (!closed_ && GetMessageW(&message, nullptr, 0, 0) > 0) handle(message);
+    while (!closed_) {
+        idle();
+        if (closed_ || GetMessageW(&message, nullptr, 0, 0) <= 0) break;
+        handle(message);
+    }
 }
 
 void MainWindow::handle(MSG& message) {
-    // Painting is all that may come before the work that waits for it.
-    if (message.message != WM_PAINT) runAfterFirstPaint();
     if (!preTranslate(message)) {
         TranslateMessage(&message);
         DispatchMessageW(&message);
     }
-    if ((HIWORD(GetQueueStatus(QS_PAINT)) & QS_PAINT) == 0) runAfterFirstPaint();
-}
-
-void MainWindow::afterFirstPaint(std::function<void()> work) { afterFirstPaint_ = std::move(work); }
-
-void MainWindow::runAfterFirstPaint() {
-    if (!afterFirstPaint_) return;
-    std::function<void()> work = std::move(afterFirstPaint_);
-    afterFirstPaint_ = nullptr;
-    work();
 }
 
 bool MainWindow::preTranslate(MSG& message) {
@@ -149,14 +126,11 @@ BOOL MainWindow::onInitDialog() {
     return TRUE;
 }
 
-// The menu, icon, bars and tabs, which the window needs only once it shows.
-void MainWindow::decorate() {
-    if (decorated_) return;
-    decorated_ = true;
+void MainWindow::makeFrame() {
     setUpMenu();
     locateHelpFile();
-    icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP),
-                                          IMAGE_ICON, 16, 16, 0));
+    icon_ = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0));
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     createToolbar();
@@ -165,8 +139,8 @@ void MainWindow::decorate() {
     createPages();
 }
 
-// The pages' windows and logic, their controls still to come. The 1D page
-// starts on top; the other two wait hidden.
+// The pages' windows and logic, hidden and their controls still to come.
+// The logic shows a page once it is whole and filled.
 void MainWindow::createPages() {
     std::array<SettingPage*, kPageCount> pages{};
     for (int n = 0; n < kPageCount; ++n) {
@@ -175,7 +149,6 @@ void MainWindow::createPages() {
     }
     logic_.setPages(pages);
     SetWindowPos(pages_[0]->view.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
-    showOnlyPage(0);
 }
 
 // The template gives the window its menu; the bitmaps go onto that one (a
@@ -210,11 +183,10 @@ void MainWindow::locateHelpFile() {
 }
 
 void MainWindow::createToolbar() {
-    toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                               WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS |
-                                   CCS_ADJUSTABLE | CCS_TOP,
-                               0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_MAIN_TOOLBAR),
-                               GetModuleHandleW(nullptr), nullptr);
+    toolbar_ = CreateWindowExW(
+        0, TOOLBARCLASSNAMEW, nullptr,
+        WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE | CCS_TOP, 0, 0, 0, 0,
+        hwnd(), reinterpret_cast<HMENU>(IDC_MAIN_TOOLBAR), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
     TBADDBITMAP strip{GetModuleHandleW(nullptr), IDB_TOOLBAR};
@@ -258,45 +230,33 @@ void MainWindow::createTabs() {
     TabCtrl_SetCurSel(tab, 0);
 }
 
-// The window's parts, the pages' controls most of all, are most of its
-// creation time. They are created in the idle moments of the printer
-// selection, while the user chooses, a few milliseconds at a time so that
-// the selection keeps answering; whatever a page still lacks when it is
-// first filled is created then.
-bool MainWindow::createNextPart(std::chrono::steady_clock::duration budget) {
-    if (!decorated_) {
-        decorate();
-        return true;
-    }
-    for (const auto& slot : pages_) {
-        if (!slot->completed()) {
-            slot->build(budget);
-            return true;
-        }
-    }
-    return false;
-}
-
-void MainWindow::preparePage(int page) {
-    decorate();
-    pages_[page]->complete();
-}
-
 bool MainWindow::onCommand(int id, int code, HWND control) {
     (void)code, (void)control;
     switch (id) {
         case ID_FILE_SAVE:
-        case ID_TOOLBAR_SAVE: logic_.saveSettings(); return true;
+        case ID_TOOLBAR_SAVE:
+            logic_.saveSettings();
+            return true;
         case ID_FILE_CHOOSE_PRINTER:
         case ID_TOOLBAR_CHOOSE_PRINTER:
             logic_.choosePrinterDriver();
             updatePreview();
             return true;
-        case ID_FILE_EXIT: logic_.confirmExit(); return true;
-        case ID_SHOW_PAGE_BARCODE: logic_.selectPage(PageKind::Barcode); return true;
-        case ID_SHOW_PAGE_CODE2D: logic_.selectPage(PageKind::Code2D); return true;
-        case ID_SHOW_PAGE_FONT: logic_.selectPage(PageKind::CharacterFont); return true;
-        case ID_HELP_CONTENTS: logic_.openHelp(); return true;
+        case ID_FILE_EXIT:
+            logic_.confirmExit();
+            return true;
+        case ID_SHOW_PAGE_BARCODE:
+            logic_.selectPage(PageKind::Barcode);
+            return true;
+        case ID_SHOW_PAGE_CODE2D:
+            logic_.selectPage(PageKind::Code2D);
+            return true;
+        case ID_SHOW_PAGE_FONT:
+            logic_.selectPage(PageKind::CharacterFont);
+            return true;
+        case ID_HELP_CONTENTS:
+            logic_.openHelp();
+            return true;
         case ID_HELP_ABOUT: {
             AboutDialog about;
             about.runModal(hwnd(), IDD_ABOUTBOX);
@@ -307,12 +267,18 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
             updatePreview();
             return true;
         case ID_SHOW_PREVIEW:
-        case ID_TOOLBAR_PREVIEW: openPreview(); return true;
-        case ID_TEST_PRINT: logic_.testPrint(); return true;
+        case ID_TOOLBAR_PREVIEW:
+            openPreview();
+            return true;
+        case ID_TEST_PRINT:
+            logic_.testPrint();
+            return true;
         // Enter and Esc do nothing: the window ends only through the exit prompt.
         case IDOK:
-        case IDCANCEL: return true;
-        default: return false;
+        case IDCANCEL:
+            return true;
+        default:
+            return false;
     }
 }
 
@@ -358,12 +324,7 @@ bool MainWindow::onMessage(UINT message, WPARAM wParam, LPARAM lParam, LRESULT& 
             result = 0;
             return true;
         case WM_ENTERIDLE:
-            // Not before the dialog has painted: the user looks at it first.
-            // A posted message brings the next idle moment for the next part.
-            if (wParam == MSGF_DIALOGBOX && !awaitsPaint(reinterpret_cast<HWND>(lParam)) &&
-                createNextPart(kIdleStep)) {
-                PostMessageW(hwnd(), WM_NULL, 0, 0);
-            }
+            if (wParam == MSGF_DIALOGBOX) staging_.dialogIdle(reinterpret_cast<HWND>(lParam));
             return false;
         case WM_PAINT:
             if (!IsIconic(hwnd())) return false;
@@ -396,7 +357,7 @@ void MainWindow::adjustSystemMenu() {
 }
 
 void MainWindow::showPrinterName(const std::string& printerName) {
-    decorate();  // the status bar may still wait for an idle moment
+    staging_.frame();  // the status bar may still wait for an idle moment
     std::wstring text = widen(std::string(kStatusPrinterFormat) + printerName);
     SendMessageW(statusBar_, SB_SETTEXTW, 0, reinterpret_cast<LPARAM>(text.c_str()));
     previewPrinter_.reset();

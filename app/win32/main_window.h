@@ -1,24 +1,22 @@
 // The tool's main window: menu, accelerators, toolbar, status bar and the
 // tab control with the three setting pages. Commands go to MainWindowLogic.
-// The menu, bars, tabs and pages exist once the logic has filled the pages
-// for the first time.
+// Its parts come after it in stages (WindowStaging).
 #pragma once
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <array>
-#include <chrono>
 #include <filesystem>
-#include <functional>
 #include <memory>
 
 #include "app/main_window_logic.h"
-#include "ui/win32/dialog.h"
 #include "app/win32/message_boxes_win32.h"
 #include "app/win32/preview_window.h"
 #include "app/win32/setting_page_slot.h"
 #include "app/win32/test_label_printer_win32.h"
+#include "app/win32/window_staging.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 
@@ -31,7 +29,8 @@ public:
     // Creates the window and binds a printer; shows the window unless it
     // closed while it initialised (then false).
     bool open();
-    // Runs the window's message loop until the window closes.
+    // Runs the window's message loop until the window closes; its idle
+    // moments go to the parts still missing.
     void runUntilClosed();
 
     MainWindowLogic& logic() { return logic_; }
@@ -41,9 +40,10 @@ public:
     const PreviewWindow& preview() const { return preview_; }
     // One pass of the message loop's filtering: accelerators first.
     bool preTranslate(MSG& message);
-    // Handles one message as the window's loop does, and the work that
-    // waits for the first paint as soon as nothing is left to paint.
+    // Handles one message as the window's loop does.
     void handle(MSG& message);
+    // An idle moment as the window's loop has it, when no message waits.
+    void idle() { staging_.loopIdle(); }
 
 protected:
     BOOL onInitDialog() override;
@@ -58,24 +58,20 @@ private:
     void showOnlyPage(int page) override;
     bool tabControlHasFocus() const override;
     void focusPage(int page) override;
-    void preparePage(int page) override;
-    void afterFirstPaint(std::function<void()> work) override;
+    void completePage(int page) override { staging_.completePage(page); }
     void close() override;
     // HelpViewer
     bool show(const std::filesystem::path& helpFile) override;
 
-    void decorate();
+    // The menu, icon, bars, tabs and the pages' windows, which the window
+    // needs only once it shows.
+    void makeFrame();
     void setUpMenu();
     void locateHelpFile();
     void createToolbar();
     void createStatusBar();
     void createTabs();
-    // Creates the menu, bars, tabs and page windows, or else the next
-    // controls of the first page still missing some, within about `budget`;
-    // false when every part exists.
-    bool createNextPart(std::chrono::steady_clock::duration budget);
     void createPages();
-    void runAfterFirstPaint();
     void adjustSystemMenu();
     // The preview follows the page in front and its font while it is open.
     void openPreview();
@@ -85,8 +81,8 @@ private:
     SettingsStore& store_;
     Win32MessageBoxes messages_;
     Win32LabelPrinter labelPrinter_;
-    std::array<std::unique_ptr<SettingPageSlot>, kPageCount> pages_;
-    std::function<void()> afterFirstPaint_;  // waits for the first paint
+    PageSlots pages_;
+    WindowStaging staging_;
     MainWindowLogic logic_;
     PreviewWindow preview_;
     // Read from the spooler when the preview first needs it after a binding.
@@ -99,7 +95,6 @@ private:
     HWND statusBar_ = nullptr;
     HIMAGELIST tabImages_ = nullptr;
     HBITMAP menuBitmaps_[5] = {};
-    bool decorated_ = false;
     bool closed_ = false;
 };
 

@@ -4,7 +4,6 @@
 
 #include <deque>
 #include <fstream>
-#include <functional>
 #include <iterator>
 #include <utility>
 
@@ -30,7 +29,8 @@ public:
     std::vector<Shown> shown;
     MessageAnswer show(std::string_view text, MessageButtons buttons, MessageIcon icon) override {
         shown.push_back({std::string(text), buttons, icon});
-        if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        if (answers.empty())
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
@@ -59,21 +59,22 @@ public:
     bool tabFocused = false, closed = false;
     void showPrinterName(const std::string& name) override { status = name; }
     void selectTab(int page) override { tab = page; }
-    void showOnlyPage(int page) override { shownPage = page; }
     bool tabControlHasFocus() const override { return tabFocused; }
     void focusPage(int page) override { focusedPage = page; }
     void close() override { closed = true; }
-    // Each page prepared, and where in the pages' log that came.
+    // Each page made whole and each page shown, and where in the pages' log
+    // that came.
     const std::vector<std::string>* pageLog = nullptr;
-    std::vector<std::pair<int, std::size_t>> preparedAt;
-    void preparePage(int page) override { preparedAt.emplace_back(page, pageLog->size()); }
-    // Work waiting for the window's first paint, run by paint().
-    std::function<void()> waiting;
-    void afterFirstPaint(std::function<void()> work) override { waiting = std::move(work); }
-    void paint() {
-        if (waiting) std::exchange(waiting, nullptr)();
+    std::vector<std::pair<int, std::size_t>> completedAt, shownAt;
+    void completePage(int page) override { completedAt.emplace_back(page, pageLog->size()); }
+    void showOnlyPage(int page) override {
+        shownPage = page;
+        shownAt.emplace_back(page, pageLog->size());
     }
 };
+
+using PageMoments = std::vector<std::pair<int, std::size_t>>;
+using Log = std::vector<std::string>;
 
 class FakeHelp : public HelpViewer {
 public:
@@ -118,7 +119,9 @@ private:
     std::vector<std::string>& log_;
 };
 
-std::string readAll(const std::filesystem::path& path) { return readFileBytes(path).value_or("<missing>"); }
+std::string readAll(const std::filesystem::path& path) {
+    return readFileBytes(path).value_or("<missing>");
+}
 
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -128,7 +131,8 @@ class MainWindowLogicTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("vx_main_logic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("vx_main_logic_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         file = dir / "ALTOD.DVF";
@@ -140,12 +144,13 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     MainWindowLogic makeLogic() {
-        return MainWindowLogic(store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
-                               [this](const std::string& name) {
-                                   locatedNames.push_back(name);
-                                   return location;
-                               },
-                               help, printer);
+        return MainWindowLogic(
+            store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
+            [this](const std::string& name) {
+                locatedNames.push_back(name);
+                return location;
+            },
+            help, printer);
     }
 
     std::filesystem::path dir, file;
@@ -161,7 +166,7 @@ protected:
     std::vector<std::string> locatedNames;
 };
 
-TEST_F(MainWindowLogicTest, StartUpBindsThePrinterLoadsAndShowsAllPages) {
+TEST_F(MainWindowLogicTest, StartUpBindsThePrinterAndShowsThe1DPageWholeAndFilled) {
     writeAll(file, cp932("[DVF]\r\nVersion=2\r\n[ZELバーコード01]\r\nFontType=104\r\n"));
     MainWindowLogic logic = makeLogic();
     logic.initialise();
@@ -169,32 +174,46 @@ TEST_F(MainWindowLogicTest, StartUpBindsThePrinterLoadsAndShowsAllPages) {
     EXPECT_EQ(view.status, "Label printer");
     EXPECT_EQ(logic.driverName(), "ZEL Vextora Alto");
     EXPECT_EQ(logic.driverFontFilePath(), file);
-    // The shown page is filled at once, the two hidden ones after the first
-    // paint; each is made whole right before its first fill.
-    using Prepared = std::vector<std::pair<int, std::size_t>>;
-    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D"}));
-    EXPECT_EQ(view.preparedAt, (Prepared{{0, 0}}));
-    view.paint();
-    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
-    EXPECT_EQ(view.preparedAt, (Prepared{{0, 0}, {1, 1}, {2, 2}}));
+    // Made whole, then filled, then shown: all before the window shows.
+    EXPECT_EQ(log, Log{"reset 1D"});
+    EXPECT_EQ(view.completedAt, (PageMoments{{0, 0}}));
+    EXPECT_EQ(view.shownAt, (PageMoments{{0, 1}}));
     EXPECT_TRUE(messages.shown.empty());
 }
 
-TEST_F(MainWindowLogicTest, OnlyStartUpLeavesHiddenPagesForAfterThePaint) {
-    writeAll(file, cp932("[DVF]\r\nVersion=2\r\n"));
+TEST_F(MainWindowLogicTest, APageIsMadeWholeAndFilledWhenItFirstComesToTheFrontAfterALoad) {
     MainWindowLogic logic = makeLogic();
     logic.initialise();
-    view.paint();
+    logic.selectPage(PageKind::CharacterFont);
+    logic.selectPage(PageKind::Barcode);
+    logic.selectPage(PageKind::CharacterFont, /*fromTab=*/true);
+    EXPECT_EQ(log, (Log{"reset 1D", "reset font"}));
+    EXPECT_EQ(view.completedAt, (PageMoments{{0, 0}, {2, 1}}));
+    EXPECT_EQ(view.shownAt, (PageMoments{{0, 1}, {2, 2}, {0, 2}, {2, 2}}));
+
+    // A printer chosen again fills the page in front; the others wait for
+    // their turn again.
     log.clear();
-    // A printer chosen later, and the factory settings, fill every page at once.
     logic.choosePrinterDriver();
-    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
-    EXPECT_FALSE(view.waiting);
+    EXPECT_EQ(log, Log{"reset font"});
+    EXPECT_EQ(view.shownPage, 2);
+    logic.selectPage(PageKind::Code2D);
+    logic.selectPage(PageKind::Barcode);
+    EXPECT_EQ(log, (Log{"reset font", "reset 2D", "reset 1D"}));
+}
+
+TEST_F(MainWindowLogicTest, SavingStoresOnlyThePagesFilledSinceTheLoad) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    logic.selectPage(PageKind::Code2D);
+    logic.selectPage(PageKind::Barcode);
+    // Another printer: the hidden 2D page still shows the first printer's
+    // font, which must not reach the second printer's file.
+    logic.choosePrinterDriver();
     log.clear();
-    messages.answers = {MessageAnswer::Ok, MessageAnswer::Ok};
-    logic.factorySettings();
-    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
-    EXPECT_FALSE(view.waiting);
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
+    EXPECT_EQ(log, Log{"store 1D"});
 }
 
 TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
@@ -205,10 +224,12 @@ TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
         std::string_view message;
     };
     const Case cases[] = {
-        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
+        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n",
+         kNoDriverFontFile},
         {"no file", LocateOutcome::NoDriverFontFile, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
         {"old version", LocateOutcome::Located, "[DVF]\r\nVersion=1.999\r\n", kVersionMismatch},
-        {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"), kVersionMismatch},
+        {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"),
+         kVersionMismatch},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -235,7 +256,7 @@ TEST_F(MainWindowLogicTest, CancellingTheFirstSelectionEndsButALaterCancelKeepsE
     first.initialise();
     EXPECT_TRUE(view.closed);
     EXPECT_TRUE(locatedNames.empty());
-    EXPECT_TRUE(view.preparedAt.empty());  // the tool ends without needing its pages
+    EXPECT_TRUE(view.completedAt.empty());  // the tool ends without needing its pages
     chooser.currentNames.clear();
 
     view = FakeView();
@@ -261,9 +282,7 @@ TEST_F(MainWindowLogicTest, UnreadablePrinterInformationAtStartOpensWithFactoryS
     EXPECT_FALSE(view.closed);
     EXPECT_TRUE(messages.shown.empty());
     EXPECT_EQ(store.barcodes[2].typeName, barcodeTypeName(2));  // factory state
-    // The window has opened.
-    view.paint();
-    EXPECT_EQ(log.size(), 3u);
+    EXPECT_EQ(log, Log{"reset 1D"});
     // Saving has no file to go to: it fails and creates nothing.
     messages.answers = {MessageAnswer::Ok};
     EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Failed);
@@ -274,12 +293,15 @@ TEST_F(MainWindowLogicTest, UnreadablePrinterInformationAtStartOpensWithFactoryS
 TEST_F(MainWindowLogicTest, SaveAsksStoresThePagesInOrderAndWritesTheFile) {
     MainWindowLogic logic = makeLogic();
     logic.initialise();
+    logic.selectPage(PageKind::CharacterFont);
+    logic.selectPage(PageKind::Code2D);
     log.clear();
     store.fonts[0].originX = "0123";
     messages.answers = {MessageAnswer::Ok};
     EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
     EXPECT_EQ(log, (std::vector<std::string>{"store 1D", "store 2D", "store font"}));
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::None);
     EXPECT_NE(readAll(file).find("PCpb1pb2pb3pb4=0123"), std::string::npos);
@@ -356,6 +378,8 @@ TEST_F(MainWindowLogicTest, ChoosingAnotherPrinterReplacesSettingsWithoutAsking)
 
 TEST_F(MainWindowLogicTest, PageSelectionMovesFocusOnlyWhenTheTabsDoNotHaveIt) {
     MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    log.clear();
     logic.selectPage(PageKind::CharacterFont);
     EXPECT_EQ(view.tab, 2);
     EXPECT_EQ(view.shownPage, 2);
@@ -368,7 +392,8 @@ TEST_F(MainWindowLogicTest, PageSelectionMovesFocusOnlyWhenTheTabsDoNotHaveIt) {
     logic.selectPage(PageKind::Code2D, /*fromTab=*/true);
     EXPECT_EQ(view.shownPage, 1);
     EXPECT_EQ(view.focusedPage, -1);
-    EXPECT_TRUE(log.empty());  // switching pages neither stores nor shows
+    // Each page is filled when it first shows; switching stores nothing.
+    EXPECT_EQ(log, (Log{"reset font", "reset 2D"}));
 }
 
 TEST_F(MainWindowLogicTest, HelpThatDoesNotOpenIsReported) {
@@ -397,15 +422,21 @@ TEST_F(MainWindowLogicTest, FactorySettingsReplaceTheStoreOnlyAfterOk) {
 
     messages.shown.clear();
     messages.answers = {MessageAnswer::Ok};
-    view.tab = 2;
+    logic.selectPage(PageKind::CharacterFont);
+    log.clear();
     logic.factorySettings();
     EXPECT_EQ(store.barcodes[0].typeIndex, 0);  // factory: Codabar
-    EXPECT_EQ(log, (std::vector<std::string>{"reset 1D", "reset 2D", "reset font"}));
+    // The 1D page comes to the front with the factory state; the others
+    // show it when they next come to the front.
+    EXPECT_EQ(log, Log{"reset 1D"});
     EXPECT_EQ(view.tab, 0);
+    EXPECT_EQ(view.shownPage, 0);
     EXPECT_EQ(messages.texts(),
               (std::vector<std::string>{std::string(kConfirmFactory), std::string(kFactoryShown)}));
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::Information);
     EXPECT_EQ(readAll(file), before);  // nothing written until the user saves
+    logic.selectPage(PageKind::CharacterFont);
+    EXPECT_EQ(log, (Log{"reset 1D", "reset font"}));
 }
 
 TEST_F(MainWindowLogicTest, TestPrintScalesByResolutionAndAddressesThePrinterByName) {

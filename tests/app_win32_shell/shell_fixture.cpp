@@ -46,9 +46,48 @@ std::string sampleDriverFontFile() {
     return readBytes(std::filesystem::path(VX_TEST_DATA_DIR) / "all_families.dvf");
 }
 
+namespace {
+
+bool isTypedKey(const MSG& message) {
+    return message.hwnd == nullptr &&
+           (message.message == WM_KEYDOWN || message.message == WM_KEYUP);
+}
+
+// What the system does with a typed key as it is taken from the queue.
+void routeTypedKey(MSG& message) {
+    if (message.wParam == VK_CONTROL) {
+        BYTE state[256] = {};
+        GetKeyboardState(state);
+        state[VK_CONTROL] = state[VK_LCONTROL] = message.message == WM_KEYDOWN ? 0x80 : 0;
+        SetKeyboardState(state);
+    }
+    message.hwnd = GetFocus() != nullptr ? GetFocus() : GetActiveWindow();
+}
+
+void postTypedKey(WPARAM key, bool down) {
+    const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyW(static_cast<UINT>(key), 0)) << 16;
+    PostThreadMessageW(GetCurrentThreadId(), down ? WM_KEYDOWN : WM_KEYUP, key,
+                       scan | 1 | (down ? 0 : LPARAM{3} << 30));
+}
+
+}  // namespace
+
+void typeAhead(const std::vector<Keystroke>& keys) {
+    for (const Keystroke& stroke : keys) {
+        if (stroke.control) postTypedKey(VK_CONTROL, true);
+        postTypedKey(stroke.key, true);
+        postTypedKey(stroke.key, false);
+        if (stroke.control) postTypedKey(VK_CONTROL, false);
+    }
+}
+
 void pumpMessages(MainWindow* window) {
     MSG message;
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
+        if (isTypedKey(message)) {
+            routeTypedKey(message);
+            if (message.hwnd == nullptr) continue;
+        }
         if (window != nullptr && window->isOpen()) {
             window->handle(message);
             continue;
@@ -82,7 +121,7 @@ ShellHarness::ShellHarness(Spooler& spooler, std::string printerName) : spooler_
     chooser.answers.push_back(std::move(printerName));
 }
 
-bool ShellHarness::open() {
+bool ShellHarness::openOnly() {
     MainWindowLogic::Locator locator = [this](const std::string& printerName) {
         locatedNames.push_back(printerName);
         LocateResult result;
@@ -92,7 +131,11 @@ bool ShellHarness::open() {
         return result;
     };
     window = std::make_unique<MainWindow>(store, spooler_, chooser, std::move(locator));
-    const bool opened = window->open();
+    return window->open();
+}
+
+bool ShellHarness::open() {
+    const bool opened = openOnly();
     pumpMessages(window.get());
     return opened;
 }

@@ -52,8 +52,19 @@ void writeBytes(const std::filesystem::path& path, const std::string& bytes);
 std::string sampleDriverFontFile();
 
 // Pumps this thread's messages (each through the window's own filter when
-// a window is given) until none is left.
+// a window is given) until none is left. It gives the window no idle moment.
 void pumpMessages(MainWindow* window = nullptr);
+
+// A key pressed and released, with or without Ctrl held.
+struct Keystroke {
+    WPARAM key;
+    bool control = false;
+};
+// Keys typed ahead: queued at once, then taken by pumpMessages in their
+// order, each by the window that has the focus when it is taken (the active
+// window without one), as the system hands out typed keys. Ctrl counts as
+// held from its own down stroke to its up stroke.
+void typeAhead(const std::vector<Keystroke>& keys);
 
 // Whether this process can create windows (Wine needs an X display).
 bool canCreateWindows();
@@ -70,6 +81,8 @@ struct ShellHarness {
 
     // Opens the window; the chooser's first answer binds the printer.
     bool open();
+    // The same, then nothing: no message handled, no idle moment.
+    bool openOnly();
 
     TemporaryDirectory directory;
     std::filesystem::path driverFontFile;
