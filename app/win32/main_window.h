@@ -3,20 +3,20 @@
 // Its parts come after it in stages (WindowStaging).
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+#include <commctrl.h>
 
 #include <array>
 #include <filesystem>
 #include <memory>
 
 #include "app/main_window_logic.h"
+#include "ui/win32/dialog.h"
 #include "app/win32/message_boxes_win32.h"
 #include "app/win32/preview_window.h"
 #include "app/win32/setting_page_slot.h"
 #include "app/win32/test_label_printer_win32.h"
 #include "app/win32/window_staging.h"
-#include "ui/win32/dialog.h"
 
 namespace vx {
 
