@@ -126,6 +126,8 @@ TEST_F(PageStagingTest, EachWayOfChoosingAPageShowsItWholeAndShowingItsRecord) {
     }
 }
 
+// The keys wait for the character page and for nothing else: the 2D page,
+// which nobody chose, is left for an idle moment.
 TEST_F(PageStagingTest, DigitsTypedRightAfterCtrlKLandInTheCharacterPagesOrigin) {
     std::unique_ptr<ShellHarness> harness = justBound();
     MainWindow& window = *harness->window;
@@ -138,6 +140,39 @@ TEST_F(PageStagingTest, DigitsTypedRightAfterCtrlKLandInTheCharacterPagesOrigin)
     ASSERT_NE(origin, nullptr) << "the page has no 基点X座標";
     EXPECT_EQ(GetFocus(), origin);
     EXPECT_EQ(text(origin), L"1234");
+    EXPECT_LT(controlsOf(window.pageWindow(PageKind::Code2D)).size(),
+              DialogTemplate(IDD_PAGE_CODE2D).controlCount())
+        << "the keys waited for the 2D page to be built";
+    harness.reset();
+    pumpMessages();
+}
+
+// Idle moments build what is left without touching the page in front or
+// showing the others; a page built there is filled when it is chosen.
+TEST_F(PageStagingTest, IdleMomentsBuildTheHiddenPagesAndLeaveThePageInFrontAlone) {
+    std::unique_ptr<ShellHarness> harness = justBound();
+    MainWindow& window = *harness->window;
+    ASSERT_TRUE(window.isOpen());
+    HWND page = window.pageWindow(PageKind::Barcode);
+    HWND origin = GetDlgItem(page, IDC_BC_ORIGIN_X);
+    pumpMessages(&window);
+    SetWindowTextW(origin, L"77");  // an edit not yet stored
+
+    HWND code2D = window.pageWindow(PageKind::Code2D);
+    const std::size_t whole = DialogTemplate(IDD_PAGE_CODE2D).controlCount();
+    for (int moment = 0; moment < 200 && controlsOf(code2D).size() < whole; ++moment) {
+        window.idle();
+        pumpMessages(&window);
+    }
+    EXPECT_EQ(controlsOf(code2D).size(), whole);
+    EXPECT_EQ(controlsOf(window.pageWindow(PageKind::CharacterFont)).size(),
+              DialogTemplate(IDD_PAGE_FONT).controlCount());
+    EXPECT_FALSE(IsWindowVisible(code2D));
+    EXPECT_FALSE(IsWindowVisible(window.pageWindow(PageKind::CharacterFont)));
+    EXPECT_EQ(text(origin), L"77");
+
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(ID_SHOW_PAGE_CODE2D, 0), 0);
+    EXPECT_EQ(text(GetDlgItem(code2D, IDC_CODE2D_ORIGIN_X)), L"456");
     harness.reset();
     pumpMessages();
 }
