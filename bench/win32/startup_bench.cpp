@@ -8,11 +8,12 @@
 // controls are painted (no update region left; the list must hold items).
 // In the tool it then waits as a user would (kUserPauseMs), selects PRINTER
 // and presses OK (bind: until the main window is shown and painted, which
-// happens once the file is loaded and all three pages are filled), chooses
+// happens once the file is loaded and the page in front is filled), chooses
 // Save and presses OK in "保存しますか？" (save: until "保存しました" is
 // shown), then chooses the same printer again (rebind: OK until the main
-// window is painted, all three pages filled before it). The first round warms the caches and is not
-// counted. Prints every round and then the medians. Figures only.
+// window is painted, the page in front filled again before it; the others
+// are filled when they come to the front). The first round warms the caches
+// and is not counted. Prints every round and then the medians. Figures only.
 #include <windows.h>
 // Needs windows.h first.
 #include <commctrl.h>
@@ -122,8 +123,8 @@ Round measureRound(const std::wstring& tool, const std::wstring& bare,
     if (saved == nullptr) return round;
     round.save = saveClock.elapsedMs();
 
-    // The same printer chosen again: now every page exists and all three
-    // are filled before the window paints.
+    // The same printer chosen again: the page in front is filled again
+    // before the window paints.
     PostMessageW(saved, WM_COMMAND, IDOK, 0);
     PostMessageW(main, WM_COMMAND, ID_FILE_CHOOSE_PRINTER, 0);
     list = waitFor(kTimeoutMs, [&] { return paintedList(child.id()); });
@@ -177,8 +178,8 @@ int wmain(int argc, wchar_t** argv) {
         "start = process start to the printer list painted (bare: to its list painted);\n"
         "bind = OK in the printer selection to the main window painted with the file;\n"
         "save = OK in \"保存しますか？\" to \"保存しました\";\n"
-        "rebind = the same printer chosen again: OK to the main window painted, all three\n"
-        "pages filled; -1 = did not happen.\n");
+        "rebind = the same printer chosen again: OK to the main window painted, the page\n"
+        "in front filled; -1 = did not happen.\n");
     if (keeper != nullptr) DestroyWindow(keeper);
     return 0;
 }

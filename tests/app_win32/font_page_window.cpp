@@ -68,7 +68,8 @@ FontPageWindow::~FontPageWindow() {
 
 void FontPageWindow::pump() {
     MSG message;
-    // As the window's own loop does, including the work after its first paint.
+    // As the window's own loop does, but without idle moments: the pages not
+    // shown stay as they are.
     while (PeekMessageW(&message, nullptr, 0, 0, PM_REMOVE)) {
         if (window_ != nullptr && window_->hwnd() != nullptr) {
             window_->handle(message);
