@@ -37,7 +37,7 @@ public:
     // First part of the status bar: the chosen printer's name.
     virtual void showPrinterName(const std::string& printerName) = 0;
     virtual void selectTab(int page) = 0;
-    // Hides every page, then shows `page`.
+    // Shows `page` and hides the others.
     virtual void showOnlyPage(int page) = 0;
     virtual bool tabControlHasFocus() const = 0;
     virtual void focusPage(int page) = 0;

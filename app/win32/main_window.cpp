@@ -351,7 +351,10 @@ void MainWindow::showPrinterName(const std::string& printerName) {
 void MainWindow::selectTab(int page) { TabCtrl_SetCurSel(item(IDC_MAIN_TAB), page); }
 
 void MainWindow::showOnlyPage(int page) {
-    for (const auto& slot : pages_) ShowWindow(slot->view.hwnd(), SW_HIDE);
+    // The page in front stays as it is: hiding it first would repaint it whole.
+    for (int n = 0; n < kPageCount; ++n) {
+        if (n != page) ShowWindow(pages_[n]->view.hwnd(), SW_HIDE);
+    }
     ShowWindow(pages_[page]->view.hwnd(), SW_SHOW);
     updatePreview();
 }

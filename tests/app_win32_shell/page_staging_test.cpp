@@ -177,5 +177,29 @@ TEST_F(PageStagingTest, IdleMomentsBuildTheHiddenPagesAndLeaveThePageInFrontAlon
     pumpMessages();
 }
 
+// Binding the same file again leaves the page in front as it is on the
+// screen: neither the page nor a field that keeps its text is painted again
+// (the 1D page has 64 controls to paint).
+TEST_F(PageStagingTest, ChoosingThePrinterAgainLeavesThePageInFrontOnTheScreen) {
+    std::unique_ptr<ShellHarness> harness = justBound();
+    MainWindow& window = *harness->window;
+    ASSERT_TRUE(window.isOpen());
+    pumpMessages(&window);
+    HWND page = window.pageWindow(PageKind::Barcode);
+    HWND origin = GetDlgItem(page, IDC_BC_ORIGIN_X);
+    ASSERT_FALSE(GetUpdateRect(page, nullptr, FALSE));
+    ASSERT_FALSE(GetUpdateRect(origin, nullptr, FALSE));
+
+    harness->chooser.answers = {"Label printer"};
+    SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(ID_FILE_CHOOSE_PRINTER, 0), 0);
+    EXPECT_EQ(harness->locatedNames.size(), 2u);
+    EXPECT_TRUE(IsWindowVisible(page));
+    EXPECT_FALSE(GetUpdateRect(page, nullptr, FALSE));
+    EXPECT_FALSE(GetUpdateRect(origin, nullptr, FALSE));
+    EXPECT_EQ(text(origin), L"345");
+    harness.reset();
+    pumpMessages();
+}
+
 }  // namespace
 }  // namespace vx::test
