@@ -88,40 +88,45 @@ protected:
     void SetUp() override {
         ASSERT_TRUE(canCreateWindows()) << "needs an X display (DISPLAY, e.g. Xvfb)";
     }
+    void TearDown() override { close(); }
 
     // A window bound to the printer of kDriverFontFile that has handled
-    // nothing since.
-    std::unique_ptr<ShellHarness> justBound() {
-        auto harness = std::make_unique<ShellHarness>(spooler);
+    // nothing since; the one before it closed.
+    MainWindow& justBound() {
+        close();
+        harness = std::make_unique<ShellHarness>(spooler);
         writeBytes(harness->driverFontFile, kDriverFontFile);
         EXPECT_TRUE(harness->openOnly());
-        return harness;
+        return *harness->window;
     }
+    void close() {
+        harness.reset();
+        pumpMessages();
+    }
+    HWND page(PageKind kind) const { return harness->window->pageWindow(kind); }
 
     FakeSpooler spooler;
+    std::unique_ptr<ShellHarness> harness;
 };
 
 TEST_F(PageStagingTest, EachWayOfChoosingAPageShowsItWholeAndShowingItsRecord) {
     for (const Way& way : kWays) {
-        for (const PageFacts& page : kPages) {
-            SCOPED_TRACE(std::string(way.name) + ", " + page.name);
-            std::unique_ptr<ShellHarness> harness = justBound();
-            MainWindow& window = *harness->window;
+        for (const PageFacts& facts : kPages) {
+            SCOPED_TRACE(std::string(way.name) + ", " + facts.name);
+            MainWindow& window = justBound();
             ASSERT_TRUE(window.isOpen());
-            way.choose(window, page);
+            way.choose(window, facts);
 
             EXPECT_EQ(SendMessageW(GetDlgItem(window.hwnd(), IDC_MAIN_TAB), TCM_GETCURSEL, 0, 0),
-                      static_cast<LRESULT>(page.kind));
-            HWND shown = window.pageWindow(page.kind);
+                      static_cast<LRESULT>(facts.kind));
+            HWND shown = page(facts.kind);
             EXPECT_TRUE(IsWindowVisible(shown));
             const std::vector<HWND> controls = controlsOf(shown);
-            EXPECT_EQ(controls.size(), DialogTemplate(page.templateId).controlCount());
+            EXPECT_EQ(controls.size(), DialogTemplate(facts.templateId).controlCount());
             int hidden = 0;
             for (HWND control : controls) hidden += IsWindowVisible(control) ? 0 : 1;
             EXPECT_EQ(hidden, 0);
-            EXPECT_EQ(text(GetDlgItem(shown, page.originX)), page.origin);
-            harness.reset();
-            pumpMessages();
+            EXPECT_EQ(text(GetDlgItem(shown, facts.originX)), facts.origin);
         }
     }
 }
@@ -129,76 +134,66 @@ TEST_F(PageStagingTest, EachWayOfChoosingAPageShowsItWholeAndShowingItsRecord) {
 // The keys wait for the character page and for nothing else: the 2D page,
 // which nobody chose, is left for an idle moment.
 TEST_F(PageStagingTest, DigitsTypedRightAfterCtrlKLandInTheCharacterPagesOrigin) {
-    std::unique_ptr<ShellHarness> harness = justBound();
-    MainWindow& window = *harness->window;
+    MainWindow& window = justBound();
     ASSERT_TRUE(window.isOpen());
     // From the font-name list, the type list, then 基点X座標.
     typeAhead({{'K', true}, {VK_TAB}, {VK_TAB}, {'1'}, {'2'}, {'3'}, {'4'}});
     pumpMessages(&window);
 
-    HWND origin = GetDlgItem(window.pageWindow(PageKind::CharacterFont), IDC_FONT_ORIGIN_X);
+    HWND origin = GetDlgItem(page(PageKind::CharacterFont), IDC_FONT_ORIGIN_X);
     ASSERT_NE(origin, nullptr) << "the page has no 基点X座標";
     EXPECT_EQ(GetFocus(), origin);
     EXPECT_EQ(text(origin), L"1234");
-    EXPECT_LT(controlsOf(window.pageWindow(PageKind::Code2D)).size(),
+    EXPECT_LT(controlsOf(page(PageKind::Code2D)).size(),
               DialogTemplate(IDD_PAGE_CODE2D).controlCount())
         << "the keys waited for the 2D page to be built";
-    harness.reset();
-    pumpMessages();
 }
 
 // Idle moments build what is left without touching the page in front or
 // showing the others; a page built there is filled when it is chosen.
 TEST_F(PageStagingTest, IdleMomentsBuildTheHiddenPagesAndLeaveThePageInFrontAlone) {
-    std::unique_ptr<ShellHarness> harness = justBound();
-    MainWindow& window = *harness->window;
+    MainWindow& window = justBound();
     ASSERT_TRUE(window.isOpen());
-    HWND page = window.pageWindow(PageKind::Barcode);
-    HWND origin = GetDlgItem(page, IDC_BC_ORIGIN_X);
+    HWND origin = GetDlgItem(page(PageKind::Barcode), IDC_BC_ORIGIN_X);
     pumpMessages(&window);
     SetWindowTextW(origin, L"77");  // an edit not yet stored
 
-    HWND code2D = window.pageWindow(PageKind::Code2D);
+    HWND code2D = page(PageKind::Code2D);
     const std::size_t whole = DialogTemplate(IDD_PAGE_CODE2D).controlCount();
     for (int moment = 0; moment < 200 && controlsOf(code2D).size() < whole; ++moment) {
         window.idle();
         pumpMessages(&window);
     }
     EXPECT_EQ(controlsOf(code2D).size(), whole);
-    EXPECT_EQ(controlsOf(window.pageWindow(PageKind::CharacterFont)).size(),
+    EXPECT_EQ(controlsOf(page(PageKind::CharacterFont)).size(),
               DialogTemplate(IDD_PAGE_FONT).controlCount());
     EXPECT_FALSE(IsWindowVisible(code2D));
-    EXPECT_FALSE(IsWindowVisible(window.pageWindow(PageKind::CharacterFont)));
+    EXPECT_FALSE(IsWindowVisible(page(PageKind::CharacterFont)));
     EXPECT_EQ(text(origin), L"77");
 
     SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(ID_SHOW_PAGE_CODE2D, 0), 0);
     EXPECT_EQ(text(GetDlgItem(code2D, IDC_CODE2D_ORIGIN_X)), L"456");
-    harness.reset();
-    pumpMessages();
 }
 
 // Binding the same file again leaves the page in front as it is on the
 // screen: neither the page nor a field that keeps its text is painted again
 // (the 1D page has 64 controls to paint).
 TEST_F(PageStagingTest, ChoosingThePrinterAgainLeavesThePageInFrontOnTheScreen) {
-    std::unique_ptr<ShellHarness> harness = justBound();
-    MainWindow& window = *harness->window;
+    MainWindow& window = justBound();
     ASSERT_TRUE(window.isOpen());
     pumpMessages(&window);
-    HWND page = window.pageWindow(PageKind::Barcode);
-    HWND origin = GetDlgItem(page, IDC_BC_ORIGIN_X);
-    ASSERT_FALSE(GetUpdateRect(page, nullptr, FALSE));
+    HWND front = page(PageKind::Barcode);
+    HWND origin = GetDlgItem(front, IDC_BC_ORIGIN_X);
+    ASSERT_FALSE(GetUpdateRect(front, nullptr, FALSE));
     ASSERT_FALSE(GetUpdateRect(origin, nullptr, FALSE));
 
     harness->chooser.answers = {"Label printer"};
     SendMessageW(window.hwnd(), WM_COMMAND, MAKEWPARAM(ID_FILE_CHOOSE_PRINTER, 0), 0);
     EXPECT_EQ(harness->locatedNames.size(), 2u);
-    EXPECT_TRUE(IsWindowVisible(page));
-    EXPECT_FALSE(GetUpdateRect(page, nullptr, FALSE));
+    EXPECT_TRUE(IsWindowVisible(front));
+    EXPECT_FALSE(GetUpdateRect(front, nullptr, FALSE));
     EXPECT_FALSE(GetUpdateRect(origin, nullptr, FALSE));
     EXPECT_EQ(text(origin), L"345");
-    harness.reset();
-    pumpMessages();
 }
 
 }  // namespace
