@@ -7,15 +7,18 @@
 #include <functional>
 #include <string>
 
+#include "app/history_restore.h"
 #include "app/main_window_ports.h"
 #include "app/shared_messages.h"
+#include "history/history_save.h"
 #include "pages/setting_page.h"
 #include "settings/settings_store.h"
 
 namespace vx {
 
-// The result of the save command.
-enum class SaveCommandResult { Declined, Saved, Failed };
+// The result of the save command. Withheld: someone else saved the file
+// meanwhile and the user kept the window's edits without saving them.
+enum class SaveCommandResult { Declined, Saved, Failed, Withheld };
 
 class MainWindowLogic {
 public:
@@ -38,10 +41,16 @@ public:
     void openHelp();
     void factorySettings();
     void testPrint();
+    // Loads an earlier version of the bound file into the pages, unsaved.
+    void restoreFromHistory();
 
     void setHelpFile(std::filesystem::path helpFile) { helpFile_ = std::move(helpFile); }
     // The pages, once the window has created them.
     void setPages(std::array<SettingPage*, kPageCount> pages) { pages_ = pages; }
+    // Where saves keep the file's previous bytes (nowhere until set), and
+    // the dialog that offers them back.
+    void setHistoryRoot(std::filesystem::path root, FileHistory::Clock clock);
+    void setVersionChooser(VersionChooser* chooser) { versionChooser_ = chooser; }
 
     const std::string& printerName() const { return printerName_; }
     const std::string& driverName() const { return driverName_; }
@@ -53,6 +62,10 @@ private:
     void showPage(int page);
     void showAllPages();
     void loadFactoryState();
+    SaveCommandResult reportSave(const HistorySave& save);
+    // Loads the file as someone else saved it; false when its version is
+    // not accepted (nothing changes then).
+    bool reload(const std::string& bytes);
 
     SettingsStore& store_;
     std::array<SettingPage*, kPageCount> pages_;
@@ -68,6 +81,10 @@ private:
     std::string driverName_;   // code page 932
     std::filesystem::path driverFontFilePath_;
     std::filesystem::path helpFile_;
+    std::optional<FileHistory> history_;
+    VersionChooser* versionChooser_ = nullptr;
+    // The file's bytes as loaded or last saved, to notice another's save.
+    std::optional<std::string> loadedBytes_;
 };
 
 // The texts of the main window's message boxes (UTF-8).
