@@ -106,8 +106,8 @@ SaveCommandResult MainWindowLogic::saveSettings() {
     // someone else's save, which is not overwritten without asking.
     std::optional<std::string> expected = loadedBytes_;
     for (;;) {
-        const HistorySave save = saveKeepingHistory(
-            store_, driverFontFilePath_, history_ ? &*history_ : nullptr, expected);
+        const HistorySave save = saveKeepingHistory(store_, driverFontFilePath_,
+                                                    history_ ? &*history_ : nullptr, expected);
         if (save.outcome != HistorySaveOutcome::ChangedMeanwhile) return reportSave(save);
         switch (messages_.show(history_text::kChangedMeanwhile, MessageButtons::YesNoCancel,
                                MessageIcon::Exclamation)) {
@@ -185,8 +185,10 @@ void MainWindowLogic::confirmExit() {
             // edit is lost.
             switch (saveSettings()) {
                 case SaveCommandResult::Failed:
-                case SaveCommandResult::Withheld: break;
-                default: view_.close();
+                case SaveCommandResult::Withheld:
+                    break;
+                default:
+                    view_.close();
             }
             break;
         case MessageAnswer::No:

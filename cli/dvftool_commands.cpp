@@ -427,8 +427,8 @@ int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     }
     const bool known = command == "check" || command == "dump" || command == "save" ||
                        command == "set" || command == "copy" || command == "diff" ||
-                       command == "printers" || command == "preview" ||
-                       command == "history" || command == "restore";
+                       command == "printers" || command == "preview" || command == "history" ||
+                       command == "restore";
     if (!known) usageError(io, "unknown command: " + command);
     const CommandLine line = parseCommandLine(args, io);
     std::vector<std::string> rest = line.positional;

@@ -24,6 +24,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     vx::WinspoolSpooler spooler;
     vx::Win32Environment environment;
-    return vx::runDvfTool(args, {std::cin, std::cout, std::cerr, &spooler, &environment,
-                                 vx::defaultHistoryRoot()});
+    return vx::runDvfTool(
+        args, {std::cin, std::cout, std::cerr, &spooler, &environment, vx::defaultHistoryRoot()});
 }
