@@ -82,7 +82,7 @@ public:
 
     bool commit() override {
         const ULONGLONG deadline = GetTickCount64() + kRetryMilliseconds;
-        while (!replace()) {
+        while (!(free() && replace())) {
             if (!refusedForAMoment(GetLastError()) || GetTickCount64() >= deadline) return false;
             Sleep(kRetryInterval);
         }
@@ -98,6 +98,21 @@ public:
     }
 
 private:
+    // Whether no other process holds the target open against its removal.
+    // Asked before each attempt: a refused ReplaceFileW may leave a file
+    // of its own beside the target (Wine does), one per attempt.
+    bool free() const {
+        HANDLE probe = CreateFileW(target_.c_str(), DELETE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (probe != INVALID_HANDLE_VALUE) {
+            CloseHandle(probe);
+            return true;
+        }
+        // Anything but a sharing refusal is for ReplaceFileW to report.
+        return GetLastError() != ERROR_SHARING_VIOLATION && GetLastError() != ERROR_LOCK_VIOLATION;
+    }
+
     bool replace() {
         if (ReplaceFileW(target_.c_str(), temp_.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
                          nullptr, nullptr)) {
