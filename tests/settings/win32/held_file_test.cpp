@@ -1,9 +1,8 @@
 // A driver font file that another process holds open cannot be replaced
 // until it is closed: a save waits about two seconds for it, so a file held
 // for a moment is saved, and one held longer fails with the file unchanged.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <chrono>
 #include <cstdio>
@@ -63,8 +62,8 @@ private:
 
 // Whether the file can be opened as a replacement opens it (to delete it).
 bool replaceable(const fs::path& file) {
-    HANDLE handle = CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                                nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    HANDLE handle = CreateFileW(file.c_str(), DELETE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
     if (handle == INVALID_HANDLE_VALUE) return false;
     CloseHandle(handle);
     return true;
