@@ -38,6 +38,14 @@ void MainWindowLogic::load(const IniDocument& file) {
     filled_.fill(false);
 }
 
+// A page not filled since the load shows nothing of the store's (at most an
+// earlier printer's records): its records stay as loaded.
+void MainWindowLogic::storeFilledPages() {
+    for (int n = 0; n < kPageCount; ++n) {
+        if (filled_[n]) pages_[n]->storeCurrent();
+    }
+}
+
 void MainWindowLogic::loadFactoryState() {
     // The factory state is what a file without font sections gives.
     load(IniDocument());
@@ -92,6 +100,7 @@ void MainWindowLogic::choosePrinterDriver() {
         return;
     }
     load(file);
+    loadedBytes_ = file.bytes();
     bringToFront(front_);
 }
 
@@ -100,24 +109,96 @@ SaveCommandResult MainWindowLogic::saveSettings() {
         MessageAnswer::Ok) {
         return SaveCommandResult::Declined;
     }
-    // A page not filled since the load shows nothing of the store's (at
-    // most an earlier printer's records): its records stay as loaded.
-    for (int n = 0; n < kPageCount; ++n) {
-        if (filled_[n]) pages_[n]->storeCurrent();
+    storeFilledPages();
+    // The file as this window loaded or last saved it: anything else is
+    // someone else's save, which is not overwritten without asking.
+    std::optional<std::string> expected = loadedBytes_;
+    for (;;) {
+        const HistorySave save = saveKeepingHistory(store_, driverFontFilePath_,
+                                                    history_ ? &*history_ : nullptr, expected);
+        if (save.outcome != HistorySaveOutcome::ChangedMeanwhile) return reportSave(save);
+        switch (messages_.show(history_text::kChangedMeanwhile, MessageButtons::YesNoCancel,
+                               MessageIcon::Exclamation)) {
+            case MessageAnswer::Yes:
+                expected = save.present;  // the other save becomes a version
+                break;
+            case MessageAnswer::No:
+                return reload(*save.present) ? SaveCommandResult::Declined
+                                             : SaveCommandResult::Withheld;
+            default:
+                return SaveCommandResult::Withheld;
+        }
     }
-    if (saveDriverFontFile(store_, driverFontFilePath_) == SaveOutcome::Saved) {
-        messages_.show(kSavedMessage, MessageButtons::Ok, MessageIcon::None);
-        return SaveCommandResult::Saved;
+}
+
+SaveCommandResult MainWindowLogic::reportSave(const HistorySave& save) {
+    if (save.outcome != HistorySaveOutcome::Saved) {
+        messages_.show(kSaveFailedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+        return SaveCommandResult::Failed;
     }
-    messages_.show(kSaveFailedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
-    return SaveCommandResult::Failed;
+    loadedBytes_ = save.written;
+    messages_.show(kSavedMessage, MessageButtons::Ok, MessageIcon::None);
+    if (save.historyProblem) {
+        messages_.show(history_text::historyNotKept(*save.historyProblem), MessageButtons::Ok,
+                       MessageIcon::Exclamation);
+    }
+    return SaveCommandResult::Saved;
+}
+
+bool MainWindowLogic::reload(const std::string& bytes) {
+    const IniDocument file(bytes);
+    if (!isSupportedFileVersion(file)) {
+        messages_.show(kVersionMismatchText, MessageButtons::Ok, MessageIcon::Exclamation);
+        return false;
+    }
+    load(file);
+    loadedBytes_ = bytes;
+    bringToFront(front_);
+    messages_.show(history_text::kReloaded, MessageButtons::Ok, MessageIcon::Information);
+    return true;
+}
+
+void MainWindowLogic::setHistoryRoot(std::filesystem::path root, FileHistory::Clock clock) {
+    history_.emplace(std::move(root), std::move(clock));
+}
+
+void MainWindowLogic::restoreFromHistory() {
+    storeFilledPages();
+    std::optional<HistoryRestore> offer;
+    if (history_ && !driverFontFilePath_.empty()) {
+        offer.emplace(*history_, driverFontFilePath_, store_);
+    }
+    if (!offer || offer->empty() || versionChooser_ == nullptr) {
+        messages_.show(history_text::kNoVersions, MessageButtons::Ok, MessageIcon::Information);
+        return;
+    }
+    const std::optional<std::size_t> chosen = versionChooser_->choose(*offer);
+    if (!chosen) return;
+    const SettingsStore* settings = offer->settings(*chosen);
+    if (settings == nullptr) {
+        messages_.show(history_text::kVersionUnreadable, MessageButtons::Ok,
+                       MessageIcon::Exclamation);
+        return;
+    }
+    // Nothing reaches the file until the user saves.
+    store_ = *settings;
+    filled_.fill(false);
+    bringToFront(front_);
+    messages_.show(history_text::kVersionShown, MessageButtons::Ok, MessageIcon::Information);
 }
 
 void MainWindowLogic::confirmExit() {
     switch (messages_.show(kConfirmExit, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
         case MessageAnswer::Yes:
-            // A failed save keeps the window open so that no edit is lost.
-            if (saveSettings() != SaveCommandResult::Failed) view_.close();
+            // A failed or withheld save keeps the window open so that no
+            // edit is lost.
+            switch (saveSettings()) {
+                case SaveCommandResult::Failed:
+                case SaveCommandResult::Withheld:
+                    break;
+                default:
+                    view_.close();
+            }
             break;
         case MessageAnswer::No:
             view_.close();

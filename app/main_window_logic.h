@@ -7,8 +7,10 @@
 #include <functional>
 #include <string>
 
+#include "app/history_restore.h"
 #include "app/main_window_ports.h"
 #include "app/shared_messages.h"
+#include "history/history_save.h"
 #include "pages/setting_page.h"
 #include "settings/settings_store.h"
 
@@ -16,8 +18,9 @@ namespace vx {
 
 class IniDocument;
 
-// The result of the save command.
-enum class SaveCommandResult { Declined, Saved, Failed };
+// The result of the save command. Withheld: someone else saved the file
+// meanwhile and the user kept the window's edits without saving them.
+enum class SaveCommandResult { Declined, Saved, Failed, Withheld };
 
 class MainWindowLogic {
 public:
@@ -41,10 +44,16 @@ public:
     void openHelp();
     void factorySettings();
     void testPrint();
+    // Loads an earlier version of the bound file into the pages, unsaved.
+    void restoreFromHistory();
 
     void setHelpFile(std::filesystem::path helpFile) { helpFile_ = std::move(helpFile); }
     // The pages, once the window has created them.
     void setPages(std::array<SettingPage*, kPageCount> pages) { pages_ = pages; }
+    // Where saves keep the file's previous bytes (nowhere until set), and
+    // the dialog that offers them back.
+    void setHistoryRoot(std::filesystem::path root, FileHistory::Clock clock);
+    void setVersionChooser(VersionChooser* chooser) { versionChooser_ = chooser; }
 
     const std::string& printerName() const { return printerName_; }
     const std::string& driverName() const { return driverName_; }
@@ -58,6 +67,12 @@ private:
     // Shows the page alone, first making it whole and filling it from the
     // store unless it shows the store's records already.
     void bringToFront(int page);
+    // Moves what the filled pages show into the store.
+    void storeFilledPages();
+    SaveCommandResult reportSave(const HistorySave& save);
+    // Loads the file as someone else saved it; false when its version is
+    // not accepted (nothing changes then).
+    bool reload(const std::string& bytes);
 
     SettingsStore& store_;
     std::array<SettingPage*, kPageCount> pages_;
@@ -77,6 +92,10 @@ private:
     std::string driverName_;   // code page 932
     std::filesystem::path driverFontFilePath_;
     std::filesystem::path helpFile_;
+    std::optional<FileHistory> history_;
+    VersionChooser* versionChooser_ = nullptr;
+    // The file's bytes as loaded or last saved, to notice another's save.
+    std::optional<std::string> loadedBytes_;
 };
 
 // The texts of the main window's message boxes (UTF-8).

@@ -12,7 +12,10 @@
 #include "cli/font_copy.h"
 #include "cli/font_fields.h"
 #include "cli/font_preview.h"
+#include "cli/history_commands.h"
 #include "cli/printer_files.h"
+#include "history/history_location.h"
+#include "history/history_save.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
@@ -46,6 +49,9 @@ struct CommandLine {
     bool json = false;                       // --json
     std::optional<std::string> jsonInput;    // set --json JSON
     FontPreviewOptions preview;              // preview --data, --dpi, -o
+    std::optional<std::string> history;      // --history DIR
+    bool noHistory = false;                  // --no-history
+    std::optional<std::string> output;       // restore -o OUT
 };
 
 void takePreviewOption(const std::string& option, const std::string& value,
@@ -73,12 +79,17 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
             takePreviewOption(arg, args[++i], line.preview, io);
             continue;
         }
+        if (command == "restore" && arg == "-o" && !line.output) {
+            if (i + 1 >= args.size()) usageError(io, arg + " needs a value");
+            line.output = args[++i];
+            continue;
+        }
         if (arg.rfind("--", 0) != 0) {
             line.positional.push_back(arg);
             continue;
         }
-        const bool takesValue =
-            arg == "--printer" || arg == "--from-printer" || (arg == "--json" && command == "set");
+        const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
+                                arg == "--history" || (arg == "--json" && command == "set");
         if (takesValue && i + 1 >= args.size()) usageError(io, arg + " needs a value");
         const bool twoFiles = command == "copy" || command == "diff";
         if (arg == "--printer" && command != "printers" && !line.printer) {
@@ -87,8 +98,13 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
             line.fromPrinter = args[++i];
         } else if (arg == "--json" && command == "set" && !line.jsonInput) {
             line.jsonInput = args[++i];
-        } else if (arg == "--json" && (command == "dump" || twoFiles || command == "printers")) {
+        } else if (arg == "--json" && (command == "dump" || twoFiles || command == "printers" ||
+                                       command == "history")) {
             line.json = true;
+        } else if (arg == "--history" && !line.history) {
+            line.history = args[++i];
+        } else if (arg == "--no-history") {
+            line.noHistory = true;
         } else {
             usageError(io, "option not accepted here: " + command + " " + arg);
         }
@@ -110,6 +126,7 @@ FileOperand takeFile(const std::optional<std::string>& printer, std::vector<std:
 struct OpenedFile {
     std::filesystem::path path;
     std::string label;  // for messages (UTF-8)
+    std::string bytes;  // as read
     IniDocument document;
 };
 
@@ -124,17 +141,24 @@ std::filesystem::path printerFilePath(const FileOperand& operand, const DvfToolI
     throw CommandExit{file.exit};
 }
 
-// Reads a driver font file and checks its version.
-OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io) {
+// The file's path and how messages name it, without reading it.
+OpenedFile locateFile(const FileOperand& operand, const DvfToolIo& io) {
     OpenedFile file;
     file.path = operand.printer ? printerFilePath(operand, io) : pathFromUtf8(operand.text);
     file.label =
         operand.printer ? operand.text + " (" + utf8FromPath(file.path) + ")" : operand.text;
+    return file;
+}
+
+// Reads a driver font file and checks its version.
+OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io) {
+    OpenedFile file = locateFile(operand, io);
     std::optional<std::string> bytes = readFileBytes(file.path);
     if (!bytes) {
         io.err << "dvftool: cannot read the driver font file: " << file.label << '\n';
         throw CommandExit{kExitUnreadable};
     }
+    file.bytes = *bytes;
     file.document = IniDocument(std::move(*bytes));
     if (!isSupportedFileVersion(file.document)) {
         io.out << kVersionMismatch << '\n';
@@ -150,9 +174,35 @@ SettingsStore loadStore(const OpenedFile& file) {
     return store;
 }
 
-int reportSave(bool saved, const DvfToolIo& io) {
-    io.out << (saved ? kSavedMessage : kSaveFailedMessage) << '\n';
-    return saved ? kExitDone : kExitSaveFailed;
+// Where this run keeps the versions that its saves replace: --history DIR,
+// none with --no-history, else the user's history folder.
+std::optional<FileHistory> historyFor(const CommandLine& line, const DvfToolIo& io) {
+    if (line.history && line.noHistory) {
+        usageError(io, "--history and --no-history exclude each other");
+    }
+    if (line.noHistory) return std::nullopt;
+    if (line.history) return FileHistory(pathFromUtf8(*line.history), localTimeNow);
+    if (io.historyRoot) return FileHistory(*io.historyRoot, localTimeNow);
+    return std::nullopt;
+}
+
+// Replaces the file by `bytes` in one step, keeping its bytes as read as a
+// version; a version that cannot be kept is warned about, not fatal.
+int replaceFile(const OpenedFile& file, const std::string& bytes, const CommandLine& line,
+                const DvfToolIo& io) {
+    const std::optional<FileHistory> history = historyFor(line, io);
+    const HistoryReplace replaced =
+        replaceKeepingHistory(file.path, file.bytes, bytes, history ? &*history : nullptr);
+    if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
+    return reportSave(replaced.replaced, io);
+}
+
+// Writes the store's 60 font sections into the file as read, and saves it.
+int saveStore(const SettingsStore& store, const OpenedFile& file, const CommandLine& line,
+              const DvfToolIo& io) {
+    IniDocument changed(file.bytes);
+    if (!writeDriverFontSections(store, changed)) return reportSave(false, io);
+    return replaceFile(file, changed.bytes(), line, io);
 }
 
 // Font names given in UTF-8, in the file's code page; each must name a font.
@@ -267,7 +317,7 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
             assignFontField(store, *font, assignment.field, assignment.value);
         if (problem) usageError(io, *problem);
     }
-    return reportSave(saveDriverFontFile(store, file.path) == SaveOutcome::Saved, io);
+    return saveStore(store, file, line, io);
 }
 
 int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
@@ -277,8 +327,8 @@ int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolI
     // Both files are read and checked before anything is written.
     const OpenedFile source = openFile(sourceOperand, io);
     OpenedFile target = openFile(targetOperand, io);
-    const bool copied = copyFontSettings(loadStore(source), fonts, target.document);
-    return reportSave(copied && replaceFileContents(target.path, target.document.bytes()), io);
+    if (!copyFontSettings(loadStore(source), fonts, target.document)) return reportSave(false, io);
+    return replaceFile(target, target.document.bytes(), line, io);
 }
 
 int diff(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
@@ -340,6 +390,34 @@ int preview(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
     return outcome.exit;
 }
 
+// The versions of a file are read from the history its saves keep them in.
+FileHistory historyToRead(const CommandLine& line, const DvfToolIo& io) {
+    if (line.noHistory) usageError(io, "--no-history: there is no history to read");
+    std::optional<FileHistory> history = historyFor(line, io);
+    return history ? std::move(*history) : FileHistory({}, localTimeNow);
+}
+
+// history FILE [--json]: FILE only names the history; it is not read.
+int history(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const OpenedFile file = locateFile(onlyFile(line, rest, io), io);
+    printHistory(historyToRead(line, io), file.path, line.json, io.out);
+    return kExitDone;
+}
+
+// restore FILE N [-o OUT]
+int restore(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const FileOperand operand = takeFile(line.printer, rest, io);
+    if (rest.size() != 1) usageError(io, "restore needs FILE and N");
+    if (rest[0].empty() || rest[0].find_first_not_of("0123456789") != std::string::npos) {
+        usageError(io, "N is a number that history prints: " + rest[0]);
+    }
+    const FileHistory history = historyToRead(line, io);
+    const OpenedFile file = locateFile(operand, io);
+    RestoreRequest request{file.path, file.label, leadingInteger(rest[0]), std::nullopt};
+    if (line.output) request.output = pathFromUtf8(*line.output);
+    return restoreVersion(history, request, io);
+}
+
 int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     if (args.empty()) usageError(io, "no command given");
     const std::string& command = args[0];
@@ -349,7 +427,8 @@ int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     }
     const bool known = command == "check" || command == "dump" || command == "save" ||
                        command == "set" || command == "copy" || command == "diff" ||
-                       command == "printers" || command == "preview";
+                       command == "printers" || command == "preview" || command == "history" ||
+                       command == "restore";
     if (!known) usageError(io, "unknown command: " + command);
     const CommandLine line = parseCommandLine(args, io);
     std::vector<std::string> rest = line.positional;
@@ -359,16 +438,23 @@ int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     if (command == "copy") return copy(line, rest, io);
     if (command == "diff") return diff(line, rest, io);
     if (command == "preview") return preview(line, rest, io);
+    if (command == "history") return history(line, rest, io);
+    if (command == "restore") return restore(line, rest, io);
     // check and save
     const OpenedFile file = openFile(onlyFile(line, rest, io), io);
     if (command == "check") {
         io.out << "ok\n";
         return kExitDone;
     }
-    return reportSave(saveDriverFontFile(loadStore(file), file.path) == SaveOutcome::Saved, io);
+    return saveStore(loadStore(file), file, line, io);
 }
 
 }  // namespace
+
+int reportSave(bool saved, const DvfToolIo& io) {
+    io.out << (saved ? kSavedMessage : kSaveFailedMessage) << '\n';
+    return saved ? kExitDone : kExitSaveFailed;
+}
 
 int runDvfTool(const std::vector<std::string>& args, const DvfToolIo& io) {
     try {

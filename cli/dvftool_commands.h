@@ -2,7 +2,9 @@
 // can run them in-process. Arguments and output are UTF-8.
 #pragma once
 
+#include <filesystem>
 #include <istream>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -29,7 +31,13 @@ struct DvfToolIo {
     // printers cannot be addressed (builds without a print spooler).
     Spooler* spooler = nullptr;
     const SystemEnvironment* environment = nullptr;
+    // The history folder in which saves keep the file's previous bytes
+    // unless --history or --no-history says otherwise; none when unset.
+    std::optional<std::filesystem::path> historyRoot = std::nullopt;
 };
+
+// Prints "保存しました" or "保存できませんでした"; the exit status that goes with it.
+int reportSave(bool saved, const DvfToolIo& io);
 
 // args excludes the program name.
 int runDvfTool(const std::vector<std::string>& args, const DvfToolIo& io);

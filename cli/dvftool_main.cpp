@@ -1,10 +1,13 @@
 // dvftool on POSIX systems: arguments and output are UTF-8 already. There is
-// no print spooler, so printers cannot be named.
+// no print spooler, so printers cannot be named. Saves keep the replaced
+// bytes in the user's history folder.
 #include <iostream>
 
 #include "cli/dvftool_commands.h"
+#include "history/history_location.h"
 
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
-    return vx::runDvfTool(args, {std::cin, std::cout, std::cerr});
+    return vx::runDvfTool(
+        args, {std::cin, std::cout, std::cerr, nullptr, nullptr, vx::defaultHistoryRoot()});
 }

@@ -28,6 +28,7 @@
 #define IDD_PAGE_FONT                   205  // built-in character font page
 #define IDD_PAGE_CODE2D                 219  // built-in 2D code page
 #define IDD_PREVIEW                     230  // the modeless preview window
+#define IDD_HISTORY                     240  // earlier versions of the file: restore and compare
 
 // ---- menu and accelerators ----
 // The menu bar and the accelerator table share resource number 142.
@@ -62,6 +63,7 @@
 #define ID_RESERVED_CTRL_G              32822  // Ctrl+G, no action
 #define ID_SHOW_PREVIEW                 32827  // "プレビュー(&V)...", Ctrl+R
 #define ID_SHOW_PAGE_CODE2D             32826  // "内蔵２次元コード(&Q)", Ctrl+Q
+#define ID_FILE_RESTORE_HISTORY         32840  // "以前の設定に戻す(&R)..."
 
 // ---- toolbar buttons and their tooltip strings ----
 // A toolbar button's tooltip is the string resource whose number is the
@@ -196,5 +198,11 @@
 #define IDC_PREVIEW_CANVAS              1403  // the label and the symbol, owner-drawn
 #define IDC_PREVIEW_INFO                1404  // printer, label, size, placement, notes
 #define IDC_PREVIEW_WARNING             1405  // refused data, symbol off the label
+
+// ---- earlier versions controls (dialog 240) ----
+#define IDC_HISTORY_LIST                1430  // the kept versions: time, size, fonts that differ
+#define IDC_HISTORY_COMPARE             1431  // "比較(&D)"
+#define IDC_HISTORY_NOTE                1432  // what the comparison found
+#define IDC_HISTORY_DIFFERENCES         1433  // font, field, value then, value now
 
 #endif  // VXDRVFONTTOOL_RESOURCE_H

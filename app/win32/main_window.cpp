@@ -7,6 +7,7 @@
 #include "app/preview_subject.h"
 #include "app/win32/about_dialog.h"
 #include "app/win32/printer_paper_win32.h"
+#include "history/history_location.h"
 #include "resources/resource.h"
 #include "settings/file_io.h"
 
@@ -71,6 +72,8 @@ MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& c
              {nullptr, nullptr, nullptr},  // the pages exist once the window does
              *this, messages_, chooser, std::move(locator), *this, labelPrinter_) {
     accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
+    logic_.setHistoryRoot(defaultHistoryRoot(), localTimeNow);
+    logic_.setVersionChooser(&historyDialog_);
 }
 
 MainWindow::~MainWindow() {
@@ -241,6 +244,10 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
         case ID_FILE_CHOOSE_PRINTER:
         case ID_TOOLBAR_CHOOSE_PRINTER:
             logic_.choosePrinterDriver();
+            updatePreview();
+            return true;
+        case ID_FILE_RESTORE_HISTORY:
+            logic_.restoreFromHistory();
             updatePreview();
             return true;
         case ID_FILE_EXIT: logic_.confirmExit(); return true;

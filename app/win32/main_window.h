@@ -12,6 +12,7 @@
 
 #include "app/main_window_logic.h"
 #include "ui/win32/dialog.h"
+#include "app/win32/history_dialog.h"
 #include "app/win32/message_boxes_win32.h"
 #include "app/win32/preview_window.h"
 #include "app/win32/setting_page_slot.h"
@@ -85,6 +86,7 @@ private:
     WindowStaging staging_;
     MainWindowLogic logic_;
     PreviewWindow preview_;
+    HistoryDialog historyDialog_{*this};
     // Read from the spooler when the preview first needs it after a binding.
     std::optional<PreviewPrinter> previewPrinter_;
 

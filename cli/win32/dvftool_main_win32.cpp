@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "cli/dvftool_commands.h"
+#include "history/history_location.h"
 #include "printer/win32/system_environment_win32.h"
 #include "printer/win32/winspool_spooler.h"
 #include "settings/codepage.h"
@@ -23,5 +24,6 @@ int wmain(int argc, wchar_t** argv) {
     }
     vx::WinspoolSpooler spooler;
     vx::Win32Environment environment;
-    return vx::runDvfTool(args, {std::cin, std::cout, std::cerr, &spooler, &environment});
+    return vx::runDvfTool(
+        args, {std::cin, std::cout, std::cerr, &spooler, &environment, vx::defaultHistoryRoot()});
 }

@@ -1,6 +1,7 @@
 // Replacement by ReplaceFileW: the temporary file beside the target takes
 // the target's place and inherits its attributes and security. A file that
-// is read-only or held open by another process is not replaced.
+// is read-only, or held open by another process for longer than a moment,
+// is not replaced.
 #include <windows.h>
 
 #include <string>
@@ -25,6 +26,17 @@ std::wstring longPath(const std::filesystem::path& relative) {
     if (text.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + text.substr(2);
     if (text.size() >= 3 && text[1] == L':' && text[2] == L'\\') return L"\\\\?\\" + text;
     return text;
+}
+
+// A file that another process is reading (a virus scanner, the spooler)
+// refuses to be replaced while it is open; such a refusal is tried again
+// for about this long before the save fails.
+constexpr ULONGLONG kRetryMilliseconds = 2000;
+constexpr DWORD kRetryInterval = 50;
+
+bool refusedForAMoment(DWORD error) {
+    return error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
+           error == ERROR_UNABLE_TO_REMOVE_REPLACED || error == ERROR_USER_MAPPED_FILE;
 }
 
 class Win32FileReplacement : public FileReplacement {
@@ -69,9 +81,10 @@ public:
     }
 
     bool commit() override {
-        if (!ReplaceFileW(target_.c_str(), temp_.c_str(), nullptr,
-                          REPLACEFILE_IGNORE_MERGE_ERRORS, nullptr, nullptr)) {
-            return false;
+        const ULONGLONG deadline = GetTickCount64() + kRetryMilliseconds;
+        while (!(free() && replace())) {
+            if (!refusedForAMoment(GetLastError()) || GetTickCount64() >= deadline) return false;
+            Sleep(kRetryInterval);
         }
         temp_.clear();
         return true;
@@ -85,6 +98,38 @@ public:
     }
 
 private:
+    // Whether no other process holds the target open against its removal.
+    // Asked before each attempt: a refused ReplaceFileW may leave a file
+    // of its own beside the target (Wine does), one per attempt.
+    bool free() const {
+        HANDLE probe = CreateFileW(target_.c_str(), DELETE,
+                                   FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                                   OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+        if (probe != INVALID_HANDLE_VALUE) {
+            CloseHandle(probe);
+            return true;
+        }
+        // Anything but a sharing refusal is for ReplaceFileW to report.
+        return GetLastError() != ERROR_SHARING_VIOLATION && GetLastError() != ERROR_LOCK_VIOLATION;
+    }
+
+    bool replace() {
+        if (ReplaceFileW(target_.c_str(), temp_.c_str(), nullptr, REPLACEFILE_IGNORE_MERGE_ERRORS,
+                         nullptr, nullptr)) {
+            return true;
+        }
+        const DWORD error = GetLastError();
+        // The target was moved away but the new file could not take its
+        // name: without this move the file would be gone.
+        if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
+            GetFileAttributesW(target_.c_str()) == INVALID_FILE_ATTRIBUTES) {
+            if (MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
+            temp_.clear();  // the new file stays under its temporary name
+        }
+        SetLastError(error);
+        return false;
+    }
+
     std::wstring target_;
     std::wstring temp_;
     HANDLE file_ = INVALID_HANDLE_VALUE;

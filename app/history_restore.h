@@ -1,0 +1,80 @@
+// What the window offers to put back: the bound file's kept versions,
+// newest first, each compared with the settings shown.
+#pragma once
+
+#include <cstddef>
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "history/file_history.h"
+#include "settings/settings_store.h"
+
+namespace vx {
+
+// One line of the list of versions (UTF-8).
+struct VersionRow {
+    std::string time;        // "YYYY-MM-DD HH:MM:SS"
+    std::string size;        // "18,541 バイト"
+    std::string difference;  // "3 フォント", "違いなし", "読めません"
+};
+
+// One field that differs between a version and the settings shown (UTF-8),
+// as dvftool diff names it.
+struct DifferenceRow {
+    std::string font, field, then, now;
+};
+
+class HistoryRestore {
+public:
+    HistoryRestore(const FileHistory& history, const std::filesystem::path& file,
+                   const SettingsStore& shown);
+
+    bool empty() const { return rows_.empty(); }
+    const std::vector<VersionRow>& rows() const { return rows_; }
+    // The settings of a version; null when it cannot be read or its layout
+    // version is not accepted.
+    const SettingsStore* settings(std::size_t index) const;
+    // The fields in which a version differs from the settings shown.
+    std::vector<DifferenceRow> differences(std::size_t index) const;
+
+private:
+    SettingsStore shown_;
+    std::vector<VersionRow> rows_;
+    std::vector<std::optional<SettingsStore>> versions_;
+};
+
+// The dialog that lists the versions: the index of the one chosen with OK,
+// or nothing when the user cancels.
+class VersionChooser {
+public:
+    virtual ~VersionChooser() = default;
+    virtual std::optional<std::size_t> choose(const HistoryRestore& offer) = 0;
+};
+
+// "18,541 バイト"
+std::string byteCountText(std::uintmax_t bytes);
+
+// The texts of the history's messages in the window (UTF-8).
+namespace history_text {
+inline constexpr std::string_view kNoVersions =
+    "以前の設定はまだありません。\n設定を保存するたびに、保存する前の設定ファイルが残ります。";
+inline constexpr std::string_view kVersionShown =
+    "以前の設定を表示しました。\n保存するまで設定ファイルは変わりません。";
+inline constexpr std::string_view kVersionUnreadable = "この以前の設定は読み込めません。";
+inline constexpr std::string_view kChangedMeanwhile =
+    "設定ファイルは、読み込んだ後にほかで保存されています。\n"
+    "ほかの保存を上書きしますか？\n\n"
+    "はい：上書きして保存します（ほかの保存は以前の設定に残ります）。\n"
+    "いいえ：設定ファイルを読み込み直します（ここでの変更は失われます）。\n"
+    "キャンセル：保存しません。";
+inline constexpr std::string_view kReloaded = "設定ファイルを読み込み直しました。";
+inline constexpr std::string_view kNoDifference = "違いなし";
+inline constexpr std::string_view kUnreadable = "読めません";
+// The message after a save whose previous file could not be kept.
+std::string historyNotKept(const HistoryProblem& problem);
+}  // namespace history_text
+
+}  // namespace vx

@@ -1,0 +1,152 @@
+#include "app/win32/history_dialog.h"
+
+#include <commctrl.h>
+
+#include <initializer_list>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "resources/resource.h"
+
+namespace vx {
+
+namespace {
+
+struct Column {
+    std::string_view title;
+    int width;  // dialog units
+};
+
+constexpr Column kVersionColumns[] = {{"日時", 110}, {"サイズ", 80}, {"現在との違い", 110}};
+constexpr Column kDifferenceColumns[] = {
+    {"フォント", 90}, {"項目", 90}, {"以前の値", 62}, {"現在の値", 62}};
+
+constexpr std::string_view kCompareHint = "比較を押すと、選んだ設定と現在の設定の違いを示します。";
+constexpr std::string_view kSame = "現在の設定と違いはありません。";
+
+template <std::size_t N>
+void addColumns(HWND dialog, HWND list, const Column (&columns)[N]) {
+    SendMessageW(list, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_FULLROWSELECT, LVS_EX_FULLROWSELECT);
+    for (std::size_t i = 0; i < N; ++i) {
+        RECT width{0, 0, columns[i].width, 0};
+        MapDialogRect(dialog, &width);
+        std::wstring title = widen(columns[i].title);
+        LVCOLUMNW column{};
+        column.mask = LVCF_FMT | LVCF_WIDTH | LVCF_TEXT;
+        column.fmt = LVCFMT_LEFT;
+        column.cx = width.right;
+        column.pszText = title.data();
+        SendMessageW(list, LVM_INSERTCOLUMNW, i, reinterpret_cast<LPARAM>(&column));
+    }
+}
+
+void addRow(HWND list, std::initializer_list<std::string_view> cells) {
+    LVITEMW row{};
+    row.iItem = static_cast<int>(SendMessageW(list, LVM_GETITEMCOUNT, 0, 0));
+    for (std::string_view cell : cells) {
+        std::wstring text = widen(cell);
+        row.mask = LVIF_TEXT;
+        row.pszText = text.data();
+        if (row.iSubItem == 0) {
+            row.iItem = static_cast<int>(
+                SendMessageW(list, LVM_INSERTITEMW, 0, reinterpret_cast<LPARAM>(&row)));
+        } else {
+            SendMessageW(list, LVM_SETITEMTEXTW, row.iItem, reinterpret_cast<LPARAM>(&row));
+        }
+        ++row.iSubItem;
+    }
+}
+
+}  // namespace
+
+std::optional<std::size_t> HistoryDialog::choose(const HistoryRestore& offer) {
+    offer_ = &offer;
+    chosen_.reset();
+    const INT_PTR result = runModal(owner_.hwnd(), IDD_HISTORY);
+    offer_ = nullptr;
+    return result == IDOK ? chosen_ : std::nullopt;
+}
+
+BOOL HistoryDialog::onInitDialog() {
+    HWND versions = item(IDC_HISTORY_LIST);
+    addColumns(hwnd(), versions, kVersionColumns);
+    addColumns(hwnd(), item(IDC_HISTORY_DIFFERENCES), kDifferenceColumns);
+    for (const VersionRow& row : offer_->rows()) addRow(versions, {row.time, row.size, row.difference});
+    // The newest is chosen to begin with.
+    LVITEMW state{};
+    state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+    SendMessageW(versions, LVM_SETITEMSTATE, 0, reinterpret_cast<LPARAM>(&state));
+    clearComparison();
+    SetFocus(versions);
+    return FALSE;
+}
+
+std::optional<std::size_t> HistoryDialog::selected() const {
+    const LRESULT index = SendMessageW(item(IDC_HISTORY_LIST), LVM_GETNEXTITEM,
+                                       static_cast<WPARAM>(-1), LVNI_SELECTED);
+    if (index < 0) return std::nullopt;
+    return static_cast<std::size_t>(index);
+}
+
+void HistoryDialog::clearComparison() {
+    SendMessageW(item(IDC_HISTORY_DIFFERENCES), LVM_DELETEALLITEMS, 0, 0);
+    SetWindowTextW(item(IDC_HISTORY_NOTE), widen(kCompareHint).c_str());
+    const bool chosen = selected().has_value();
+    EnableWindow(item(IDC_HISTORY_COMPARE), chosen);
+    EnableWindow(item(IDOK), chosen);
+}
+
+void HistoryDialog::compare() {
+    const std::optional<std::size_t> index = selected();
+    if (!index) return;
+    clearComparison();
+    std::string note;
+    if (offer_->settings(*index) == nullptr) {
+        note = history_text::kVersionUnreadable;
+    } else {
+        const std::vector<DifferenceRow> rows = offer_->differences(*index);
+        HWND list = item(IDC_HISTORY_DIFFERENCES);
+        for (const DifferenceRow& row : rows) addRow(list, {row.font, row.field, row.then, row.now});
+        note = rows.empty() ? std::string(kSame)
+                            : offer_->rows()[*index].time + " の設定と現在の設定で " +
+                                  std::to_string(rows.size()) + " 項目が違います。";
+    }
+    SetWindowTextW(item(IDC_HISTORY_NOTE), widen(note).c_str());
+}
+
+void HistoryDialog::accept() {
+    chosen_ = selected();
+    if (chosen_) endModal(IDOK);
+}
+
+bool HistoryDialog::onCommand(int id, int code, HWND control) {
+    (void)code, (void)control;
+    switch (id) {
+        case IDOK: accept(); return true;
+        case IDCANCEL: endModal(IDCANCEL); return true;
+        case IDC_HISTORY_COMPARE: compare(); return true;
+        default: return false;
+    }
+}
+
+bool HistoryDialog::onNotify(NMHDR& header, LRESULT& result) {
+    if (header.idFrom != IDC_HISTORY_LIST) return false;
+    if (header.code == LVN_ITEMCHANGED) {
+        const auto& change = reinterpret_cast<const NMLISTVIEW&>(header);
+        if ((change.uChanged & LVIF_STATE) &&
+            ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
+            clearComparison();
+        }
+        result = 0;
+        return true;
+    }
+    if (header.code == NM_DBLCLK) {
+        if (reinterpret_cast<const NMITEMACTIVATE&>(header).iItem >= 0) accept();
+        result = 0;
+        return true;
+    }
+    return false;
+}
+
+}  // namespace vx

@@ -1,0 +1,50 @@
+// Replacing and saving a driver font file so that its present bytes are
+// kept as a version first. The window and dvftool save through these.
+#pragma once
+
+#include <filesystem>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "history/file_history.h"
+#include "settings/settings_store.h"
+
+namespace vx {
+
+struct HistoryReplace {
+    bool replaced = false;
+    // Set when the present bytes could not be kept; the file is replaced
+    // all the same.
+    std::optional<HistoryProblem> historyProblem;
+};
+
+// Replaces the file at `path`, which holds `present`, by `bytes` in one
+// step, keeping `present` as a version first (none without a history).
+// After a replacement the versions beyond the newest kKeptVersions go;
+// after a failed one the version just kept goes again, since the file
+// still holds those bytes.
+HistoryReplace replaceKeepingHistory(const std::filesystem::path& path, std::string_view present,
+                                     std::string_view bytes, const FileHistory* history);
+
+enum class HistorySaveOutcome { Saved, Failed, ChangedMeanwhile };
+
+struct HistorySave {
+    HistorySaveOutcome outcome = HistorySaveOutcome::Failed;
+    // The bytes the file held before the save; nullopt when it could not
+    // be read.
+    std::optional<std::string> present;
+    std::string written;  // what the file holds after a save
+    std::optional<HistoryProblem> historyProblem;
+};
+
+// Writes the store into the file at `path` as a save does (its font
+// sections rewritten, every other byte kept), keeping the file's present
+// bytes as a version. With `expected`, a file that no longer holds those
+// bytes (someone else saved it) is left alone: ChangedMeanwhile, with the
+// bytes found in `present`.
+HistorySave saveKeepingHistory(const SettingsStore& store, const std::filesystem::path& path,
+                               const FileHistory* history,
+                               const std::optional<std::string>& expected = std::nullopt);
+
+}  // namespace vx
