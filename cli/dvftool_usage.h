@@ -44,6 +44,7 @@ inline constexpr std::string_view kDvfToolUsage =
     "                               MaxiCode's carrier or a composite's linear part A).\n"
     "                               N: the printer's resolution, 305 dpi by default.\n"
     "  --help                       Show this text.\n"
+    "  --version                    Print the version: dvftool X.Y.Z.\n"
     "\n"
     "In copy and diff, the first file may be given as --from-printer NAME and the\n"
     "second as --printer NAME.\n"
