@@ -33,6 +33,7 @@
 #include <vector>
 
 #include "settings/codepage.h"
+#include "ui/win32/dialog.h"
 
 namespace {
 
@@ -53,15 +54,8 @@ void check(UINT result, const std::string& what) {
     if (result != ERROR_SUCCESS) fail(what, result);
 }
 
-std::wstring wide(std::string_view utf8) {
-    const std::u16string text = vx::utf16FromUtf8(utf8);
-    return std::wstring(text.begin(), text.end());
-}
-
-std::string utf8(std::wstring_view text) {
-    return vx::utf8FromUtf16(std::u16string_view(reinterpret_cast<const char16_t*>(text.data()),
-                                                 text.size()));
-}
+using vx::narrow;
+using vx::widen;
 
 // Closes an installer handle when it goes out of scope.
 class Handle {
@@ -81,7 +75,7 @@ private:
 
 std::vector<Text> readTexts(const std::wstring& path) {
     std::ifstream in(std::filesystem::path(path), std::ios::binary);
-    if (!in) fail("cannot read " + utf8(path));
+    if (!in) fail("cannot read " + narrow(path));
     std::vector<Text> texts;
     std::string line;
     for (int number = 1; std::getline(in, line); ++number) {
@@ -94,8 +88,8 @@ std::vector<Text> readTexts(const std::wstring& path) {
         if (!vx::cp932FromUtf8(fields[4])) {
             fail("line " + std::to_string(number) + ": not representable in code page 932");
         }
-        texts.push_back({number, wide(fields[0]), wide(fields[1]), wide(fields[2]),
-                         wide(fields[3]), wide(fields[4])});
+        texts.push_back({number, widen(fields[0]), widen(fields[1]), widen(fields[2]),
+                         widen(fields[3]), widen(fields[4])});
     }
     return texts;
 }
@@ -131,42 +125,56 @@ std::wstring tableValue(MSIHANDLE database, const Text& text) {
     const std::wstring query = L"SELECT `" + text.column + L"` FROM `" + text.table +
                                L"` WHERE `" + text.keyColumn + L"` = ?";
     Handle view, key, row;
-    check(MsiDatabaseOpenViewW(database, query.c_str(), view.out()), "query " + utf8(query));
+    check(MsiDatabaseOpenViewW(database, query.c_str(), view.out()), "query " + narrow(query));
     *key.out() = MsiCreateRecord(1);
     MsiRecordSetStringW(key.get(), 1, text.key.c_str());
-    check(MsiViewExecute(view.get(), key.get()), "query " + utf8(query));
+    check(MsiViewExecute(view.get(), key.get()), "query " + narrow(query));
     if (MsiViewFetch(view.get(), row.out()) != ERROR_SUCCESS) {
-        fail("line " + std::to_string(text.line) + ": no row " + utf8(text.key) + " in " +
-             utf8(text.table));
+        fail("line " + std::to_string(text.line) + ": no row " + narrow(text.key) + " in " +
+             narrow(text.table));
     }
     return recordString(row.get(), 1);
 }
 
-std::wstring summaryValue(MSIHANDLE summary, const Text& text) {
+// Summary strings are stored as bytes of the summary's code page. The ANSI
+// functions pass them unchanged, where the wide ones would convert through
+// the system's ANSI code page.
+std::string summaryBytes(MSIHANDLE summary, const Text& text) {
     UINT type = 0;
     INT number = 0;
     FILETIME time = {};
     DWORD size = 0;
-    wchar_t empty[1] = {};
-    MsiSummaryInfoGetPropertyW(summary, summaryProperty(text), &type, &number, &time, empty, &size);
-    std::wstring value(size + 1, L'\0');
+    char empty[1] = {};
+    MsiSummaryInfoGetPropertyA(summary, summaryProperty(text), &type, &number, &time, empty, &size);
+    std::string value(size + 1, '\0');
     size += 1;
-    check(MsiSummaryInfoGetPropertyW(summary, summaryProperty(text), &type, &number, &time,
+    check(MsiSummaryInfoGetPropertyA(summary, summaryProperty(text), &type, &number, &time,
                                      value.data(), &size),
           "reading the summary");
     value.resize(size);
     return value;
 }
 
+std::wstring summaryValue(MSIHANDLE summary, const Text& text) {
+    return widen(vx::utf8FromCp932(summaryBytes(summary, text)));
+}
+
+void setSummaryValue(MSIHANDLE summary, const Text& text) {
+    const std::string bytes = vx::cp932(narrow(text.value));
+    check(MsiSummaryInfoSetPropertyA(summary, summaryProperty(text), VT_LPSTR, 0, nullptr,
+                                     bytes.c_str()),
+          "line " + std::to_string(text.line));
+}
+
 void setTableValue(MSIHANDLE database, const Text& text) {
     const std::wstring query = L"UPDATE `" + text.table + L"` SET `" + text.column +
                                L"` = ? WHERE `" + text.keyColumn + L"` = ?";
     Handle view, values;
-    check(MsiDatabaseOpenViewW(database, query.c_str(), view.out()), "query " + utf8(query));
+    check(MsiDatabaseOpenViewW(database, query.c_str(), view.out()), "query " + narrow(query));
     *values.out() = MsiCreateRecord(2);
     MsiRecordSetStringW(values.get(), 1, text.value.c_str());
     MsiRecordSetStringW(values.get(), 2, text.key.c_str());
-    check(MsiViewExecute(view.get(), values.get()), "query " + utf8(query));
+    check(MsiViewExecute(view.get(), values.get()), "query " + narrow(query));
     MsiViewClose(view.get());
 }
 
@@ -179,7 +187,7 @@ void forceCodePage(MSIHANDLE database) {
     {
         std::ofstream idt(std::filesystem::path(path), std::ios::binary);
         idt << "\r\n\r\n" << kCodePage << "\t_ForceCodepage\r\n";
-        if (!idt) fail("cannot write " + utf8(path));
+        if (!idt) fail("cannot write " + narrow(path));
     }
     const UINT result = MsiDatabaseImportW(database, folder, name.c_str());
     DeleteFileW(path.c_str());
@@ -189,7 +197,7 @@ void forceCodePage(MSIHANDLE database) {
 int setTexts(const std::wstring& package, const std::vector<Text>& texts) {
     Handle database, summary;
     check(MsiOpenDatabaseW(package.c_str(), MSIDBOPEN_TRANSACT, database.out()),
-          "opening " + utf8(package));
+          "opening " + narrow(package));
     forceCodePage(database.get());
     check(MsiGetSummaryInformationW(database.get(), nullptr, 20, summary.out()),
           "opening the summary");
@@ -198,9 +206,7 @@ int setTexts(const std::wstring& package, const std::vector<Text>& texts) {
           "setting the summary's code page");
     for (const Text& text : texts) {
         if (isSummary(text)) {
-            check(MsiSummaryInfoSetPropertyW(summary.get(), summaryProperty(text), VT_LPSTR, 0,
-                                             nullptr, text.value.c_str()),
-                  "line " + std::to_string(text.line));
+            setSummaryValue(summary.get(), text);
         } else {
             setTableValue(database.get(), text);
         }
@@ -209,25 +215,25 @@ int setTexts(const std::wstring& package, const std::vector<Text>& texts) {
         const std::wstring now = isSummary(text) ? summaryValue(summary.get(), text)
                                                  : tableValue(database.get(), text);
         if (now != text.value) {
-            fail("line " + std::to_string(text.line) + ": reads back as \"" + utf8(now) + "\"");
+            fail("line " + std::to_string(text.line) + ": reads back as \"" + narrow(now) + "\"");
         }
     }
     check(MsiSummaryInfoPersist(summary.get()), "writing the summary");
-    check(MsiDatabaseCommit(database.get()), "committing " + utf8(package));
+    check(MsiDatabaseCommit(database.get()), "committing " + narrow(package));
     return 0;
 }
 
 int showTexts(const std::wstring& package, const std::vector<Text>& texts) {
     Handle database, summary;
     check(MsiOpenDatabaseW(package.c_str(), MSIDBOPEN_READONLY, database.out()),
-          "opening " + utf8(package));
+          "opening " + narrow(package));
     check(MsiGetSummaryInformationW(database.get(), nullptr, 0, summary.out()),
           "opening the summary");
     std::string out;
     for (const Text& text : texts) {
         const std::wstring now = isSummary(text) ? summaryValue(summary.get(), text)
                                                  : tableValue(database.get(), text);
-        out += utf8(text.table + L"\t" + text.keyColumn + L"\t" + text.key + L"\t" +
+        out += narrow(text.table + L"\t" + text.keyColumn + L"\t" + text.key + L"\t" +
                     text.column + L"\t" + now) +
                "\n";
     }

@@ -14,7 +14,11 @@ cd "$root"
 "$root/scripts/install-deps.sh"
 "$root/scripts/build-zint-mingw.sh"
 
-cmake --preset windows -DCMAKE_BUILD_TYPE=Release >/dev/null
+# Configured once: configuring again would make every program link anew.
+if [ "$(sed -n 's/^CMAKE_BUILD_TYPE:STRING=//p' build/windows/CMakeCache.txt 2>/dev/null)" != Release ]
+then
+    cmake --preset windows -DCMAKE_BUILD_TYPE=Release >/dev/null
+fi
 cmake --build --preset windows -j "$(nproc)" --target VXDrvFontTool dvftool help_file msi_texts
 bin=$root/build/windows/bin
 version=$(sed -n 's/^CMAKE_PROJECT_VERSION:STATIC=//p' build/windows/CMakeCache.txt)

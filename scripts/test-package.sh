@@ -26,6 +26,7 @@ check() {  # description, command...
     fi
 }
 finish() {
+    echo "Package test: $SECONDS s"
     echo "package: $passed checks passed, $failed failed"
     [ "$failed" -eq 0 ]
     exit
@@ -37,7 +38,7 @@ stop() {  # a step that the rest depends on failed
 }
 
 product="ZEL Vextora 内蔵フォント設定ツール"
-downgrade_message="この PC には、より新しいバージョンの $product がインストールされています。古いバージョンはインストールできません。"
+downgrade_message="この PC には、より新しいバージョンの ${product}がインストールされています。古いバージョンはインストールできません。"
 files=(VXDrvFontTool.exe dvftool.exe VXDrvFontTool.chm README.txt licenses/zint.txt
        licenses/gcc-runtime.txt licenses/mingw-w64-runtime.txt licenses/nlohmann-json.txt)
 
@@ -67,8 +68,18 @@ git ls-files -z --cached --others --exclude-standard |
 sed -i "s/^project(VXDrvFontTool VERSION $version /project(VXDrvFontTool VERSION $next /" \
     "$tree/CMakeLists.txt"
 grep -q "VERSION $next " "$tree/CMakeLists.txt" || stop "the version line of CMakeLists.txt"
-VX_WINE_PREFIX=$root/build/wine-test-prefix "$tree/scripts/package.sh" >"$work/next.log" 2>&1 ||
+# Configured as build/windows is, so that a compiler cache that build uses
+# serves this one too (paths below the tree are compared relative to it).
+cache_value() { sed -n "s/^$1:[A-Z]*=//p" "$root/build/windows/CMakeCache.txt"; }
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$root}
+(cd "$tree" && cmake --preset windows -DCMAKE_BUILD_TYPE=Release \
+    -DVX_WARNINGS_AS_ERRORS="$(cache_value VX_WARNINGS_AS_ERRORS)" \
+    -DCMAKE_CXX_COMPILER_LAUNCHER="$(cache_value CMAKE_CXX_COMPILER_LAUNCHER)" \
+    -DCMAKE_C_COMPILER_LAUNCHER="$(cache_value CMAKE_C_COMPILER_LAUNCHER)") >"$work/next.log" 2>&1 ||
+    { tail -20 "$work/next.log"; stop "configuring version $next"; }
+VX_WINE_PREFIX=$root/build/wine-test-prefix "$tree/scripts/package.sh" >>"$work/next.log" 2>&1 ||
     { tail -20 "$work/next.log"; stop "packaging version $next failed"; }
+echo "Packages of $version and $next built in $SECONDS s"
 new_msi=$tree/build/dist/VXDrvFontTool-$next-x64.msi
 new_zip=$tree/build/dist/VXDrvFontTool-$next-x64.zip
 
@@ -76,11 +87,16 @@ new_zip=$tree/build/dist/VXDrvFontTool-$next-x64.zip
 cmake --build --preset windows --target message_box_text >/dev/null || stop "building the helpers"
 wait "$prefix_job" || { cat "$work/prefix.log"; stop "the fresh Wine prefix"; }
 export WINEPREFIX=$prefix
-display=:$((120 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-trap 'WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
+# Windows open on the caller's display, else on a virtual one of our own.
+xvfb=
+if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
+    Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
+    xvfb=$!
+    for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+    [ -s "$work/display" ] || stop "the virtual display did not start"
+    export DISPLAY=:$(cat "$work/display")
+fi
+trap 'WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null; [ -z "$xvfb" ] || kill $xvfb 2>/dev/null' EXIT
 "$root/scripts/wine-session.sh" "$prefix"
 
 # --- what the packages hold ------------------------------------------------------
@@ -159,12 +175,20 @@ window_appears() {  # title, seconds
     done
     return 1
 }
-window_gone() {  # title: closes it with Escape and waits until it is gone
-    local i id
-    id=$(xdotool search --name "^$1\$" 2>/dev/null | head -1)
-    [ -n "$id" ] && xdotool windowactivate --sync "$id" key Escape 2>/dev/null
+tool_running() {  # in this test's prefix (other prefixes may run the tool meanwhile)
+    local pid
+    for pid in $(pgrep -f 'VXDrvFontTool\.exe'); do
+        { tr '\0' '\n' <"/proc/$pid/environ"; } 2>/dev/null | grep -qxF "WINEPREFIX=$prefix" && return 0
+    done
+    return 1
+}
+tool_ends() {  # closes the tool's windows as the system does; true once it has ended
+    local i
+    "$wine" taskkill /im VXDrvFontTool.exe </dev/null >/dev/null 2>&1
     for ((i = 0; i < 50; i++)); do
-        xdotool search --name "^$1\$" >/dev/null 2>&1 || return 0
+        if ! xdotool search --name "^プリンタの選択\$" >/dev/null 2>&1 && ! tool_running; then
+            return 0
+        fi
         sleep 0.2
     done
     return 1
@@ -204,7 +228,7 @@ check "the product is registered for the machine with the program's icon" \
 check "the installed dvftool.exe --version prints the version" test "$(tool_version)" = "dvftool $version"
 "$wine" start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\$product.lnk" </dev/null >/dev/null 2>&1
 check "the tool started from its shortcut shows the printer selection" window_appears "プリンタの選択" 30
-check "the printer selection closes" window_gone "プリンタの選択"
+check "the tool ends when told to close" tool_ends
 
 echo "== Upgrade to $next"
 msiexec /i "$(windows_path "$new_msi")" /qn
@@ -247,6 +271,6 @@ check "its dvftool.exe checks a driver font file" \
     test "$("$wine" "$unpacked_windows\\dvftool.exe" check "C:\\windows\\system32\\spool\\drivers\\x64\\3\\ALTOD.DVF" </dev/null 2>&1 | tr -d '\r')" = ok
 "$wine" "$unpacked_windows\\VXDrvFontTool.exe" </dev/null >/dev/null 2>&1 &
 check "its tool shows the printer selection" window_appears "プリンタの選択" 30
-check "the printer selection closes" window_gone "プリンタの選択"
+check "the tool ends when told to close" tool_ends
 
 finish

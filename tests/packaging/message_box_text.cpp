@@ -15,23 +15,12 @@
 #include <cwchar>
 #include <string>
 
-#include "settings/codepage.h"
+#include "ui/win32/dialog.h"
 
 namespace {
 
 // A message box's text is the static control of this ID.
 constexpr int kMessageBoxTextId = 0xFFFF;
-
-std::string utf8(const std::wstring& text) {
-    return vx::utf8FromUtf16(
-        std::u16string_view(reinterpret_cast<const char16_t*>(text.data()), text.size()));
-}
-
-std::wstring windowText(HWND window) {
-    wchar_t text[4096] = {};
-    GetWindowTextW(window, text, 4096);
-    return text;
-}
 
 }  // namespace
 
@@ -46,7 +35,7 @@ int wmain(int argc, wchar_t** argv) {
         HWND box = FindWindowW(L"#32770", argv[1]);
         HWND text = box != nullptr ? GetDlgItem(box, kMessageBoxTextId) : nullptr;
         if (text != nullptr) {
-            const std::string out = utf8(windowText(box)) + "\n" + utf8(windowText(text)) + "\n";
+            const std::string out = vx::windowText(box) + "\n" + vx::windowText(text) + "\n";
             std::fwrite(out.data(), 1, out.size(), stdout);
             PostMessageW(box, WM_COMMAND, IDOK, 0);
             return 0;
