@@ -122,8 +122,8 @@ std::wstring recordString(MSIHANDLE record, UINT field) {
 
 // The present value of a table row's column; fails when the row is missing.
 std::wstring tableValue(MSIHANDLE database, const Text& text) {
-    const std::wstring query = L"SELECT `" + text.column + L"` FROM `" + text.table +
-                               L"` WHERE `" + text.keyColumn + L"` = ?";
+    const std::wstring query = L"SELECT `" + text.column + L"` FROM `" + text.table + L"` WHERE `" +
+                               text.keyColumn + L"` = ?";
     Handle view, key, row;
     check(MsiDatabaseOpenViewW(database, query.c_str(), view.out()), "query " + narrow(query));
     *key.out() = MsiCreateRecord(1);
@@ -201,8 +201,8 @@ int setTexts(const std::wstring& package, const std::vector<Text>& texts) {
     forceCodePage(database.get());
     check(MsiGetSummaryInformationW(database.get(), nullptr, 20, summary.out()),
           "opening the summary");
-    check(MsiSummaryInfoSetPropertyW(summary.get(), 1 /* PID_CODEPAGE */, VT_I2, kCodePage,
-                                     nullptr, nullptr),
+    check(MsiSummaryInfoSetPropertyW(summary.get(), 1 /* PID_CODEPAGE */, VT_I2, kCodePage, nullptr,
+                                     nullptr),
           "setting the summary's code page");
     for (const Text& text : texts) {
         if (isSummary(text)) {
@@ -212,8 +212,8 @@ int setTexts(const std::wstring& package, const std::vector<Text>& texts) {
         }
     }
     for (const Text& text : texts) {
-        const std::wstring now = isSummary(text) ? summaryValue(summary.get(), text)
-                                                 : tableValue(database.get(), text);
+        const std::wstring now =
+            isSummary(text) ? summaryValue(summary.get(), text) : tableValue(database.get(), text);
         if (now != text.value) {
             fail("line " + std::to_string(text.line) + ": reads back as \"" + narrow(now) + "\"");
         }
@@ -231,10 +231,10 @@ int showTexts(const std::wstring& package, const std::vector<Text>& texts) {
           "opening the summary");
     std::string out;
     for (const Text& text : texts) {
-        const std::wstring now = isSummary(text) ? summaryValue(summary.get(), text)
-                                                 : tableValue(database.get(), text);
-        out += narrow(text.table + L"\t" + text.keyColumn + L"\t" + text.key + L"\t" +
-                    text.column + L"\t" + now) +
+        const std::wstring now =
+            isSummary(text) ? summaryValue(summary.get(), text) : tableValue(database.get(), text);
+        out += narrow(text.table + L"\t" + text.keyColumn + L"\t" + text.key + L"\t" + text.column +
+                      L"\t" + now) +
                "\n";
     }
     std::fwrite(out.data(), 1, out.size(), stdout);

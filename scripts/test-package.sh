@@ -49,6 +49,8 @@ mkdir -p "$work"
 export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 wine=/usr/lib/wine/wine64
 prefix=$work/prefix
+xvfb=
+trap 'WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null; [ -z "$xvfb" ] || kill $xvfb 2>/dev/null' EXIT
 # The fresh prefix is made meanwhile (it takes a while and needs no build).
 "$root/scripts/make-demo-prefix.sh" "$prefix" >"$work/prefix.log" 2>&1 &
 prefix_job=$!
@@ -88,7 +90,6 @@ cmake --build --preset windows --target message_box_text >/dev/null || stop "bui
 wait "$prefix_job" || { cat "$work/prefix.log"; stop "the fresh Wine prefix"; }
 export WINEPREFIX=$prefix
 # Windows open on the caller's display, else on a virtual one of our own.
-xvfb=
 if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
     Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp 3>"$work/display" >/dev/null 2>&1 &
     xvfb=$!
@@ -96,7 +97,6 @@ if [ -z "${DISPLAY:-}" ] || ! xdotool getdisplaygeometry >/dev/null 2>&1; then
     [ -s "$work/display" ] || stop "the virtual display did not start"
     export DISPLAY=:$(cat "$work/display")
 fi
-trap 'WINEPREFIX=$prefix /usr/lib/wine/wineserver -k 2>/dev/null; [ -z "$xvfb" ] || kill $xvfb 2>/dev/null' EXIT
 "$root/scripts/wine-session.sh" "$prefix"
 
 # --- what the packages hold ------------------------------------------------------

@@ -2,6 +2,7 @@
 // properties and an inventory tool read. Both carry the project version, as
 // numbers and as text, and name their own file.
 #include <windows.h>
+// The version functions need <windows.h> before them.
 #include <gtest/gtest.h>
 
 #include <string>

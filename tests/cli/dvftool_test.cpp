@@ -324,8 +324,8 @@ TEST(DvfToolUsage, HelpAndUsageErrors) {
     for (const char* command :
          {"check FILE", "dump [--json] FILE", "save FILE", "set FILE FONT FIELD=VALUE",
           "set FILE --json JSON", "copy SOURCE TARGET [FONT...]", "diff [--json] A B [FONT...]",
-          "printers [--json]", "--printer NAME", "--from-printer NAME", "--version", "dvftool copy ",
-          "dvftool diff "}) {
+          "printers [--json]", "--printer NAME", "--from-printer NAME", "--version",
+          "dvftool copy ", "dvftool diff "}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     for (const Strings& args :

@@ -30,7 +30,8 @@ int wmain(int argc, wchar_t** argv) {
         std::fputs("usage: message_box_text CAPTION SECONDS\n", stderr);
         return 2;
     }
-    const DWORD deadline = GetTickCount() + static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)) * 1000;
+    const DWORD deadline =
+        GetTickCount() + static_cast<DWORD>(std::wcstoul(argv[2], nullptr, 10)) * 1000;
     while (GetTickCount() < deadline) {
         HWND box = FindWindowW(L"#32770", argv[1]);
         HWND text = box != nullptr ? GetDlgItem(box, kMessageBoxTextId) : nullptr;
