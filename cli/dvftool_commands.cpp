@@ -19,6 +19,7 @@
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
+#include "vx_version.h"
 
 namespace vx {
 
@@ -423,6 +424,10 @@ int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
         io.out << kDvfToolUsage;
+        return kExitDone;
+    }
+    if (command == "--version") {
+        io.out << "dvftool " << VX_VERSION_TEXT << '\n';
         return kExitDone;
     }
     const bool known = command == "check" || command == "dump" || command == "save" ||

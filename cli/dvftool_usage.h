@@ -50,6 +50,7 @@ inline constexpr std::string_view kDvfToolUsage =
     "                               step, after keeping FILE's present bytes as a version;\n"
     "                               with -o, write the version to OUT and leave FILE alone.\n"
     "  --help                       Show this text.\n"
+    "  --version                    Print the version: dvftool X.Y.Z.\n"
     "\n"
     "In copy and diff, the first file may be given as --from-printer NAME and the\n"
     "second as --printer NAME.\n"

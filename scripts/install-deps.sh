@@ -11,6 +11,7 @@ packages=("$@")
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
     ghostscript fp-utils-3.2.2 imagemagick xdotool
+    msitools wixl gcab zip unzip
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -60,6 +60,23 @@ cleanup() {
 trap cleanup EXIT
 run_ctest windows windows
 
+# ---- Packages (scripts/test-package.sh) ----
+# Builds the MSI and the zip and installs, upgrades and removes them under
+# Wine in a prefix of its own; each of its checks counts as a test. A run
+# that ends without its count line counts as one failure.
+echo "== Packages"
+"$root/scripts/test-package.sh" 2>&1 | tee build/test-package.log
+line=$(grep -E '^package: [0-9]+ checks passed, [0-9]+ failed$' build/test-package.log | tail -1)
+if [ -z "$line" ]; then
+    package_passed=0 package_failed=1
+else
+    package_passed=$(sed -E 's/^package: ([0-9]+) .*/\1/' <<<"$line")
+    package_failed=$(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")
+fi
+passed_total=$((passed_total + package_passed))
+failed_total=$((failed_total + package_failed))
+summary+=("package: $package_passed passed, $package_failed failed")
+
 echo
 for line in "${summary[@]}"; do echo "$line"; done
 echo "$passed_total passed, $failed_total failed"

@@ -668,7 +668,7 @@ TEST_F(MainWindowTest, TheVersionBoxShowsItsTexts) {
     };
     EXPECT_TRUE(has(L"ZEL Vextora シリーズ"));
     EXPECT_TRUE(has(L"内蔵フォント設定ツール"));
-    EXPECT_TRUE(has(L"Version 4.0"));
+    EXPECT_TRUE(has(std::wstring(L"Version ") + VX_PROJECT_VERSION_W));
     EXPECT_TRUE(window().isOpen());
 }
 

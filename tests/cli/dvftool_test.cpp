@@ -308,14 +308,24 @@ TEST(DvfToolSet, RejectedAssignmentWritesNothing) {
 
 // --- usage and missing files -------------------------------------------------------
 
+// The version is the project's (CMake), as "dvftool X.Y.Z", whatever follows.
+TEST(DvfToolUsage, VersionIsTheProjectVersion) {
+    for (const Strings& args : {Strings{"--version"}, Strings{"--version", "x.dvf"}}) {
+        const ToolRun run = dvftool(args);
+        EXPECT_EQ(run.exit, kExitDone);
+        EXPECT_EQ(run.out, std::string("dvftool ") + VX_PROJECT_VERSION + "\n");
+        EXPECT_EQ(run.err, "");
+    }
+}
+
 TEST(DvfToolUsage, HelpAndUsageErrors) {
     const ToolRun help = dvftool({"--help"});
     EXPECT_EQ(help.exit, kExitDone);
     for (const char* command :
          {"check FILE", "dump [--json] FILE", "save FILE", "set FILE FONT FIELD=VALUE",
           "set FILE --json JSON", "copy SOURCE TARGET [FONT...]", "diff [--json] A B [FONT...]",
-          "printers [--json]", "--printer NAME", "--from-printer NAME", "dvftool copy ",
-          "dvftool diff "}) {
+          "printers [--json]", "--printer NAME", "--from-printer NAME", "--version",
+          "dvftool copy ", "dvftool diff "}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
     for (const Strings& args :
