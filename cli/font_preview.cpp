@@ -13,6 +13,9 @@ namespace {
 
 std::optional<SymbolPreview> previewOfFont(const SettingsStore& store, const std::string& font,
                                            const PreviewSettings& settings) {
+    for (int n = 0; n < kCharacterFontCount; ++n) {
+        if (characterFontName(n) == font) return previewCharacterFont(store.fonts[n], settings);
+    }
     for (int n = 0; n < kBarcodeFontCount; ++n) {
         if (barcodeFontName(n) == font) return previewBarcode(store.barcodes[n], settings);
     }
@@ -30,10 +33,10 @@ FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::strin
     settings.dpi = options.dpi;
     settings.data = options.data;
     const std::optional<SymbolPreview> preview = previewOfFont(store, fontCp932, settings);
-    if (!preview) return {kExitUsage, "only barcode and 2D code fonts have a symbol to preview", {}};
+    if (!preview) return {kExitUsage, "no driver font of this name", {}};
     if (!preview->error.empty()) return {kExitPrinter, "data refused: " + preview->error, {}};
     std::ofstream file(pathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
-    file << symbolSvg(preview->geometry, options.dpi);
+    file << fontPreviewSvg(*preview, options.dpi);
     file.close();
     if (!file) {
         return {kExitSaveFailed, "cannot write " + options.output, {}};
