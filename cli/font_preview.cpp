@@ -1,8 +1,7 @@
 #include "cli/font_preview.h"
 
-#include <fstream>
-
 #include "cli/dvftool_commands.h"
+#include "preview/svg_file.h"
 #include "preview/svg_writer.h"
 #include "preview/symbol_preview.h"
 #include "printer/printer_binding.h"
@@ -35,10 +34,7 @@ FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::strin
     const std::optional<SymbolPreview> preview = previewOfFont(store, fontCp932, settings);
     if (!preview) return {kExitUsage, "no driver font of this name", {}};
     if (!preview->error.empty()) return {kExitPrinter, "data refused: " + preview->error, {}};
-    std::ofstream file(pathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
-    file << fontPreviewSvg(*preview, options.dpi);
-    file.close();
-    if (!file) {
+    if (!saveSvgFile(pathFromUtf8(options.output), fontPreviewSvg(*preview, options.dpi))) {
         return {kExitSaveFailed, "cannot write " + options.output, {}};
     }
     return {kExitDone, {}, preview->notes};
