@@ -32,7 +32,8 @@ BENCHMARK(previewOfLongData)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
 void characterFont200(benchmark::State& state) {
     const vx::CharacterFontRecord record = vx::bench::characterFontForFigures();
-    const vx::PreviewSettings settings{305, vx::bench::charactersForFigures(), vx::LabelSize{100, 50}};
+    const vx::PreviewSettings settings{305, vx::bench::charactersForFigures(),
+                                       vx::LabelSize{100, 50}};
     for (auto _ : state) benchmark::DoNotOptimize(vx::previewCharacterFont(record, settings));
 }
 BENCHMARK(characterFont200)->Unit(benchmark::kMillisecond);
@@ -41,7 +42,8 @@ void characterFont200Svg(benchmark::State& state) {
     const vx::CharacterFontRecord record = vx::bench::characterFontForFigures();
     const vx::PreviewSettings settings{305, vx::bench::charactersForFigures(), std::nullopt};
     for (auto _ : state) {
-        benchmark::DoNotOptimize(vx::fontPreviewSvg(vx::previewCharacterFont(record, settings), 305));
+        benchmark::DoNotOptimize(
+            vx::fontPreviewSvg(vx::previewCharacterFont(record, settings), 305));
     }
 }
 BENCHMARK(characterFont200Svg)->Unit(benchmark::kMillisecond);

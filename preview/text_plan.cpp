@@ -91,12 +91,12 @@ void planAlignment(const CharacterFontRecord& record, double dpi, TextPlan& plan
 GlyphFace glyphFace(const CharacterTypeFacts& facts) {
     // Faces of the design first: the free IPA faces where installed, then
     // those of Windows and others, as each names itself in either language.
-    static const std::vector<std::string> mincho = {"IPA明朝", "IPAMincho", "ＭＳ 明朝",
-                                                    "MS Mincho", "游明朝", "Yu Mincho",
+    static const std::vector<std::string> mincho = {"IPA明朝",          "IPAMincho", "ＭＳ 明朝",
+                                                    "MS Mincho",        "游明朝",    "Yu Mincho",
                                                     "Noto Serif CJK JP"};
-    static const std::vector<std::string> gothic = {"IPAゴシック", "IPAGothic", "ＭＳ ゴシック",
-                                                    "MS Gothic", "游ゴシック", "Yu Gothic",
-                                                    "Noto Sans CJK JP"};
+    static const std::vector<std::string> gothic = {
+        "IPAゴシック", "IPAGothic", "ＭＳ ゴシック",   "MS Gothic",
+        "游ゴシック",  "Yu Gothic", "Noto Sans CJK JP"};
     static const std::vector<std::string> ocrA = {"OCR A Extended", "OCR-A", "OCR A Std", "OCRA"};
     static const std::vector<std::string> ocrB = {"OCR B", "OCR-B", "OCRB", "OCR B Std",
                                                   "OCR-B 10 BT"};

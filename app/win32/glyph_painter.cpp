@@ -19,10 +19,10 @@ HFONT createFace(const GlyphFace& style, const std::string& face) {
     font.lfCharSet = DEFAULT_CHARSET;
     font.lfOutPrecision = OUT_TT_PRECIS;
     font.lfQuality = ANTIALIASED_QUALITY;
-    font.lfPitchAndFamily = static_cast<BYTE>(style.generic == "serif" ? FF_ROMAN
-                                              : style.generic == "monospace"
-                                                  ? FF_MODERN | FIXED_PITCH
-                                                  : FF_SWISS);
+    font.lfPitchAndFamily =
+        static_cast<BYTE>(style.generic == "serif"       ? FF_ROMAN
+                          : style.generic == "monospace" ? FF_MODERN | FIXED_PITCH
+                                                         : FF_SWISS);
     name.copy(font.lfFaceName, LF_FACESIZE - 1);
     return CreateFontIndirectW(&font);
 }
@@ -57,8 +57,10 @@ void paintGlyphs(HDC dc, const SymbolGeometry& geometry, const std::string& face
         place.eM12 = static_cast<FLOAT>(sx * sine);
         place.eM21 = static_cast<FLOAT>(-sy * sine);
         place.eM22 = static_cast<FLOAT>(sy * cosine);
-        place.eDx = static_cast<FLOAT>(at.left + (glyph.box.x + glyph.box.width / 2) * at.pixelsPerDot);
-        place.eDy = static_cast<FLOAT>(at.top + (glyph.box.y + glyph.box.height / 2) * at.pixelsPerDot);
+        place.eDx =
+            static_cast<FLOAT>(at.left + (glyph.box.x + glyph.box.width / 2) * at.pixelsPerDot);
+        place.eDy =
+            static_cast<FLOAT>(at.top + (glyph.box.y + glyph.box.height / 2) * at.pixelsPerDot);
         SetWorldTransform(dc, &place);
         SetTextColor(dc, glyph.white ? RGB(255, 255, 255) : RGB(0, 0, 0));
         const int baseline = static_cast<int>((kGlyphBaseline - 0.5) * kEm);

@@ -32,7 +32,8 @@ FaceLookup installedFaces() {
             LOGFONTW all{};
             all.lfCharSet = DEFAULT_CHARSET;
             HDC screen = GetDC(nullptr);
-            EnumFontFamiliesExW(screen, &all, addFamily, reinterpret_cast<LPARAM>(families.get()), 0);
+            EnumFontFamiliesExW(screen, &all, addFamily, reinterpret_cast<LPARAM>(families.get()),
+                                0);
             ReleaseDC(nullptr, screen);
         }
         return families->names.find(family) != families->names.end();

@@ -83,7 +83,8 @@ bool PreviewWindow::translate(MSG& message) {
         const int notches = GET_WHEEL_DELTA_WPARAM(message.wParam) / WHEEL_DELTA;
         const WORD keys = GET_KEYSTATE_WPARAM(message.wParam);
         if (keys & MK_CONTROL) {
-            if (notches != 0) onCommand(notches > 0 ? ID_PREVIEW_ZOOM_IN : ID_PREVIEW_ZOOM_OUT, 0, nullptr);
+            if (notches != 0)
+                onCommand(notches > 0 ? ID_PREVIEW_ZOOM_IN : ID_PREVIEW_ZOOM_OUT, 0, nullptr);
         } else if (keys & MK_SHIFT) {
             scrollTo({scroll_.x - notches * kScrollStep, scroll_.y});
         } else {
@@ -136,13 +137,18 @@ bool PreviewWindow::onCommand(int id, int code, HWND control) {
             setZoom(id == ID_PREVIEW_ZOOM_IN ? zoomedIn(zoom_, fit) : zoomedOut(zoom_, fit));
             return true;
         }
-        case ID_PREVIEW_TRUE_SIZE: setZoom(PreviewZoom::TrueSize); return true;
+        case ID_PREVIEW_TRUE_SIZE:
+            setZoom(PreviewZoom::TrueSize);
+            return true;
         case IDC_PREVIEW_SAVE_SVG:
             if (code == BN_CLICKED) saveSvg();
             return true;
         // Esc and the close box hide the window; Enter changes nothing.
-        case IDCANCEL: ShowWindow(hwnd(), SW_HIDE); return true;
-        default: return id == IDOK;
+        case IDCANCEL:
+            ShowWindow(hwnd(), SW_HIDE);
+            return true;
+        default:
+            return id == IDOK;
     }
 }
 
@@ -231,15 +237,30 @@ void PreviewWindow::onScroll(HWND bar, int request) {
     int position = info.nPos;
     const int page = static_cast<int>(info.nPage);
     switch (request) {
-        case SB_LINEUP: position -= kScrollStep; break;
-        case SB_LINEDOWN: position += kScrollStep; break;
-        case SB_PAGEUP: position -= page; break;
-        case SB_PAGEDOWN: position += page; break;
+        case SB_LINEUP:
+            position -= kScrollStep;
+            break;
+        case SB_LINEDOWN:
+            position += kScrollStep;
+            break;
+        case SB_PAGEUP:
+            position -= page;
+            break;
+        case SB_PAGEDOWN:
+            position += page;
+            break;
         case SB_THUMBTRACK:
-        case SB_THUMBPOSITION: position = info.nTrackPos; break;
-        case SB_TOP: position = 0; break;
-        case SB_BOTTOM: position = info.nMax; break;
-        default: return;
+        case SB_THUMBPOSITION:
+            position = info.nTrackPos;
+            break;
+        case SB_TOP:
+            position = 0;
+            break;
+        case SB_BOTTOM:
+            position = info.nMax;
+            break;
+        default:
+            return;
     }
     scrollTo(across ? ScrollPosition{position, scroll_.y} : ScrollPosition{scroll_.x, position});
 }

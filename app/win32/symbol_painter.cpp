@@ -98,9 +98,9 @@ RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
     const double room = area.right - area.left, roomDown = area.bottom - area.top;
     const double left = area.left + (scale.sceneWidth <= room ? (room - scale.sceneWidth) / 2
                                                               : -static_cast<double>(scroll.x));
-    const double top = area.top + (scale.sceneHeight <= roomDown
-                                       ? (roomDown - scale.sceneHeight) / 2
-                                       : -static_cast<double>(scroll.y));
+    const double top =
+        area.top + (scale.sceneHeight <= roomDown ? (roomDown - scale.sceneHeight) / 2
+                                                  : -static_cast<double>(scroll.y));
 
     fill(dc, area, content.label ? kOutside : kLabel);
     if (content.label) {

@@ -48,15 +48,15 @@ void measure(const char* name, const vx::PreviewSubject& subject,
         const vx::PreviewContent shown = vx::previewContent(subject, printer, data, faces);
         content.push_back(millisecondsSince(start));
         start = std::chrono::steady_clock::now();
-        vx::paintPreview(canvas, area, shown,
-                         vx::previewScale(shown, kCanvasWidth, kCanvasHeight, 96,
-                                          vx::PreviewZoom::TrueSize));
+        vx::paintPreview(
+            canvas, area, shown,
+            vx::previewScale(shown, kCanvasWidth, kCanvasHeight, 96, vx::PreviewZoom::TrueSize));
         GdiFlush();
         paint.push_back(millisecondsSince(start));
     }
     const vx::PreviewContent shown = vx::previewContent(subject, printer, data, faces);
-    std::printf("%-24s encode+layout+texts %7.2f ms   paint %7.2f ms   total %7.2f ms   %s\n",
-                name, median(content), median(paint), median(content) + median(paint),
+    std::printf("%-24s encode+layout+texts %7.2f ms   paint %7.2f ms   total %7.2f ms   %s\n", name,
+                median(content), median(paint), median(content) + median(paint),
                 shown.warning.empty() ? "" : shown.warning.c_str());
 }
 
@@ -75,7 +75,8 @@ int wmain(int argc, wchar_t** argv) {
     auto code2D = [](int type) {
         return vx::PreviewSubject{vx::PageKind::Code2D, 0, vx::bench::largestFontOfType(type)};
     };
-    for (int type = 0; type < 6; ++type) measure(names[type], code2D(type), std::nullopt, canvas, rounds);
+    for (int type = 0; type < 6; ++type)
+        measure(names[type], code2D(type), std::nullopt, canvas, rounds);
     std::string longData;
     while (longData.size() < 500) longData += "ZEL Vextora 0123456789 ";
     longData.resize(500);

@@ -170,6 +170,12 @@ protected:
         return text;
     }
     double textWidthMm() { return preview().content().symbol->widthMm; }
+    // The demo file's 24 × 24 dot kanji font, its alignment area taken away.
+    void showKanjiFontUnaligned() {
+        page.chooseFont(15);
+        ASSERT_TRUE(page.choose(IDC_FONT_ALIGNMENT, L"文字寄せなし"));
+        page.pump();
+    }
 };
 
 TEST_F(PreviewOnFontPageTest, ItFollowsTheFontTheTypeAndTheMagnificationsInItsCells) {
@@ -179,11 +185,15 @@ TEST_F(PreviewOnFontPageTest, ItFollowsTheFontTheTypeAndTheMagnificationsInItsCe
     EXPECT_NE(preview().content().face.find("IPA"), std::string::npos) << preview().content().face;
     EXPECT_NE(previewText(IDC_PREVIEW_INFO).find(L"で代用して表示します"), std::wstring::npos);
 
-    page.chooseFont(15);  // the demo file's 24 × 24 dot kanji font
+    page.chooseFont(15);  // the demo file's 24 × 24 dot kanji font, justified in 60 mm
     EXPECT_EQ(previewText(IDC_PREVIEW_TITLE), L"ZEL文字フォント16：漢字ゴシック体(24×24ドット)");
     EXPECT_EQ(previewText(IDC_PREVIEW_DATA), L"内蔵漢字ABC");
     typeData(L"漢字表示");
-    // Four cells of 24 dots at 305 dpi (no printer is bound in this test).
+    // The area: 60 mm in whole dots at 305 dpi (no printer is bound in this test).
+    EXPECT_NEAR(textWidthMm(), 720 * 25.4 / 305, 1e-9);
+    ASSERT_TRUE(page.choose(IDC_FONT_ALIGNMENT, L"文字寄せなし"));
+    page.pump();
+    // Four cells of 24 dots.
     EXPECT_NEAR(textWidthMm(), 96 * 25.4 / 305, 1e-9);
     ASSERT_TRUE(page.choose(IDC_FONT_H_MAG, L"2.0"));
     page.pump();
@@ -200,7 +210,7 @@ TEST_F(PreviewOnFontPageTest, ItFollowsTheFontTheTypeAndTheMagnificationsInItsCe
 
 TEST_F(PreviewOnFontPageTest, CtrlPlusMinusAndZeroAndTheListZoomTheDrawing) {
     openFromMenu();
-    page.chooseFont(15);
+    showKanjiFontUnaligned();
     typeData(L"漢字");
     settle(page);
     EXPECT_EQ(zoomText(), L"実寸");
@@ -212,12 +222,15 @@ TEST_F(PreviewOnFontPageTest, CtrlPlusMinusAndZeroAndTheListZoomTheDrawing) {
     pressWithCtrl(VK_ADD);
     EXPECT_EQ(zoomText(), L"4倍");
     settle(page);
-    RedrawWindow(preview().item(IDC_PREVIEW_CANVAS), nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW);
+    RedrawWindow(preview().item(IDC_PREVIEW_CANVAS), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_UPDATENOW);
     const RECT fourTimes = preview().symbolPixels();
-    EXPECT_NEAR(fourTimes.right - fourTimes.left, 4 * (trueSize.right - trueSize.left), 2);
+    // Four times as wide, give or take the rounding of both ends.
+    EXPECT_NEAR(fourTimes.right - fourTimes.left, 4 * (trueSize.right - trueSize.left), 4);
     // The sizes in mm stay those of the label.
     EXPECT_NEAR(textWidthMm(), 48 * 25.4 / 305, 1e-9);
-    EXPECT_NE(previewText(IDC_PREVIEW_INFO).find(L"実寸の 400% で表示しています。"), std::wstring::npos);
+    EXPECT_NE(previewText(IDC_PREVIEW_INFO).find(L"実寸の 400% で表示しています。"),
+              std::wstring::npos);
 
     pressWithCtrl(VK_OEM_MINUS);
     EXPECT_EQ(zoomText(), L"2倍");
@@ -236,10 +249,12 @@ TEST_F(PreviewOnFontPageTest, CtrlPlusMinusAndZeroAndTheListZoomTheDrawing) {
 
 TEST_F(PreviewOnFontPageTest, TheCanvasShowsWhiteGlyphsOnTheReversedArea) {
     openFromMenu();
-    page.chooseFont(15);
+    showKanjiFontUnaligned();
     ASSERT_TRUE(page.choose(IDC_FONT_DECORATION, L"白抜き文字"));
+    ASSERT_TRUE(page.choose(IDC_FONT_H_MAG, L"4.0"));
+    ASSERT_TRUE(page.choose(IDC_FONT_V_MAG, L"4.0"));
     page.pump();
-    typeData(L"国");
+    typeData(L"国");  // 96 dots square, 8 mm
     pressWithCtrl(VK_ADD);
     pressWithCtrl(VK_ADD);
     settle(page);
