@@ -4,6 +4,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "preview/symbol_layout.h"
 #include "settings/codepage.h"
 
 namespace vx {
@@ -34,6 +35,26 @@ std::string labelLine(const PreviewPrinter& printer) {
            mm(printer.label->heightMm) + " mm（枠で表示）";
 }
 
+std::string dots(double value) { return std::to_string(static_cast<int>(std::lround(value))); }
+
+// A character font's cell, and the face that stands in for its glyphs.
+void characterLines(const SymbolPreview& text, const PreviewContent& content,
+                    std::vector<std::string>& lines) {
+    const CharacterCell& cell = *text.cell;
+    lines.push_back("文字の大きさ：全角 " + dots(cell.width) + " × " + dots(cell.height) +
+                    " ドット（" + mm(mmFromDots(cell.width, content.dpi)) + " × " +
+                    mm(mmFromDots(cell.height, content.dpi)) + " mm）、半角 " +
+                    dots(cell.width / 2) + " × " + dots(cell.height) + " ドット");
+    std::string face = "書体：";
+    if (content.face.empty()) {
+        face += "代わりの書体が見つからないため、既定の書体で表示します。";
+    } else {
+        if (!content.faceOfOwnDesign) face += "OCR の書体がないため、等幅の書体 ";
+        face += content.face + " で代用して表示します。";
+    }
+    lines.push_back(face + "字形は代用の書体のもので、プリンタの字形とは異なります。");
+}
+
 std::string placementLine(const SymbolPreview& symbol) {
     if (!symbol.originXMm || !symbol.originYMm) {
         return "原点は「自動」：プリンタドライバが決めます。ラベルの左上に置いて表示します。";
@@ -50,13 +71,25 @@ std::string typeTitle(const PreviewSubject& subject) {
         return utf8FromCp932(code2DFontName(subject.font)) + "：" +
                utf8FromCp932(code2DTypeName(code->typeIndex));
     }
-    return utf8FromCp932(characterFontName(subject.font));
+    const auto& font = std::get<CharacterFontRecord>(subject.record);
+    return utf8FromCp932(characterFontName(subject.font)) + "：" +
+           utf8FromCp932(characterTypeName(font.typeIndex));
+}
+
+// The installed family of the face; without a lookup, the first.
+void chooseFace(const GlyphFace& face, const FaceLookup& installed, PreviewContent& content) {
+    const std::optional<std::size_t> found =
+        installed ? installedFamily(face, installed)
+                  : (face.families.empty() ? std::nullopt : std::optional<std::size_t>(0));
+    if (!found) return;
+    content.face = face.families[*found];
+    content.faceOfOwnDesign = *found < face.ownDesign;
 }
 
 }  // namespace
 
 PreviewContent previewContent(const PreviewSubject& subject, const PreviewPrinter& printer,
-                              const std::optional<std::string>& data) {
+                              const std::optional<std::string>& data, const FaceLookup& installed) {
     PreviewContent content;
     content.title = typeTitle(subject);
     if (printer.resolution && *printer.resolution > 0) content.dpi = *printer.resolution;
@@ -70,59 +103,36 @@ PreviewContent previewContent(const PreviewSubject& subject, const PreviewPrinte
     } else if (const auto* code = std::get_if<Code2DRecord>(&subject.record)) {
         content.symbol = previewCode2D(*code, settings);
     } else {
-        content.warning =
-            "プレビューは内蔵１次元コードと内蔵２次元コードのフォントを表示します。"
-            "内蔵フォント（文字）のページでは表示するものがありません。";
+        content.symbol =
+            previewCharacterFont(std::get<CharacterFontRecord>(subject.record), settings);
+        chooseFace(content.symbol->geometry.face, installed, content);
     }
-    if (!content.symbol) return content;
 
     const SymbolPreview& symbol = *content.symbol;
+    const bool text = symbol.cell.has_value();
     if (!symbol.error.empty()) {
-        content.warning = "このデータはエンコードできません：" + symbol.error;
+        content.warning =
+            (text ? "このデータは印字できません：" : "このデータはエンコードできません：") +
+            symbol.error;
         return content;
     }
-    content.lines.push_back("シンボルの大きさ：幅 " + mm(symbol.widthMm) + " mm × 高さ " +
-                            mm(symbol.heightMm) + " mm");
+    content.lines.push_back((text ? "文字列の大きさ：幅 " : "シンボルの大きさ：幅 ") +
+                            mm(symbol.widthMm) + " mm × 高さ " + mm(symbol.heightMm) + " mm");
+    if (text) characterLines(symbol, content, content.lines);
     content.lines.push_back(placementLine(symbol));
     if (symbol.rotationAutomatic) {
-        content.lines.push_back("回転は「自動」：プリンタドライバが決めます。0°で表示します。");
+        content.lines.push_back(
+            std::string("回転は「自動」：プリンタドライバが決めます。") +
+            (text ? "文字回転 0°、文字列回転 0° で表示します。" : "0°で表示します。"));
     }
     content.lines.insert(content.lines.end(), symbol.notes.begin(), symbol.notes.end());
-    if (symbol.leavesLabel) content.warning = "警告：シンボルがラベルからはみ出します。";
+    if (symbol.leavesLabel) {
+        content.warning = text ? "警告：文字がラベルからはみ出します。"
+                               : "警告：シンボルがラベルからはみ出します。";
+    }
     content.symbolRightMm = symbol.originXMm.value_or(0) + symbol.widthMm;
     content.symbolBottomMm = symbol.originYMm.value_or(0) + symbol.heightMm;
     return content;
-}
-
-PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int canvasHeight,
-                          int screenDpi) {
-    PreviewScale scale;
-    scale.pixelsPerMm = screenDpi / 25.4;
-    if (canvasWidth <= 0 || canvasHeight <= 0) return scale;
-    const double width = content.symbolRightMm * scale.pixelsPerMm;
-    const double height = content.symbolBottomMm * scale.pixelsPerMm;
-    const double fit =
-        std::min(width > 0 ? canvasWidth / width : 1.0, height > 0 ? canvasHeight / height : 1.0);
-    if (fit < 1) {
-        scale.pixelsPerMm *= fit;
-        // Rounded down, so that the percentage never promises more than is drawn.
-        scale.percent = std::max(1, static_cast<int>(std::floor(fit * 100)));
-    }
-    if (content.label) {
-        // A pixel's rounding is no cut.
-        scale.labelCut = content.label->widthMm * scale.pixelsPerMm > canvasWidth + 1 ||
-                         content.label->heightMm * scale.pixelsPerMm > canvasHeight + 1;
-    }
-    return scale;
-}
-
-std::string scaleLine(const PreviewScale& scale) {
-    std::string line =
-        scale.percent >= 100
-            ? std::string("実寸で表示しています。")
-            : "画面に収まるよう実寸の " + std::to_string(scale.percent) + "% で表示しています。";
-    if (scale.labelCut) line += "ラベルは左上の部分だけを表示しています。";
-    return line;
 }
 
 PreviewContent PreviewSession::update(const PreviewSubject& subject, const PreviewPrinter& printer,
@@ -131,11 +141,13 @@ PreviewContent PreviewSession::update(const PreviewSubject& subject, const Previ
     if (const auto* barcode = std::get_if<BarcodeRecord>(&subject.record))
         type = barcode->typeIndex;
     if (const auto* code = std::get_if<Code2DRecord>(&subject.record)) type = code->typeIndex;
+    if (const auto* font = std::get_if<CharacterFontRecord>(&subject.record))
+        type = font->typeIndex;
     const Key key{subject.page, subject.font, type};
     dataReplaced = shown_ != key;
     if (dataReplaced) data_.reset();
     shown_ = key;
-    PreviewContent content = previewContent(subject, printer, data_);
+    PreviewContent content = previewContent(subject, printer, data_, installed_);
     if (dataReplaced) {
         data_ = content.symbol ? std::optional<std::string>(content.symbol->data) : std::nullopt;
     }

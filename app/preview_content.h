@@ -1,6 +1,5 @@
-// What the preview window shows for a font: the symbol laid out for the
-// printer, the lines of text around it and the warning, if any; and how
-// large it can be drawn on the screen.
+// What the preview window shows for a font: the symbol or the text laid
+// out for the printer, the lines of text around it and the warning, if any.
 #pragma once
 
 #include <optional>
@@ -9,6 +8,7 @@
 
 #include "app/preview_subject.h"
 #include "preview/symbol_preview.h"
+#include "preview/text_plan.h"
 
 namespace vx {
 
@@ -21,32 +21,26 @@ struct PreviewPrinter {
 
 struct PreviewContent {
     std::string title;                    // font name and type (UTF-8)
-    std::optional<SymbolPreview> symbol;  // none on the character font page
+    std::optional<SymbolPreview> symbol;  // a symbol, or a character font's text
+    // The installed face that stands in for a character font's glyphs
+    // (UTF-8); empty when none of its families is installed.
+    std::string face;
+    bool faceOfOwnDesign = true;  // false: a monospaced face stands in for an OCR face
     double dpi = kDefaultPreviewDpi;
     std::optional<LabelSize> label;
     std::vector<std::string> lines;  // printer, label, size, placement, notes
-    std::string warning;             // data refused, symbol off the label, nothing to draw
-    // The area the symbol needs, in mm from the label's top-left corner:
-    // up to the far edges of the symbol at its origin.
+    std::string warning;             // data refused, font off the label
+    // The area the font needs, in mm from the label's top-left corner: up
+    // to the far edges of the symbol or text at its origin.
     double symbolRightMm = 0, symbolBottomMm = 0;
 };
 
-// `data`: the text to encode (UTF-8); nothing: the type's sample.
+// `data`: the text to encode or write (UTF-8); nothing: the type's sample.
+// `installed` tells which typefaces the screen has; without it the first
+// family of a character font's face is taken as installed.
 PreviewContent previewContent(const PreviewSubject& subject, const PreviewPrinter& printer,
-                              const std::optional<std::string>& data);
-
-// Screen pixels per mm for drawing into a canvas: true size at the screen's
-// resolution, or smaller so that the symbol at its origin fits. The label
-// is drawn as far as the canvas reaches (a wristband rarely fits whole).
-struct PreviewScale {
-    double pixelsPerMm = 0;
-    int percent = 100;  // of true size
-    bool labelCut = false;
-};
-PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int canvasHeight,
-                          int screenDpi);
-// The line that says at which scale the picture is drawn (UTF-8).
-std::string scaleLine(const PreviewScale& scale);
+                              const std::optional<std::string>& data,
+                              const FaceLookup& installed = {});
 
 // The sample data stays the user's while the same font and type are shown;
 // another font or type brings that type's sample back.
@@ -56,6 +50,8 @@ public:
     // holds a new sample, which the window's data box should show.
     PreviewContent update(const PreviewSubject& subject, const PreviewPrinter& printer,
                           bool& dataReplaced);
+    // How the session learns which typefaces the screen has.
+    void setFaceLookup(FaceLookup installed) { installed_ = std::move(installed); }
     // The user's own data for the font and type shown.
     void setData(std::string data) { data_ = std::move(data); }
     const std::optional<std::string>& data() const { return data_; }
@@ -68,6 +64,7 @@ private:
     };
     std::optional<Key> shown_;
     std::optional<std::string> data_;
+    FaceLookup installed_;
 };
 
 }  // namespace vx

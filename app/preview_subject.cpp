@@ -22,9 +22,12 @@ PreviewSubject describedSubject(PageKind kind, SettingPage& page) {
             subject.record = codes.describedRecord();
             break;
         }
-        case PageKind::CharacterFont:
-            subject.font = static_cast<CharacterFontPage&>(page).currentFont();
+        case PageKind::CharacterFont: {
+            auto& fonts = static_cast<CharacterFontPage&>(page);
+            subject.font = fonts.currentFont();
+            subject.record = fonts.describedRecord();
             break;
+        }
     }
     return subject;
 }

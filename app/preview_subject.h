@@ -12,8 +12,7 @@ namespace vx {
 struct PreviewSubject {
     PageKind page = PageKind::Barcode;
     int font = 0;
-    // The character font page has no symbol to draw.
-    std::variant<std::monostate, BarcodeRecord, Code2DRecord> record;
+    std::variant<BarcodeRecord, Code2DRecord, CharacterFontRecord> record;
 };
 
 // `page` must be the page of that kind that the window created.

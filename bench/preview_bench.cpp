@@ -1,6 +1,7 @@
 // Encoding and laying out a 2D code font's symbol, as the preview does on
 // every edit: figures for the largest symbols of each type the page offers
-// with its sample data, and for a QR code and a PDF417 with 500 characters.
+// with its sample data, and for a QR code and a PDF417 with 500 characters;
+// and laying out a character font with 200 characters and writing its SVG.
 // Figures only: nothing here asserts a time (the preview should stay well
 // under 30 ms to follow typing).
 #include <benchmark/benchmark.h>
@@ -8,6 +9,7 @@
 #include <string>
 
 #include "bench/preview_fonts.h"
+#include "preview/svg_writer.h"
 #include "preview/symbol_preview.h"
 
 namespace {
@@ -27,6 +29,24 @@ void previewOfLongData(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(vx::previewCode2D(record, settings));
 }
 BENCHMARK(previewOfLongData)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
+
+void characterFont200(benchmark::State& state) {
+    const vx::CharacterFontRecord record = vx::bench::characterFontForFigures();
+    const vx::PreviewSettings settings{305, vx::bench::charactersForFigures(),
+                                       vx::LabelSize{100, 50}};
+    for (auto _ : state) benchmark::DoNotOptimize(vx::previewCharacterFont(record, settings));
+}
+BENCHMARK(characterFont200)->Unit(benchmark::kMillisecond);
+
+void characterFont200Svg(benchmark::State& state) {
+    const vx::CharacterFontRecord record = vx::bench::characterFontForFigures();
+    const vx::PreviewSettings settings{305, vx::bench::charactersForFigures(), std::nullopt};
+    for (auto _ : state) {
+        benchmark::DoNotOptimize(
+            vx::fontPreviewSvg(vx::previewCharacterFont(record, settings), 305));
+    }
+}
+BENCHMARK(characterFont200Svg)->Unit(benchmark::kMillisecond);
 
 }  // namespace
 

@@ -1,8 +1,7 @@
 #include "cli/font_preview.h"
 
-#include <fstream>
-
 #include "cli/dvftool_commands.h"
+#include "preview/svg_file.h"
 #include "preview/svg_writer.h"
 #include "preview/symbol_preview.h"
 #include "printer/printer_binding.h"
@@ -13,6 +12,9 @@ namespace {
 
 std::optional<SymbolPreview> previewOfFont(const SettingsStore& store, const std::string& font,
                                            const PreviewSettings& settings) {
+    for (int n = 0; n < kCharacterFontCount; ++n) {
+        if (characterFontName(n) == font) return previewCharacterFont(store.fonts[n], settings);
+    }
     for (int n = 0; n < kBarcodeFontCount; ++n) {
         if (barcodeFontName(n) == font) return previewBarcode(store.barcodes[n], settings);
     }
@@ -30,12 +32,9 @@ FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::strin
     settings.dpi = options.dpi;
     settings.data = options.data;
     const std::optional<SymbolPreview> preview = previewOfFont(store, fontCp932, settings);
-    if (!preview) return {kExitUsage, "only barcode and 2D code fonts have a symbol to preview", {}};
+    if (!preview) return {kExitUsage, "no driver font of this name", {}};
     if (!preview->error.empty()) return {kExitPrinter, "data refused: " + preview->error, {}};
-    std::ofstream file(pathFromUtf8(options.output), std::ios::binary | std::ios::trunc);
-    file << symbolSvg(preview->geometry, options.dpi);
-    file.close();
-    if (!file) {
+    if (!saveSvgFile(pathFromUtf8(options.output), fontPreviewSvg(*preview, options.dpi))) {
         return {kExitSaveFailed, "cannot write " + options.output, {}};
     }
     return {kExitDone, {}, preview->notes};

@@ -1,4 +1,4 @@
-// dvftool preview: a barcode or 2D code font's symbol at true size as SVG.
+// dvftool preview: a font's symbol or text at true size as SVG.
 #pragma once
 
 #include <optional>
@@ -21,9 +21,10 @@ struct FontPreviewOutcome {
     std::vector<std::string> notes;  // what the picture does not show (UTF-8)
 };
 
-// Writes the symbol of the font named `fontCp932`. Exit 5 when zint
-// refuses the data (the message is zint's), 1 for a character font, 4 when
-// the file cannot be written.
+// Writes the symbol or text of the font named `fontCp932`. Exit 5 when zint
+// refuses the data (the message is zint's) or a character font's type
+// cannot print it, 1 for a font of no such name, 4 when the file cannot be
+// written.
 FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::string& fontCp932,
                                     const FontPreviewOptions& options);
 

@@ -33,13 +33,66 @@ std::string hexagonPoints(const DotHexagon& h) {
     return points;
 }
 
+std::string escaped(std::string_view text) {
+    std::string out;
+    for (char c : text) {
+        switch (c) {
+            case '&':
+                out += "&amp;";
+                break;
+            case '<':
+                out += "&lt;";
+                break;
+            case '>':
+                out += "&gt;";
+                break;
+            case '"':
+                out += "&quot;";
+                break;
+            default:
+                out += c;
+        }
+    }
+    return out;
+}
+
+std::string fontAttributes(const GlyphFace& face) {
+    std::string families;
+    for (const std::string& family : face.families) families += "'" + escaped(family) + "', ";
+    std::string out = " font-family=\"" + families + face.generic + "\"";
+    if (face.bold) out += " font-weight=\"bold\"";
+    if (face.italic) out += " font-style=\"italic\"";
+    return out;
+}
+
+// The glyph at its cell's centre, its em the cell's height before turning
+// and its advance stretched to the cell's width.
+std::string glyphText(const DotGlyph& glyph) {
+    const DotRect& box = glyph.box;
+    const bool across = glyph.quarterTurns % 2 == 1;
+    const double width = across ? box.height : box.width;
+    const double height = across ? box.width : box.height;
+    const double centreX = box.x + box.width / 2, centreY = box.y + box.height / 2;
+    std::string text = "<text x=\"" + number(centreX - width / 2) + "\" y=\"" +
+                       number(centreY - height / 2 + height * kGlyphBaseline) + "\" font-size=\"" +
+                       number(height) + "\" textLength=\"" + number(width) +
+                       "\" lengthAdjust=\"spacingAndGlyphs\"";
+    if (glyph.white) text += " fill=\"#fff\"";
+    if (glyph.quarterTurns != 0) {
+        text += " transform=\"rotate(" + number(glyph.quarterTurns * 90) + ' ' + number(centreX) +
+                ' ' + number(centreY) + ")\"";
+    }
+    return text + '>' + escaped(glyph.text) + "</text>\n";
+}
+
 }  // namespace
 
-std::string symbolSvg(const SymbolGeometry& g, double dpi) {
+std::string symbolSvg(const SymbolGeometry& g, double dpi, std::string_view title) {
     std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(mmFromDots(g.width, dpi)) +
            "mm\" height=\"" + number(mmFromDots(g.height, dpi)) + "mm\" viewBox=\"0 0 " +
            number(g.width) + ' ' + number(g.height) + "\">\n";
+    if (!title.empty()) svg += "<title>" + escaped(title) + "</title>\n";
     svg += "<g fill=\"#000\">\n";
     for (const DotRect& r : g.bars) {
         svg += "<rect x=\"" + number(r.x) + "\" y=\"" + number(r.y) + "\" width=\"" +
@@ -51,8 +104,16 @@ std::string symbolSvg(const SymbolGeometry& g, double dpi) {
     svg += "</g>\n";
     for (const DotRing& ring : g.rings) {
         svg += "<circle cx=\"" + number(ring.centreX) + "\" cy=\"" + number(ring.centreY) +
-               "\" r=\"" + number(ring.radius) + "\" fill=\"none\" stroke=\"#000\" stroke-width=\"" +
-               number(ring.lineWidth) + "\"/>\n";
+               "\" r=\"" + number(ring.radius) +
+               "\" fill=\"none\" stroke=\"#000\" stroke-width=\"" + number(ring.lineWidth) +
+               "\"/>\n";
+    }
+    if (!g.glyphs.empty()) {
+        svg += "<g" + fontAttributes(g.face) + ">\n";
+        for (const DotGlyph& glyph : g.glyphs) {
+            if (glyph.text != " ") svg += glyphText(glyph);
+        }
+        svg += "</g>\n";
     }
     svg += "</svg>\n";
     return svg;

@@ -9,13 +9,20 @@ struct Point {
     double x, y;
 };
 Point turnPoint(Point p, double boxHeight) { return {boxHeight - p.y, p.x}; }
+DotRect turnedRect(const DotRect& r, double boxHeight) {
+    return {boxHeight - (r.y + r.height), r.x, r.height, r.width};
+}
 
 SymbolGeometry turnedOnce(const SymbolGeometry& in) {
     SymbolGeometry out;
     out.width = in.height;
     out.height = in.width;
-    for (const DotRect& r : in.bars) {
-        out.bars.push_back({in.height - (r.y + r.height), r.x, r.height, r.width});
+    out.face = in.face;
+    for (const DotRect& r : in.bars) out.bars.push_back(turnedRect(r, in.height));
+    for (const DotRect& r : in.guides) out.guides.push_back(turnedRect(r, in.height));
+    for (const DotGlyph& g : in.glyphs) {
+        out.glyphs.push_back(
+            {g.text, turnedRect(g.box, in.height), (g.quarterTurns + 1) % 4, g.white});
     }
     for (DotHexagon h : in.hexagons) {
         const Point c = turnPoint({h.centreX, h.centreY}, in.height);

@@ -23,8 +23,6 @@ SymbolPreview drawn(const SymbolPlan& plan, std::string data, const Placement& p
     SymbolPreview preview;
     preview.data = std::move(data);
     preview.notes = plan.notes;
-    preview.originXMm = originMm(*placement.originX);
-    preview.originYMm = originMm(*placement.originY);
     if (placement.rotation != nullptr) {
         const std::string& code = *placement.rotation;
         preview.rotationAutomatic = code != "0" && code != "1" && code != "2" && code != "3";
@@ -36,7 +34,18 @@ SymbolPreview drawn(const SymbolPlan& plan, std::string data, const Placement& p
         preview.error = encoded.message;
         return preview;
     }
-    preview.geometry = rotated(layOutSymbol(plan, *encoded.grid, settings.dpi), preview.quarterTurns);
+    preview.geometry =
+        rotated(layOutSymbol(plan, *encoded.grid, settings.dpi), preview.quarterTurns);
+    placeOnLabel(preview, *placement.originX, *placement.originY, settings);
+    return preview;
+}
+
+}  // namespace
+
+void placeOnLabel(SymbolPreview& preview, const std::string& originX, const std::string& originY,
+                  const PreviewSettings& settings) {
+    preview.originXMm = originMm(originX);
+    preview.originYMm = originMm(originY);
     preview.widthMm = mmFromDots(preview.geometry.width, settings.dpi);
     preview.heightMm = mmFromDots(preview.geometry.height, settings.dpi);
     if (settings.label) {
@@ -47,15 +56,13 @@ SymbolPreview drawn(const SymbolPlan& plan, std::string data, const Placement& p
         preview.leavesLabel = right > settings.label->widthMm + kTolerance ||
                               bottom > settings.label->heightMm + kTolerance;
     }
-    return preview;
 }
-
-}  // namespace
 
 SymbolPreview previewBarcode(const BarcodeRecord& record, const PreviewSettings& settings) {
     std::string data = settings.data.value_or(sampleBarcodeData(record));
     const SymbolPlan plan = barcodePlan(record, data, settings.dpi);
-    return drawn(plan, std::move(data), {&record.originX, &record.originY, &record.rotation}, settings);
+    return drawn(plan, std::move(data), {&record.originX, &record.originY, &record.rotation},
+                 settings);
 }
 
 SymbolPreview previewCode2D(const Code2DRecord& record, const PreviewSettings& settings) {
@@ -63,7 +70,8 @@ SymbolPreview previewCode2D(const Code2DRecord& record, const PreviewSettings& s
     const SymbolPlan plan = code2DPlan(record, data, settings.dpi);
     Placement placement{};
     forEachCode2DParams(record, [&](std::string_view, const auto& params, auto, int index) {
-        if (index != record.typeIndex && !(index == 4 && (record.typeIndex < 0 || record.typeIndex > 5))) {
+        if (index != record.typeIndex &&
+            !(index == 4 && (record.typeIndex < 0 || record.typeIndex > 5))) {
             return;
         }
         placement.originX = &params.originX;

@@ -34,6 +34,7 @@
 // The menu bar and the accelerator table share resource number 142.
 #define IDR_MAINMENU                    142
 #define IDR_MAIN_ACCELERATORS           IDR_MAINMENU  // alias: same number, resource type ACCELERATORS
+#define IDR_PREVIEW_KEYS                231  // the preview window's zoom keys
 
 // ---- bitmaps and icon ----
 #define IDB_TOOLBAR                     150  // toolbar strip: save, choose printer driver (16x16 cells)
@@ -64,6 +65,9 @@
 #define ID_SHOW_PREVIEW                 32827  // "プレビュー(&V)...", Ctrl+R
 #define ID_SHOW_PAGE_CODE2D             32826  // "内蔵２次元コード(&Q)", Ctrl+Q
 #define ID_FILE_RESTORE_HISTORY         32840  // "以前の設定に戻す(&R)..."
+#define ID_PREVIEW_ZOOM_IN              32830  // preview: Ctrl+plus
+#define ID_PREVIEW_ZOOM_OUT             32831  // preview: Ctrl+minus
+#define ID_PREVIEW_TRUE_SIZE            32832  // preview: Ctrl+0
 
 // ---- toolbar buttons and their tooltip strings ----
 // A toolbar button's tooltip is the string resource whose number is the
@@ -194,10 +198,14 @@
 
 // ---- preview window controls (dialog 230) ----
 #define IDC_PREVIEW_TITLE               1401  // font name and type
-#define IDC_PREVIEW_DATA                1402  // "データ", the text encoded
-#define IDC_PREVIEW_CANVAS              1403  // the label and the symbol, owner-drawn
-#define IDC_PREVIEW_INFO                1404  // printer, label, size, placement, notes
-#define IDC_PREVIEW_WARNING             1405  // refused data, symbol off the label
+#define IDC_PREVIEW_DATA                1402  // "データ", the text encoded or written
+#define IDC_PREVIEW_CANVAS              1403  // the label and the font, owner-drawn
+#define IDC_PREVIEW_INFO                1404  // printer, label, size, placement, face, notes
+#define IDC_PREVIEW_WARNING             1405  // refused data, font off the label
+#define IDC_PREVIEW_ZOOM                1406  // "表示倍率": 実寸, 2倍, 4倍, ウィンドウに合わせる
+#define IDC_PREVIEW_SAVE_SVG            1407  // "名前を付けて保存 (SVG)(&A)..."
+#define IDC_PREVIEW_HSCROLL             1408  // scrolls the canvas across
+#define IDC_PREVIEW_VSCROLL             1409  // scrolls the canvas down
 
 // ---- earlier versions controls (dialog 240) ----
 #define IDC_HISTORY_LIST                1430  // the kept versions: time, size, fonts that differ

@@ -107,10 +107,10 @@ void MainWindow::handle(MSG& message) {
 }
 
 bool MainWindow::preTranslate(MSG& message) {
-    // The preview's data box keeps its own keys (Ctrl+C copies there).
+    // The preview has its own keys; its data box keeps the edit keys (Ctrl+C copies there).
     if (preview_.hwnd() != nullptr &&
         (message.hwnd == preview_.hwnd() || IsChild(preview_.hwnd(), message.hwnd))) {
-        return IsDialogMessageW(preview_.hwnd(), &message) != FALSE;
+        return preview_.translate(message);
     }
     // Alt+F4 is the system's close key wherever the focus is in the window.
     if (message.message == WM_SYSKEYDOWN && message.wParam == VK_F4) {

@@ -4,6 +4,7 @@
 #include <cmath>
 #include <numbers>
 
+#include "app/win32/glyph_painter.h"
 #include "ui/win32/dialog.h"
 
 namespace vx {
@@ -13,14 +14,6 @@ namespace {
 constexpr COLORREF kOutside = RGB(160, 160, 160);
 constexpr COLORREF kLabel = RGB(255, 255, 255);
 constexpr COLORREF kInk = RGB(0, 0, 0);
-
-// Printer dots placed on the screen: the symbol's top-left corner and the
-// screen pixels per dot.
-struct DotMapping {
-    double left, top, pixelsPerDot;
-    int x(double dots) const { return static_cast<int>(std::lround(left + dots * pixelsPerDot)); }
-    int y(double dots) const { return static_cast<int>(std::lround(top + dots * pixelsPerDot)); }
-};
 
 void fill(HDC dc, RECT rect, COLORREF colour) {
     SetDCBrushColor(dc, colour);
@@ -97,17 +90,17 @@ void paintTexts(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
 }  // namespace
 
 RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
-                  const PreviewScale& scale) {
+                  const PreviewScale& scale, ScrollPosition scroll) {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     const double ppm = scale.pixelsPerMm;
-    // Label and symbol centred in the area; what is larger starts at its corner.
-    const double labelWidth = content.label ? content.label->widthMm : 0;
-    const double labelHeight = content.label ? content.label->heightMm : 0;
-    const double sceneWidth = std::max(labelWidth, content.symbolRightMm) * ppm;
-    const double sceneHeight = std::max(labelHeight, content.symbolBottomMm) * ppm;
-    const double left = area.left + std::max(0.0, (area.right - area.left - sceneWidth) / 2);
-    const double top = area.top + std::max(0.0, (area.bottom - area.top - sceneHeight) / 2);
+    // Label and font centred in the area; what is larger is scrolled.
+    const double room = area.right - area.left, roomDown = area.bottom - area.top;
+    const double left = area.left + (scale.sceneWidth <= room ? (room - scale.sceneWidth) / 2
+                                                              : -static_cast<double>(scroll.x));
+    const double top =
+        area.top + (scale.sceneHeight <= roomDown ? (roomDown - scale.sceneHeight) / 2
+                                                  : -static_cast<double>(scroll.y));
 
     fill(dc, area, content.label ? kOutside : kLabel);
     if (content.label) {
@@ -129,6 +122,8 @@ RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
         paintHexagons(dc, symbol.geometry, at);
         paintRings(dc, symbol.geometry, at);
         paintTexts(dc, symbol.geometry, at);
+        paintGuides(dc, symbol.geometry, at);
+        paintGlyphs(dc, symbol.geometry, content.face, at);
         symbolBox = {at.x(0), at.y(0), at.x(symbol.geometry.width), at.y(symbol.geometry.height)};
     }
     RestoreDC(dc, saved);

@@ -1,16 +1,28 @@
 // Draws what the preview shows with GDI: the label as an outline and the
-// symbol at its origin, at a given number of screen pixels per mm.
+// symbol or text at its origin, at a given number of screen pixels per mm.
 #pragma once
 
 #include <windows.h>
 
+#include <cmath>
+
 #include "app/preview_content.h"
+#include "app/preview_zoom.h"
 
 namespace vx {
 
-// Paints into `area` of `dc`; returns where the symbol's box of bars and
-// modules lies (empty when there is no symbol).
+// Printer dots placed on the screen: the drawing's top-left corner and the
+// screen pixels per dot.
+struct DotMapping {
+    double left, top, pixelsPerDot;
+    int x(double dots) const { return static_cast<int>(std::lround(left + dots * pixelsPerDot)); }
+    int y(double dots) const { return static_cast<int>(std::lround(top + dots * pixelsPerDot)); }
+};
+
+// Paints into `area` of `dc`, the scene scrolled by `scroll` pixels where it
+// is larger than the area; returns where the box of what is printed lies
+// (empty when nothing is drawn).
 RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
-                  const PreviewScale& scale);
+                  const PreviewScale& scale, ScrollPosition scroll = {});
 
 }  // namespace vx

@@ -1,8 +1,9 @@
 // What the preview window does on every edit of a 2D code font, timed under
 // Wine: the font encoded and laid out with the window's texts, then painted
 // with GDI into a canvas of the window's size at true size on a 4 x 2 inch
-// label. For each type at its largest symbol with its sample data, and for
-// a QR code and a PDF417 with 500 characters.
+// label. For each type at its largest symbol with its sample data, for a QR
+// code and a PDF417 with 500 characters, and for a character font with 200
+// characters in the face that stands in for its glyphs.
 //
 //   preview_paint_bench [ROUNDS]
 //
@@ -18,6 +19,7 @@
 #include <vector>
 
 #include "app/preview_content.h"
+#include "app/win32/installed_faces.h"
 #include "app/win32/symbol_painter.h"
 #include "bench/preview_fonts.h"
 
@@ -35,25 +37,26 @@ double millisecondsSince(std::chrono::steady_clock::time_point start) {
         .count();
 }
 
-void measure(const char* name, const vx::Code2DRecord& record,
+void measure(const char* name, const vx::PreviewSubject& subject,
              const std::optional<std::string>& data, HDC canvas, int rounds) {
-    const vx::PreviewSubject subject{vx::PageKind::Code2D, 0, record};
+    const vx::FaceLookup faces = vx::installedFaces();
     const vx::PreviewPrinter printer{"Label printer", 305, vx::LabelSize{101.6, 50.8}};
     const RECT area{0, 0, kCanvasWidth, kCanvasHeight};
     std::vector<double> content, paint;
     for (int round = 0; round < rounds; ++round) {
         auto start = std::chrono::steady_clock::now();
-        const vx::PreviewContent shown = vx::previewContent(subject, printer, data);
+        const vx::PreviewContent shown = vx::previewContent(subject, printer, data, faces);
         content.push_back(millisecondsSince(start));
         start = std::chrono::steady_clock::now();
-        vx::paintPreview(canvas, area, shown,
-                         vx::previewScale(shown, kCanvasWidth, kCanvasHeight, 96));
+        vx::paintPreview(
+            canvas, area, shown,
+            vx::previewScale(shown, kCanvasWidth, kCanvasHeight, 96, vx::PreviewZoom::TrueSize));
         GdiFlush();
         paint.push_back(millisecondsSince(start));
     }
-    const vx::PreviewContent shown = vx::previewContent(subject, printer, data);
-    std::printf("%-24s encode+layout+texts %7.2f ms   paint %7.2f ms   total %7.2f ms   %s\n",
-                name, median(content), median(paint), median(content) + median(paint),
+    const vx::PreviewContent shown = vx::previewContent(subject, printer, data, faces);
+    std::printf("%-24s encode+layout+texts %7.2f ms   paint %7.2f ms   total %7.2f ms   %s\n", name,
+                median(content), median(paint), median(content) + median(paint),
                 shown.warning.empty() ? "" : shown.warning.c_str());
 }
 
@@ -69,14 +72,19 @@ int wmain(int argc, wchar_t** argv) {
 
     const char* names[] = {"Data Matrix", "MaxiCode", "MicroPDF417",
                            "PDF417",      "QR code",  "GS1 Composite"};
-    for (int type = 0; type < 6; ++type) {
-        measure(names[type], vx::bench::largestFontOfType(type), std::nullopt, canvas, rounds);
-    }
+    auto code2D = [](int type) {
+        return vx::PreviewSubject{vx::PageKind::Code2D, 0, vx::bench::largestFontOfType(type)};
+    };
+    for (int type = 0; type < 6; ++type)
+        measure(names[type], code2D(type), std::nullopt, canvas, rounds);
     std::string longData;
     while (longData.size() < 500) longData += "ZEL Vextora 0123456789 ";
     longData.resize(500);
-    measure("PDF417, 500 characters", vx::bench::largestFontOfType(3), longData, canvas, rounds);
-    measure("QR code, 500 characters", vx::bench::largestFontOfType(4), longData, canvas, rounds);
+    measure("PDF417, 500 characters", code2D(3), longData, canvas, rounds);
+    measure("QR code, 500 characters", code2D(4), longData, canvas, rounds);
+    const vx::PreviewSubject text{vx::PageKind::CharacterFont, 0,
+                                  vx::bench::characterFontForFigures()};
+    measure("Kanji font, 200 chars", text, vx::bench::charactersForFigures(), canvas, rounds);
 
     SelectObject(canvas, old);
     DeleteObject(bitmap);

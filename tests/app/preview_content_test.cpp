@@ -7,6 +7,7 @@
 
 #include <algorithm>
 
+#include "app/preview_zoom.h"
 #include "tests/preview/preview_records.h"
 
 namespace vx {
@@ -77,12 +78,54 @@ TEST(PreviewContent, RefusedDataShowsZintsMessageInsteadOfASize) {
     EXPECT_FALSE(hasLine(content, "シンボルの大きさ"));
 }
 
-TEST(PreviewContent, TheCharacterFontPageSaysWhatThePreviewShows) {
-    const PreviewContent content =
-        previewContent({PageKind::CharacterFont, 4, {}}, {}, std::nullopt);
-    EXPECT_FALSE(content.symbol);
-    EXPECT_NE(content.warning.find("内蔵１次元コードと内蔵２次元コード"), std::string::npos);
-    EXPECT_EQ(content.title, "ZEL文字フォント05");
+// A 24 × 24 dot kanji font 10 mm from the label's corner, at 254 dpi
+// (ten dots a millimetre).
+PreviewSubject kanjiFont(std::string originX = "0100") {
+    CharacterFontRecord record = test::characterFontOfType(test::kKanjiGothic24);
+    record.originX = std::move(originX);
+    record.originY = "0100";
+    return {PageKind::CharacterFont, 4, record};
+}
+
+TEST(PreviewContent, ACharacterFontsTextItsCellAndItsStandInFaceAreSaid) {
+    const PreviewPrinter label{"棚ラベル", 254, LabelSize{50, 30}};
+    // Four kanji of 24 dots: 9.6 mm by 2.4 mm.
+    const PreviewContent content = previewContent(
+        kanjiFont(), label, "漢字表示", [](std::string_view f) { return f == "IPAGothic"; });
+    EXPECT_EQ(content.title, "ZEL文字フォント05：漢字ゴシック体(24×24ドット)");
+    EXPECT_TRUE(hasLine(content, "文字列の大きさ：幅 9.6 mm × 高さ 2.4 mm"));
+    EXPECT_TRUE(hasLine(content, "全角 24 × 24 ドット（2.4 × 2.4 mm）、半角 12 × 24 ドット"));
+    EXPECT_TRUE(hasLine(content, "書体：IPAGothic で代用"));
+    EXPECT_TRUE(hasLine(content, "原点：X 10.0 mm, Y 10.0 mm"));
+    EXPECT_EQ(content.face, "IPAGothic");
+    EXPECT_TRUE(content.warning.empty());
+    EXPECT_NEAR(content.symbolRightMm, 19.6, 1e-9);
+
+    // 45 mm in, 9.6 mm of text leaves the 50 mm label.
+    const PreviewContent off = previewContent(kanjiFont("0450"), label, "漢字表示");
+    EXPECT_EQ(off.warning, "警告：文字がラベルからはみ出します。");
+}
+
+TEST(PreviewContent, ACharacterFontSaysWhatIsRefusedAndWhatThePrinterDoesToTheData) {
+    CharacterFontRecord ocr = test::characterFontOfType(test::kOcrB12);
+    const PreviewContent refused = previewContent({PageKind::CharacterFont, 0, ocr}, {}, "ZEL漢字");
+    EXPECT_EQ(refused.warning.rfind("このデータは印字できません：「漢」", 0), 0u)
+        << refused.warning;
+    EXPECT_FALSE(hasLine(refused, "文字列の大きさ"));
+
+    ocr.checkDigit = "M";
+    ocr.checkDigitMode = "1";
+    ocr.rotation = "default";
+    // No OCR face on this screen: a monospaced one stands in, and is named.
+    const PreviewContent shown =
+        previewContent({PageKind::CharacterFont, 0, ocr}, {}, "0123",
+                       [](std::string_view f) { return f == "Courier New" || f == "OCR-A"; });
+    EXPECT_TRUE(hasLine(shown, "チェックデジット（モジュラス43）はプリンタがデータに付けます"));
+    EXPECT_TRUE(hasLine(shown, "OCR の書体がないため、等幅の書体 Courier New で代用"));
+    EXPECT_TRUE(hasLine(shown, "文字回転 0°、文字列回転 0° で表示します"));
+    const PreviewContent noFace = previewContent({PageKind::CharacterFont, 0, ocr}, {}, "0123",
+                                                 [](std::string_view) { return false; });
+    EXPECT_TRUE(hasLine(noFace, "代わりの書体が見つからない"));
 }
 
 TEST(PreviewContent, AutomaticRotationIsDrawnUnturnedAndSaid) {
@@ -106,29 +149,97 @@ PreviewContent drawnUpTo(double rightMm, double bottomMm, std::optional<LabelSiz
     return content;
 }
 
-TEST(PreviewScale, TrueSizeWhileTheSymbolFitsElseTheLargestFittingPercentage) {
-    // A 4 x 2 inch label is 384 x 192 pixels at 96 dpi: whole, at true size.
-    const PreviewScale label =
-        previewScale(drawnUpTo(40, 30, LabelSize{101.6, 50.8}), 500, 300, 96);
-    EXPECT_EQ(label.percent, 100);
-    EXPECT_DOUBLE_EQ(label.pixelsPerMm, 96 / 25.4);
-    EXPECT_FALSE(label.labelCut);
-    EXPECT_EQ(scaleLine(label), "実寸で表示しています。");
-
-    // A wristband 250 mm long (945 pixels) is cut, the symbol stays true size.
-    const PreviewScale band = previewScale(drawnUpTo(20, 60, LabelSize{25, 250}), 500, 300, 96);
-    EXPECT_EQ(band.percent, 100);
-    EXPECT_TRUE(band.labelCut);
-    EXPECT_NE(scaleLine(band).find("ラベルは左上の部分だけ"), std::string::npos);
-
-    // A symbol reaching 100 mm down (378 pixels) is drawn at 300 / 378 = 79 %.
-    const PreviewScale tall = previewScale(drawnUpTo(20, 100, std::nullopt), 500, 300, 96);
-    EXPECT_EQ(tall.percent, 79);
+TEST(PreviewScale, EachZoomGivesItsScaleAndWhatDoesNotFitScrolls) {
+    struct Case {
+        PreviewContent content;
+        PreviewZoom zoom;
+        int percent;
+        bool scrolls;
+        const char* line;
+    };
+    const LabelSize fourByTwo{101.6, 50.8};  // 384 × 192 pixels at 96 dpi
+    const Case cases[] = {
+        {drawnUpTo(40, 30, fourByTwo), PreviewZoom::TrueSize, 100, false, "実寸で表示しています。"},
+        {drawnUpTo(40, 30, fourByTwo), PreviewZoom::Double, 200, true,
+         "実寸の 200% で表示しています。"},
+        {drawnUpTo(40, 30, fourByTwo), PreviewZoom::Quadruple, 400, true, "実寸の 400%"},
+        // 40 × 30 mm fills 300 pixels when 300 / (30 · 96 / 25.4) = 2.645 times as large.
+        {drawnUpTo(40, 30, fourByTwo), PreviewZoom::FitWindow, 264, true,
+         "ウィンドウに合わせて実寸の 264%"},
+        // A symbol reaching 100 mm down (378 pixels) fits at 79 %.
+        {drawnUpTo(20, 100, std::nullopt), PreviewZoom::FitWindow, 79, false, "実寸の 79%"},
+        {drawnUpTo(20, 100, std::nullopt), PreviewZoom::TrueSize, 100, true, "スクロール"},
+        // A wristband 250 mm long scrolls at true size.
+        {drawnUpTo(20, 60, LabelSize{25, 250}), PreviewZoom::TrueSize, 100, true, "スクロール"},
+        // Nothing drawn: the label fits.
+        {drawnUpTo(0, 0, fourByTwo), PreviewZoom::FitWindow, 130, false, "実寸の 130%"},
+    };
+    for (const Case& c : cases) {
+        const PreviewScale scale = previewScale(c.content, 500, 300, 96, c.zoom);
+        EXPECT_EQ(scale.percent, c.percent) << c.line;
+        if (c.zoom != PreviewZoom::FitWindow) {
+            EXPECT_DOUBLE_EQ(scale.pixelsPerMm, c.percent / 100.0 * 96 / 25.4) << c.line;
+        }
+        EXPECT_EQ(scale.scrolls, c.scrolls) << c.line;
+        EXPECT_NE(scaleLine(scale).find(c.line), std::string::npos) << scaleLine(scale);
+    }
+    // Fitting: the far corner lands on the canvas's edge.
+    const PreviewScale tall =
+        previewScale(drawnUpTo(20, 100, std::nullopt), 500, 300, 96, PreviewZoom::FitWindow);
     EXPECT_NEAR(tall.pixelsPerMm * 100, 300, 1e-9);
-    EXPECT_NE(scaleLine(tall).find("実寸の 79%"), std::string::npos);
+    EXPECT_EQ(previewScale(drawnUpTo(0, 0, std::nullopt), 500, 300, 144, PreviewZoom::FitWindow)
+                  .pixelsPerMm,
+              144 / 25.4);
+}
 
-    // Nothing to draw (refused data, the character font page): true size.
-    EXPECT_EQ(previewScale(drawnUpTo(0, 0, std::nullopt), 500, 300, 144).pixelsPerMm, 144 / 25.4);
+TEST(PreviewScale, ZoomingStepsThroughTrueSizeTwiceAndFourTimes) {
+    using enum PreviewZoom;
+    struct Case {
+        PreviewZoom from;
+        int fitPercent;
+        PreviewZoom in, out;
+    };
+    const Case cases[] = {
+        {TrueSize, 50, Double, FitWindow},  // smaller than true size: fit
+        {TrueSize, 300, Double, TrueSize},  // fitting is larger: nothing smaller
+        {Double, 300, Quadruple, TrueSize},
+        {Quadruple, 300, Quadruple, Double},  // the largest step stays
+        {FitWindow, 300, Quadruple, Double},
+        {FitWindow, 150, Double, TrueSize},
+        {FitWindow, 40, TrueSize, FitWindow},
+    };
+    for (const Case& c : cases) {
+        EXPECT_EQ(zoomedIn(c.from, c.fitPercent), c.in)
+            << static_cast<int>(c.from) << " " << c.fitPercent;
+        EXPECT_EQ(zoomedOut(c.from, c.fitPercent), c.out)
+            << static_cast<int>(c.from) << " " << c.fitPercent;
+    }
+}
+
+TEST(PreviewScale, ScrollingBringsTheFontIntoView) {
+    // A text 60 mm in and 40 mm down, 10 × 5 mm, on a 100 × 200 mm label at
+    // 10 pixels a mm in a 300 × 200 canvas: its middle comes to the middle.
+    PreviewContent content = drawnUpTo(70, 45, LabelSize{100, 200});
+    content.symbol = SymbolPreview{};
+    content.symbol->originXMm = 60;
+    content.symbol->originYMm = 40;
+    PreviewScale scale;
+    scale.pixelsPerMm = 10;
+    scale.sceneWidth = 1000;
+    scale.sceneHeight = 2000;
+    ScrollPosition at = scrollToFont(content, scale, 300, 200);
+    EXPECT_EQ(at.x, 650 - 150);
+    EXPECT_EQ(at.y, 425 - 100);
+    // Larger than the canvas: its top-left corner; never beyond the scene.
+    scale.pixelsPerMm = 40;
+    scale.sceneWidth = 4000;
+    scale.sceneHeight = 8000;
+    at = scrollToFont(content, scale, 300, 100);
+    EXPECT_EQ(at.x, 2400);
+    EXPECT_EQ(at.y, 1600);
+    content.symbol->originXMm = 99;
+    content.symbolRightMm = 109;
+    EXPECT_EQ(scrollToFont(content, scale, 300, 100).x, 4000 - 300);
 }
 
 TEST(PreviewSession, TheUsersDataStaysUntilTheFontOrTheTypeChanges) {

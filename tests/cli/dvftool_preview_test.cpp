@@ -1,5 +1,5 @@
-// dvftool preview: the SVG's true size, refused data and fonts without a
-// symbol.
+// dvftool preview: the SVG's true size for symbols and character fonts, and
+// refused data.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -17,7 +17,8 @@ using test::utf8;
 
 double millimetres(const std::string& svg, const char* attribute) {
     std::smatch match;
-    if (!std::regex_search(svg, match, std::regex(std::string("<svg[^>]* ") + attribute + "=\"([0-9.]+)mm\""))) {
+    if (!std::regex_search(
+            svg, match, std::regex(std::string("<svg[^>]* ") + attribute + "=\"([0-9.]+)mm\""))) {
         return -1;
     }
     return std::stod(match[1]);
@@ -51,12 +52,40 @@ TEST(DvfToolPreview, RefusedDataExitsWithZintsMessageAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(svg));
 }
 
+// "ZEL文字フォント16" of a file without sections is the 24 × 24 dot kanji
+// type at once; here at 2.0 × 1.5, widened by 4 dots and turned "11".
+TEST(DvfToolPreview, WritesACharacterFontsTextAtItsCellsAndRefusesWhatItCannotPrint) {
+    ScratchDir dir;
+    const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
+    ASSERT_EQ(dvftool({"set", file, "ZEL文字フォント16", "sizeX=20", "sizeY=15", "spacingAdjust=+",
+                       "spacing=04", "rotation=11"})
+                  .exit,
+              kExitDone);
+    const auto svg = dir.path() / "kanji.svg";
+    const test::ToolRun run = dvftool({"preview", file, "ZEL文字フォント16", "--data", "漢字表示",
+                                       "--dpi", "254", "-o", utf8(svg)});
+    ASSERT_EQ(run.exit, kExitDone) << run.err;
+    const std::string picture = readBytes(svg);
+    // 36 × 204 dots at ten dots a millimetre.
+    EXPECT_NEAR(millimetres(picture, "width"), 3.6, 1e-4);
+    EXPECT_NEAR(millimetres(picture, "height"), 20.4, 1e-4);
+    EXPECT_NE(picture.find(">表</text>"), std::string::npos);
+
+    // "ZEL文字フォント14" is OCR-B: no kanji; the file stays unwritten.
+    const auto refused = dir.path() / "ocr.svg";
+    const test::ToolRun ocr =
+        dvftool({"preview", file, "ZEL文字フォント14", "--data", "AB漢", "-o", utf8(refused)});
+    EXPECT_EQ(ocr.exit, kExitPrinter);
+    EXPECT_NE(ocr.err.find("「漢」"), std::string::npos) << ocr.err;
+    EXPECT_FALSE(std::filesystem::exists(refused));
+}
+
 TEST(DvfToolPreview, UsageErrors) {
     ScratchDir dir;
     const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
     const std::string out = utf8(dir.path() / "x.svg");
     for (const test::Strings& args : {
-             test::Strings{"preview", file, "ZEL文字フォント01", "-o", out},  // no symbol
+             test::Strings{"preview", file, "ZEL文字フォント31", "-o", out},  // no such font
              test::Strings{"preview", file, "ZEL2次元コード99", "-o", out},   // no such font
              test::Strings{"preview", file, "ZEL2次元コード01"},              // no -o
              test::Strings{"preview", file, "ZEL2次元コード01", "--dpi", "3x", "-o", out},

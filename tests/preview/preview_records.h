@@ -27,7 +27,8 @@ inline BarcodeRecord barcodeOfType(int typeIndex) {
 inline Code2DRecord code2DOfType(int typeIndex) {
     Code2DRecord r;
     r.typeIndex = typeIndex;
-    r.dataMatrix = {"Data Matrix", "default", "default", "03", "0", "default", "default", "default"};
+    r.dataMatrix = {"Data Matrix", "default", "default", "03",
+                    "0",           "default", "default", "default"};
     r.maxiCode = {"MaxiCode", "default", "default", "0"};
     r.microPdf417 = {"MicroPDF417", "default", "default", "03", "02", "0", "0006"};
     r.pdf417 = {"PDF417", "default", "default", "00", "03", "05", "0", "0008"};
@@ -36,9 +37,35 @@ inline Code2DRecord code2DOfType(int typeIndex) {
     return r;
 }
 
+// A character font as the page stores one: at once, unturned, plain.
+inline CharacterFontRecord characterFontOfType(int typeIndex) {
+    CharacterFontRecord r;
+    r.typeIndex = typeIndex;
+    r.typeName = characterTypeName(typeIndex);
+    r.originX = r.originY = "default";
+    r.sizeX = r.sizeY = typeIndex < kFirstOutlineTypeIndex ? "10" : "0030";
+    r.spacingAdjust = "default";
+    r.spacing = "00";
+    r.rotation = "00";
+    r.decoration = "B";
+    r.decorationParams = "default";
+    r.emphasis = "default";
+    r.shiftX = r.shiftY = "00";
+    r.checkDigit = r.checkDigitMode = "default";
+    r.zeroSuppress = r.zeroSuppressDigits = "default";
+    r.alignment = r.alignmentMode = "default";
+    r.areaWidth = "0050";
+    r.lineFeed = "010";
+    r.areaLines = "01";
+    return r;
+}
+
 // Type indexes of the type tables.
 inline constexpr int kCodabar = 0, kCode2of5 = 1, kCode128 = 2, kCode39 = 3, kGs1DataBar = 6,
                      kEan13 = 8, kEan13Plus5 = 10, kMsi = 14, kUpcE = 19;
+inline constexpr int kMincho8 = 0, kGothic6 = 6, kOcrB12 = 13, kKanjiGothic16 = 14,
+                     kKanjiGothic24 = 15, kKanjiGothic48 = 17, kKanjiMincho24 = 18,
+                     kKanjiMincho32 = 19, kPrice1 = 22, kPrice2 = 23, kGothicOutline = 26;
 inline constexpr int kDataMatrix = 0, kMaxiCode = 1, kMicroPdf417 = 2, kPdf417 = 3, kQrCode = 4,
                      kComposite = 5;
 
