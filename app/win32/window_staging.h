@@ -3,8 +3,7 @@
 // and the pages' windows), then each page's controls in the tabs' order.
 // Idle moments move them on a short step at a time, the selection's once it
 // has painted and the window's own once nothing waits to be handled or
-// painted; what the window needs sooner it asks for and gets at once. No
-// other part of the window waits for them or checks how far they are.
+// painted; what the window needs sooner it asks for and gets at once.
 #pragma once
 
 #include <windows.h>
@@ -29,7 +28,6 @@ public:
     void frame();
     // The frame and every control of the page, made now as far as missing.
     void completePage(int page);
-    bool finished() const;
 
     // An idle moment of a modal dialog of the window (the printer
     // selection): one step, once the dialog has painted. While more is
@@ -40,6 +38,7 @@ public:
     void loopIdle();
 
 private:
+    bool finished() const;
     // Makes the next missing part, or a part of it within about `budget`;
     // false when nothing is left.
     bool step(std::chrono::steady_clock::duration budget);
