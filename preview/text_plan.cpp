@@ -53,7 +53,7 @@ void planRotation(const std::string& code, TextPlan& plan) {
 
 // Two digits of the decoration's parameters from `at`; none gives 0.
 double paramAt(const std::string& params, std::size_t at) {
-    return at < params.size() ? leadingInteger(params.substr(at, 2)) : 0;
+    return at < params.size() ? std::max(leadingInteger(params.substr(at, 2)), 0) : 0;
 }
 
 void planDecoration(const CharacterFontRecord& record, TextPlan& plan) {
@@ -139,7 +139,7 @@ TextPlan textPlan(const CharacterFontRecord& record, double dpi) {
     if (facts == nullptr) facts = characterTypeFacts(0);
     TextPlan plan;
     planCells(record, *facts, dpi, plan);
-    const int spacing = leadingInteger(record.spacing);
+    const int spacing = std::max(leadingInteger(record.spacing), 0);
     if (record.spacingAdjust == "+") plan.spacing = spacing;
     if (record.spacingAdjust == "-") plan.spacing = -spacing;
     planRotation(record.rotation, plan);

@@ -7,23 +7,20 @@
 #include "app/win32/preview_window.h"
 #include "resources/resource.h"
 #include "tests/app_win32/window_picture.h"
+#include "tests/preview/preview_records.h"
 
 namespace vx::test {
 namespace {
 
 CharacterFontRecord reversedKanji() {
-    CharacterFontRecord r;
-    r.typeIndex = 15;  // 漢字ゴシック体(24×24ドット)
+    CharacterFontRecord r = characterFontOfType(kKanjiGothic24);
     r.originX = "0100";
     r.originY = "00080";
     r.sizeX = r.sizeY = "20";
     r.spacingAdjust = "+";
     r.spacing = "04";
-    r.rotation = "00";
     r.decoration = "W";
     r.decorationParams = "0808";
-    r.emphasis = "default";
-    r.alignment = "default";
     return r;
 }
 

@@ -108,6 +108,9 @@ TEST(CharacterSpacing, NarrowingNeverAdvancesLessThanOneDot) {
     EXPECT_EQ(drawn(r, "漢字表").geometry.width, 1 + 1 + 16);
     r.spacingAdjust = "default";  // the spacing is kept but not applied
     EXPECT_EQ(drawn(r, "漢字表").geometry.width, 48);
+    r.spacingAdjust = "+";  // a spacing that is no count of dots widens nothing
+    r.spacing = "-7";
+    EXPECT_EQ(drawn(r, "漢字表").geometry.width, 48);
 }
 
 TEST(CharacterRotation, TheLineTurnsTheStringAndTheFirstDigitEachCharacter) {
