@@ -133,6 +133,15 @@ shown=$("$wine" build/windows/bin/msi_texts.exe show "$(windows_path "$old_msi")
     "$(windows_path "$root/packaging/msi_texts.tsv")" </dev/null 2>&1)
 check "the Japanese texts read back through the installer API are exact" \
     test "$shown" = "$(grep -v '^#' packaging/msi_texts.tsv)"
+# A text for a row that the database lacks: refused, and nothing written.
+cp "$old_msi" "$work/refused.msi"
+printf 'Property\tProperty\tNoSuchProperty\tValue\t名前\n' >"$work/missing-row.tsv"
+"$wine" build/windows/bin/msi_texts.exe set "$(windows_path "$work/refused.msi")" \
+    "$(windows_path "$work/missing-row.tsv")" </dev/null >"$work/refused.log" 2>&1
+refused=$?
+cmp -s "$old_msi" "$work/refused.msi" && untouched=yes || untouched=no
+check "texts for a row the package lacks are refused, the package untouched" \
+    test "$refused/$untouched" = 1/yes
 sequence() {  # package, action: its number in InstallExecuteSequence
     msiinfo export "$1" InstallExecuteSequence | tr -d '\r' | awk -F'\t' -v a="$2" '$1 == a { print $3 }'
 }
