@@ -419,7 +419,25 @@ int restore(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
     return restoreVersion(history, request, io);
 }
 
-int runCommand(const std::vector<std::string>& args, const DvfToolIo& io) {
+// The history options may come before the command too: they go after it.
+std::vector<std::string> historyOptionsLast(const std::vector<std::string>& given,
+                                            const DvfToolIo& io) {
+    std::vector<std::string> options;
+    std::size_t first = 0;
+    while (first < given.size() &&
+           (given[first] == "--history" || given[first] == "--no-history")) {
+        const std::size_t count = given[first] == "--history" ? 2 : 1;
+        if (first + count > given.size()) usageError(io, given[first] + " needs a value");
+        options.insert(options.end(), given.begin() + first, given.begin() + first + count);
+        first += count;
+    }
+    std::vector<std::string> args(given.begin() + first, given.end());
+    args.insert(args.end(), options.begin(), options.end());
+    return args;
+}
+
+int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
+    const std::vector<std::string> args = historyOptionsLast(given, io);
     if (args.empty()) usageError(io, "no command given");
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {

@@ -77,7 +77,7 @@ for dpi in 96 144; do
     mkdir -p "$pictures/$dpi"
     echo "== $dpi DPI"
     (cd "$build" && WINEPREFIX=$prefixes/$dpi VX_SCREENSHOT_DIR="Z:$pictures/$dpi" \
-        "$wine" "$exe" --gtest_filter='*LayoutTest*:*Pictures*') || status=1
+        "$wine" "$exe" --gtest_filter='*LayoutTest*:*Pictures*:HistoryWindowTest.TheDialog*') || status=1
 done
 
 mkdir -p "$out"

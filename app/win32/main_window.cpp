@@ -240,7 +240,10 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
     (void)code, (void)control;
     switch (id) {
         case ID_FILE_SAVE:
-        case ID_TOOLBAR_SAVE: logic_.saveSettings(); return true;
+        case ID_TOOLBAR_SAVE:
+            logic_.saveSettings();
+            updatePreview();  // the file may have been loaded again
+            return true;
         case ID_FILE_CHOOSE_PRINTER:
         case ID_TOOLBAR_CHOOSE_PRINTER:
             logic_.choosePrinterDriver();

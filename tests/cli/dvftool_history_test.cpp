@@ -163,6 +163,11 @@ TEST_F(DvfToolHistory, TheUsersFolderUnlessTheCommandLineSaysOtherwise) {
     ASSERT_EQ(history.versions(file).size(), 1u);
     EXPECT_EQ(FileHistory::read(history.versions(file)[0]), saved);
     EXPECT_TRUE(listed().empty()) << "--history names another folder";
+    // The history options may come before the command.
+    ASSERT_EQ(withDefault({"--history", historyDir, "save", utf8(file)}), kExitDone);
+    EXPECT_EQ(listed().size(), 1u);
+    EXPECT_EQ(withDefault({"--no-history", "save", utf8(file)}), kExitDone);
+    EXPECT_EQ(withDefault({"--history"}), kExitUsage);
 }
 
 }  // namespace
