@@ -80,6 +80,23 @@ TEST(DvfToolPreview, WritesACharacterFontsTextAtItsCellsAndRefusesWhatItCannotPr
     EXPECT_FALSE(std::filesystem::exists(refused));
 }
 
+TEST(DvfToolPreview, AnExistingPictureIsReplacedAndAnUnwritableOneIsExit4) {
+    ScratchDir dir;
+    const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
+    const auto svg = dir.path() / "font.svg";
+    for (const char* data : {"ABC", "XYZ"}) {
+        ASSERT_EQ(
+            dvftool({"preview", file, "ZEL文字フォント01", "--data", data, "-o", utf8(svg)}).exit,
+            kExitDone);
+    }
+    EXPECT_NE(readBytes(svg).find(">X</text>"), std::string::npos);
+    EXPECT_EQ(readBytes(svg).find(">A</text>"), std::string::npos);
+    const auto nowhere = dir.path() / "missing" / "font.svg";
+    EXPECT_EQ(dvftool({"preview", file, "ZEL文字フォント01", "-o", utf8(nowhere)}).exit,
+              kExitSaveFailed);
+    EXPECT_FALSE(std::filesystem::exists(nowhere));
+}
+
 TEST(DvfToolPreview, UsageErrors) {
     ScratchDir dir;
     const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
