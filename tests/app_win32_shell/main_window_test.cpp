@@ -265,6 +265,11 @@ TEST_F(MainWindowTest, SaveAnsweredOkRewritesTheFile) {
     const std::size_t fontSection = onDisk.find('[', section);
     onDisk.insert(onDisk.find('\n', fontSection) + 1, kStaleLine);
     writeBytes(harness.driverFontFile, onDisk);
+    // The window loads the file as it now is (a file changed behind its back
+    // would be asked about before it is overwritten).
+    harness.chooser.answers.push_back("Label printer");
+    command(ID_FILE_CHOOSE_PRINTER);
+    pumpMessages(&window());
 
     std::wstring question, report;
     std::vector<std::wstring> buttons;

@@ -136,21 +136,17 @@ TEST_F(DvfToolPrinter, PrintersListsWhatTheSelectionLists) {
 }
 
 TEST_F(DvfToolPrinter, HistoryAndRestoreNameThePrintersFile) {
-    const std::string history = utf8(dir.path() / "history");
-    const std::string file = driverFile("ALTOD.DVF");
+    const std::string file = driverFile("ALTOD.DVF"), history = utf8(dir.path() / "history");
     const std::string original = readBytes(pathFromUtf8(file));
     ASSERT_EQ(run({"set", "--printer", "Label printer", "ZEL文字フォント01", "originX=0999",
                    "--history", history})
                   .exit,
               kExitDone);
-    const ToolRun listed = run({"history", "--printer", "Label printer", "--history", history});
-    EXPECT_EQ(tabLines(listed.out).size(), 1u);
-    EXPECT_EQ(listed.out, run({"history", file, "--history", history}).out);
+    EXPECT_EQ(run({"history", "--printer", "Label printer", "--history", history}).out,
+              run({"history", file, "--history", history}).out);
     ASSERT_EQ(run({"restore", "--printer", "Label printer", "1", "--history", history}).exit,
               kExitDone);
     EXPECT_EQ(readBytes(pathFromUtf8(file)), original);
-    EXPECT_EQ(run({"restore", "--printer", "Office laser", "1", "--history", history}).exit,
-              kExitPrinter);
 }
 
 }  // namespace

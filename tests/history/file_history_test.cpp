@@ -1,70 +1,70 @@
-// Versions kept before a save: their order, times and bytes, dropping
-// repeats, pruning, one folder per file, and a folder that cannot be made.
+// Versions kept before a save: exact bytes newest first, no repeat of the
+// newest, the newest 20 after a replacement, none added by a failed one,
+// one folder per file, and a folder that cannot be made.
 #include <gtest/gtest.h>
 
 #include "history/history_location.h"
-#include "tests/history/history_fixture.h"
+#include "history/history_save.h"
+#include "tests/settings/test_support.h"
 
 namespace vx {
 namespace {
 
-using test::HistoryFixture;
 namespace fs = std::filesystem;
 using Strings = std::vector<std::string>;
 
-using FileHistoryTest = HistoryFixture;
+class FileHistoryTest : public testing::Test {
+protected:
+    test::ScratchDir dir;
+    int minutes = 0;  // the clock moves on a minute per version
+    FileHistory history{dir.path() / "history",
+                        [this] { return LocalTime{2024, 5, 1, minutes / 60, minutes++ % 60, 7}; }};
+    fs::path file = dir.withBytes("ALTOD.DVF", "[DVF]\r\nVersion=2\r\n");
 
-TEST_F(FileHistoryTest, KeepsEachVersionExactlyNewestFirstWithItsTime) {
-    const std::string binary("[DVF]\r\n\0\x81\x5C\xFF\r\n", 11);
-    EXPECT_TRUE(history.versions(file).empty());
-    for (const std::string& bytes : {std::string("first"), binary, std::string("third\n")}) {
-        const FileHistory::Kept kept = history.keep(file, bytes);
-        EXPECT_TRUE(kept.added.has_value());
-        EXPECT_FALSE(kept.problem.has_value());
+    Strings kept() const {
+        Strings bytes;
+        for (const HistoryVersion& version : history.versions(file)) {
+            bytes.push_back(FileHistory::read(version).value_or("<unreadable>"));
+        }
+        return bytes;
     }
+    void keepNumbered(int count) {
+        for (int n = 1; n <= count; ++n) history.keep(file, "old " + std::to_string(n));
+    }
+};
+
+TEST_F(FileHistoryTest, KeepsExactBytesNewestFirstButNoRepeatOfTheNewest) {
+    const std::string binary("\0\x81\x5C\r\n", 5);
+    for (const std::string& bytes : {std::string("a"), binary, binary, std::string("a")}) {
+        history.keep(file, bytes);
+    }
+    EXPECT_EQ(kept(), (Strings{"a", binary, "a"}));
     const std::vector<HistoryVersion> versions = history.versions(file);
-    ASSERT_EQ(versions.size(), 3u);
     EXPECT_EQ(versions[0].number, 1);
     EXPECT_EQ(versions[0].time, "2024-05-01 00:02:07");
-    EXPECT_EQ(versions[0].bytes, 6u);
-    EXPECT_EQ(versions[2].number, 3);
+    EXPECT_EQ(versions[1].bytes, 5u);
     EXPECT_EQ(versions[2].time, "2024-05-01 00:00:07");
-    EXPECT_EQ(keptBytes(), (Strings{"third\n", binary, "first"}));
-    // The file itself is never touched.
     EXPECT_EQ(test::readBytes(file), "[DVF]\r\nVersion=2\r\n");
 }
 
-TEST_F(FileHistoryTest, BytesLikeTheNewestVersionAddNone) {
-    history.keep(file, "a");
-    EXPECT_FALSE(history.keep(file, "a").added.has_value());
-    history.keep(file, "b");
-    // Only the newest counts: an older repeat is a new version.
-    EXPECT_TRUE(history.keep(file, "a").added.has_value());
-    EXPECT_EQ(keptBytes(), (Strings{"a", "b", "a"}));
+TEST_F(FileHistoryTest, AReplacementKeepsThePresentBytesAndTheNewestTwenty) {
+    keepNumbered(20);
+    EXPECT_TRUE(replaceKeepingHistory(file, "present", "new", &history).replaced);
+    EXPECT_EQ(test::readBytes(file), "new");
+    const Strings bytes = kept();
+    ASSERT_EQ(bytes.size(), kKeptVersions);
+    EXPECT_EQ(bytes.front(), "present");
+    EXPECT_EQ(bytes.back(), "old 2");
 }
 
-TEST_F(FileHistoryTest, PruningKeepsTheNewestTwenty) {
-    for (int n = 1; n <= 25; ++n) history.keep(file, "version " + std::to_string(n));
-    EXPECT_EQ(history.versions(file).size(), 25u);
-    history.prune(file);
-    const Strings bytes = keptBytes();
+TEST_F(FileHistoryTest, AFailedReplacementAddsNoVersionAndRemovesNone) {
+    keepNumbered(20);
+    test::makeReadOnly(file);
+    EXPECT_FALSE(replaceKeepingHistory(file, "present", "new", &history).replaced);
+    EXPECT_EQ(test::readBytes(file), "[DVF]\r\nVersion=2\r\n");
+    const Strings bytes = kept();
     ASSERT_EQ(bytes.size(), 20u);
-    EXPECT_EQ(bytes.front(), "version 25");
-    EXPECT_EQ(bytes.back(), "version 6");
-    // Numbers go on after pruning.
-    history.keep(file, "version 26");
-    EXPECT_EQ(keptBytes().front(), "version 26");
-}
-
-TEST_F(FileHistoryTest, OtherFilesOfTheFolderAreNoVersions) {
-    history.keep(file, "kept");
-    const fs::path folder = history.folderOf(file);
-    for (const char* name : {"notes.txt", "00000009_bad.dvf", "00000009_2024-05-01_10-00-00.txt",
-                             "x0000009_2024-05-01_10-00-00.dvf", ".keeping-1"}) {
-        test::writeBytes(folder / name, "stray");
-    }
-    fs::create_directory(folder / "00000010_2024-05-01_10-00-00.dvf");
-    EXPECT_EQ(keptBytes(), (Strings{"kept"}));
+    EXPECT_EQ(bytes.front(), "old 20");
 }
 
 TEST_F(FileHistoryTest, OneFolderPerFileWhicheverWayItsPathIsSpelt) {
@@ -72,76 +72,40 @@ TEST_F(FileHistoryTest, OneFolderPerFileWhicheverWayItsPathIsSpelt) {
     EXPECT_EQ(folder.parent_path(), dir.path() / "history");
     EXPECT_EQ(folder.filename().string().rfind("ALTOD.DVF-", 0), 0u) << folder;
     EXPECT_EQ(history.folderOf(dir.path() / "sub" / ".." / "ALTOD.DVF"), folder);
-    const fs::path current = fs::current_path();
-    fs::current_path(dir.path());
-    EXPECT_EQ(history.folderOf("ALTOD.DVF"), folder);
-    fs::current_path(current);
-#ifdef _WIN32
-    // Windows names ignore letter case: the other spelling finds the version.
-    history.keep(dir.path() / "altod.dvf", "spelt in lower case");
-    EXPECT_EQ(keptBytes(), (Strings{"spelt in lower case"}));
-    fs::remove_all(folder);
-#endif
     fs::create_directory(dir.path() / "other");
-    const fs::path sameName = dir.path() / "other" / "ALTOD.DVF";
-    EXPECT_NE(history.folderOf(sameName), folder);
-    history.keep(file, "one");
-    history.keep(sameName, "two");
-    EXPECT_EQ(keptBytes(), (Strings{"one"}));
+    EXPECT_NE(history.folderOf(dir.path() / "other" / "ALTOD.DVF"), folder);
+#ifdef _WIN32
+    // Windows names ignore letter case: another spelling finds the version.
+    history.keep(dir.path() / "altod.dvf", "spelt in lower case");
+    EXPECT_EQ(kept(), (Strings{"spelt in lower case"}));
+#endif
 }
 
-TEST_F(FileHistoryTest, AFolderThatCannotBeMadeIsAProblemNotAVersion) {
-    // A file where the history folder belongs: the root, then the file's own
-    // folder. (Permissions would not stop every user; this stops all.)
+TEST_F(FileHistoryTest, WithoutAFolderTheFileIsReplacedAndTheProblemTold) {
+    // A file where the folder belongs stops every user, root too.
     test::writeBytes(dir.path() / "history", "in the way");
-    FileHistory::Kept kept = history.keep(file, "bytes");
-    ASSERT_TRUE(kept.problem.has_value());
-    EXPECT_FALSE(kept.added.has_value());
-    EXPECT_EQ(kept.problem->folder, history.folderOf(file));
-    EXPECT_FALSE(historyReason(kept.problem->error).empty());
-    EXPECT_TRUE(history.versions(file).empty());
-
-    fs::remove(dir.path() / "history");
-    fs::create_directories(dir.path() / "history");
-    test::writeBytes(history.folderOf(file), "in the way");
-    kept = history.keep(file, "bytes");
-    ASSERT_TRUE(kept.problem.has_value());
-    EXPECT_EQ(historyReason(kept.problem->error), "a file stands where the folder belongs");
-    EXPECT_EQ(historyReasonJapanese(kept.problem->error),
+    const HistoryReplace replaced = replaceKeepingHistory(file, "present", "new", &history);
+    EXPECT_TRUE(replaced.replaced);
+    EXPECT_EQ(test::readBytes(file), "new");
+    ASSERT_TRUE(replaced.historyProblem.has_value());
+    EXPECT_EQ(replaced.historyProblem->folder, history.folderOf(file));
+    EXPECT_EQ(historyReasonJapanese(replaced.historyProblem->error),
               "フォルダの場所に同じ名前のファイルがあります");
-
-    const FileHistory nowhere({}, [] { return LocalTime{}; });
-    EXPECT_TRUE(nowhere.keep(file, "bytes").problem.has_value());
-    EXPECT_TRUE(nowhere.versions(file).empty());
+    EXPECT_TRUE(history.versions(file).empty());
 }
 
 TEST(HistoryLocation, FollowsTheUsersFolders) {
-    struct Case {
-        std::optional<std::string> xdg, home;
-        fs::path expected;
-    };
-    const std::vector<Case> cases = {
-        {"/var/state", "/home/u", fs::path("/var/state/vxdrvfonttool/history")},
-        {std::nullopt, "/home/u", fs::path("/home/u/.local/state/vxdrvfonttool/history")},
-        {"", "/home/u", fs::path("/home/u/.local/state/vxdrvfonttool/history")},
-        {"relative/state", "/home/u", fs::path("/home/u/.local/state/vxdrvfonttool/history")},
-        {std::nullopt, std::nullopt, fs::path()},
-    };
-    for (const Case& c : cases) {
-#ifdef _WIN32
-        if (c.xdg && c.xdg->starts_with("/")) continue;  // not absolute on Windows
+    const fs::path home = fs::path("/home/u") / ".local" / "state" / "vxdrvfonttool" / "history";
+#ifndef _WIN32
+    EXPECT_EQ(historyRootInStateHome("/var/state", "/home/u"),
+              fs::path("/var/state/vxdrvfonttool/history"));
 #endif
-        EXPECT_EQ(historyRootInStateHome(c.xdg, c.home), c.expected) << c.xdg.value_or("unset");
-    }
-    EXPECT_EQ(historyRootInLocalAppData(fs::path("C:") / "Users" / "u" / "AppData" / "Local"),
-              fs::path("C:") / "Users" / "u" / "AppData" / "Local" / "VXDrvFontTool" / "history");
-    EXPECT_EQ(historyRootInLocalAppData({}), fs::path());
+    EXPECT_EQ(historyRootInStateHome(std::nullopt, "/home/u"), home);
+    EXPECT_EQ(historyRootInStateHome("relative", "/home/u"), home);  // must be absolute
+    EXPECT_EQ(historyRootInStateHome(std::nullopt, std::nullopt), fs::path());
+    EXPECT_EQ(historyRootInLocalAppData(fs::path("C:") / "Local"),
+              fs::path("C:") / "Local" / "VXDrvFontTool" / "history");
     EXPECT_FALSE(defaultHistoryRoot().empty());
-}
-
-TEST(HistoryTime, IsWrittenWithLeadingZeros) {
-    EXPECT_EQ(formatLocalTime({2025, 1, 2, 3, 4, 5}), "2025-01-02 03:04:05");
-    EXPECT_EQ(formatLocalTime({2024, 12, 31, 23, 59, 58}), "2024-12-31 23:59:58");
 }
 
 }  // namespace

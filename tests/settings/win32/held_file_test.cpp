@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <string>
 
-#include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 #include "tests/settings/test_support.h"
 
@@ -84,18 +83,6 @@ TEST(HeldFile, HeldForHalfASecondTheFileIsReplacedOnceItIsFree) {
     std::printf("replaced after %.2f s\n", secondsSince(start));
     EXPECT_EQ(readBytes(target), "new");
     EXPECT_EQ(dir.entries(), std::vector<std::string>{"font.dvf"});
-}
-
-TEST(HeldFile, HeldForHalfASecondASaveSucceeds) {
-    ScratchDir dir;
-    const fs::path target = dir.copyOf("all_families.dvf");
-    SettingsStore store;
-    loadDriverFontFile(target, store);
-    store.fonts[0].originX = "0999";
-    Holder holder(target, 500);
-    ASSERT_TRUE(holder.holding());
-    EXPECT_EQ(saveDriverFontFile(store, target), SaveOutcome::Saved);
-    EXPECT_NE(readBytes(target).find("=0999"), std::string::npos);
 }
 
 TEST(HeldFile, HeldForFiveSecondsTheReplacementFailsAndLeavesTheFile) {
