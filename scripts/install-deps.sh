@@ -10,8 +10,8 @@ packages=("$@")
     cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libzint-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
-    ghostscript fp-utils-3.2.2 imagemagick xdotool
-    msitools wixl gcab zip unzip
+    ghostscript fp-utils-3.2.2 imagemagick xdotool python3
+    msitools wixl gcab zip unzip ccache
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -1,16 +1,24 @@
 #!/usr/bin/env bash
 # Creates a Wine prefix for tests once: windows close at once without a
 # window manager, and Japanese dialog text has a font. Safe to call from
-# several processes at a time.
+# several processes at a time. Exits non-zero with a message naming the step
+# that failed; the prefix counts as made only when every step succeeded.
 set -euo pipefail
-prefix=${1:?usage: make-wine-prefix.sh PREFIX}
+prefix=$(realpath -m "${1:?usage: make-wine-prefix.sh PREFIX}")  # Wine takes only absolute ones
 [ -f "$prefix/.vx-ready" ] && exit 0
 mkdir -p "$prefix"
 exec 9>"$prefix/.vx-lock"
 flock 9
 [ -f "$prefix/.vx-ready" ] && exit 0
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
-DISPLAY= /usr/lib/wine/wine64 wineboot -i </dev/null >/dev/null 2>&1 9>&-
+failed() {  # step
+    echo "make-wine-prefix.sh: $1 failed in $prefix" >&2
+    exit 1
+}
+# A server left running in a prefix that was never finished would keep the
+# wait at the end from returning.
+/usr/lib/wine/wineserver -k </dev/null >/dev/null 2>&1 9>&- || true
+DISPLAY= /usr/lib/wine/wine64 wineboot -i </dev/null >/dev/null 2>&1 9>&- || failed "wineboot -i"
 reg=$(mktemp --suffix=.reg)
 # regedit reads a .reg file as UTF-16 when it starts with a byte order mark;
 # otherwise it takes the ANSI code page and garbles the Japanese font name.
@@ -27,7 +35,8 @@ Windows Registry Editor Version 5.00
 "MS Shell Dlg 2"="IPAPGothic"
 "MS UI Gothic"="IPAPGothic"
 REG
-DISPLAY= /usr/lib/wine/wine64 regedit /S "$reg" </dev/null >/dev/null 2>&1 9>&-
+DISPLAY= /usr/lib/wine/wine64 regedit /S "$reg" </dev/null >/dev/null 2>&1 9>&- ||
+    { rm -f "$reg"; failed "regedit (the prefix's settings)"; }
 rm -f "$reg"
-/usr/lib/wine/wineserver -w
+/usr/lib/wine/wineserver -w 9>&- || failed "waiting for the Wine server to end"
 touch "$prefix/.vx-ready"

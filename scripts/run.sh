@@ -28,12 +28,9 @@ fi
 # No display: run on a virtual one and show what the user would see.
 shots="$root/build/screenshots"
 mkdir -p "$shots"
-display=:$((150 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb=$!
-export DISPLAY=$display
-trap 'WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null; kill $xvfb 2>/dev/null' EXIT
-sleep 1
+source "$root/scripts/virtual-display.sh"
+trap 'WINEPREFIX=$WINEPREFIX /usr/lib/wine/wineserver -k 2>/dev/null; stop_virtual_display' EXIT
+start_virtual_display 1280x1024x24
 
 wait_for() {  # window title
     for _ in $(seq 1 100); do

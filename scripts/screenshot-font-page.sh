@@ -2,22 +2,26 @@
 # Pictures of the setting pages for the documentation, each cropped to the
 # main window: the 1D page with one type of each key family, the 2D page with
 # a QR code and a PDF417, the character font page with a bitmap font and an
-# outline font at 96 DPI, and the outline font at 144 DPI. Runs the layout checks and the picture mode of the
-# window tests (app_win32_tests) in two Wine prefixes of its own, with the
-# Japanese dialog fonts, one of them at 144 DPI, on a virtual display.
+# outline font at 96 DPI, and the outline font at 144 DPI. Runs the layout
+# tests of the window tests (app_win32_tests) and the picture maker
+# (page_pictures) in two Wine prefixes of its own, with the Japanese dialog
+# fonts, one of them at 144 DPI, on a virtual display.
 #
 # Usage: scripts/screenshot-font-page.sh [BUILD_DIR]   (default: build/windows)
-# Writes docs/screenshots/*.png (one per picture the tests save); exits
-# non-zero when a layout check fails at either resolution.
+# Builds both programs, writes docs/screenshots/*.png (one per picture saved);
+# exits non-zero when a layout test fails or a picture is not saved at either
+# resolution.
 set -euo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 build=$(cd "${1:-$root/build/windows}" && pwd)
-exe=$build/bin/app_win32_tests.exe
+tests=$build/bin/app_win32_tests.exe
+pictures_exe=$build/bin/page_pictures.exe
 out=$root/docs/screenshots
 prefixes=$root/build/screenshot-prefixes
 wine=/usr/lib/wine/wine64
 wineserver=/usr/lib/wine/wineserver
-[ -x "$exe" ] || { echo "build app_win32_tests first: $exe is missing" >&2; exit 1; }
+source "$root/scripts/virtual-display.sh"
+cmake --build "$build" --target app_win32_tests page_pictures
 command -v convert >/dev/null || { echo "convert (imagemagick) is missing" >&2; exit 1; }
 
 export WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
@@ -57,27 +61,26 @@ REG
 }
 
 pictures=$(mktemp -d)
-display=:$((100 + RANDOM % 100))
-Xvfb "$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
 cleanup() {
     for dpi in 96 144; do
         [ -d "$prefixes/$dpi" ] && WINEPREFIX=$prefixes/$dpi "$wineserver" -k 2>/dev/null || true
     done
-    kill "$xvfb_pid" 2>/dev/null || true
+    stop_virtual_display
     rm -rf "$pictures"
 }
 trap cleanup EXIT
-export DISPLAY=$display
-sleep 0.5
+start_virtual_display 1600x1200x24
 
 status=0
 for dpi in 96 144; do
     make_prefix "$prefixes/$dpi" "$dpi"
     mkdir -p "$pictures/$dpi"
     echo "== $dpi DPI"
-    (cd "$build" && WINEPREFIX=$prefixes/$dpi VX_SCREENSHOT_DIR="Z:$pictures/$dpi" \
-        "$wine" "$exe" --gtest_filter='*LayoutTest*:*Pictures*:HistoryWindowTest.TheDialog*') || status=1
+    # The layout tests, the preview's and the history dialog's pictures,
+    # then the page picture maker.
+    (cd "$build" && WINEPREFIX=$prefixes/$dpi VX_SCREENSHOT_DIR="Z:$pictures/$dpi" "$wine" "$tests" \
+        --gtest_filter='*LayoutTest*:*Pictures*:HistoryWindowTest.TheDialog*') || status=1
+    WINEPREFIX=$prefixes/$dpi "$wine" "$pictures_exe" "Z:$pictures/$dpi" || status=1
 done
 
 mkdir -p "$out"

@@ -1,83 +1,131 @@
 #!/usr/bin/env bash
-# Builds everything and runs every test: natively, then the Windows build
-# under Wine (with a virtual display for the tests that open windows).
+# Builds everything and runs every test: natively, a minute of fuzzing, then
+# the Windows build under Wine (with a virtual display for the tests that
+# open windows). Ends with what was tested, per suite and in total: the test
+# cases (GoogleTest's own counts, from each program's XML report) and the
+# programs that ran them.
+#
+# Usage: scripts/test.sh [SUITE...]    SUITE: native, fuzz, windows, package
+#                                      (default: all)
+#
+# Exits 0 when every test passed, 1 when a test failed, and 2 when a set-up
+# step (installing, building, the Wine prefix, the virtual display, the Wine
+# session) failed; the message names the step.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
-cd "$root"
-"$root/scripts/install-deps.sh" || exit 1
+cd "$root" || exit 2
+source "$root/scripts/virtual-display.sh"
+
+suites=("$@")
+[ ${#suites[@]} -gt 0 ] || suites=(native fuzz windows package)
+for suite in "${suites[@]}"; do
+    case $suite in native | fuzz | windows | package) ;; *) echo "unknown suite: $suite" >&2; exit 2 ;; esac
+done
+wanted() { [[ " ${suites[*]} " == *" $1 "* ]]; }
+
+setup_failed() {  # step
+    echo "test.sh: set-up failed: $1. No test of this run counts." >&2
+    exit 2
+}
+
+# The summary: one line per suite, then the total. A suite adds its line with
+#   add_suite LABEL PASSED FAILED SKIPPED PROGRAMS FAILED_PROGRAMS
+# (test cases passed, failed and skipped; programs run, programs failed).
+summary=()
+totals=(0 0 0 0 0)
+add_suite() {
+    local label=$1 i
+    shift
+    local counts=("$@")
+    summary+=("$(summary_line "$label" "${counts[@]}")")
+    for i in 0 1 2 3 4; do totals[i]=$((totals[i] + counts[i])); done
+}
+summary_line() {  # label passed failed skipped programs failed_programs
+    printf '%-8s %5d test cases: %d passed, %d failed, %d skipped; %d programs, %d failed' \
+        "$1:" $(($2 + $3 + $4)) "$2" "$3" "$4" "$5" "$6"
+}
 
 jobs=$(nproc)
-summary=()
-failed_total=0
-passed_total=0
+ctest_failed=0
 
-run_ctest() {  # label, preset
-    local log="build/ctest-$1.log" line total fails
-    ctest --preset "$2" -j "$jobs" 2>&1 | tee "$log"
-    # "100% tests passed, 0 tests failed out of 12"
-    line=$(grep -E 'tests failed out of [0-9]+' "$log" | tail -1)
-    if [ -z "$line" ]; then
-        total=1 fails=1  # ctest did not finish: count the run as failed
-    else
-        fails=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\1/' <<<"$line")
-        total=$(sed -E 's/.* ([0-9]+) tests failed out of ([0-9]+).*/\2/' <<<"$line")
+# Runs the CTest tests of a preset and adds the suite's line from the
+# programs' XML reports.
+run_ctest_suite() {  # label preset
+    local label=$1 preset=$2 build=$root/build/$2 status counts
+    rm -rf "$build/test-results"
+    ctest --preset "$preset" -j "$jobs" --output-junit "$build/ctest-junit.xml" 2>&1 |
+        tee "$root/build/ctest-$label.log"
+    status=${PIPESTATUS[0]}
+    if ! counts=$(python3 "$root/scripts/test-counts.py" "$build" "$build/ctest-junit.xml"); then
+        echo "test.sh: the $label results could not be read" >&2
+        counts="0 0 0 0 1"
     fi
-    passed_total=$((passed_total + total - fails))
-    failed_total=$((failed_total + fails))
-    summary+=("$1: $((total - fails)) passed, $fails failed")
+    # shellcheck disable=SC2086  # five numbers
+    add_suite "$label" $counts
+    if [ "$status" -ne 0 ]; then
+        echo "test.sh: ctest ended with status $status for the $label suite" >&2
+        ctest_failed=1
+    fi
 }
 
-echo "== Native build"
-cmake --preset native -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || exit 1
-cmake --build --preset native -j "$jobs" || exit 1
-run_ctest native native
+"$root/scripts/install-deps.sh" || setup_failed "installing the dependencies (scripts/install-deps.sh)"
+# A compiler cache keyed on paths below the tree: the package test's copy
+# of the tree and later clones reuse what an earlier build compiled.
+export CMAKE_C_COMPILER_LAUNCHER=ccache CMAKE_CXX_COMPILER_LAUNCHER=ccache CCACHE_BASEDIR=$root
 
-echo "== Fuzzing (60 s)"
-# Counts as one test: a failing input fails the run.
-fuzz_fails=0
-"$root/scripts/fuzz.sh" 60 || fuzz_fails=1
-passed_total=$((passed_total + 1 - fuzz_fails))
-failed_total=$((failed_total + fuzz_fails))
-summary+=("fuzz: $((1 - fuzz_fails)) passed, $fuzz_fails failed")
-
-echo "== Windows build"
-"$root/scripts/build-zint-mingw.sh" || exit 1
-cmake --preset windows -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || exit 1
-cmake --build --preset windows -j "$jobs" || exit 1
-
-export VX_WINE_PREFIX="$root/build/wine-test-prefix"
-"$root/scripts/make-wine-prefix.sh" "$VX_WINE_PREFIX"
-display=:$((90 + RANDOM % 100))
-Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-xvfb_pid=$!
-export DISPLAY=$display
-# One Wine session for the whole run instead of one per test process.
-"$root/scripts/wine-session.sh" "$VX_WINE_PREFIX"
-cleanup() {
-    WINEPREFIX=$VX_WINE_PREFIX /usr/lib/wine/wineserver -k 2>/dev/null
-    kill "$xvfb_pid" 2>/dev/null
-}
-trap cleanup EXIT
-run_ctest windows windows
-
-# ---- Packages (scripts/test-package.sh) ----
-# Builds the MSI and the zip and installs, upgrades and removes them under
-# Wine in a prefix of its own; each of its checks counts as a test. A run
-# that ends without its count line counts as one failure.
-echo "== Packages"
-"$root/scripts/test-package.sh" 2>&1 | tee build/test-package.log
-line=$(grep -E '^package: [0-9]+ checks passed, [0-9]+ failed$' build/test-package.log | tail -1)
-if [ -z "$line" ]; then
-    package_passed=0 package_failed=1
-else
-    package_passed=$(sed -E 's/^package: ([0-9]+) .*/\1/' <<<"$line")
-    package_failed=$(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")
+if wanted native; then
+    echo "== Native build"
+    cmake --preset native -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || setup_failed "configuring the native build"
+    cmake --build --preset native -j "$jobs" || setup_failed "building natively"
+    run_ctest_suite native native
 fi
-passed_total=$((passed_total + package_passed))
-failed_total=$((failed_total + package_failed))
-summary+=("package: $package_passed passed, $package_failed failed")
+
+if wanted fuzz; then
+    echo "== Fuzzing (60 s)"
+    # One program; a failing input fails it.
+    if "$root/scripts/fuzz.sh" 60; then add_suite fuzz 1 0 0 1 0; else add_suite fuzz 0 1 0 1 1; fi
+fi
+
+if wanted windows; then
+    echo "== Windows build"
+    "$root/scripts/build-zint-mingw.sh" || setup_failed "building zint for Windows (scripts/build-zint-mingw.sh)"
+    cmake --preset windows -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || setup_failed "configuring the Windows build"
+    cmake --build --preset windows -j "$jobs" || setup_failed "building for Windows"
+
+    export VX_WINE_PREFIX="$root/build/wine-test-prefix"
+    "$root/scripts/make-wine-prefix.sh" "$VX_WINE_PREFIX" ||
+        setup_failed "creating the Wine test prefix (scripts/make-wine-prefix.sh)"
+    start_virtual_display 1280x1024x24 || setup_failed "starting the virtual display (Xvfb)"
+    cleanup() {
+        WINEPREFIX=$VX_WINE_PREFIX /usr/lib/wine/wineserver -k 2>/dev/null
+        stop_virtual_display
+    }
+    trap cleanup EXIT
+    echo "Virtual display $DISPLAY"
+    # One Wine session for the whole run instead of one per test process.
+    "$root/scripts/wine-session.sh" "$VX_WINE_PREFIX" ||
+        setup_failed "starting the Wine session (scripts/wine-session.sh)"
+    run_ctest_suite windows windows
+fi
+
+if wanted package; then
+    # Builds the MSI and the zip and installs, upgrades and removes them
+    # under Wine in a prefix of its own; each of its checks counts as a test
+    # case. A run that ends without its count line counts as one failure.
+    echo "== Packages"
+    "$root/scripts/test-package.sh" 2>&1 | tee "$root/build/test-package.log"
+    line=$(grep -E '^package: [0-9]+ checks passed, [0-9]+ failed$' "$root/build/test-package.log" | tail -1)
+    if [ -z "$line" ]; then
+        add_suite package 0 1 0 1 1
+    else
+        package_passed=$(sed -E 's/^package: ([0-9]+) .*/\1/' <<<"$line")
+        package_failed=$(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")
+        add_suite package "$package_passed" "$package_failed" 0 1 $((package_failed > 0))
+    fi
+fi
 
 echo
 for line in "${summary[@]}"; do echo "$line"; done
-echo "$passed_total passed, $failed_total failed"
-[ "$failed_total" -eq 0 ]
+summary_line total "${totals[@]}"
+echo
+[ "${totals[1]}" -eq 0 ] && [ "${totals[4]}" -eq 0 ] && [ "$ctest_failed" -eq 0 ]

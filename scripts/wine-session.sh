@@ -1,28 +1,35 @@
 #!/usr/bin/env bash
-# Starts the prefix's Wine session (server and background services) unless it
-# runs already, detached from the caller's output. Otherwise the services
-# that the first program starts would inherit the caller's pipes, and a
-# caller that waits for them to close (CTest) would wait until they end.
+# Starts the prefix's Wine session (a server that stays, and the background
+# services) unless the prefix's server runs already, detached from the
+# caller's output. Otherwise the services that the first program starts would
+# inherit the caller's pipes, and a caller that waits for them to close
+# (CTest) would wait until they end. Safe to call from several processes at a
+# time; exits non-zero with a message naming what failed.
 set -euo pipefail
-prefix=${1:?usage: wine-session.sh PREFIX}
-# A prefix's server works in a directory named after the prefix's device and
-# inode number. The lock file is never handed down to the session.
-server_dir=server-$(stat -c '%d %i' "$prefix" | awk '{printf "%x-%x", $1, $2}')
-running() {
-    local pid
-    for pid in $(pgrep -x wineserver64 2>/dev/null; pgrep -x wineserver 2>/dev/null); do
-        [[ $(readlink "/proc/$pid/cwd" 2>/dev/null) == */"$server_dir" ]] && return 0
-    done
-    return 1
-}
-running && exit 0
+prefix=$(realpath -m "${1:?usage: wine-session.sh PREFIX}")  # Wine takes only absolute ones
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 exec 9>"$prefix/.vx-session-lock"
 flock 9
-running && exit 0
-# Any Wine program of the prefix starts a server of its own when none runs;
-# one started since the check above refuses a second (status 2), which is as
-# good here.
-WINEPREFIX=$prefix WINEDEBUG=-all /usr/lib/wine/wineserver -p </dev/null >/dev/null 2>&1 9>&- ||
-    running
-WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml= \
-    /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>&1 9>&-
+# Whether the prefix's server runs is the server's own answer: a second one
+# for the same prefix refuses to start, with status 2. (Looking for a server
+# process by its working directory is not: the directory is named after the
+# prefix's inode number, which a prefix deleted while its server ran may have
+# had too.)
+errors=$(mktemp)
+trap 'rm -f "$errors"' EXIT
+status=0
+/usr/lib/wine/wineserver -p </dev/null >/dev/null 2>"$errors" 9>&- || status=$?
+case $status in
+0) ;;
+2) exit 0 ;;
+*)
+    echo "wine-session.sh: the Wine server of $prefix did not start (status $status)" >&2
+    cat "$errors" >&2
+    exit 1
+    ;;
+esac
+if ! /usr/lib/wine/wine64 wineboot </dev/null >/dev/null 2>"$errors" 9>&-; then
+    echo "wine-session.sh: wineboot failed in $prefix" >&2
+    cat "$errors" >&2
+    exit 1
+fi

@@ -1,11 +1,7 @@
 #include "tests/app_win32/window_picture.h"
 
-#include <gtest/gtest.h>
-
-#include <cstdlib>
+#include <cstdio>
 #include <fstream>
-
-#include "ui/win32/dialog.h"
 
 namespace vx::test {
 
@@ -54,22 +50,27 @@ void settle(FontPageWindow& page) {
     }
 }
 
-std::filesystem::path screenshotFolder() {
-    const char* directory = std::getenv("VX_SCREENSHOT_DIR");
-    if (directory == nullptr || *directory == '\0') return {};
-    return std::filesystem::path(widen(directory));
-}
-
-void savePagePictures(PageKind kind, const std::filesystem::path& folder,
+bool savePagePictures(PageKind kind, const std::filesystem::path& folder,
                       std::initializer_list<FontPicture> pictures) {
     FontPageWindow page{kind};
-    ASSERT_TRUE(page.opened()) << "the main window did not open (is DISPLAY set?)";
+    if (!page.opened()) {
+        std::fputs("The main window did not open (is DISPLAY set?)\n", stderr);
+        return false;
+    }
     SetWindowPos(page.window().hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    bool saved = true;
     for (const FontPicture& picture : pictures) {
         page.chooseFont(picture.font);
         settle(page);
-        EXPECT_TRUE(saveWindowPicture(page.window().hwnd(), folder / picture.file));
+        const std::filesystem::path file = folder / picture.file;
+        if (saveWindowPicture(page.window().hwnd(), file)) {
+            std::printf("%ls\n", file.c_str());
+        } else {
+            std::fprintf(stderr, "Could not save %ls\n", file.c_str());
+            saved = false;
+        }
     }
+    return saved;
 }
 
 }  // namespace vx::test

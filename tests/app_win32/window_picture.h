@@ -16,16 +16,15 @@ bool saveWindowPicture(HWND window, const std::filesystem::path& file);
 // Lets the window paint and Wine hand what it painted to the display.
 void settle(FontPageWindow& page);
 
-// The folder named by VX_SCREENSHOT_DIR; empty when it is not set.
-std::filesystem::path screenshotFolder();
-
 // Opens the main window on a page and saves a picture of it for each font
-// (font number, file name) into the folder.
+// (position in the font-name list, file name) into the folder. Names each
+// file it saves on the standard output and each failure on the error output;
+// false when the window did not open or a picture was not saved.
 struct FontPicture {
     int font;
     const wchar_t* file;
 };
-void savePagePictures(PageKind kind, const std::filesystem::path& folder,
+bool savePagePictures(PageKind kind, const std::filesystem::path& folder,
                       std::initializer_list<FontPicture> pictures);
 
 }  // namespace vx::test
