@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "pages/coded_list.h"
+#include "settings/barcode_types.h"
 
 namespace vx::barcode {
 
@@ -47,7 +48,6 @@ struct TypeUse {
     CheckDigits checkDigits;
 };
 
-// The use of a type by its index; nullptr for an index outside the 23.
-const TypeUse* typeUse(int typeIndex);
+TypeUse typeUse(BarcodeType type);
 
 }  // namespace vx::barcode

@@ -74,6 +74,12 @@ bool followsType(const Row& row) {
     return (row.kind == List || row.kind == NumericEdit) && row.autoBox == 0;
 }
 
+// The type a font is shown with: "Data Matrix" for an index outside the
+// table.
+Code2DType shownType(const R& record) {
+    return code2DTypeAt(record.typeIndex).value_or(Code2DType::DataMatrix);
+}
+
 }  // namespace
 
 std::span<const ControlRow<Code2DRecord>> code2DPageRows() { return kRows; }
@@ -96,14 +102,13 @@ void Code2DPage::create() {
 }
 
 std::string Code2DPage::typeText(const Code2DRecord& record) const {
-    const bool known = record.typeIndex >= 0 && record.typeIndex < kCode2DTypeCount;
-    return pageText(code2DTypeName(known ? record.typeIndex : kDataMatrix));
+    return pageText(code2DTypeName(typeIndexOf(shownType(record))));
 }
 
 void Code2DPage::storeType(Code2DRecord& record, std::string_view typeText) {
-    if (const int index = code2DTypeIndexOf(typeText); index >= 0) {
-        record.typeIndex = index;
-        currentType_ = index;
+    if (const std::optional<Code2DType> type = code2DTypeAt(code2DTypeIndexOf(typeText))) {
+        record.typeIndex = typeIndexOf(*type);
+        currentType_ = *type;
     }
 }
 
@@ -139,15 +144,16 @@ void Code2DPage::storeSteps(Code2DRecord& r) {
 
 void Code2DPage::showValue(const RecordValue& value, Code2DRecord& r) {
     const Row& control = *row(value.control);
-    const int source =
-        value.slots[static_cast<std::size_t>(currentType_)] != nullptr ? currentType_
-                                                                        : value.shownOtherwise;
-    const std::string& stored = *value.slots[static_cast<std::size_t>(source)](r);
+    const auto slotOf = [&value](Code2DType type) {
+        return value.slots[static_cast<std::size_t>(typeIndexOf(type))];
+    };
+    const Slot source =
+        slotOf(currentType_) != nullptr ? slotOf(currentType_) : slotOf(value.shownOtherwise);
+    const std::string& stored = *source(r);
     if (control.autoBox != 0) {
         const bool automatic = stored == kDefault;
-        fields().setText(control.id,
-                         automatic ? rememberedTextOf(control.id)[currentFont()]
-                                   : decimalText(stored));
+        fields().setText(control.id, automatic ? rememberedTextOf(control.id)[currentFont()]
+                                               : decimalText(stored));
         fields().setFlag(control.autoBox, automatic);
     } else if (control.codes != nullptr) {
         fields().setText(control.id, control.codes->textFor(stored));
@@ -157,7 +163,7 @@ void Code2DPage::showValue(const RecordValue& value, Code2DRecord& r) {
 }
 
 void Code2DPage::showSteps(Code2DRecord& r) {
-    currentType_ = code2DTypeIndexOf(recordText(typeText(r)));
+    currentType_ = shownType(r);
     for (const RecordValue& value : recordValues()) showValue(value, r);
 
     const std::string_view cells[] = {r.dataMatrix.cellSizeMarker, r.dataMatrix.cellColumns,
@@ -173,7 +179,7 @@ void Code2DPage::applyTypeRules() {
     for (const Row& control : rows()) {
         if (followsType(control)) enable(control, false);
     }
-    const TypeUse& use = *typeUse(currentType_);
+    const TypeUse use = typeUse(currentType_);
     for (const int id : use.others) {
         if (id != 0) enable(*row(id), true);
     }
@@ -213,26 +219,26 @@ void Code2DPage::fitInto(int control, const FieldRange& range, std::string& memo
 void Code2DPage::fitToType() {
     std::string& moduleWidth = rememberedModuleWidth_[currentFont()];
     std::string& columnsRows = rememberedColumnRowCount_[currentFont()];
-    const TypeUse& use = *typeUse(currentType_);
+    const TypeUse use = typeUse(currentType_);
     switch (currentType_) {
-        case kDataMatrix:
+        case Code2DType::DataMatrix:
             if (!moduleWidth.empty()) {
                 setEverywhere(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
                 moduleWidth.clear();
             }
             break;
-        case kMicroPdf417:
+        case Code2DType::MicroPdf417:
             fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
             if (!columnsRows.empty()) {
                 setEverywhere(IDC_CODE2D_PDF_COLUMNS_ROWS, columnsRows);
                 columnsRows.clear();
             }
             break;
-        case kPdf417:
+        case Code2DType::Pdf417:
             fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
             fitInto(IDC_CODE2D_PDF_COLUMNS_ROWS, *use.columnsRows, columnsRows);
             break;
-        case kQrCode:
+        case Code2DType::QrCode:
             // A remembered width comes back once the QR code's range allows
             // it; until then the width stays at the top of that range.
             if (moduleWidth.empty()) {
@@ -244,13 +250,15 @@ void Code2DPage::fitToType() {
                 moduleWidth.clear();
             }
             break;
-        default: break;  // MaxiCode and GS1 Composite keep both values
+        case Code2DType::MaxiCode:
+        case Code2DType::Gs1Composite:
+            break;  // both values stay
     }
 }
 
 std::optional<FieldRange> Code2DPage::rangeOf(const Row& control) const {
-    if (control.id == IDC_CODE2D_MODULE_WIDTH) return typeUse(currentType_)->moduleWidth;
-    if (control.id == IDC_CODE2D_PDF_COLUMNS_ROWS) return typeUse(currentType_)->columnsRows;
+    if (control.id == IDC_CODE2D_MODULE_WIDTH) return typeUse(currentType_).moduleWidth;
+    if (control.id == IDC_CODE2D_PDF_COLUMNS_ROWS) return typeUse(currentType_).columnsRows;
     return control.range;
 }
 

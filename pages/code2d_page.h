@@ -24,9 +24,9 @@ public:
 
     void create() override;
 
-    // The type shown (its index in the type list), by which the module
-    // width and the columns/rows are checked.
-    int currentType() const { return currentType_; }
+    // The type shown, by which the module width and the columns/rows are
+    // checked.
+    Code2DType currentType() const { return currentType_; }
 
     // Per font: the module width and columns/rows that a type change
     // replaced ("" when none is kept).
@@ -55,7 +55,7 @@ private:
     // Brings a value into a range, remembering the text it replaced.
     void fitInto(int control, const FieldRange& range, std::string& memory);
 
-    int currentType_ = code2d::kDataMatrix;
+    Code2DType currentType_ = Code2DType::DataMatrix;
     PerFontMemory<std::string>& rememberedModuleWidth_;
     PerFontMemory<std::string>& rememberedColumnRowCount_;
 };

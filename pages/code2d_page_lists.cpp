@@ -65,69 +65,51 @@ using GS = Gs1CompositeParams;
 // PDF values from PDF417.
 const RecordValue kRecordValues[] = {
     {IDC_CODE2D_ORIGIN_X,
-     kGs1Composite,
+     Code2DType::Gs1Composite,
      {at<&C::dataMatrix, &DM::originX>, at<&C::maxiCode, &MC::originX>,
-      at<&C::microPdf417, &MP::originX>, at<&C::pdf417, &PD::originX>,
-      at<&C::qrCode, &QR::originX>, at<&C::gs1Composite, &GS::originX>}},
+      at<&C::microPdf417, &MP::originX>, at<&C::pdf417, &PD::originX>, at<&C::qrCode, &QR::originX>,
+      at<&C::gs1Composite, &GS::originX>}},
     {IDC_CODE2D_ORIGIN_Y,
-     kGs1Composite,
+     Code2DType::Gs1Composite,
      {at<&C::dataMatrix, &DM::originY>, at<&C::maxiCode, &MC::originY>,
-      at<&C::microPdf417, &MP::originY>, at<&C::pdf417, &PD::originY>,
-      at<&C::qrCode, &QR::originY>, at<&C::gs1Composite, &GS::originY>}},
+      at<&C::microPdf417, &MP::originY>, at<&C::pdf417, &PD::originY>, at<&C::qrCode, &QR::originY>,
+      at<&C::gs1Composite, &GS::originY>}},
     {IDC_CODE2D_ROTATION,
-     kQrCode,
+     Code2DType::QrCode,
      {at<&C::dataMatrix, &DM::rotation>, nullptr, at<&C::microPdf417, &MP::rotation>,
       at<&C::pdf417, &PD::rotation>, at<&C::qrCode, &QR::rotation>,
       at<&C::gs1Composite, &GS::rotation>}},
     {IDC_CODE2D_MODULE_WIDTH,
-     kGs1Composite,
+     Code2DType::Gs1Composite,
      {at<&C::dataMatrix, &DM::moduleWidth>, nullptr, at<&C::microPdf417, &MP::moduleWidth>,
       at<&C::pdf417, &PD::moduleWidth>, at<&C::qrCode, &QR::moduleWidth>,
       at<&C::gs1Composite, &GS::moduleWidth>}},
     {IDC_CODE2D_QR_ERROR_CORRECTION,
-     kQrCode,
+     Code2DType::QrCode,
      {nullptr, nullptr, nullptr, nullptr, at<&C::qrCode, &QR::errorCorrection>, nullptr}},
     {IDC_CODE2D_QR_MODEL,
-     kQrCode,
+     Code2DType::QrCode,
      {nullptr, nullptr, nullptr, nullptr, at<&C::qrCode, &QR::model>, nullptr}},
     {IDC_CODE2D_PDF_COLUMNS_ROWS,
-     kPdf417,
+     Code2DType::Pdf417,
      {nullptr, nullptr, at<&C::microPdf417, &MP::columnRowCount>,
       at<&C::pdf417, &PD::columnRowCount>, nullptr, nullptr}},
     {IDC_CODE2D_PDF_ROW_HEIGHT,
-     kPdf417,
+     Code2DType::Pdf417,
      {nullptr, nullptr, at<&C::microPdf417, &MP::rowHeight>, at<&C::pdf417, &PD::rowHeight>,
       nullptr, nullptr}},
     {IDC_CODE2D_PDF_SECURITY_LEVEL,
-     kPdf417,
+     Code2DType::Pdf417,
      {nullptr, nullptr, nullptr, at<&C::pdf417, &PD::securityLevel>, nullptr, nullptr}},
     {IDC_CODE2D_MAXI_MODE,
-     kMaxiCode,
+     Code2DType::MaxiCode,
      {nullptr, at<&C::maxiCode, &MC::mode>, nullptr, nullptr, nullptr, nullptr}},
     {IDC_CODE2D_GS1_LINEAR_TYPE,
-     kGs1Composite,
+     Code2DType::Gs1Composite,
      {nullptr, nullptr, nullptr, nullptr, nullptr, at<&C::gs1Composite, &GS::linearType>}},
     {IDC_CODE2D_GS1_ROW_HEIGHT,
-     kGs1Composite,
+     Code2DType::Gs1Composite,
      {nullptr, nullptr, nullptr, nullptr, nullptr, at<&C::gs1Composite, &GS::rowHeight>}},
-};
-
-constexpr TypeUse kTypeUses[kCode2DTypeCount] = {
-    // Data Matrix
-    {FieldRange{0, 99, 2}, std::nullopt, {IDC_CODE2D_ROTATION, IDC_CODE2D_DM_CELL_COUNT}},
-    // MaxiCode
-    {std::nullopt, std::nullopt, {IDC_CODE2D_MAXI_MODE}},
-    // MicroPDF417
-    {FieldRange{1, 10, 2}, FieldRange{0, 38, 2}, {IDC_CODE2D_ROTATION, IDC_CODE2D_PDF_ROW_HEIGHT}},
-    // PDF417
-    {FieldRange{1, 10, 2}, FieldRange{1, 30, 2},
-     {IDC_CODE2D_ROTATION, IDC_CODE2D_PDF_ROW_HEIGHT, IDC_CODE2D_PDF_SECURITY_LEVEL}},
-    // QR code
-    {FieldRange{0, 52, 2}, std::nullopt,
-     {IDC_CODE2D_ROTATION, IDC_CODE2D_QR_ERROR_CORRECTION, IDC_CODE2D_QR_MODEL}},
-    // GS1 Composite
-    {FieldRange{1, 12, 2}, std::nullopt,
-     {IDC_CODE2D_ROTATION, IDC_CODE2D_GS1_LINEAR_TYPE, IDC_CODE2D_GS1_ROW_HEIGHT}},
 };
 
 }  // namespace
@@ -155,9 +137,33 @@ const RecordValue& recordValue(int control) {
     throw std::logic_error("no record value for control " + std::to_string(control));
 }
 
-const TypeUse* typeUse(int typeIndex) {
-    if (typeIndex < 0 || typeIndex >= kCode2DTypeCount) return nullptr;
-    return &kTypeUses[typeIndex];
+TypeUse typeUse(Code2DType type) {
+    switch (type) {
+        case Code2DType::DataMatrix:
+            return {FieldRange{0, 99, 2},
+                    std::nullopt,
+                    {IDC_CODE2D_ROTATION, IDC_CODE2D_DM_CELL_COUNT}};
+        case Code2DType::MaxiCode:
+            return {std::nullopt, std::nullopt, {IDC_CODE2D_MAXI_MODE}};
+        case Code2DType::MicroPdf417:
+            return {FieldRange{1, 10, 2},
+                    FieldRange{0, 38, 2},
+                    {IDC_CODE2D_ROTATION, IDC_CODE2D_PDF_ROW_HEIGHT}};
+        case Code2DType::Pdf417:
+            return {
+                FieldRange{1, 10, 2},
+                FieldRange{1, 30, 2},
+                {IDC_CODE2D_ROTATION, IDC_CODE2D_PDF_ROW_HEIGHT, IDC_CODE2D_PDF_SECURITY_LEVEL}};
+        case Code2DType::QrCode:
+            return {FieldRange{0, 52, 2},
+                    std::nullopt,
+                    {IDC_CODE2D_ROTATION, IDC_CODE2D_QR_ERROR_CORRECTION, IDC_CODE2D_QR_MODEL}};
+        case Code2DType::Gs1Composite:
+            return {FieldRange{1, 12, 2},
+                    std::nullopt,
+                    {IDC_CODE2D_ROTATION, IDC_CODE2D_GS1_LINEAR_TYPE, IDC_CODE2D_GS1_ROW_HEIGHT}};
+    }
+    return {};
 }
 
 }  // namespace vx::code2d

@@ -14,9 +14,6 @@
 
 namespace vx::code2d {
 
-// Type indexes, in the order of the type list.
-enum TypeIndex : int { kDataMatrix, kMaxiCode, kMicroPdf417, kPdf417, kQrCode, kGs1Composite };
-
 // "誤り訂正レベル" and "モデル" (QR
 // code), "モード" (MaxiCode), "バーコード種別" (the linear part of GS1
 // Composite).
@@ -37,7 +34,7 @@ struct RecordValue {
     int control;
     // The type whose record shows the value when the font's own type has
     // no such field.
-    int shownOtherwise;
+    Code2DType shownOtherwise;
     std::array<Slot, kCode2DTypeCount> slots;  // by type index
 };
 std::span<const RecordValue> recordValues();
@@ -52,7 +49,6 @@ struct TypeUse {
     std::optional<FieldRange> columnsRows;
     std::array<int, 3> others;  // lists and edits; unused places 0
 };
-// The use of a type index; nullptr outside the type table.
-const TypeUse* typeUse(int typeIndex);
+TypeUse typeUse(Code2DType type);
 
 }  // namespace vx::code2d

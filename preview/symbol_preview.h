@@ -48,6 +48,10 @@ SymbolPreview previewCode2D(const Code2DRecord& record, const PreviewSettings& s
 std::string sampleBarcodeData(const BarcodeRecord& record);
 std::string sampleCode2DData(const Code2DRecord& record);
 
+// The type a 2D code font is drawn as: a type index outside the table is
+// drawn as a QR code.
+Code2DType previewedType(const Code2DRecord& record);
+
 // The plans behind the previews, for tests of what reaches zint.
 SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, double dpi);
 SymbolPlan code2DPlan(const Code2DRecord& record, const std::string& data, double dpi);
