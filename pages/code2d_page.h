@@ -26,7 +26,7 @@ public:
 
     // The type shown, by which the module width and the columns/rows are
     // checked.
-    Code2DType currentType() const { return currentType_; }
+    Code2DType currentType() const { return shownCode2DType(record()); }
 
     // Per font: the module width and columns/rows that a type change
     // replaced ("" when none is kept).
@@ -40,14 +40,10 @@ public:
 private:
     std::string typeText(const Code2DRecord& record) const override;
     void storeType(Code2DRecord& record, std::string_view typeText) override;
-    void storeSteps(Code2DRecord& record) override;
-    void showSteps(Code2DRecord& record) override;
     void applyTypeRules() override;
     void changeType() override;
     std::optional<FieldRange> rangeOf(const Row& row) const override;
 
-    void storeValue(const code2d::RecordValue& value, Code2DRecord& record);
-    void showValue(const code2d::RecordValue& value, Code2DRecord& record);
     // Sets a value of the current font in every record that has it.
     void setEverywhere(int control, std::string_view text);
     // Fits the module width and the columns/rows to the type just stored.
@@ -55,7 +51,6 @@ private:
     // Brings a value into a range, remembering the text it replaced.
     void fitInto(int control, const FieldRange& range, std::string& memory);
 
-    Code2DType currentType_ = Code2DType::DataMatrix;
     PerFontMemory<std::string>& rememberedModuleWidth_;
     PerFontMemory<std::string>& rememberedColumnRowCount_;
 };

@@ -1,7 +1,5 @@
 #include "pages/code2d_page_lists.h"
 
-#include <stdexcept>
-
 #include "resources/resource.h"
 
 namespace vx::code2d {
@@ -44,74 +42,6 @@ constexpr CodedEntry kCellCountEntries[] = {
     {"48 × 16", {"C", "048", "016"}},
 };
 
-// The field `field` of the parameter record `params`.
-template <auto params, auto field>
-std::string* at(Code2DRecord& record) {
-    return &(record.*params.*field);
-}
-
-using C = Code2DRecord;
-using DM = DataMatrixParams;
-using MC = MaxiCodeParams;
-using MP = MicroPdf417Params;
-using PD = Pdf417Params;
-using QR = QrCodeParams;
-using GS = Gs1CompositeParams;
-
-// Slots by type index: Data Matrix, MaxiCode, MicroPDF417, PDF417, QR code,
-// GS1 Composite. A font of another type shows the origins, the module width
-// and the linear type's row height from GS1 Composite, the rotation from
-// the QR code (GS1 Composite keeps its rotation under another key), the
-// PDF values from PDF417.
-const RecordValue kRecordValues[] = {
-    {IDC_CODE2D_ORIGIN_X,
-     Code2DType::Gs1Composite,
-     {at<&C::dataMatrix, &DM::originX>, at<&C::maxiCode, &MC::originX>,
-      at<&C::microPdf417, &MP::originX>, at<&C::pdf417, &PD::originX>, at<&C::qrCode, &QR::originX>,
-      at<&C::gs1Composite, &GS::originX>}},
-    {IDC_CODE2D_ORIGIN_Y,
-     Code2DType::Gs1Composite,
-     {at<&C::dataMatrix, &DM::originY>, at<&C::maxiCode, &MC::originY>,
-      at<&C::microPdf417, &MP::originY>, at<&C::pdf417, &PD::originY>, at<&C::qrCode, &QR::originY>,
-      at<&C::gs1Composite, &GS::originY>}},
-    {IDC_CODE2D_ROTATION,
-     Code2DType::QrCode,
-     {at<&C::dataMatrix, &DM::rotation>, nullptr, at<&C::microPdf417, &MP::rotation>,
-      at<&C::pdf417, &PD::rotation>, at<&C::qrCode, &QR::rotation>,
-      at<&C::gs1Composite, &GS::rotation>}},
-    {IDC_CODE2D_MODULE_WIDTH,
-     Code2DType::Gs1Composite,
-     {at<&C::dataMatrix, &DM::moduleWidth>, nullptr, at<&C::microPdf417, &MP::moduleWidth>,
-      at<&C::pdf417, &PD::moduleWidth>, at<&C::qrCode, &QR::moduleWidth>,
-      at<&C::gs1Composite, &GS::moduleWidth>}},
-    {IDC_CODE2D_QR_ERROR_CORRECTION,
-     Code2DType::QrCode,
-     {nullptr, nullptr, nullptr, nullptr, at<&C::qrCode, &QR::errorCorrection>, nullptr}},
-    {IDC_CODE2D_QR_MODEL,
-     Code2DType::QrCode,
-     {nullptr, nullptr, nullptr, nullptr, at<&C::qrCode, &QR::model>, nullptr}},
-    {IDC_CODE2D_PDF_COLUMNS_ROWS,
-     Code2DType::Pdf417,
-     {nullptr, nullptr, at<&C::microPdf417, &MP::columnRowCount>,
-      at<&C::pdf417, &PD::columnRowCount>, nullptr, nullptr}},
-    {IDC_CODE2D_PDF_ROW_HEIGHT,
-     Code2DType::Pdf417,
-     {nullptr, nullptr, at<&C::microPdf417, &MP::rowHeight>, at<&C::pdf417, &PD::rowHeight>,
-      nullptr, nullptr}},
-    {IDC_CODE2D_PDF_SECURITY_LEVEL,
-     Code2DType::Pdf417,
-     {nullptr, nullptr, nullptr, at<&C::pdf417, &PD::securityLevel>, nullptr, nullptr}},
-    {IDC_CODE2D_MAXI_MODE,
-     Code2DType::MaxiCode,
-     {nullptr, at<&C::maxiCode, &MC::mode>, nullptr, nullptr, nullptr, nullptr}},
-    {IDC_CODE2D_GS1_LINEAR_TYPE,
-     Code2DType::Gs1Composite,
-     {nullptr, nullptr, nullptr, nullptr, nullptr, at<&C::gs1Composite, &GS::linearType>}},
-    {IDC_CODE2D_GS1_ROW_HEIGHT,
-     Code2DType::Gs1Composite,
-     {nullptr, nullptr, nullptr, nullptr, nullptr, at<&C::gs1Composite, &GS::rowHeight>}},
-};
-
 }  // namespace
 
 // Unknown codes show, and unknown texts store, "自動", "L：高密度レベル",
@@ -126,15 +56,6 @@ std::vector<std::string> securityLevels() {
     std::vector<std::string> levels;
     for (char level = '0'; level <= '8'; ++level) levels.emplace_back(1, level);
     return levels;
-}
-
-std::span<const RecordValue> recordValues() { return kRecordValues; }
-
-const RecordValue& recordValue(int control) {
-    for (const RecordValue& value : kRecordValues) {
-        if (value.control == control) return value;
-    }
-    throw std::logic_error("no record value for control " + std::to_string(control));
 }
 
 TypeUse typeUse(Code2DType type) {

@@ -1,5 +1,4 @@
-// The 2D code page's coded lists and its two tables: which parameter records
-// hold each value that the page moves, and which controls each type uses.
+// The 2D code page's coded lists and the controls each type uses.
 #pragma once
 
 #include <array>
@@ -26,19 +25,6 @@ extern const CodedList kCellCounts;
 // "セキュリティレベル" (PDF417): the items "0" to "8"; the level is stored as
 // a two-digit number.
 std::vector<std::string> securityLevels();
-
-// One value of the page and the field that holds it in each parameter
-// record; a type whose record lacks the field has none.
-using Slot = std::string* (*)(Code2DRecord&);
-struct RecordValue {
-    int control;
-    // The type whose record shows the value when the font's own type has
-    // no such field.
-    Code2DType shownOtherwise;
-    std::array<Slot, kCode2DTypeCount> slots;  // by type index
-};
-std::span<const RecordValue> recordValues();
-const RecordValue& recordValue(int control);
 
 // The controls a type uses besides the font and type lists, the origins
 // and their "自動" boxes, which every type uses. The two ranges are those of

@@ -126,22 +126,24 @@ void FontPage<Record>::storeInto(Record& r) {
 
 template <class Record>
 void FontPage<Record>::storeRow(const Row& row, Record& r) {
-    if (row.kind == ControlKind::NumericEdit && row.field != nullptr) {
+    if (row.kind == ControlKind::NumericEdit && row.field) {
         const std::string& text = fields_.text(row.id);
         if (row.autoBox != 0) {
             rememberedTextOf(row.id)[currentFont_] = text;
             if (fields_.flag(row.autoBox)) {
-                r.*row.field = kDefault;
+                storeField(r, row.field, kDefault);
                 return;
             }
         }
-        r.*row.field = paddedRecordText(text, row.width);
+        storeField(r, row.field, paddedRecordText(text, row.width));
     } else if (row.kind == ControlKind::List && row.codes != nullptr) {
         const CodedEntry* entry = row.codes->entryFor(fields_.text(row.id));
         if (entry == nullptr) return;  // the record keeps its codes
         for (std::size_t i = 0; i < row.codeFields.size(); ++i) {
-            if (row.codeFields[i] != nullptr) r.*row.codeFields[i] = entry->codes[i];
+            if (row.codeFields[i]) storeField(r, row.codeFields[i], entry->codes[i]);
         }
+    } else if (row.kind == ControlKind::List && row.field) {
+        storeField(r, row.field, paddedRecordText(fields_.text(row.id), row.width));
     }
 }
 
@@ -165,8 +167,8 @@ void FontPage<Record>::showCurrent() {
 
 template <class Record>
 void FontPage<Record>::showRow(const Row& row, const Record& r) {
-    if (row.kind == ControlKind::NumericEdit && row.field != nullptr) {
-        const std::string& value = r.*row.field;
+    if (row.kind == ControlKind::NumericEdit && row.field) {
+        const std::string& value = fieldValue(r, row.field);
         const bool automatic = value == kDefault;
         if (row.autoBox != 0) {
             fields_.setText(
@@ -177,13 +179,14 @@ void FontPage<Record>::showRow(const Row& row, const Record& r) {
         } else {
             fields_.setText(row.id, decimalText(value));
         }
-    } else if (row.kind == ControlKind::List && row.codes != nullptr &&
-               row.codeFields[0] != nullptr) {
+    } else if (row.kind == ControlKind::List && row.codes != nullptr && row.codeFields[0]) {
         std::array<std::string_view, 3> values{};
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (row.codeFields[i] != nullptr) values[i] = r.*row.codeFields[i];
+            if (row.codeFields[i]) values[i] = fieldValue(r, row.codeFields[i]);
         }
         fields_.setText(row.id, row.codes->textFor(values));
+    } else if (row.kind == ControlKind::List && row.field) {
+        fields_.setText(row.id, decimalText(fieldValue(r, row.field)));
     }
 }
 
