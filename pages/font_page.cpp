@@ -115,8 +115,18 @@ Record FontPage<Record>::describedRecord() {
 }
 
 template <class Record>
+void FontPage<Record>::storeFields() {
+    storeFieldsInto(record());
+}
+
+template <class Record>
 void FontPage<Record>::storeInto(Record& r) {
     fields_.take(controls_);
+    storeFieldsInto(r);
+}
+
+template <class Record>
+void FontPage<Record>::storeFieldsInto(Record& r) {
     for (const Row& row : description_.rows) {
         if (row.kind == ControlKind::TypeList) storeType(r, recordText(fields_.text(row.id)));
     }
