@@ -116,7 +116,7 @@ CheckDigits checkDigitsOf(const R& record) {
 std::span<const ControlRow<BarcodeRecord>> barcodePageRows() { return kRows; }
 
 BarcodePage::BarcodePage(SettingsStore& store, Controls& controls)
-    : FontPage(kDescription, store, controls),
+    : RowPage(kDescription, store, controls),
       rememberedCheckDigit_(memoryRegistry().add(std::string())) {
     // Putting the focus into the check-digit list (and leaving it) confirms
     // what it shows: a price check digit set aside is no longer brought back.

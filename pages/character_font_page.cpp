@@ -171,7 +171,7 @@ void showSize(PageFields& fields, const SizeControls& size, const SizeMemories& 
 std::span<const ControlRow<CharacterFontRecord>> characterFontPageRows() { return kRows; }
 
 CharacterFontPage::CharacterFontPage(SettingsStore& store, Controls& controls)
-    : FontPage(kDescription, store, controls), memories_(memoryRegistry()) {
+    : RowPage(kDescription, store, controls), memories_(memoryRegistry()) {
     // A choice that makes other fields usable or unusable.
     using Rule = void (*)(const CharacterFontScope&);
     const std::pair<int, Rule> choiceRules[] = {

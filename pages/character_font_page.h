@@ -9,11 +9,11 @@
 #include <string_view>
 
 #include "pages/character_font_rules.h"
-#include "pages/font_page.h"
+#include "pages/row_page.h"
 
 namespace vx {
 
-class CharacterFontPage : public FontPage<CharacterFontRecord> {
+class CharacterFontPage : public RowPage<CharacterFontRecord> {
 public:
     CharacterFontPage(SettingsStore& store, Controls& controls);
 

@@ -98,7 +98,7 @@ bool followsType(const Row& row) {
 std::span<const ControlRow<Code2DRecord>> code2DPageRows() { return kRows; }
 
 Code2DPage::Code2DPage(SettingsStore& store, Controls& controls)
-    : FontPage(kDescription, store, controls),
+    : RowPage(kDescription, store, controls),
       rememberedModuleWidth_(memoryRegistry().add(std::string())),
       rememberedColumnRowCount_(memoryRegistry().add(std::string())) {
     // Leaving one of these fields confirms what it shows: a value that a
@@ -111,7 +111,7 @@ Code2DPage::Code2DPage(SettingsStore& store, Controls& controls)
 
 void Code2DPage::create() {
     controls().setItems(IDC_CODE2D_PDF_SECURITY_LEVEL, securityLevels());
-    FontPage::create();
+    RowPage::create();
 }
 
 std::string Code2DPage::typeText(const Code2DRecord& record) const {

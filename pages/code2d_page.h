@@ -11,14 +11,14 @@
 #include <string_view>
 
 #include "pages/code2d_page_lists.h"
-#include "pages/font_page.h"
+#include "pages/row_page.h"
 
 namespace vx {
 
 // The page's rows in tab order.
 std::span<const ControlRow<Code2DRecord>> code2DPageRows();
 
-class Code2DPage : public FontPage<Code2DRecord> {
+class Code2DPage : public RowPage<Code2DRecord> {
 public:
     Code2DPage(SettingsStore& store, Controls& controls);
 

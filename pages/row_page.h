@@ -39,7 +39,7 @@ struct PageDescription {
 enum class PageEvent { ListChanged, ListOpened, ListLostFocus, Clicked, EditLostFocus };
 
 template <class Record>
-class FontPage : public SettingPage {
+class RowPage : public SettingPage {
 public:
     using Row = ControlRow<Record>;
 
@@ -69,7 +69,7 @@ public:
     const PerFontMemory<std::string>& rememberedText(int edit) const;
 
 protected:
-    FontPage(const PageDescription<Record>& description, SettingsStore& store, Controls& controls);
+    RowPage(const PageDescription<Record>& description, SettingsStore& store, Controls& controls);
 
     Record& record() { return description_.record(store_, currentFont_); }
     const Record& record() const { return description_.record(store_, currentFont_); }
