@@ -2,7 +2,7 @@
 
 #include <optional>
 
-#include "pages/barcode_page_lists.h"
+#include "pages/barcode_lists.h"
 #include "pages/symbol_rotations.h"
 #include "resources/resource.h"
 

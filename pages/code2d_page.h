@@ -10,7 +10,7 @@
 #include <string>
 #include <string_view>
 
-#include "pages/code2d_page_lists.h"
+#include "pages/code2d_lists.h"
 #include "pages/row_page.h"
 
 namespace vx {

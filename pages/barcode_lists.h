@@ -1,5 +1,5 @@
-// The coded lists of the 1D barcode page and its per-type table: which
-// controls each barcode type uses and which check-digit entries it offers.
+// The coded lists of the 1D barcode page and what it does with each barcode
+// type: the controls the type uses and the check-digit entries it offers.
 #pragma once
 
 #include <string_view>

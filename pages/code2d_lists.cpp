@@ -1,4 +1,4 @@
-#include "pages/code2d_page_lists.h"
+#include "pages/code2d_lists.h"
 
 #include "resources/resource.h"
 

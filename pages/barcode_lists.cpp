@@ -1,4 +1,4 @@
-#include "pages/barcode_page_lists.h"
+#include "pages/barcode_lists.h"
 
 namespace vx::barcode {
 
