@@ -8,8 +8,8 @@
 #include <string>
 
 #include "app/main_window_ports.h"
-#include "app/shared_messages.h"
 #include "pages/setting_page.h"
+#include "settings/file_messages.h"
 #include "settings/settings_store.h"
 
 namespace vx {

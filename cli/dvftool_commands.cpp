@@ -6,7 +6,6 @@
 #include <string_view>
 #include <variant>
 
-#include "app/shared_messages.h"
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_usage.h"
 #include "cli/font_copy.h"
@@ -16,6 +15,7 @@
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
+#include "settings/file_messages.h"
 
 namespace vx {
 
