@@ -11,10 +11,10 @@
 #include <stdexcept>
 #include <string>
 
-#include "pages/fake_controls.h"
 #include "resources/resource.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "tests/pages/fake_controls.h"
 #include "tests/pages/page_test_base.h"
 
 namespace vx {

@@ -7,8 +7,8 @@
 #include <string>
 
 #include "pages/coded_list.h"
-#include "pages/fake_controls.h"
 #include "pages/per_font_memory.h"
+#include "tests/pages/fake_controls.h"
 
 namespace vx {
 namespace {
