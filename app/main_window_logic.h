@@ -9,9 +9,9 @@
 
 #include "app/history_restore.h"
 #include "app/main_window_ports.h"
-#include "app/shared_messages.h"
 #include "history/history_save.h"
 #include "pages/setting_page.h"
+#include "settings/file_messages.h"
 #include "settings/settings_store.h"
 
 namespace vx {

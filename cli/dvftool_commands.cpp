@@ -6,7 +6,6 @@
 #include <string_view>
 #include <variant>
 
-#include "app/shared_messages.h"
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_usage.h"
 #include "cli/font_copy.h"
@@ -19,6 +18,7 @@
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
+#include "settings/file_messages.h"
 #include "vx_version.h"
 
 namespace vx {

@@ -70,7 +70,7 @@ std::vector<FontFields> listFontFields(const SettingsStore& store) {
     for (const Code2DRecord& code : store.codes2D) {
         fonts.push_back(withTypeIndex(code.fontName, code.typeIndex));
         forEachCode2DParams(code,
-                            [&](std::string_view record, const auto& params, auto fields, int) {
+                            [&](std::string_view record, const auto& params, auto fields, auto) {
                                 addTextFields(fonts.back(), params, fields, record);
                             });
     }
@@ -157,7 +157,7 @@ std::optional<std::string> assignFontField(SettingsStore& store, const std::stri
             return std::nullopt;
         }
         bool done = false;
-        forEachCode2DParams(code, [&](std::string_view record, auto& params, auto fields, int) {
+        forEachCode2DParams(code, [&](std::string_view record, auto& params, auto fields, auto) {
             std::string_view rest = field;
             if (done || rest.substr(0, record.size()) != record ||
                 rest.substr(record.size(), 1) != ".") {

@@ -3,7 +3,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "app/shared_messages.h"
+#include "settings/file_messages.h"
 #include "cli/printer_files.h"
 #include "history/history_save.h"
 #include "settings/driver_font_file.h"

@@ -1,6 +1,8 @@
 #include "pages/barcode_page.h"
 
-#include "pages/barcode_page_lists.h"
+#include <optional>
+
+#include "pages/barcode_lists.h"
 #include "pages/symbol_rotations.h"
 #include "resources/resource.h"
 
@@ -95,14 +97,18 @@ constexpr int kRssVersion[] = {IDC_BC_RSS_VERSION};
 constexpr int kAutoSwitch[] = {IDC_BC_AUTO_SWITCH};
 constexpr int kHumanReadable[] = {IDC_BC_HUMAN_READABLE};
 
-// The type of a record by its name, as the reader and writer select keys.
-const TypeUse* typeUseOf(const R& record) { return typeUse(barcodeTypeIndexOf(record.typeName)); }
+// The use of a record's type, found by its name as the reader and writer
+// select keys; nothing for a name outside the table.
+std::optional<TypeUse> typeUseOf(const R& record) {
+    const std::optional<BarcodeType> type = barcodeTypeAt(barcodeTypeIndexOf(record.typeName));
+    return type ? std::optional<TypeUse>(typeUse(*type)) : std::nullopt;
+}
 
 // The check-digit entries of a record's type; a name outside the table
 // counts as "all other types".
 CheckDigits checkDigitsOf(const R& record) {
-    const TypeUse* use = typeUseOf(record);
-    return use == nullptr ? CheckDigits::Plain : use->checkDigits;
+    const std::optional<TypeUse> use = typeUseOf(record);
+    return use ? use->checkDigits : CheckDigits::Plain;
 }
 
 }  // namespace
@@ -110,7 +116,7 @@ CheckDigits checkDigitsOf(const R& record) {
 std::span<const ControlRow<BarcodeRecord>> barcodePageRows() { return kRows; }
 
 BarcodePage::BarcodePage(SettingsStore& store, Controls& controls)
-    : FontPage(kDescription, store, controls),
+    : RowPage(kDescription, store, controls),
       rememberedCheckDigit_(memoryRegistry().add(std::string())) {
     // Putting the focus into the check-digit list (and leaving it) confirms
     // what it shows: a price check digit set aside is no longer brought back.
@@ -145,20 +151,21 @@ void BarcodePage::showSteps(BarcodeRecord& record) {
 
 void BarcodePage::applyTypeRules() {
     Controls& c = controls();
-    const TypeUse* use = typeUseOf(record());
+    // A type outside the table disables nothing.
+    const TypeUse use = typeUseOf(record()).value_or(
+        TypeUse{true, true, true, true, true, true, true, true, true, CheckDigits::Plain});
     auto enable = [&c](std::span<const int> ids, bool used) {
         for (int id : ids) c.setEnabled(id, used);
     };
-    // A type outside the table disables nothing.
-    enable(kBars, use == nullptr || use->bars);
-    enable(kModuleWidth, use == nullptr || use->moduleWidth);
-    enable(kGuardBar, use == nullptr || use->guardBar);
-    enable(kZeroSuppress, use == nullptr || use->zeroSuppress);
-    enable(kCheckDigit, use == nullptr || use->checkDigit);
-    enable(kStartStop, use == nullptr || use->startStop);
-    enable(kRssVersion, use == nullptr || use->rssVersion);
-    enable(kAutoSwitch, use == nullptr || use->autoSwitch);
-    enable(kHumanReadable, use == nullptr || use->humanReadable);
+    enable(kBars, use.bars);
+    enable(kModuleWidth, use.moduleWidth);
+    enable(kGuardBar, use.guardBar);
+    enable(kZeroSuppress, use.zeroSuppress);
+    enable(kCheckDigit, use.checkDigit);
+    enable(kStartStop, use.startStop);
+    enable(kRssVersion, use.rssVersion);
+    enable(kAutoSwitch, use.autoSwitch);
+    enable(kHumanReadable, use.humanReadable);
     rebuildCheckDigitList();
 }
 

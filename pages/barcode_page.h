@@ -8,7 +8,7 @@
 #include <string>
 #include <string_view>
 
-#include "pages/font_page.h"
+#include "pages/row_page.h"
 
 namespace vx {
 
@@ -16,7 +16,7 @@ namespace vx {
 // then the right column (numeric edits).
 std::span<const ControlRow<BarcodeRecord>> barcodePageRows();
 
-class BarcodePage : public FontPage<BarcodeRecord> {
+class BarcodePage : public RowPage<BarcodeRecord> {
 public:
     BarcodePage(SettingsStore& store, Controls& controls);
 

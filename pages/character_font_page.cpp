@@ -130,6 +130,15 @@ SizeMemories sizeMemories(const SizeControls& size, CharacterFontMemories& memor
             width ? memories.rememberedWidthAuto : memories.rememberedHeightAuto};
 }
 
+// An edit's text as its record field holds it: padded to the edit's stored
+// width.
+std::string storedText(int edit, std::string_view text) {
+    for (const Row& row : kRows) {
+        if (row.id == edit) return paddedRecordText(text, row.width);
+    }
+    throw std::logic_error("no character font edit " + std::to_string(edit));
+}
+
 std::string storedSize(const PageFields& fields, const SizeControls& size, bool outline) {
     if (!outline) return std::string(kMagnifications.codeFor(fields.text(size.magnificationList)));
     if (fields.flag(size.box)) return std::string(kDefault);
@@ -161,19 +170,8 @@ void showSize(PageFields& fields, const SizeControls& size, const SizeMemories& 
 
 std::span<const ControlRow<CharacterFontRecord>> characterFontPageRows() { return kRows; }
 
-namespace charfont {
-
-std::string storedText(int edit, std::string_view text) {
-    for (const Row& row : kRows) {
-        if (row.id == edit) return paddedRecordText(text, row.width);
-    }
-    throw std::logic_error("no character font edit " + std::to_string(edit));
-}
-
-}  // namespace charfont
-
 CharacterFontPage::CharacterFontPage(SettingsStore& store, Controls& controls)
-    : FontPage(kDescription, store, controls), memories_(memoryRegistry()) {
+    : RowPage(kDescription, store, controls), memories_(memoryRegistry()) {
     // A choice that makes other fields usable or unusable.
     using Rule = void (*)(const CharacterFontScope&);
     const std::pair<int, Rule> choiceRules[] = {
@@ -195,9 +193,11 @@ CharacterFontPage::CharacterFontPage(SettingsStore& store, Controls& controls)
           [this] { memories_.rememberedSpacing[currentFont()].clear(); });
 }
 
-CharacterFontScope CharacterFontPage::scope() {
-    return {controls(), fields(), record(), memories_, currentFont()};
+CharacterFontScope CharacterFontPage::scope(int typeIndex) {
+    return {controls(), fields(), typeIndex, memories_, currentFont()};
 }
+
+CharacterFontScope CharacterFontPage::scope() { return scope(record().typeIndex); }
 
 void CharacterFontPage::runRule(void (*rule)(const CharacterFontScope&)) {
     fields().take(controls());
@@ -281,8 +281,12 @@ void CharacterFontPage::applyTypeRules() { charfont::applyTypeRules(scope()); }
 
 void CharacterFontPage::changeType() {
     const NotedLineTexts noted = noteLineTexts(fields());
-    storeCurrent();  // under the new type: its take reads the new type's name
-    fitToNewType(scope(), noted);
+    fields().take(controls());
+    // The fields are fitted to the type the store is about to give the
+    // record (a name outside the table keeps its index).
+    const int chosen = characterTypeIndexOf(recordText(fields().text(IDC_FONT_TYPE)));
+    fitToNewType(scope(chosen >= 0 ? chosen : record().typeIndex), noted);
+    storeFields();
     showCurrent();
 }
 

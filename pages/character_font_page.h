@@ -9,11 +9,11 @@
 #include <string_view>
 
 #include "pages/character_font_rules.h"
-#include "pages/font_page.h"
+#include "pages/row_page.h"
 
 namespace vx {
 
-class CharacterFontPage : public FontPage<CharacterFontRecord> {
+class CharacterFontPage : public RowPage<CharacterFontRecord> {
 public:
     CharacterFontPage(SettingsStore& store, Controls& controls);
 
@@ -28,6 +28,7 @@ private:
     void changeType() override;
     std::optional<FieldRange> rangeOf(const Row& row) const override;
 
+    charfont::CharacterFontScope scope(int typeIndex);
     charfont::CharacterFontScope scope();
     void runRule(void (*rule)(const charfont::CharacterFontScope&));
 
@@ -36,13 +37,5 @@ private:
 
 // The page's rows in tab order: the left column, then the right.
 std::span<const ControlRow<CharacterFontRecord>> characterFontPageRows();
-
-namespace charfont {
-
-// An edit's text as its record field holds it: padded to the edit's stored
-// width.
-std::string storedText(int edit, std::string_view text);
-
-}  // namespace charfont
 
 }  // namespace vx

@@ -4,7 +4,6 @@
 #include <string_view>
 
 #include "pages/character_font_lists.h"
-#include "pages/character_font_page.h"
 #include "resources/resource.h"
 
 namespace vx::charfont {
@@ -13,7 +12,7 @@ namespace {
 
 constexpr int kFirstKanjiTypeIndex = 14;
 
-bool outlineShown(const CharacterFontScope& scope) { return isOutlineType(scope.record.typeIndex); }
+bool outlineShown(const CharacterFontScope& scope) { return isOutlineType(scope.typeIndex); }
 
 // Character and string turned differently ("01", "12", "23", "30").
 bool isMixedRotation(std::string_view code) {
@@ -38,8 +37,7 @@ CharacterFontMemories::CharacterFontMemories(PerFontMemories& registry)
       rememberedHeightAuto(registry.add(true)),
       rememberedSpacing(registry.add(std::string())),
       rememberedAlignment(registry.add(std::string())),
-      rememberedRotationText(registry.add(std::string())),
-      rememberedRotationCode(registry.add(std::string())) {}
+      rememberedRotationText(registry.add(std::string())) {}
 
 void applyTypeRules(const CharacterFontScope& scope) {
     applySizeRules(scope);
@@ -81,7 +79,7 @@ void applyAlignmentRules(const CharacterFontScope& scope) {
 void applySpacingRules(const CharacterFontScope& scope) {
     setEnabled(scope.controls, {IDC_FONT_SPACING, IDC_FONT_SPACING_SPIN},
                scope.fields.text(IDC_FONT_SPACING_ADJUST) != kNoSpacingAdjust);
-    const FieldRange range = spacingRange(scope.record.typeIndex);
+    const FieldRange range = spacingRange(scope.typeIndex);
     scope.controls.setSpinRange(IDC_FONT_SPACING_SPIN, range.minimum, range.maximum);
 }
 
@@ -89,7 +87,7 @@ void rebuildRotationList(const CharacterFontScope& scope) {
     Controls& controls = scope.controls;
     scope.fields.dropTemporaryItem(controls, IDC_FONT_ROTATION);
     const int all = kRotations.size();
-    if (isKanjiType(scope.record.typeIndex)) {
+    if (isKanjiType(scope.typeIndex)) {
         if (controls.itemCount(IDC_FONT_ROTATION) == kRotationsForEveryType) {
             for (int i = kRotationsForEveryType; i < all; ++i) {
                 controls.insertItem(IDC_FONT_ROTATION, -1, kRotations.text(i));
@@ -133,98 +131,74 @@ NotedLineTexts noteLineTexts(const PageFields& fields) {
 
 namespace {
 
-void storeAlignment(CharacterFontRecord& record, std::string_view text) {
-    const CodedEntry* entry = kAlignments.entryFor(text);
-    record.alignment = entry->codes[0];
-    record.alignmentMode = entry->codes[1];
+// The line texts as shown before the type change, for the alignment area
+// that the new type keeps.
+void restoreLineTexts(PageFields& fields, const NotedLineTexts& noted) {
+    fields.setText(IDC_FONT_LINE_FEED, noted.lineFeed);
+    fields.setText(IDC_FONT_AREA_LINES, noted.lineCount);
 }
 
 // A bitmap type holds "自動改行" and spacings up to 99.
-void fitToBitmapType(const CharacterFontScope& scope) {
-    Controls& controls = scope.controls;
+void fitToBitmapType(const CharacterFontScope& scope, const NotedLineTexts& noted) {
     PageFields& fields = scope.fields;
-    CharacterFontRecord& record = scope.record;
-    CharacterFontMemories& memories = scope.memories;
-    const int font = scope.font;
-
-    if (controls.itemCount(IDC_FONT_ALIGNMENT) == kLineBreakPosition) {
-        controls.insertItem(IDC_FONT_ALIGNMENT, -1, kLineBreak);
+    std::string& alignment = scope.memories.rememberedAlignment[scope.font];
+    if (scope.controls.itemCount(IDC_FONT_ALIGNMENT) == kLineBreakPosition) {
+        scope.controls.insertItem(IDC_FONT_ALIGNMENT, -1, kLineBreak);
     }
-    if (memories.rememberedAlignment[font] == kLineBreak) {
-        memories.rememberedAlignment[font].clear();
+    if (alignment == kLineBreak) {
+        alignment.clear();
         fields.setText(IDC_FONT_ALIGNMENT, kLineBreak);
-        storeAlignment(record, kLineBreak);
-        record.areaWidth = storedText(IDC_FONT_AREA_WIDTH, fields.text(IDC_FONT_AREA_WIDTH));
-        record.lineFeed = storedText(IDC_FONT_LINE_FEED, fields.text(IDC_FONT_LINE_FEED));
-        record.areaLines = storedText(IDC_FONT_AREA_LINES, fields.text(IDC_FONT_AREA_LINES));
+        restoreLineTexts(fields, noted);
     }
     if (leadingInteger(fields.text(IDC_FONT_SPACING)) > kBitmapSpacingRange.maximum) {
-        memories.rememberedSpacing[font] = fields.text(IDC_FONT_SPACING);
-        fields.setText(IDC_FONT_SPACING, "99");
-        record.spacing = "99";  // as wide as the bitmap range's digits
+        scope.memories.rememberedSpacing[scope.font] = fields.text(IDC_FONT_SPACING);
+        fields.setText(IDC_FONT_SPACING, std::to_string(kBitmapSpacingRange.maximum));
     }
 }
 
-// An outline type holds neither "自動改行" nor the line fields of its area,
-// and spacings up to 512.
-void fitToOutlineType(const CharacterFontScope& scope) {
-    Controls& controls = scope.controls;
+// An outline type holds neither "自動改行" nor the line fields of its area
+// (which keep the texts shown before), and spacings up to 512.
+void fitToOutlineType(const CharacterFontScope& scope, const NotedLineTexts& noted) {
     PageFields& fields = scope.fields;
-    CharacterFontRecord& record = scope.record;
-    CharacterFontMemories& memories = scope.memories;
-    const int font = scope.font;
-
     if (fields.text(IDC_FONT_ALIGNMENT) == kLineBreak) {
-        memories.rememberedAlignment[font] = std::string(kLineBreak);
+        scope.memories.rememberedAlignment[scope.font] = std::string(kLineBreak);
         fields.setText(IDC_FONT_ALIGNMENT, kJustified);
-        storeAlignment(record, kJustified);
-        record.areaWidth = storedText(IDC_FONT_AREA_WIDTH, fields.text(IDC_FONT_AREA_WIDTH));
     }
-    record.lineFeed = storedText(IDC_FONT_LINE_FEED, fields.text(IDC_FONT_LINE_FEED));
-    record.areaLines = storedText(IDC_FONT_AREA_LINES, fields.text(IDC_FONT_AREA_LINES));
-    if (controls.itemCount(IDC_FONT_ALIGNMENT) > kLineBreakPosition) {
-        controls.removeItem(IDC_FONT_ALIGNMENT, kLineBreakPosition);
+    restoreLineTexts(fields, noted);
+    if (scope.controls.itemCount(IDC_FONT_ALIGNMENT) > kLineBreakPosition) {
+        scope.controls.removeItem(IDC_FONT_ALIGNMENT, kLineBreakPosition);
     }
-    if (!memories.rememberedSpacing[font].empty()) {
-        fields.setText(IDC_FONT_SPACING, memories.rememberedSpacing[font]);
-        record.spacing =
-            paddedRecordText(memories.rememberedSpacing[font], kOutlineSpacingRange.digits);
-        memories.rememberedSpacing[font].clear();
+    std::string& spacing = scope.memories.rememberedSpacing[scope.font];
+    if (!spacing.empty()) {
+        fields.setText(IDC_FONT_SPACING, spacing);
+        spacing.clear();
     }
 }
 
 // Only kanji types turn the characters and the string differently.
 void fitRotation(const CharacterFontScope& scope) {
     PageFields& fields = scope.fields;
-    CharacterFontRecord& record = scope.record;
-    CharacterFontMemories& memories = scope.memories;
-    const int font = scope.font;
-
-    if (isKanjiType(record.typeIndex)) {
-        if (!memories.rememberedRotationText[font].empty()) {
-            fields.setText(IDC_FONT_ROTATION, memories.rememberedRotationText[font]);
-            record.rotation = memories.rememberedRotationCode[font];
-            memories.rememberedRotationText[font].clear();
+    std::string& rotation = scope.memories.rememberedRotationText[scope.font];
+    if (isKanjiType(scope.typeIndex)) {
+        if (!rotation.empty()) {
+            fields.setText(IDC_FONT_ROTATION, rotation);
+            rotation.clear();
         }
-    } else if (isMixedRotation(record.rotation)) {
-        memories.rememberedRotationText[font] = fields.text(IDC_FONT_ROTATION);
-        memories.rememberedRotationCode[font] = record.rotation;
+    } else if (isMixedRotation(kRotations.codeFor(fields.text(IDC_FONT_ROTATION)))) {
+        rotation = fields.text(IDC_FONT_ROTATION);
         fields.setText(IDC_FONT_ROTATION, kRotation270);
-        record.rotation = "33";
     }
 }
 
 }  // namespace
 
 void fitToNewType(const CharacterFontScope& scope, const NotedLineTexts& noted) {
-    scope.fields.setText(IDC_FONT_LINE_FEED, noted.lineFeed);
-    scope.fields.setText(IDC_FONT_AREA_LINES, noted.lineCount);
     // The alignment list's own items decide what it gains or loses.
     scope.fields.dropTemporaryItem(scope.controls, IDC_FONT_ALIGNMENT);
-    if (isOutlineType(scope.record.typeIndex)) {
-        fitToOutlineType(scope);
+    if (isOutlineType(scope.typeIndex)) {
+        fitToOutlineType(scope, noted);
     } else {
-        fitToBitmapType(scope);
+        fitToBitmapType(scope, noted);
     }
     fitRotation(scope);
 }

@@ -38,15 +38,15 @@ struct CharacterFontMemories {
     PerFontMemory<std::string>& rememberedSpacing;
     PerFontMemory<std::string>& rememberedAlignment;
     PerFontMemory<std::string>& rememberedRotationText;
-    PerFontMemory<std::string>& rememberedRotationCode;
 };
 
-// What the rules work on: the page's controls and fields, and the record
-// and memories of the font shown.
+// What the rules work on: the page's controls and fields, the type of the
+// font shown and its memories. The rules never touch the record: what they
+// set in the page fields reaches it with the page's next store.
 struct CharacterFontScope {
     Controls& controls;
     PageFields& fields;
-    CharacterFontRecord& record;
+    int typeIndex;
     CharacterFontMemories& memories;
     int font;
 };
@@ -69,18 +69,19 @@ void rebuildRotationList(const CharacterFontScope& scope);
 // The parameter fields of the chosen decoration.
 void applyDecorationRules(const CharacterFontScope& scope);
 
-// A type change runs: note the line texts, store under the new type,
-// fitToNewType, show. The line-feed and line-count texts are the page
-// fields' as they stood before the store read the controls.
+// A type change runs: note the line texts, take the controls,
+// fitToNewType, store, show. The line-feed and line-count texts are the
+// page fields' as they stood before the controls were taken.
 struct NotedLineTexts {
     std::string lineFeed;
     std::string lineCount;
 };
 NotedLineTexts noteLineTexts(const PageFields& fields);
 
-// After the record has been stored under its new type: brings the alignment
-// list, the spacing and the rotation in line with the new group, setting
-// aside what it cannot hold and bringing back what was set aside for it.
+// With the page fields taken under the new type (the scope's): brings the
+// alignment list and the alignment, the spacing and the rotation in line
+// with the new group, setting aside what it cannot hold and bringing back
+// what was set aside for it.
 void fitToNewType(const CharacterFontScope& scope, const NotedLineTexts& noted);
 
 }  // namespace vx::charfont

@@ -13,47 +13,66 @@ using R = Code2DRecord;
 using Row = ControlRow<R>;
 using enum ControlKind;
 
+using enum Code2DType;
+
+// The values that several types share are stored into the record of each
+// of them. A font of a type without one shows it from GS1 Composite (the
+// module width), the QR code (the rotation: GS1 Composite keeps its own
+// under another key) or PDF417 (columns/rows and row height).
+constexpr Code2DTypes kEveryType = {DataMatrix, MaxiCode, MicroPdf417,
+                                    Pdf417,     QrCode,   Gs1Composite};
+constexpr Code2DTypes kTurnedTypes = {DataMatrix, MicroPdf417, Pdf417, QrCode, Gs1Composite};
+constexpr Code2DTypes kPdfTypes = {MicroPdf417, Pdf417};
+
 // The left column with the values every type shares and the QR code's
 // group, the right column with the groups of Data Matrix, PDF417 and
 // MaxiCode, then GS1 Composite across the page: the tab order of the
-// template. No row names a record field: the page moves every value itself,
-// into each parameter record that holds it (code2d::recordValues).
+// template.
 // clang-format off
 constexpr Row kRows[] = {
     {.id = IDC_CODE2D_FONT_NAME, .kind = FontNameList, .label = "バーコードフォント名"},
     {.id = IDC_CODE2D_TYPE, .kind = TypeList, .label = "2次元コード種別"},
     {.id = IDC_CODE2D_ORIGIN_X, .kind = NumericEdit, .label = "基点X座標", .unit = "x0.1mm",
      .spin = IDC_CODE2D_ORIGIN_X_SPIN, .range = {0, 9999, 4},
-     .autoBox = IDC_CODE2D_ORIGIN_X_AUTO, .width = 4},
+     .autoBox = IDC_CODE2D_ORIGIN_X_AUTO, .field = sharedField("originX", kEveryType, Gs1Composite),
+     .width = 4},
     {.id = IDC_CODE2D_ORIGIN_X_AUTO, .kind = AutoBox, .label = "自動"},
     {.id = IDC_CODE2D_ORIGIN_Y, .kind = NumericEdit, .label = "基点Y座標", .unit = "x0.1mm",
      .spin = IDC_CODE2D_ORIGIN_Y_SPIN, .range = {0, 32767, 5},
-     .autoBox = IDC_CODE2D_ORIGIN_Y_AUTO, .width = 5},
+     .autoBox = IDC_CODE2D_ORIGIN_Y_AUTO, .field = sharedField("originY", kEveryType, Gs1Composite),
+     .width = 5},
     {.id = IDC_CODE2D_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_CODE2D_ROTATION, .kind = List, .label = "回転方向", .codes = &kSymbolRotations},
+    {.id = IDC_CODE2D_ROTATION, .kind = List, .label = "回転方向", .codes = &kSymbolRotations,
+     .codeFields = {sharedField("rotation", kTurnedTypes, QrCode)}},
     // The range of Data Matrix, the widest; the type shown narrows it.
     {.id = IDC_CODE2D_MODULE_WIDTH, .kind = NumericEdit, .label = "1モジュール／セル幅",
-     .unit = "ドット", .spin = IDC_CODE2D_MODULE_WIDTH_SPIN, .range = {0, 99, 2}, .width = 2},
+     .unit = "ドット", .spin = IDC_CODE2D_MODULE_WIDTH_SPIN, .range = {0, 99, 2},
+     .field = sharedField("moduleWidth", kTurnedTypes, Gs1Composite), .width = 2},
     {.id = IDC_CODE2D_QR_ERROR_CORRECTION, .kind = List, .label = "誤り訂正レベル",
-     .codes = &kErrorCorrections},
-    {.id = IDC_CODE2D_QR_MODEL, .kind = List, .label = "モデル", .codes = &kModels},
-    {.id = IDC_CODE2D_DM_CELL_COUNT, .kind = List, .label = "セル数指定", .codes = &kCellCounts},
+     .codes = &kErrorCorrections, .codeFields = {fieldOf(QrCode, "errorCorrection")}},
+    {.id = IDC_CODE2D_QR_MODEL, .kind = List, .label = "モデル", .codes = &kModels,
+     .codeFields = {fieldOf(QrCode, "model")}},
+    {.id = IDC_CODE2D_DM_CELL_COUNT, .kind = List, .label = "セル数指定", .codes = &kCellCounts,
+     .codeFields = {fieldOf(DataMatrix, "cellSizeMarker"), fieldOf(DataMatrix, "cellColumns"),
+                    fieldOf(DataMatrix, "cellRows")}},
     // The range of MicroPDF417; PDF417 narrows it.
     {.id = IDC_CODE2D_PDF_COLUMNS_ROWS, .kind = NumericEdit, .label = "列・行数",
-     .spin = IDC_CODE2D_PDF_COLUMNS_ROWS_SPIN, .range = {0, 38, 2}, .width = 2},
+     .spin = IDC_CODE2D_PDF_COLUMNS_ROWS_SPIN, .range = {0, 38, 2},
+     .field = sharedField("columnRowCount", kPdfTypes, Pdf417), .width = 2},
     {.id = IDC_CODE2D_PDF_ROW_HEIGHT, .kind = NumericEdit, .label = "バーコード1行の高さ",
      .unit = "x0.1mm", .spin = IDC_CODE2D_PDF_ROW_HEIGHT_SPIN, .range = {0, 100, 3},
-     .spinMinimum = 1, .width = 4},
+     .spinMinimum = 1, .field = sharedField("rowHeight", kPdfTypes, Pdf417), .width = 4},
     // A list of numbers, stored as a two-digit number.
     {.id = IDC_CODE2D_PDF_SECURITY_LEVEL, .kind = List, .label = "セキュリティレベル",
-     .width = 2},
-    {.id = IDC_CODE2D_MAXI_MODE, .kind = List, .label = "モード", .codes = &kModes},
+     .field = fieldOf(Pdf417, "securityLevel"), .width = 2},
+    {.id = IDC_CODE2D_MAXI_MODE, .kind = List, .label = "モード", .codes = &kModes,
+     .codeFields = {fieldOf(MaxiCode, "mode")}},
     {.id = IDC_CODE2D_GS1_LINEAR_TYPE, .kind = List, .label = "バーコード種別",
-     .codes = &kLinearTypes},
+     .codes = &kLinearTypes, .codeFields = {fieldOf(Gs1Composite, "linearType")}},
     // Any number of digits is read; the check saturates.
     {.id = IDC_CODE2D_GS1_ROW_HEIGHT, .kind = NumericEdit, .label = "バーコード1行の高さ",
      .unit = "x0.1mm", .spin = IDC_CODE2D_GS1_ROW_HEIGHT_SPIN, .range = {0, 1000, 100},
-     .spinMinimum = 1, .width = 4},
+     .spinMinimum = 1, .field = fieldOf(Gs1Composite, "rowHeight"), .width = 4},
 };
 // clang-format on
 
@@ -79,7 +98,7 @@ bool followsType(const Row& row) {
 std::span<const ControlRow<Code2DRecord>> code2DPageRows() { return kRows; }
 
 Code2DPage::Code2DPage(SettingsStore& store, Controls& controls)
-    : FontPage(kDescription, store, controls),
+    : RowPage(kDescription, store, controls),
       rememberedModuleWidth_(memoryRegistry().add(std::string())),
       rememberedColumnRowCount_(memoryRegistry().add(std::string())) {
     // Leaving one of these fields confirms what it shows: a value that a
@@ -92,77 +111,15 @@ Code2DPage::Code2DPage(SettingsStore& store, Controls& controls)
 
 void Code2DPage::create() {
     controls().setItems(IDC_CODE2D_PDF_SECURITY_LEVEL, securityLevels());
-    FontPage::create();
+    RowPage::create();
 }
 
 std::string Code2DPage::typeText(const Code2DRecord& record) const {
-    const bool known = record.typeIndex >= 0 && record.typeIndex < kCode2DTypeCount;
-    return pageText(code2DTypeName(known ? record.typeIndex : kDataMatrix));
+    return pageText(code2DTypeName(typeIndexOf(shownCode2DType(record))));
 }
 
 void Code2DPage::storeType(Code2DRecord& record, std::string_view typeText) {
-    if (const int index = code2DTypeIndexOf(typeText); index >= 0) {
-        record.typeIndex = index;
-        currentType_ = index;
-    }
-}
-
-void Code2DPage::storeValue(const RecordValue& value, Code2DRecord& r) {
-    const Row& control = *row(value.control);
-    const std::string& text = fields().text(value.control);
-    std::string stored;
-    if (control.autoBox != 0 && fields().flag(control.autoBox)) {
-        stored = kDefault;
-    } else if (control.codes != nullptr) {
-        stored = control.codes->codeFor(text);
-    } else {
-        stored = paddedRecordText(text, control.width);
-    }
-    for (const Slot slot : value.slots) {
-        if (slot != nullptr) *slot(r) = stored;
-    }
-}
-
-void Code2DPage::storeSteps(Code2DRecord& r) {
-    const int font = currentFont();
-    for (const int origin : {IDC_CODE2D_ORIGIN_X, IDC_CODE2D_ORIGIN_Y}) {
-        rememberedTextOf(origin)[font] = fields().text(origin);
-    }
-    for (const RecordValue& value : recordValues()) storeValue(value, r);
-
-    // Every list of this page stores something for any text.
-    const CodedEntry& cells = *kCellCounts.entryFor(fields().text(IDC_CODE2D_DM_CELL_COUNT));
-    r.dataMatrix.cellSizeMarker = cells.codes[0];
-    r.dataMatrix.cellColumns = cells.codes[1];
-    r.dataMatrix.cellRows = cells.codes[2];
-}
-
-void Code2DPage::showValue(const RecordValue& value, Code2DRecord& r) {
-    const Row& control = *row(value.control);
-    const int source =
-        value.slots[static_cast<std::size_t>(currentType_)] != nullptr ? currentType_
-                                                                        : value.shownOtherwise;
-    const std::string& stored = *value.slots[static_cast<std::size_t>(source)](r);
-    if (control.autoBox != 0) {
-        const bool automatic = stored == kDefault;
-        fields().setText(control.id,
-                         automatic ? rememberedTextOf(control.id)[currentFont()]
-                                   : decimalText(stored));
-        fields().setFlag(control.autoBox, automatic);
-    } else if (control.codes != nullptr) {
-        fields().setText(control.id, control.codes->textFor(stored));
-    } else {
-        fields().setText(control.id, decimalText(stored));
-    }
-}
-
-void Code2DPage::showSteps(Code2DRecord& r) {
-    currentType_ = code2DTypeIndexOf(recordText(typeText(r)));
-    for (const RecordValue& value : recordValues()) showValue(value, r);
-
-    const std::string_view cells[] = {r.dataMatrix.cellSizeMarker, r.dataMatrix.cellColumns,
-                                      r.dataMatrix.cellRows};
-    fields().setText(IDC_CODE2D_DM_CELL_COUNT, kCellCounts.textFor(cells));
+    if (const int index = code2DTypeIndexOf(typeText); index >= 0) record.typeIndex = index;
 }
 
 void Code2DPage::applyTypeRules() {
@@ -173,7 +130,7 @@ void Code2DPage::applyTypeRules() {
     for (const Row& control : rows()) {
         if (followsType(control)) enable(control, false);
     }
-    const TypeUse& use = *typeUse(currentType_);
+    const TypeUse use = typeUse(currentType());
     for (const int id : use.others) {
         if (id != 0) enable(*row(id), true);
     }
@@ -196,10 +153,8 @@ void Code2DPage::changeType() {
 }
 
 void Code2DPage::setEverywhere(int control, std::string_view text) {
-    const std::string stored = paddedRecordText(text, row(control)->width);
-    for (const Slot slot : recordValue(control).slots) {
-        if (slot != nullptr) *slot(record()) = stored;
-    }
+    const Row& edit = *row(control);
+    storeField(record(), edit.field, paddedRecordText(text, edit.width));
 }
 
 void Code2DPage::fitInto(int control, const FieldRange& range, std::string& memory) {
@@ -213,26 +168,27 @@ void Code2DPage::fitInto(int control, const FieldRange& range, std::string& memo
 void Code2DPage::fitToType() {
     std::string& moduleWidth = rememberedModuleWidth_[currentFont()];
     std::string& columnsRows = rememberedColumnRowCount_[currentFont()];
-    const TypeUse& use = *typeUse(currentType_);
-    switch (currentType_) {
-        case kDataMatrix:
+    const Code2DType type = currentType();
+    const TypeUse use = typeUse(type);
+    switch (type) {
+        case Code2DType::DataMatrix:
             if (!moduleWidth.empty()) {
                 setEverywhere(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
                 moduleWidth.clear();
             }
             break;
-        case kMicroPdf417:
+        case Code2DType::MicroPdf417:
             fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
             if (!columnsRows.empty()) {
                 setEverywhere(IDC_CODE2D_PDF_COLUMNS_ROWS, columnsRows);
                 columnsRows.clear();
             }
             break;
-        case kPdf417:
+        case Code2DType::Pdf417:
             fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
             fitInto(IDC_CODE2D_PDF_COLUMNS_ROWS, *use.columnsRows, columnsRows);
             break;
-        case kQrCode:
+        case Code2DType::QrCode:
             // A remembered width comes back once the QR code's range allows
             // it; until then the width stays at the top of that range.
             if (moduleWidth.empty()) {
@@ -244,13 +200,15 @@ void Code2DPage::fitToType() {
                 moduleWidth.clear();
             }
             break;
-        default: break;  // MaxiCode and GS1 Composite keep both values
+        case Code2DType::MaxiCode:
+        case Code2DType::Gs1Composite:
+            break;  // both values stay
     }
 }
 
 std::optional<FieldRange> Code2DPage::rangeOf(const Row& control) const {
-    if (control.id == IDC_CODE2D_MODULE_WIDTH) return typeUse(currentType_)->moduleWidth;
-    if (control.id == IDC_CODE2D_PDF_COLUMNS_ROWS) return typeUse(currentType_)->columnsRows;
+    if (control.id == IDC_CODE2D_MODULE_WIDTH) return typeUse(currentType()).moduleWidth;
+    if (control.id == IDC_CODE2D_PDF_COLUMNS_ROWS) return typeUse(currentType()).columnsRows;
     return control.range;
 }
 

@@ -10,23 +10,23 @@
 #include <string>
 #include <string_view>
 
-#include "pages/code2d_page_lists.h"
-#include "pages/font_page.h"
+#include "pages/code2d_lists.h"
+#include "pages/row_page.h"
 
 namespace vx {
 
 // The page's rows in tab order.
 std::span<const ControlRow<Code2DRecord>> code2DPageRows();
 
-class Code2DPage : public FontPage<Code2DRecord> {
+class Code2DPage : public RowPage<Code2DRecord> {
 public:
     Code2DPage(SettingsStore& store, Controls& controls);
 
     void create() override;
 
-    // The type shown (its index in the type list), by which the module
-    // width and the columns/rows are checked.
-    int currentType() const { return currentType_; }
+    // The type shown, by which the module width and the columns/rows are
+    // checked.
+    Code2DType currentType() const { return shownCode2DType(record()); }
 
     // Per font: the module width and columns/rows that a type change
     // replaced ("" when none is kept).
@@ -40,14 +40,10 @@ public:
 private:
     std::string typeText(const Code2DRecord& record) const override;
     void storeType(Code2DRecord& record, std::string_view typeText) override;
-    void storeSteps(Code2DRecord& record) override;
-    void showSteps(Code2DRecord& record) override;
     void applyTypeRules() override;
     void changeType() override;
     std::optional<FieldRange> rangeOf(const Row& row) const override;
 
-    void storeValue(const code2d::RecordValue& value, Code2DRecord& record);
-    void showValue(const code2d::RecordValue& value, Code2DRecord& record);
     // Sets a value of the current font in every record that has it.
     void setEverywhere(int control, std::string_view text);
     // Fits the module width and the columns/rows to the type just stored.
@@ -55,7 +51,6 @@ private:
     // Brings a value into a range, remembering the text it replaced.
     void fitInto(int control, const FieldRange& range, std::string& memory);
 
-    int currentType_ = code2d::kDataMatrix;
     PerFontMemory<std::string>& rememberedModuleWidth_;
     PerFontMemory<std::string>& rememberedColumnRowCount_;
 };

@@ -13,6 +13,7 @@
 
 #include "pages/coded_list.h"
 #include "pages/page_fields.h"
+#include "pages/record_fields.h"
 
 namespace vx {
 
@@ -26,7 +27,7 @@ enum class ControlKind {
 
 template <class Record>
 struct ControlRow {
-    using Field = std::string Record::*;
+    using Field = RecordField<Record>;
 
     int id = 0;
     ControlKind kind = ControlKind::List;
@@ -46,8 +47,9 @@ struct ControlRow {
 
     // The record field and its stored width ("%0Ns"; 0 keeps the text as
     // it stands). An edit with a "自動" box stores "default" while the box is
-    // ticked. Rows without a field are moved by the page's own steps.
-    Field field = nullptr;
+    // ticked; a list without codes (a list of numbers) stores its text at
+    // that width. Rows without a field are moved by the page's own steps.
+    Field field = {};
     int width = 0;
     std::string_view shownForDefault = {};  // what an edit shows for "default"
 

@@ -27,25 +27,25 @@ class PerFontMemory : public ResettableMemory {
 public:
     PerFontMemory(int fontCount, T initial)
         : initial_(std::move(initial)),
-          slots_(static_cast<std::size_t>(fontCount), Slot{initial_}) {}
+          entries_(static_cast<std::size_t>(fontCount), Entry{initial_}) {}
 
-    const T& operator[](int font) const { return slots_.at(index(font)).value; }
-    T& operator[](int font) { return slots_.at(index(font)).value; }
-    int fontCount() const { return static_cast<int>(slots_.size()); }
+    const T& operator[](int font) const { return entries_.at(index(font)).value; }
+    T& operator[](int font) { return entries_.at(index(font)).value; }
+    int fontCount() const { return static_cast<int>(entries_.size()); }
     void reset() override {
-        for (Slot& slot : slots_) slot.value = initial_;
+        for (Entry& entry : entries_) entry.value = initial_;
     }
     std::unique_ptr<ResettableMemory> copy() const override {
         return std::make_unique<PerFontMemory>(*this);
     }
     void restore(const ResettableMemory& saved) override {
-        slots_ = static_cast<const PerFontMemory&>(saved).slots_;
+        entries_ = static_cast<const PerFontMemory&>(saved).entries_;
     }
 
 private:
     // A wrapper keeps std::vector<bool>'s packed form out, so that every T
     // gives real references.
-    struct Slot {
+    struct Entry {
         T value;
     };
     static std::size_t index(int font) {
@@ -53,7 +53,7 @@ private:
     }
 
     T initial_;
-    std::vector<Slot> slots_;
+    std::vector<Entry> entries_;
 };
 
 // The memories of one page. A memory lives as long as the registry and keeps

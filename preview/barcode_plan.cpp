@@ -12,55 +12,62 @@ namespace vx {
 
 namespace {
 
-// How a type's check digit is composed into its data.
-enum class Check { NotUsed, Modulo10, Modulo43, Msi, EanUpc, UpcE };
-enum class Family { Elements, Modules, EanUpc, DataBar, Customer };
+using Guards = std::array<std::pair<int, int>, 3>;  // EAN/UPC guard bar columns
+constexpr Guards kEan13Guards = {{{0, 3}, {45, 50}, {92, 95}}};
+constexpr Guards kEan8Guards = {{{0, 3}, {31, 36}, {64, 67}}};
+constexpr Guards kUpcAGuards = {{{0, 10}, {45, 50}, {85, 95}}};
+constexpr Guards kUpcEGuards = {{{0, 3}, {45, 51}, {0, 0}}};
 
+// A type as zint encodes it, and its sample data.
 struct BarcodeKind {
     int symbology;
-    Family family;
-    Check check;
-    const char* body;    // sample data without check digit
-    const char* addOn;   // EAN/UPC add-on of the sample
+    const char* body;                 // sample data without check digit or add-on
     int firstGap = 0, gapPeriod = 0;  // element-width types with character gaps
-    std::array<std::pair<int, int>, 3> guards{};  // EAN/UPC guard bar columns
+    Guards guards{};
 };
 
-// Indexed like the barcode type table.
-const std::array<BarcodeKind, kBarcodeTypeCount> kKinds = {{
-    {BARCODE_CODABAR, Family::Elements, Check::NotUsed, "1234567", "", 7, 8},
-    {BARCODE_C25IND, Family::Elements, Check::Modulo10, "1234567", "", 5, 10},
-    {BARCODE_CODE128, Family::Modules, Check::NotUsed, "ZEL-Vextora-128", ""},
-    {BARCODE_CODE39, Family::Elements, Check::Modulo43, "ZEL-0123", "", 9, 10},
-    {BARCODE_EXCODE39, Family::Elements, Check::Modulo43, "ZEL-0123", "", 9, 10},
-    {BARCODE_CODE93, Family::Modules, Check::NotUsed, "ZEL-0123", ""},
-    {BARCODE_DBAR_OMN, Family::DataBar, Check::NotUsed, "0950110153000", ""},
-    {BARCODE_C25INTER, Family::Elements, Check::Modulo10, "1234567", ""},
-    {BARCODE_EANX, Family::EanUpc, Check::EanUpc, "490123456789", "", 0, 0, {{{0, 3}, {45, 50}, {92, 95}}}},
-    {BARCODE_EANX, Family::EanUpc, Check::EanUpc, "490123456789", "+12", 0, 0, {{{0, 3}, {45, 50}, {92, 95}}}},
-    {BARCODE_EANX, Family::EanUpc, Check::EanUpc, "490123456789", "+12345", 0, 0, {{{0, 3}, {45, 50}, {92, 95}}}},
-    {BARCODE_EANX, Family::EanUpc, Check::EanUpc, "4901234", "", 0, 0, {{{0, 3}, {31, 36}, {64, 67}}}},
-    {BARCODE_EANX, Family::EanUpc, Check::EanUpc, "4901234", "+12", 0, 0, {{{0, 3}, {31, 36}, {64, 67}}}},
-    {BARCODE_EANX, Family::EanUpc, Check::EanUpc, "4901234", "+12345", 0, 0, {{{0, 3}, {31, 36}, {64, 67}}}},
-    {BARCODE_MSI_PLESSEY, Family::Elements, Check::Msi, "1234567", ""},
-    {BARCODE_GS1_128, Family::Modules, Check::NotUsed, "[01]0950110153000?[10]ABC123", ""},
-    {BARCODE_UPCA, Family::EanUpc, Check::EanUpc, "04901234567", "", 0, 0, {{{0, 10}, {45, 50}, {85, 95}}}},
-    {BARCODE_UPCA, Family::EanUpc, Check::EanUpc, "04901234567", "+12", 0, 0, {{{0, 10}, {45, 50}, {85, 95}}}},
-    {BARCODE_UPCA, Family::EanUpc, Check::EanUpc, "04901234567", "+12345", 0, 0, {{{0, 10}, {45, 50}, {85, 95}}}},
-    {BARCODE_UPCE, Family::EanUpc, Check::UpcE, "0123456", "", 0, 0, {{{0, 3}, {45, 51}, {0, 0}}}},
-    {BARCODE_UPCE, Family::EanUpc, Check::UpcE, "0123456", "+12", 0, 0, {{{0, 3}, {45, 51}, {0, 0}}}},
-    {BARCODE_UPCE, Family::EanUpc, Check::UpcE, "0123456", "+12345", 0, 0, {{{0, 3}, {45, 51}, {0, 0}}}},
-    {BARCODE_JAPANPOST, Family::Customer, Check::NotUsed, "15400233-16-4-205", ""},
-}};
+// clang-format off
+BarcodeKind kindOf(BarcodeType type) {
+    using enum BarcodeType;
+    switch (type) {
+        case Codabar:         return {BARCODE_CODABAR, "1234567", 7, 8};
+        case Code2of5:        return {BARCODE_C25IND, "1234567", 5, 10};
+        case Code128:         return {BARCODE_CODE128, "ZEL-Vextora-128"};
+        case Code39:          return {BARCODE_CODE39, "ZEL-0123", 9, 10};
+        case Code39FullAscii: return {BARCODE_EXCODE39, "ZEL-0123", 9, 10};
+        case Code93:          return {BARCODE_CODE93, "ZEL-0123"};
+        case Gs1DataBar:      return {BARCODE_DBAR_OMN, "0950110153000"};
+        case Itf:             return {BARCODE_C25INTER, "1234567"};
+        case Jan13: case Jan13Plus2: case Jan13Plus5:
+                              return {BARCODE_EANX, "490123456789", 0, 0, kEan13Guards};
+        case Jan8: case Jan8Plus2: case Jan8Plus5:
+                              return {BARCODE_EANX, "4901234", 0, 0, kEan8Guards};
+        case MsiPlessey:      return {BARCODE_MSI_PLESSEY, "1234567"};
+        case UccEan128:       return {BARCODE_GS1_128, "[01]0950110153000?[10]ABC123"};
+        case UpcA: case UpcAPlus2: case UpcAPlus5:
+                              return {BARCODE_UPCA, "04901234567", 0, 0, kUpcAGuards};
+        case UpcE: case UpcEPlus2: case UpcEPlus5:
+                              return {BARCODE_UPCE, "0123456", 0, 0, kUpcEGuards};
+        case Customer:        return {BARCODE_JAPANPOST, "15400233-16-4-205"};
+    }
+    return {BARCODE_CODE128, ""};
+}
+// clang-format on
+
+// A record's type; a type index outside the table is drawn as CODE128.
+const BarcodeTypeRow& rowOf(const BarcodeRecord& record) {
+    return barcodeTypeRow(barcodeTypeAt(record.typeIndex).value_or(BarcodeType::Code128));
+}
+
+// The sample add-on: its first digits of "12345".
+std::string addOnSample(int digits) {
+    return digits > 0 ? "+" + std::string("12345").substr(0, static_cast<std::size_t>(digits))
+                      : std::string();
+}
 
 // GS1 DataBar versions "1" to "6".
 constexpr int kDataBarSymbologies[] = {BARCODE_DBAR_OMN, BARCODE_DBAR_STK, BARCODE_DBAR_OMNSTK,
                                        BARCODE_DBAR_LTD, BARCODE_DBAR_EXP, BARCODE_DBAR_EXPSTK};
-
-const BarcodeKind& kindOf(const BarcodeRecord& record) {
-    const int index = record.typeIndex;
-    return kKinds[index >= 0 && index < kBarcodeTypeCount ? index : 2];
-}
 
 int dataBarSymbology(const BarcodeRecord& record) {
     const int version = leadingInteger(record.rssVersion);
@@ -71,22 +78,31 @@ bool isExpanded(int symbology) {
     return symbology == BARCODE_DBAR_EXP || symbology == BARCODE_DBAR_EXPSTK;
 }
 
+using enum CheckDigitScheme;
+
+bool isEanUpc(CheckDigitScheme scheme) { return scheme == EanUpc || scheme == UpcE; }
+
 // The check digit the data carries itself: with "check" (the printer
 // verifies it) and, for EAN/UPC, with "none" too, as that symbology
 // always has one.
-bool dataCarriesCheck(const BarcodeKind& kind, const std::string& code) {
-    if (kind.check == Check::EanUpc || kind.check == Check::UpcE) return code != "3" && code != "4";
+bool dataCarriesCheck(CheckDigitScheme scheme, const std::string& code) {
+    if (isEanUpc(scheme)) return code != "3" && code != "4";
     return code == "2";
 }
 
-std::string withCheck(const BarcodeKind& kind, std::string body) {
-    switch (kind.check) {
-        case Check::Modulo10:
-        case Check::EanUpc: return body + gs1CheckDigit(body);
-        case Check::Modulo43: return body + code39CheckCharacter(body);
-        case Check::Msi: return body + msiCheckDigit(body);
-        case Check::UpcE: return body + gs1CheckDigit(upcEToUpcA(body));
-        case Check::NotUsed: break;
+std::string withCheck(CheckDigitScheme scheme, std::string body) {
+    switch (scheme) {
+        case Modulo10:
+        case EanUpc:
+            return body + gs1CheckDigit(body);
+        case Modulo43:
+            return body + code39CheckCharacter(body);
+        case Msi:
+            return body + msiCheckDigit(body);
+        case UpcE:
+            return body + gs1CheckDigit(upcEToUpcA(body));
+        case None:
+            break;
     }
     return body;
 }
@@ -112,45 +128,50 @@ double atLeastOne(int value) { return value < 1 ? 1.0 : value; }
 }  // namespace
 
 std::string sampleBarcodeData(const BarcodeRecord& record) {
-    const BarcodeKind& kind = kindOf(record);
-    if (kind.family == Family::DataBar && isExpanded(dataBarSymbology(record))) {
+    const BarcodeTypeRow& row = rowOf(record);
+    const BarcodeKind kind = kindOf(row.type);
+    if (row.type == BarcodeType::Gs1DataBar && isExpanded(dataBarSymbology(record))) {
         return "[01]09501101530003[10]ABC123";
     }
     std::string body = kind.body;
     if (const auto mark = body.find('?'); mark != std::string::npos) {
         body[mark] = gs1CheckDigit(body.substr(mark - 13, 13));
     }
-    if (kind.check != Check::NotUsed && dataCarriesCheck(kind, record.checkDigit)) {
-        body = withCheck(kind, body);
+    if (row.checkDigit != None && dataCarriesCheck(row.checkDigit, record.checkDigit)) {
+        body = withCheck(row.checkDigit, body);
     }
     if (kind.symbology == BARCODE_CODABAR) {
         if (record.startStop == "T" || record.startStop == "N") body += "B";
         if (record.startStop == "P" || record.startStop == "N") body.insert(0, "A");
     }
-    return body + kind.addOn;
+    return body + addOnSample(row.addOnDigits);
 }
 
 SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, double dpi) {
-    const BarcodeKind& kind = kindOf(record);
+    const BarcodeTypeRow& row = rowOf(record);
+    const BarcodeKind kind = kindOf(row.type);
+    const bool dataBar = row.type == BarcodeType::Gs1DataBar;
     SymbolPlan plan;
     EncodeRequest& request = plan.request;
     request.symbology = kind.symbology;
     request.data = data;
     plan.barHeightDots = dotsOfTenthsMm(record.height, dpi);
     plan.moduleDots = atLeastOne(leadingInteger(record.moduleWidth));
-    plan.humanReadable = record.humanReadable == "1" && kind.family != Family::DataBar &&
-                         kind.family != Family::Customer;
+    plan.humanReadable =
+        record.humanReadable == "1" && !dataBar && row.family != BarcodeFamily::Customer;
 
-    switch (kind.family) {
-        case Family::Elements:
+    switch (row.family) {
+        case BarcodeFamily::ElementWidth:
             plan.shape = SymbolShape::ElementWidths;
             plan.elements = {atLeastOne(leadingInteger(record.narrowBar)),
                              atLeastOne(leadingInteger(record.wideBar)),
                              atLeastOne(leadingInteger(record.narrowSpace)),
                              atLeastOne(leadingInteger(record.wideSpace)),
-                             atLeastOne(leadingInteger(record.charGap)), kind.firstGap, kind.gapPeriod};
+                             atLeastOne(leadingInteger(record.charGap)),
+                             kind.firstGap,
+                             kind.gapPeriod};
             break;
-        case Family::EanUpc:
+        case BarcodeFamily::EanUpc:
             for (auto range : kind.guards) {
                 if (range.second > range.first) plan.guardColumns.push_back(range);
             }
@@ -158,24 +179,26 @@ SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, dou
                                  ? 5 * plan.moduleDots
                                  : dotsOfTenthsMm(record.guardBarLength, dpi);
             break;
-        case Family::DataBar:
-            request.symbology = dataBarSymbology(record);
-            request.gs1Data = isExpanded(request.symbology);
-            break;
-        case Family::Modules:
+        case BarcodeFamily::Module:
+            if (dataBar) {
+                request.symbology = dataBarSymbology(record);
+                request.gs1Data = isExpanded(request.symbology);
+                break;
+            }
             request.gs1Data = kind.symbology == BARCODE_GS1_128;
             if (kind.symbology == BARCODE_CODE128 && record.autoSwitch == "A") {
                 request.symbology = BARCODE_CODE128B;  // one code set throughout
             }
             break;
-        case Family::Customer: break;
+        case BarcodeFamily::Customer:
+            break;
     }
 
-    if (kind.check != Check::NotUsed && kind.check != Check::EanUpc && kind.check != Check::UpcE) {
+    if (row.checkDigit != None && !isEanUpc(row.checkDigit)) {
         if (record.checkDigit == "3") request.option2 = 1;
-        if (record.checkDigit == "4") request.option2 = kind.check == Check::Msi ? 2 : 1;
+        if (record.checkDigit == "4") request.option2 = row.checkDigit == Msi ? 2 : 1;
     }
-    if (kind.check == Check::EanUpc && record.checkDigit == "4") {
+    if (row.checkDigit == EanUpc && record.checkDigit == "4") {
         plan.notes.push_back("プライスC/D4桁はプレビューに反映されません。");
     }
     if (kind.symbology == BARCODE_CODABAR) {
@@ -189,7 +212,7 @@ SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, dou
     if (record.zeroSuppress != kDefault && suppressed > 0) {
         plan.notes.push_back("ゼロサプレスはプレビューに反映されません。");
     }
-    if (kind.family == Family::EanUpc && std::string(kind.addOn).size() > 0) {
+    if (row.addOnDigits > 0) {
         plan.notes.push_back("アドオンのバーは本体と同じ高さで表示します。");
     }
     return plan;

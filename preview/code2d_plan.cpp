@@ -130,29 +130,51 @@ void planComposite(const Gs1CompositeParams& p, double dpi, SymbolPlan& plan) {
 
 }  // namespace
 
+Code2DType previewedType(const Code2DRecord& record) {
+    return code2DTypeAt(record.typeIndex).value_or(Code2DType::QrCode);
+}
+
 std::string sampleCode2DData(const Code2DRecord& record) {
-    switch (record.typeIndex) {
-        case 0: return "0123456789";
-        case 1:
+    switch (previewedType(record)) {
+        case Code2DType::DataMatrix:
+            return "0123456789";
+        case Code2DType::MaxiCode:
             if (record.maxiCode.mode == "4") return "ZEL VEXTORA 0123456789";
             return record.maxiCode.mode == "3" ? "AB12CD826001|ZEL VEXTORA"
                                                : "152382802840001|ZEL VEXTORA";
-        case 2: return "ZEL-Vextora-0123";
-        case 3: return "ZEL Vextora PDF417 0123456789";
-        case 5: return std::string(linearTypeOf(record.gs1Composite).linear) + "|[10]ABC123";
-        default: return "ZEL-VEXTORA-0001";
+        case Code2DType::MicroPdf417:
+            return "ZEL-Vextora-0123";
+        case Code2DType::Pdf417:
+            return "ZEL Vextora PDF417 0123456789";
+        case Code2DType::QrCode:
+            break;
+        case Code2DType::Gs1Composite:
+            return std::string(linearTypeOf(record.gs1Composite).linear) + "|[10]ABC123";
     }
+    return "ZEL-VEXTORA-0001";
 }
 
 SymbolPlan code2DPlan(const Code2DRecord& record, const std::string& data, double dpi) {
     SymbolPlan plan;
-    switch (record.typeIndex) {
-        case 0: planDataMatrix(record.dataMatrix, plan); break;
-        case 1: planMaxiCode(record.maxiCode, plan); break;
-        case 2: planMicroPdf417(record.microPdf417, dpi, plan); break;
-        case 3: planPdf417(record.pdf417, dpi, plan); break;
-        case 5: planComposite(record.gs1Composite, dpi, plan); break;
-        default: planQrCode(record.qrCode, plan); break;
+    switch (previewedType(record)) {
+        case Code2DType::DataMatrix:
+            planDataMatrix(record.dataMatrix, plan);
+            break;
+        case Code2DType::MaxiCode:
+            planMaxiCode(record.maxiCode, plan);
+            break;
+        case Code2DType::MicroPdf417:
+            planMicroPdf417(record.microPdf417, dpi, plan);
+            break;
+        case Code2DType::Pdf417:
+            planPdf417(record.pdf417, dpi, plan);
+            break;
+        case Code2DType::QrCode:
+            planQrCode(record.qrCode, plan);
+            break;
+        case Code2DType::Gs1Composite:
+            planComposite(record.gs1Composite, dpi, plan);
+            break;
     }
     splitPrimary(data, plan.request);
     return plan;

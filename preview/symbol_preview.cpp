@@ -69,11 +69,7 @@ SymbolPreview previewCode2D(const Code2DRecord& record, const PreviewSettings& s
     std::string data = settings.data.value_or(sampleCode2DData(record));
     const SymbolPlan plan = code2DPlan(record, data, settings.dpi);
     Placement placement{};
-    forEachCode2DParams(record, [&](std::string_view, const auto& params, auto, int index) {
-        if (index != record.typeIndex &&
-            !(index == 4 && (record.typeIndex < 0 || record.typeIndex > 5))) {
-            return;
-        }
+    visitCode2DParams(record, previewedType(record), [&](const auto& params, auto) {
         placement.originX = &params.originX;
         placement.originY = &params.originY;
         if constexpr (requires { params.rotation; }) placement.rotation = &params.rotation;

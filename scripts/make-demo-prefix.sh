@@ -125,7 +125,7 @@ DVF_FILES=(ALTOD.DVF ALTOLD.DVF BASSD.DVF BASSED.DVF CORDD.DVF)
 
 for f in "${DVF_FILES[@]}"; do
     if [ ! -f "$DEMO_DIR/$f" ]; then
-        echo "$0: missing $DEMO_DIR/$f (run scripts/gen_demo_dvf.py)" >&2
+        echo "$0: missing $DEMO_DIR/$f (run scripts/gen_demo_dvf.py after building dvftool)" >&2
         exit 1
     fi
 done

@@ -11,7 +11,6 @@ namespace vx {
 
 namespace {
 
-
 IniDocument readDocument(const std::filesystem::path& path) {
     std::optional<std::string> bytes = readFileBytes(path);
     return bytes ? IniDocument(std::move(*bytes)) : IniDocument();
@@ -48,8 +47,9 @@ void readCharacterFont(const IniDocument& file, int n, CharacterFontRecord& font
             cell.op == KeyCell::Field ? section.read(key, cell.value) : std::string(cell.value);
     }
     for (std::string CharacterFontRecord::*working :
-         {&CharacterFontRecord::reverseAreaX, &CharacterFontRecord::reverseAreaY, &CharacterFontRecord::frameGapX,
-          &CharacterFontRecord::frameGapY, &CharacterFontRecord::strikeEndLength}) {
+         {&CharacterFontRecord::reverseAreaX, &CharacterFontRecord::reverseAreaY,
+          &CharacterFontRecord::frameGapX, &CharacterFontRecord::frameGapY,
+          &CharacterFontRecord::strikeEndLength}) {
         font.*working = "1";
     }
 }
@@ -68,11 +68,11 @@ void readBarcodeType(const Section& section, int n, BarcodeRecord& barcode) {
 
 void readBarcodeKeys(const Section& section, BarcodeRecord& barcode) {
     // The keys follow the type name, as the writer does.
-    int typeIndex = barcodeTypeIndexOf(barcode.typeName);
-    if (typeIndex < 0) return;
+    const std::optional<BarcodeType> type = barcodeTypeAt(barcodeTypeIndexOf(barcode.typeName));
+    if (!type) return;
     barcode.originX = section.read("XBpb1pb2pb3pb4", kDefault);
     barcode.originY = section.read("XBpc1pc2pc3pc4pc5", kDefault);
-    const BarcodeLayout layout = barcodeLayout(typeIndex);
+    const BarcodeLayout layout = barcodeLayout(*type);
     for (const BarcodeKeyRow& row : layout.rows) {
         const KeyCell& cell = row.cells[layout.column].read;
         if (cell.op == KeyCell::Field) {
@@ -91,8 +91,8 @@ void readCode2D(const IniDocument& file, int n, Code2DRecord& code) {
     // "FontType".
     code.typeIndex = code2DTypeIndexFromFontType(
         leadingInteger(section.read(kFontTypeKey, code2DFactoryFontType(n))));
-    forEachCode2DParams(code, [&](std::string_view, auto& params, auto, int typeIndex) {
-        params.typeName = code2DTypeName(typeIndex);
+    forEachCode2DParams(code, [&](std::string_view, auto& params, auto, Code2DType type) {
+        params.typeName = code2DTypeName(typeIndexOf(type));
         for (const auto& row : code2DKeyRows(&params)) {
             if (row.field != nullptr) params.*row.field = section.read(row.key, row.value);
         }
@@ -106,17 +106,27 @@ bool isDefault(const std::string& value) { return value == kDefault; }
 // The keys of one font section in writing order, with their values.
 using KeyValues = std::vector<std::pair<std::string_view, std::string>>;
 
-std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord& font, bool outline) {
+std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord& font,
+                           bool outline) {
     const KeyCell& cell = outline ? row.outline : row.bitmap;
     if (row.field == nullptr) return cell.value;
     const std::string& mode = font.alignmentMode;
     bool keep = true;
     switch (row.rule) {
-        case CharacterWriteRule::Always: break;
-        case CharacterWriteRule::UnlessSpacingAdjustDefault: keep = !isDefault(font.spacingAdjust); break;
-        case CharacterWriteRule::UnlessEmphasisDefault: keep = !isDefault(font.emphasis); break;
-        case CharacterWriteRule::AreaWidth: keep = mode == "4" || (!outline && mode == "5"); break;
-        case CharacterWriteRule::LineBreakMode: keep = mode == "5"; break;
+        case CharacterWriteRule::Always:
+            break;
+        case CharacterWriteRule::UnlessSpacingAdjustDefault:
+            keep = !isDefault(font.spacingAdjust);
+            break;
+        case CharacterWriteRule::UnlessEmphasisDefault:
+            keep = !isDefault(font.emphasis);
+            break;
+        case CharacterWriteRule::AreaWidth:
+            keep = mode == "4" || (!outline && mode == "5");
+            break;
+        case CharacterWriteRule::LineBreakMode:
+            keep = mode == "5";
+            break;
     }
     return keep ? font.*row.field : std::string(kDefault);
 }
@@ -132,10 +142,10 @@ KeyValues characterKeys(const CharacterFontRecord& font) {
 }
 
 KeyValues barcodeKeys(const BarcodeRecord& barcode) {
-    int typeIndex = barcodeTypeIndexOf(barcode.typeName);
-    if (typeIndex < 0) return {};
+    const std::optional<BarcodeType> type = barcodeTypeAt(barcodeTypeIndexOf(barcode.typeName));
+    if (!type) return {};
     KeyValues keys = {{"XBpb1pb2pb3pb4", barcode.originX}, {"XBpc1pc2pc3pc4pc5", barcode.originY}};
-    const BarcodeLayout layout = barcodeLayout(typeIndex);
+    const BarcodeLayout layout = barcodeLayout(*type);
     for (const BarcodeKeyRow& row : layout.rows) {
         const KeyCell& cell = row.cells[layout.column].write;
         if (cell.op == KeyCell::None) continue;
@@ -146,8 +156,9 @@ KeyValues barcodeKeys(const BarcodeRecord& barcode) {
 
 KeyValues code2DKeys(const Code2DRecord& code) {
     KeyValues keys;
-    forEachCode2DParams(code, [&](std::string_view, const auto& params, auto, int typeIndex) {
-        if (typeIndex != code.typeIndex) return;
+    const std::optional<Code2DType> type = code2DTypeAt(code.typeIndex);
+    if (!type) return keys;
+    visitCode2DParams(code, *type, [&](const auto& params, auto) {
         for (const auto& row : code2DKeyRows(&params)) {
             keys.emplace_back(row.key, row.field != nullptr ? params.*row.field : row.value);
         }

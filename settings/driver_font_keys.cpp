@@ -150,55 +150,23 @@ const FixedField kCustomerFixed[] = {
     {&BR::startStop, "default"},
 };
 
-struct BarcodeTypeKeys {
-    BarcodeFamily family;
-    int column;
-};
-
-// By barcode type index, in type-table order.
-constexpr BarcodeTypeKeys kBarcodeTypeKeys[kBarcodeTypeCount] = {
-    {BarcodeFamily::ElementWidth, 0},  // Codabar
-    {BarcodeFamily::ElementWidth, 1},  // Code 2of5
-    {BarcodeFamily::Module, 0},        // CODE128
-    {BarcodeFamily::ElementWidth, 2},  // CODE39
-    {BarcodeFamily::ElementWidth, 2},  // CODE39(フルアスキー)
-    {BarcodeFamily::Module, 1},        // CODE93
-    {BarcodeFamily::Module, 3},        // GS1 DataBar
-    {BarcodeFamily::ElementWidth, 3},  // ITF
-    {BarcodeFamily::EanUpc, 0},        // JAN/EAN13
-    {BarcodeFamily::EanUpc, 0},        // JAN/EAN13+2digits
-    {BarcodeFamily::EanUpc, 0},        // JAN/EAN13+5digits
-    {BarcodeFamily::EanUpc, 1},        // JAN/EAN8
-    {BarcodeFamily::EanUpc, 1},        // JAN/EAN8+2digits
-    {BarcodeFamily::EanUpc, 1},        // JAN/EAN8+5digits
-    {BarcodeFamily::ElementWidth, 4},  // MSI/Plessey
-    {BarcodeFamily::Module, 2},        // UCC/EAN128
-    {BarcodeFamily::EanUpc, 2},        // UPC-A
-    {BarcodeFamily::EanUpc, 2},        // UPC-A+2digits
-    {BarcodeFamily::EanUpc, 2},        // UPC-A+5digits
-    {BarcodeFamily::EanUpc, 3},        // UPC-E
-    {BarcodeFamily::EanUpc, 3},        // UPC-E+2digits
-    {BarcodeFamily::EanUpc, 3},        // UPC-E+5digits
-    {BarcodeFamily::Customer, 0},      // カスタマーバーコード
-};
-
 }  // namespace
 
 std::span<const CharacterKeyRow> characterKeyRows() { return kCharacterRows; }
 
-BarcodeLayout barcodeLayout(int typeIndex) {
-    const BarcodeTypeKeys& keys = kBarcodeTypeKeys[typeIndex];
-    switch (keys.family) {
+BarcodeLayout barcodeLayout(BarcodeType type) {
+    const BarcodeTypeRow& row = barcodeTypeRow(type);
+    switch (row.family) {
         case BarcodeFamily::ElementWidth:
-            return {kElementWidthRows, keys.column, {}};
+            return {kElementWidthRows, row.keyColumn, {}};
         case BarcodeFamily::Module:
-            return {kModuleRows, keys.column, kModuleFixed};
+            return {kModuleRows, row.keyColumn, kModuleFixed};
         case BarcodeFamily::EanUpc:
-            return {kEanUpcRows, keys.column, kEanUpcFixed};
+            return {kEanUpcRows, row.keyColumn, kEanUpcFixed};
         case BarcodeFamily::Customer:
             break;
     }
-    return {kCustomerRows, keys.column, kCustomerFixed};
+    return {kCustomerRows, row.keyColumn, kCustomerFixed};
 }
 
 // 2D code keys per parameter record, in the order read and written. The

@@ -42,8 +42,6 @@ std::span<const CharacterKeyRow> characterKeyRows();
 
 // --- Barcodes --------------------------------------------------------------
 
-enum class BarcodeFamily : char { ElementWidth, Module, EanUpc, Customer };
-
 // A barcode key for one type: what the reader does (read into the field
 // with a default, or set the field without reading) and what the writer
 // does (write the field, or a constant).
@@ -66,8 +64,8 @@ struct BarcodeLayout {
     std::span<const std::pair<std::string BarcodeRecord::*, const char*>> fixedFields;
 };
 
-// The keys of a barcode type by its type index (0 to 22).
-BarcodeLayout barcodeLayout(int typeIndex);
+// The keys of a barcode type: its family's rows and its column in them.
+BarcodeLayout barcodeLayout(BarcodeType type);
 
 // --- 2D codes --------------------------------------------------------------
 

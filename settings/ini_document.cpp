@@ -1,3 +1,5 @@
+// Reading the text: its lines and what each line is, the values of keys,
+// and the text written back.
 #include "settings/ini_document.h"
 
 #include <algorithm>
@@ -8,14 +10,17 @@
 #include <utility>
 
 #include "settings/codepage.h"
+#include "settings/ini_text.h"
 
 namespace vx {
+
+using ini::firstBreak;
+using ini::isAsciiOnly;
+using ini::isLineBreak;
 
 namespace {
 
 constexpr std::string_view kUtf8Bom = "\xEF\xBB\xBF";
-
-bool isLineBreak(char c) { return c == '\r' || c == '\n'; }
 
 // Position of the last ']' that is a character of its own (not a trail byte).
 std::size_t findLastCloseBracket(std::string_view text) {
@@ -27,16 +32,6 @@ std::size_t findLastCloseBracket(std::string_view text) {
         i += static_cast<unsigned char>(text[i]) < 0x80 ? 1 : sjisCharLength(text, i);
     }
     return found;
-}
-
-bool containsLineBreak(std::string_view text) {
-    return std::any_of(text.begin(), text.end(), isLineBreak);
-}
-
-// The first line break of a run: CRLF, or a lone CR or LF.
-std::string_view firstBreak(std::string_view run) {
-    if (run.substr(0, 2) == "\r\n") return run.substr(0, 2);
-    return run.substr(0, 1);
 }
 
 char asciiLower(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
@@ -79,13 +74,6 @@ std::uint64_t hashFolded(std::string_view name) {
     return hash ^ (hash >> 32);
 }
 
-// Without an early exit, so that the compiler can test many bytes at once.
-bool isAsciiOnly(std::string_view text) {
-    unsigned char all = 0;
-    for (char c : text) all |= static_cast<unsigned char>(c);
-    return all < 0x80;
-}
-
 std::string_view withoutBom(std::string_view text, bool first) {
     if (first && text.substr(0, kUtf8Bom.size()) == kUtf8Bom) text.remove_prefix(kUtf8Bom.size());
     return text;
@@ -112,36 +100,6 @@ std::size_t lineEnd(std::string_view text, std::size_t pos) {
 }
 
 }  // namespace
-
-// A value is written so that a read gives it back exactly: one that would
-// lose its blanks or its outer pair of quotes is put in quotes itself.
-std::string encodeValue(std::string_view value) {
-    const bool quoted = value.size() >= 2 && (value.front() == '"' || value.front() == '\'') &&
-                        value.back() == value.front();
-    const bool blanks = !value.empty() && (isIniBlank(value.front()) || isIniBlank(value.back()));
-    if (!quoted && !blanks) return std::string(value);
-    // Only the outer pair is removed on reading, whatever lies inside.
-    return "\"" + std::string(value) + "\"";
-}
-
-std::u16string foldedName(std::string_view cp932Name) {
-    std::string_view name = trimIniBlanks(cp932Name);
-    std::u16string folded;
-    if (isAsciiOnly(name)) {
-        folded.assign(name.begin(), name.end());
-    } else {
-        folded = utf16FromCp932(name);
-    }
-    for (char16_t& c : folded) {
-        if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-    }
-    return folded;
-}
-
-IniDocument::Name::Name(std::string_view cp932Name)
-    : bytes(trimIniBlanks(cp932Name)), ascii(isAsciiOnly(bytes)) {
-    if (!ascii) folded = foldedName(bytes);
-}
 
 IniDocument::IniDocument(std::string bytes) {
     if (bytes.size() > std::numeric_limits<std::uint32_t>::max()) {
@@ -186,48 +144,6 @@ IniDocument::IniDocument(std::string bytes) {
     endSection();
     indexSections();
     newlinePiece_ = own(newline_);
-}
-
-// Folds every header's name; the names that are not ASCII are decoded in
-// one conversion, which costs far less than one per name.
-void IniDocument::indexSections() {
-    std::vector<std::string_view> names(sections_.size());
-    std::string joined;
-    std::vector<std::size_t> decoded;
-    for (std::size_t i = 1; i < sections_.size(); ++i) {
-        names[i] = shapeOf(sections_[i].header).name;
-        if (!isAsciiOnly(names[i])) {
-            joined.append(names[i]).push_back('\0');
-            decoded.push_back(i);
-        }
-    }
-    std::vector<std::u16string> folded(decoded.size());
-    std::u16string all;
-    if (!decoded.empty() && decodeCp932Strict(joined, all) &&
-        static_cast<std::size_t>(std::count(all.begin(), all.end(), u'\0')) == decoded.size()) {
-        for (char16_t& c : all) {
-            if (c >= u'A' && c <= u'Z') c = static_cast<char16_t>(c - u'A' + u'a');
-        }
-        std::size_t begin = 0;
-        for (std::u16string& name : folded) {
-            const std::size_t end = all.find(u'\0', begin);
-            name.assign(all, begin, end - begin);
-            begin = end + 1;
-        }
-    } else {
-        for (std::size_t k = 0; k < decoded.size(); ++k) {
-            folded[k] = foldedName(names[decoded[k]]);
-        }
-    }
-    firstSection_.reserve(sections_.size());
-    firstSectionByBytes_.reserve(sections_.size());
-    std::size_t k = 0;
-    for (std::size_t i = 1; i < sections_.size(); ++i) {
-        const std::string_view bytes = names[i];
-        std::u16string name = isAsciiOnly(bytes) ? foldedName(bytes) : std::move(folded[k++]);
-        const std::size_t first = firstSection_.try_emplace(std::move(name), i).first->second;
-        firstSectionByBytes_.try_emplace(std::string(bytes), first);
-    }
 }
 
 std::string_view IniDocument::view(const Piece& piece) const {
@@ -288,26 +204,6 @@ bool IniDocument::answersTo(const Line& line, const Name& name) const {
     return !isAsciiOnly(shape.name) && foldedName(shape.name) == name.folded;
 }
 
-void IniDocument::addSection(Section section, std::u16string folded) {
-    sections_.push_back(std::move(section));
-    const std::size_t index = sections_.size() - 1;
-    const std::size_t first = firstSection_.try_emplace(std::move(folded), index).first->second;
-    firstSectionByBytes_.try_emplace(std::string(shapeOf(sections_.back().header).name), first);
-}
-
-const IniDocument::Section* IniDocument::findSection(std::string_view name) const {
-    const std::string_view bytes = trimIniBlanks(name);
-    if (auto it = firstSectionByBytes_.find(bytes); it != firstSectionByBytes_.end()) {
-        return &sections_[it->second];
-    }
-    auto it = firstSection_.find(foldedName(bytes));
-    return it == firstSection_.end() ? nullptr : &sections_[it->second];
-}
-
-IniDocument::Section* IniDocument::findSection(std::string_view name) {
-    return const_cast<Section*>(std::as_const(*this).findSection(name));
-}
-
 std::ptrdiff_t IniDocument::findKey(const Section& section, const Name& name) const {
     for (std::size_t i = 0; i < section.lines.size(); ++i) {
         if (answersTo(section.lines[i], name)) return static_cast<std::ptrdiff_t>(i);
@@ -346,14 +242,6 @@ std::optional<std::string> IniDocument::valueOf(const Line& line, const Shape& s
 std::string IniDocument::read(std::string_view section, std::string_view key,
                               std::string_view defaultValue) const {
     return valueOrDefault(value(section, key), defaultValue);
-}
-
-bool IniDocument::hasSection(std::string_view section) const {
-    return findSection(section) != nullptr;
-}
-
-IniDocument::SectionReader IniDocument::section(std::string_view name) const {
-    return SectionReader(*this, findSection(name));
 }
 
 IniDocument::SectionReader::SectionReader(const IniDocument& document, const Section* section)
@@ -413,151 +301,6 @@ std::vector<std::string> IniDocument::keyNames(std::string_view section) const {
         if (shapeOf(line).kind == LineKind::Key) names.emplace_back(keyNameOf(line));
     }
     return names;
-}
-
-bool IniDocument::write(std::string_view section, std::string_view key, std::string_view rawValue) {
-    std::string_view sectionName = trimIniBlanks(section);
-    std::string_view keyName = trimIniBlanks(key);
-    if (sectionName.empty() || keyName.empty() || containsLineBreak(section) ||
-        containsLineBreak(key) || containsLineBreak(rawValue) ||
-        keyName.find('=') != std::string_view::npos || keyName.front() == ';' ||
-        keyName.front() == '[') {
-        return false;
-    }
-    const std::string value = encodeValue(rawValue);
-    std::string keyLine = std::string(keyName) + "=" + value;
-    // A header of the text with these very bytes reads back as this name.
-    if (auto it = firstSectionByBytes_.find(sectionName); it != firstSectionByBytes_.end()) {
-        return writeInto(sections_[it->second], keyName, keyLine, value);
-    }
-    // A name ending in a lone lead byte would swallow the "]" or change
-    // which line it is; such names cannot be written and read back.
-    const std::string headerText = "[" + std::string(sectionName) + "]";
-    const Shape header = shape(headerText, false);
-    const std::string_view headerName = header.name;
-    if (header.kind != LineKind::Header ||
-        (headerName != sectionName && foldedName(headerName) != foldedName(sectionName))) {
-        return false;
-    }
-    if (Section* target = findSection(sectionName)) {
-        return writeInto(*target, keyName, keyLine, value);
-    }
-    // A new section goes at the end, after a line break if the text lacks one.
-    Section& last = sections_.back();
-    Line* lastLine =
-        last.lines.empty() ? (last.hasHeader ? &last.header : nullptr) : &last.lines.back();
-    if (lastLine != nullptr && lastLine->eol.size == 0) lastLine->eol = newlinePiece_;
-    Section added;
-    added.hasHeader = true;
-    added.header = makeLine(headerText, newlinePiece_);
-    added.lines.push_back(makeLine(keyLine, newlinePiece_));
-    addSection(std::move(added), foldedName(sectionName));
-    return true;
-}
-
-bool IniDocument::writeInto(Section& target, std::string_view keyName, std::string_view keyLine,
-                            std::string_view value) {
-    std::ptrdiff_t index = findKey(target, Name(keyName));
-    if (index >= 0) {
-        Line& line = target.lines[static_cast<std::size_t>(index)];
-        const Shape shape = shapeOf(line);
-        if (shape.kind != LineKind::Key) {
-            // A line without "=" answers to its name as the platform's
-            // reader sees it; writing the name gives it its value there.
-            line = makeLine(std::string(textOf(line)) + "=" + std::string(value), line.eol);
-            return true;
-        }
-        // The line stays what it was (a first line keeps its BOM aside).
-        line.text = own(std::string(textOf(line).substr(0, shape.valueBegin)) + std::string(value));
-        return true;
-    }
-    insertKeyLine(target, makeLine(keyLine, Piece{}));
-    return true;
-}
-
-void IniDocument::insertKeyLine(Section& section, Line line) {
-    std::size_t at = section.lines.size();
-    while (at > 0 && shapeOf(section.lines[at - 1]).kind == LineKind::Blank) --at;
-    Line& before = at == 0 ? section.header : section.lines[at - 1];
-    // The line before keeps its own break; the new line ends with the text's
-    // usual one and takes over the blank lines that followed, so that they
-    // stay between the sections. At the end of a text without a final break
-    // the new line has none either.
-    const std::string beforeEol(view(before.eol));
-    if (beforeEol.empty()) {
-        before.eol = newlinePiece_;
-    } else if (beforeEol == newline_) {
-        line.eol = newlinePiece_;  // the usual case: nothing to take over
-    } else {
-        const std::size_t ownBreak = firstBreak(beforeEol).size();
-        const std::string blanks = beforeEol.substr(ownBreak);
-        before.eol = own(beforeEol.substr(0, ownBreak));
-        // A CR before blank lines that start with LF would read back as one
-        // CRLF break; there the line before lends its break.
-        const bool fuses = newline_ == "\r" && !blanks.empty() && blanks.front() == '\n';
-        line.eol = own((fuses ? beforeEol.substr(0, ownBreak) : newline_) + blanks);
-    }
-    section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-}
-
-bool IniDocument::remove(std::string_view section, std::string_view key) {
-    Section* target = findSection(section);
-    if (target == nullptr) return true;
-    std::ptrdiff_t index = findKey(*target, Name(key));
-    if (index >= 0) eraseLine(*target, static_cast<std::size_t>(index));
-    return true;
-}
-
-std::size_t IniDocument::removeKeysExcept(std::string_view section, std::string_view keptName) {
-    Section* target = findSection(section);
-    if (target == nullptr) return 0;
-    std::size_t removed = 0;
-    bool kept = false;
-    for (std::size_t i = 0; i < target->lines.size();) {
-        const Line& line = target->lines[i];
-        const bool key = shapeOf(line).kind == LineKind::Key;
-        if (key && !kept && keyNameOf(line) == keptName) {
-            kept = true;
-            ++i;
-        } else if (key) {
-            eraseLine(*target, i);
-            ++removed;
-        } else {
-            ++i;
-        }
-    }
-    return removed;
-}
-
-std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section,
-                                                  const std::vector<std::string_view>& keys) {
-    Section* target = findSection(section);
-    if (target == nullptr) return 0;
-    std::vector<Name> names(keys.begin(), keys.end());
-    std::size_t removed = 0;
-    for (std::size_t i = 0; i < target->lines.size();) {
-        const Line& line = target->lines[i];
-        if (shapeOf(line).kind == LineKind::Other &&
-            std::any_of(names.begin(), names.end(),
-                        [&](const Name& name) { return answersTo(line, name); })) {
-            eraseLine(*target, i);
-            ++removed;
-        } else {
-            ++i;
-        }
-    }
-    return removed;
-}
-
-void IniDocument::eraseLine(Section& section, std::size_t index) {
-    const std::string_view removedEol = view(section.lines[index].eol);
-    Line& before = index == 0 ? section.header : section.lines[index - 1];
-    // Blank lines that followed the removed line stay in the text.
-    if (!removedEol.empty()) {
-        const std::string_view blanks = removedEol.substr(firstBreak(removedEol).size());
-        if (!blanks.empty()) before.eol = own(std::string(view(before.eol)) + std::string(blanks));
-    }
-    section.lines.erase(section.lines.begin() + static_cast<std::ptrdiff_t>(index));
 }
 
 std::string_view IniDocument::keyNameOf(const Line& line) const {

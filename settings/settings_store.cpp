@@ -40,25 +40,21 @@ constexpr std::string_view kCharacterTypeNames[kCharacterTypeCount] = {
     "ゴシック(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
 };
 
-constexpr std::string_view kBarcodeTypeNames[kBarcodeTypeCount] = {
-    "Codabar",           "Code 2of5",         "CODE128",           "CODE39",
-    "CODE39(フルアスキー)", "CODE93",            "GS1 DataBar",       "ITF",
-    "JAN/EAN13",         "JAN/EAN13+2digits", "JAN/EAN13+5digits", "JAN/EAN8",
-    "JAN/EAN8+2digits",  "JAN/EAN8+5digits",  "MSI/Plessey",       "UCC/EAN128",
-    "UPC-A",             "UPC-A+2digits",     "UPC-A+5digits",     "UPC-E",
-    "UPC-E+2digits",     "UPC-E+5digits",     "カスタマーバーコード",
-};
-
-constexpr std::string_view kCode2DTypeNames[kCode2DTypeCount] = {
-    "Data Matrix", "MaxiCode", "MicroPDF417", "PDF417", "QRコード", "GS1 Composite",
-};
-
 // Converts a UTF-8 table once into the file's code page.
 template <std::size_t N>
 std::vector<std::string> encodeTable(const std::string_view (&table)[N]) {
     std::vector<std::string> out;
     out.reserve(N);
     for (std::string_view text : table) out.push_back(cp932(text));
+    return out;
+}
+
+// The type names of a type table, converted likewise.
+template <class Row, std::size_t N>
+std::vector<std::string> encodeNames(const Row (&rows)[N]) {
+    std::vector<std::string> out;
+    out.reserve(N);
+    for (const Row& row : rows) out.push_back(cp932(row.name));
     return out;
 }
 
@@ -91,18 +87,19 @@ const std::vector<std::string>& characterTypes() {
     return table;
 }
 const std::vector<std::string>& barcodeTypes() {
-    static const std::vector<std::string> table = encodeTable(kBarcodeTypeNames);
+    static const std::vector<std::string> table = encodeNames(kBarcodeTypes);
     return table;
 }
 const std::vector<std::string>& code2DTypes() {
-    static const std::vector<std::string> table = encodeTable(kCode2DTypeNames);
+    static const std::vector<std::string> table = encodeNames(kCode2DTypes);
     return table;
 }
 
 }  // namespace
 
 const std::string& characterFontName(int fontNumber) {
-    static const std::vector<std::string> names = numberedNames("ZEL文字フォント", kCharacterFontCount);
+    static const std::vector<std::string> names =
+        numberedNames("ZEL文字フォント", kCharacterFontCount);
     return entryOrEmpty(names, fontNumber);
 }
 const std::string& barcodeFontName(int fontNumber) {
@@ -114,8 +111,12 @@ const std::string& code2DFontName(int fontNumber) {
     return entryOrEmpty(names, fontNumber);
 }
 
-const std::string& characterTypeName(int typeIndex) { return entryOrEmpty(characterTypes(), typeIndex); }
-const std::string& barcodeTypeName(int typeIndex) { return entryOrEmpty(barcodeTypes(), typeIndex); }
+const std::string& characterTypeName(int typeIndex) {
+    return entryOrEmpty(characterTypes(), typeIndex);
+}
+const std::string& barcodeTypeName(int typeIndex) {
+    return entryOrEmpty(barcodeTypes(), typeIndex);
+}
 const std::string& code2DTypeName(int typeIndex) { return entryOrEmpty(code2DTypes(), typeIndex); }
 
 int characterTypeIndexOf(std::string_view typeName) { return indexOf(characterTypes(), typeName); }
@@ -154,36 +155,64 @@ int characterTypeIndexFromFontType(int fontType) {
 int characterFontTypeFromTypeIndex(int typeIndex) {
     return typeIndex < kFirstOutlineTypeIndex ? offsetBy(typeIndex, 1) : offsetBy(typeIndex, 31);
 }
-int barcodeTypeIndexFromFontType(int fontType) { return offsetBy(fontType, -101); }
-int barcodeFontTypeFromTypeIndex(int typeIndex) { return offsetBy(typeIndex, 101); }
-int code2DTypeIndexFromFontType(int fontType) { return offsetBy(fontType, -201); }
-int code2DFontTypeFromTypeIndex(int typeIndex) { return offsetBy(typeIndex, 201); }
+int barcodeTypeIndexFromFontType(int fontType) {
+    return offsetBy(fontType, -kBarcodeTypes[0].fontType);
+}
+int barcodeFontTypeFromTypeIndex(int typeIndex) {
+    return offsetBy(typeIndex, kBarcodeTypes[0].fontType);
+}
+int code2DTypeIndexFromFontType(int fontType) {
+    return offsetBy(fontType, -kCode2DTypes[0].fontType);
+}
+int code2DFontTypeFromTypeIndex(int typeIndex) {
+    return offsetBy(typeIndex, kCode2DTypes[0].fontType);
+}
 
 std::string characterFactoryFontType(int fontNumber) {
     if (fontNumber < 20) return std::to_string(fontNumber + 1);
     if (fontNumber < 27) return std::to_string(fontNumber - 20 + 51);
     return std::to_string(fontNumber - 27 + 1);
 }
-std::string barcodeFactoryFontType(int fontNumber) { return std::to_string(101 + fontNumber); }
-std::string code2DFactoryFontType(int fontNumber) { return std::to_string(201 + fontNumber % 5); }
+// Barcode font n has type n; the 2D code fonts run twice through the first
+// five types.
+std::string barcodeFactoryFontType(int fontNumber) {
+    return std::to_string(barcodeFontTypeFromTypeIndex(fontNumber));
+}
+std::string code2DFactoryFontType(int fontNumber) {
+    return std::to_string(code2DFontTypeFromTypeIndex(fontNumber % 5));
+}
 
-#define VX_FIELD(Record, name) TextField<Record>{#name, &Record::name}
+#define VX_FIELD(Record, name) \
+    TextField<Record> { #name, &Record::name }
 
 std::span<const TextField<CharacterFontRecord>> characterFontRecordFields() {
     static constexpr TextField<CharacterFontRecord> fields[] = {
-        VX_FIELD(CharacterFontRecord, typeName),         VX_FIELD(CharacterFontRecord, originX),
-        VX_FIELD(CharacterFontRecord, originY),          VX_FIELD(CharacterFontRecord, sizeX),
-        VX_FIELD(CharacterFontRecord, sizeY),            VX_FIELD(CharacterFontRecord, spacingAdjust),
-        VX_FIELD(CharacterFontRecord, spacing),          VX_FIELD(CharacterFontRecord, rotation),
-        VX_FIELD(CharacterFontRecord, decoration),       VX_FIELD(CharacterFontRecord, decorationParams),
-        VX_FIELD(CharacterFontRecord, reverseAreaX),     VX_FIELD(CharacterFontRecord, reverseAreaY),
-        VX_FIELD(CharacterFontRecord, frameGapX),        VX_FIELD(CharacterFontRecord, frameGapY),
-        VX_FIELD(CharacterFontRecord, strikeEndLength),  VX_FIELD(CharacterFontRecord, emphasis),
-        VX_FIELD(CharacterFontRecord, shiftX),           VX_FIELD(CharacterFontRecord, shiftY),
-        VX_FIELD(CharacterFontRecord, checkDigit),       VX_FIELD(CharacterFontRecord, checkDigitMode),
-        VX_FIELD(CharacterFontRecord, zeroSuppress),     VX_FIELD(CharacterFontRecord, zeroSuppressDigits),
-        VX_FIELD(CharacterFontRecord, alignment),        VX_FIELD(CharacterFontRecord, alignmentMode),
-        VX_FIELD(CharacterFontRecord, areaWidth),        VX_FIELD(CharacterFontRecord, lineFeed),
+        VX_FIELD(CharacterFontRecord, typeName),
+        VX_FIELD(CharacterFontRecord, originX),
+        VX_FIELD(CharacterFontRecord, originY),
+        VX_FIELD(CharacterFontRecord, sizeX),
+        VX_FIELD(CharacterFontRecord, sizeY),
+        VX_FIELD(CharacterFontRecord, spacingAdjust),
+        VX_FIELD(CharacterFontRecord, spacing),
+        VX_FIELD(CharacterFontRecord, rotation),
+        VX_FIELD(CharacterFontRecord, decoration),
+        VX_FIELD(CharacterFontRecord, decorationParams),
+        VX_FIELD(CharacterFontRecord, reverseAreaX),
+        VX_FIELD(CharacterFontRecord, reverseAreaY),
+        VX_FIELD(CharacterFontRecord, frameGapX),
+        VX_FIELD(CharacterFontRecord, frameGapY),
+        VX_FIELD(CharacterFontRecord, strikeEndLength),
+        VX_FIELD(CharacterFontRecord, emphasis),
+        VX_FIELD(CharacterFontRecord, shiftX),
+        VX_FIELD(CharacterFontRecord, shiftY),
+        VX_FIELD(CharacterFontRecord, checkDigit),
+        VX_FIELD(CharacterFontRecord, checkDigitMode),
+        VX_FIELD(CharacterFontRecord, zeroSuppress),
+        VX_FIELD(CharacterFontRecord, zeroSuppressDigits),
+        VX_FIELD(CharacterFontRecord, alignment),
+        VX_FIELD(CharacterFontRecord, alignmentMode),
+        VX_FIELD(CharacterFontRecord, areaWidth),
+        VX_FIELD(CharacterFontRecord, lineFeed),
         VX_FIELD(CharacterFontRecord, areaLines),
     };
     return fields;
@@ -191,41 +220,43 @@ std::span<const TextField<CharacterFontRecord>> characterFontRecordFields() {
 
 std::span<const TextField<BarcodeRecord>> barcodeRecordFields() {
     static constexpr TextField<BarcodeRecord> fields[] = {
-        VX_FIELD(BarcodeRecord, typeName),       VX_FIELD(BarcodeRecord, originX),
-        VX_FIELD(BarcodeRecord, originY),        VX_FIELD(BarcodeRecord, narrowSpace),
-        VX_FIELD(BarcodeRecord, narrowBar),      VX_FIELD(BarcodeRecord, moduleWidth),
-        VX_FIELD(BarcodeRecord, height),         VX_FIELD(BarcodeRecord, guardBarLength),
-        VX_FIELD(BarcodeRecord, charGap),        VX_FIELD(BarcodeRecord, wideSpace),
-        VX_FIELD(BarcodeRecord, wideBar),        VX_FIELD(BarcodeRecord, zeroSuppress),
-        VX_FIELD(BarcodeRecord, checkDigit),     VX_FIELD(BarcodeRecord, rotation),
-        VX_FIELD(BarcodeRecord, rssVersion),     VX_FIELD(BarcodeRecord, autoSwitch),
-        VX_FIELD(BarcodeRecord, startStop),      VX_FIELD(BarcodeRecord, humanReadable),
+        VX_FIELD(BarcodeRecord, typeName),   VX_FIELD(BarcodeRecord, originX),
+        VX_FIELD(BarcodeRecord, originY),    VX_FIELD(BarcodeRecord, narrowSpace),
+        VX_FIELD(BarcodeRecord, narrowBar),  VX_FIELD(BarcodeRecord, moduleWidth),
+        VX_FIELD(BarcodeRecord, height),     VX_FIELD(BarcodeRecord, guardBarLength),
+        VX_FIELD(BarcodeRecord, charGap),    VX_FIELD(BarcodeRecord, wideSpace),
+        VX_FIELD(BarcodeRecord, wideBar),    VX_FIELD(BarcodeRecord, zeroSuppress),
+        VX_FIELD(BarcodeRecord, checkDigit), VX_FIELD(BarcodeRecord, rotation),
+        VX_FIELD(BarcodeRecord, rssVersion), VX_FIELD(BarcodeRecord, autoSwitch),
+        VX_FIELD(BarcodeRecord, startStop),  VX_FIELD(BarcodeRecord, humanReadable),
     };
     return fields;
 }
 
 std::span<const TextField<DataMatrixParams>> dataMatrixFields() {
     static constexpr TextField<DataMatrixParams> fields[] = {
-        VX_FIELD(DataMatrixParams, typeName),       VX_FIELD(DataMatrixParams, originX),
-        VX_FIELD(DataMatrixParams, originY),        VX_FIELD(DataMatrixParams, moduleWidth),
-        VX_FIELD(DataMatrixParams, rotation),       VX_FIELD(DataMatrixParams, cellSizeMarker),
-        VX_FIELD(DataMatrixParams, cellColumns),    VX_FIELD(DataMatrixParams, cellRows),
+        VX_FIELD(DataMatrixParams, typeName),    VX_FIELD(DataMatrixParams, originX),
+        VX_FIELD(DataMatrixParams, originY),     VX_FIELD(DataMatrixParams, moduleWidth),
+        VX_FIELD(DataMatrixParams, rotation),    VX_FIELD(DataMatrixParams, cellSizeMarker),
+        VX_FIELD(DataMatrixParams, cellColumns), VX_FIELD(DataMatrixParams, cellRows),
     };
     return fields;
 }
 
 std::span<const TextField<MaxiCodeParams>> maxiCodeFields() {
     static constexpr TextField<MaxiCodeParams> fields[] = {
-        VX_FIELD(MaxiCodeParams, typeName), VX_FIELD(MaxiCodeParams, originX),
-        VX_FIELD(MaxiCodeParams, originY), VX_FIELD(MaxiCodeParams, mode),
+        VX_FIELD(MaxiCodeParams, typeName),
+        VX_FIELD(MaxiCodeParams, originX),
+        VX_FIELD(MaxiCodeParams, originY),
+        VX_FIELD(MaxiCodeParams, mode),
     };
     return fields;
 }
 
 std::span<const TextField<MicroPdf417Params>> microPdf417Fields() {
     static constexpr TextField<MicroPdf417Params> fields[] = {
-        VX_FIELD(MicroPdf417Params, typeName),    VX_FIELD(MicroPdf417Params, originX),
-        VX_FIELD(MicroPdf417Params, originY),     VX_FIELD(MicroPdf417Params, moduleWidth),
+        VX_FIELD(MicroPdf417Params, typeName),       VX_FIELD(MicroPdf417Params, originX),
+        VX_FIELD(MicroPdf417Params, originY),        VX_FIELD(MicroPdf417Params, moduleWidth),
         VX_FIELD(MicroPdf417Params, columnRowCount), VX_FIELD(MicroPdf417Params, rotation),
         VX_FIELD(MicroPdf417Params, rowHeight),
     };
@@ -234,19 +265,19 @@ std::span<const TextField<MicroPdf417Params>> microPdf417Fields() {
 
 std::span<const TextField<Pdf417Params>> pdf417Fields() {
     static constexpr TextField<Pdf417Params> fields[] = {
-        VX_FIELD(Pdf417Params, typeName),      VX_FIELD(Pdf417Params, originX),
-        VX_FIELD(Pdf417Params, originY),       VX_FIELD(Pdf417Params, securityLevel),
-        VX_FIELD(Pdf417Params, moduleWidth),   VX_FIELD(Pdf417Params, columnRowCount),
-        VX_FIELD(Pdf417Params, rotation),      VX_FIELD(Pdf417Params, rowHeight),
+        VX_FIELD(Pdf417Params, typeName),    VX_FIELD(Pdf417Params, originX),
+        VX_FIELD(Pdf417Params, originY),     VX_FIELD(Pdf417Params, securityLevel),
+        VX_FIELD(Pdf417Params, moduleWidth), VX_FIELD(Pdf417Params, columnRowCount),
+        VX_FIELD(Pdf417Params, rotation),    VX_FIELD(Pdf417Params, rowHeight),
     };
     return fields;
 }
 
 std::span<const TextField<QrCodeParams>> qrCodeFields() {
     static constexpr TextField<QrCodeParams> fields[] = {
-        VX_FIELD(QrCodeParams, typeName),        VX_FIELD(QrCodeParams, originX),
-        VX_FIELD(QrCodeParams, originY),         VX_FIELD(QrCodeParams, errorCorrection),
-        VX_FIELD(QrCodeParams, moduleWidth),     VX_FIELD(QrCodeParams, rotation),
+        VX_FIELD(QrCodeParams, typeName),    VX_FIELD(QrCodeParams, originX),
+        VX_FIELD(QrCodeParams, originY),     VX_FIELD(QrCodeParams, errorCorrection),
+        VX_FIELD(QrCodeParams, moduleWidth), VX_FIELD(QrCodeParams, rotation),
         VX_FIELD(QrCodeParams, model),
     };
     return fields;

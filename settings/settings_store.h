@@ -8,6 +8,9 @@
 #include <string>
 #include <string_view>
 
+#include "settings/barcode_types.h"
+#include "settings/code2d_types.h"
+
 namespace vx {
 
 // The value that leaves a parameter to the printer driver.
@@ -17,8 +20,6 @@ inline constexpr int kCharacterFontCount = 30;
 inline constexpr int kBarcodeFontCount = 20;
 inline constexpr int kCode2DFontCount = 10;
 inline constexpr int kCharacterTypeCount = 27;
-inline constexpr int kBarcodeTypeCount = 23;
-inline constexpr int kCode2DTypeCount = 6;
 // Character type indexes below this are bitmap fonts ("PC" keys); the rest
 // are outline and price fonts ("PV" keys).
 inline constexpr int kFirstOutlineTypeIndex = 20;
@@ -140,16 +141,41 @@ std::span<const TextField<Pdf417Params>> pdf417Fields();
 std::span<const TextField<QrCodeParams>> qrCodeFields();
 std::span<const TextField<Gs1CompositeParams>> gs1CompositeFields();
 
-// Calls visit(recordName, params, fields, typeIndex) for the six parameter
+// Calls visit(params, fields) with the parameter record of one type of a
+// 2D code font and its fields.
+template <class Code2D, class Visitor>
+void visitCode2DParams(Code2D& record, Code2DType type, Visitor&& visit) {
+    switch (type) {
+        case Code2DType::DataMatrix:
+            visit(record.dataMatrix, dataMatrixFields());
+            return;
+        case Code2DType::MaxiCode:
+            visit(record.maxiCode, maxiCodeFields());
+            return;
+        case Code2DType::MicroPdf417:
+            visit(record.microPdf417, microPdf417Fields());
+            return;
+        case Code2DType::Pdf417:
+            visit(record.pdf417, pdf417Fields());
+            return;
+        case Code2DType::QrCode:
+            visit(record.qrCode, qrCodeFields());
+            return;
+        case Code2DType::Gs1Composite:
+            visit(record.gs1Composite, gs1CompositeFields());
+            return;
+    }
+}
+
+// Calls visit(recordName, params, fields, type) for the six parameter
 // records of a 2D code font, in type-table order.
 template <class Code2D, class Visitor>
 void forEachCode2DParams(Code2D& record, Visitor&& visit) {
-    visit(std::string_view("DataMatrixParams"), record.dataMatrix, dataMatrixFields(), 0);
-    visit(std::string_view("MaxiCodeParams"), record.maxiCode, maxiCodeFields(), 1);
-    visit(std::string_view("MicroPdf417Params"), record.microPdf417, microPdf417Fields(), 2);
-    visit(std::string_view("Pdf417Params"), record.pdf417, pdf417Fields(), 3);
-    visit(std::string_view("QrCodeParams"), record.qrCode, qrCodeFields(), 4);
-    visit(std::string_view("Gs1CompositeParams"), record.gs1Composite, gs1CompositeFields(), 5);
+    for (const Code2DTypeRow& row : kCode2DTypes) {
+        visitCode2DParams(record, row.type, [&](auto& params, auto fields) {
+            visit(row.recordName, params, fields, row.type);
+        });
+    }
 }
 
 // The leading decimal integer of a text as the C library reads it: leading

@@ -5,14 +5,14 @@ namespace vx {
 bool PageView::onCommand(int id, int code, HWND control) {
     if (control == nullptr || page_ == nullptr) return false;
     const bool user = controls_ == nullptr || !controls_->filling();
-    const bool handled = route(id, code, user);
+    const bool handled = deliver(id, code, user);
     if (user && (handled || code == EN_CHANGE)) {
         SendMessageW(GetParent(hwnd()), kPageEditedMessage, 0, 0);
     }
     return handled;
 }
 
-bool PageView::route(int id, int code, bool user) {
+bool PageView::deliver(int id, int code, bool user) {
     switch (code) {
         case CBN_SELCHANGE:
             if (user) page_->onListChanged(id);

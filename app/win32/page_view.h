@@ -17,7 +17,7 @@ class PageView : public Dialog {
 public:
     // From now on the page hears of what the user does to its controls;
     // what the program itself does to them (`controls` filling) it does not.
-    void route(SettingPage* page, const Win32Controls* controls) {
+    void attach(SettingPage* page, const Win32Controls* controls) {
         page_ = page;
         controls_ = controls;
     }
@@ -27,7 +27,7 @@ protected:
 
 private:
     // Hands a notification to the page; false for those it does not hear of.
-    bool route(int id, int code, bool user);
+    bool deliver(int id, int code, bool user);
 
     SettingPage* page_ = nullptr;
     const Win32Controls* controls_ = nullptr;

@@ -44,10 +44,10 @@ bool SettingPageSlot::build(std::chrono::steady_clock::duration budget) {
         template_.createControl(view.hwnd(), next_++);
         if (std::chrono::steady_clock::now() - start >= budget) break;
     }
-    if (next_ == template_.controlCount() && !routed_) {
+    if (next_ == template_.controlCount() && !attached_) {
         page->create();
-        view.route(page.get(), controls.get());
-        routed_ = true;
+        view.attach(page.get(), controls.get());
+        attached_ = true;
     }
     return completed();
 }

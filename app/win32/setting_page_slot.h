@@ -27,7 +27,7 @@ public:
     bool build(std::chrono::steady_clock::duration budget);
     // Adds every control left.
     void complete() { build(std::chrono::steady_clock::duration::max()); }
-    bool completed() const { return next_ == template_.controlCount() && routed_; }
+    bool completed() const { return next_ == template_.controlCount() && attached_; }
 
     PageView view;
     std::unique_ptr<Win32Controls> controls;
@@ -36,7 +36,7 @@ public:
 private:
     DialogTemplate template_;
     std::size_t next_ = 0;  // the next control to create
-    bool routed_ = false;
+    bool attached_ = false;
 };
 
 }  // namespace vx

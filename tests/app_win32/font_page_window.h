@@ -15,8 +15,8 @@
 #include <string_view>
 
 #include "app/win32/main_window.h"
-#include "printer/fake_spooler.h"
 #include "settings/settings_store.h"
+#include "tests/printer/fake_spooler.h"
 
 namespace vx::test {
 

@@ -11,9 +11,9 @@
 #include <string>
 #include <vector>
 
-#include "printer/fake_spooler.h"
 #include "resources/resource.h"
 #include "tests/app_win32_shell/shell_fixture.h"
+#include "tests/printer/fake_spooler.h"
 #include "tests/printer/win32/modal_script.h"
 
 namespace vx::test {

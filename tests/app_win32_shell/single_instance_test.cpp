@@ -13,8 +13,8 @@
 #include <string>
 #include <thread>
 
-#include "printer/fake_spooler.h"
 #include "tests/app_win32_shell/shell_fixture.h"
+#include "tests/printer/fake_spooler.h"
 #include "tests/printer/win32/registry_printers.h"
 
 namespace vx::test {

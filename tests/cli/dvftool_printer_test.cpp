@@ -4,8 +4,8 @@
 // printers lists what the window's selection lists.
 #include <gtest/gtest.h>
 
-#include "printer/fake_spooler.h"
 #include "tests/cli/dvftool_run.h"
+#include "tests/printer/fake_spooler.h"
 #include "tests/settings/test_support.h"
 
 namespace vx::test {

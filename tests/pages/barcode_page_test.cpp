@@ -11,11 +11,11 @@
 #include <string_view>
 #include <vector>
 
-#include "pages/fake_controls.h"
 #include "resources/resource.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/ini_document.h"
+#include "tests/pages/fake_controls.h"
 #include "tests/pages/page_test_base.h"
 
 namespace vx {

@@ -10,11 +10,11 @@
 
 #include "pages/character_font_lists.h"
 #include "pages/character_font_page.h"
-#include "pages/fake_controls.h"
-#include "tests/pages/page_test_base.h"
 #include "resources/resource.h"
 #include "settings/driver_font_file.h"
 #include "settings/settings_store.h"
+#include "tests/pages/fake_controls.h"
+#include "tests/pages/page_test_base.h"
 
 namespace vx::charfont {
 

@@ -228,7 +228,7 @@ TEST_F(RulesTest, SetAsideValuesBelongToOneFontAndGoWithAReset) {
     chooseFont(1);
     choose(IDC_FONT_ROTATION, "文字回転90ﾟ 文字列回転180ﾟ ");
     chooseType(kMincho8);
-    EXPECT_EQ(page.memories().rememberedRotationCode[1], "12");
+    EXPECT_EQ(page.memories().rememberedRotationText[1], "文字回転90ﾟ 文字列回転180ﾟ ");
     chooseFont(0);
     chooseType(kKanjiGothic16);  // another font: nothing of font 1 comes back
     EXPECT_EQ(font(0).rotation, "default");

@@ -8,12 +8,13 @@
 
 #include <map>
 #include <set>
+#include <stdexcept>
 #include <string>
 
-#include "pages/fake_controls.h"
 #include "resources/resource.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "tests/pages/fake_controls.h"
 #include "tests/pages/page_test_base.h"
 
 namespace vx {
@@ -227,6 +228,25 @@ TEST_F(Code2DPageTest, AGs1CompositeFontShowsAndKeepsItsOwnRotation) {
     chooseFont(1);  // stores the GS1 Composite font
     EXPECT_EQ(font(0).gs1Composite.rotation, "2");
     EXPECT_EQ(controls.selectedText(IDC_CODE2D_ROTATION), "90ﾟ ");
+}
+
+// What a row names: a field of one type's record, or one that several
+// records share (shown from the font's own type's, else from the named one).
+TEST(Code2DFields, OneTypesFieldAndASharedFieldOfTheSameName) {
+    Code2DRecord r;
+    r.typeIndex = kMaxiCode;
+    const Code2DField pdfRows =
+        sharedField("rowHeight", {Code2DType::MicroPdf417, Code2DType::Pdf417}, Code2DType::Pdf417);
+    const Code2DField compositeRows = fieldOf(Code2DType::Gs1Composite, "rowHeight");
+    storeField(r, pdfRows, "0012");
+    storeField(r, compositeRows, "0150");
+    r.pdf417.rowHeight = "0034";
+    EXPECT_EQ(r.microPdf417.rowHeight + r.gs1Composite.rowHeight, "00120150");
+    EXPECT_EQ(fieldValue(r, pdfRows), "0034");
+    r.typeIndex = kMicroPdf417;
+    EXPECT_EQ(fieldValue(r, pdfRows), "0012");
+    EXPECT_EQ(fieldValue(r, compositeRows), "0150");
+    EXPECT_THROW(fieldValue(r, fieldOf(Code2DType::MaxiCode, "rotation")), std::logic_error);
 }
 
 // Edits on the page, stored as a save stores them, reach the file's keys.

@@ -1,5 +1,5 @@
 // The controls contract on the in-memory controls of the page tests.
-#include "pages/fake_controls.h"
+#include "tests/pages/fake_controls.h"
 
 #include "tests/pages/controls_contract.h"
 

@@ -5,9 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "pages/fake_controls.h"
 #include "pages/per_font_memory.h"
 #include "settings/codepage.h"
+#include "tests/pages/fake_controls.h"
 
 namespace vx {
 namespace {

@@ -9,8 +9,8 @@
 #include <string_view>
 #include <vector>
 
-#include "pages/fake_controls.h"
 #include "settings/settings_store.h"
+#include "tests/pages/fake_controls.h"
 
 namespace vx {
 

@@ -6,8 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "printer/fake_spooler.h"
 #include "printer/printer_binding.h"
+#include "tests/printer/fake_spooler.h"
 
 namespace vx {
 namespace {

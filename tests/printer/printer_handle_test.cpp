@@ -3,7 +3,7 @@
 
 #include <utility>
 
-#include "printer/fake_spooler.h"
+#include "tests/printer/fake_spooler.h"
 
 namespace vx {
 namespace {

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "printer/fake_spooler.h"
+#include "tests/printer/fake_spooler.h"
 
 namespace vx {
 namespace {

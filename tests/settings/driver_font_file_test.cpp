@@ -7,6 +7,7 @@
 #include <cctype>
 #include <climits>
 #include <string>
+#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -70,8 +71,8 @@ std::string describe(const SettingsStore& store, bool all2DRecords = true) {
     for (const Code2DRecord& code : store.codes2D) {
         add(code.fontName, "typeIndex", std::to_string(code.typeIndex));
         forEachCode2DParams(
-            code, [&](std::string_view record, const auto& params, auto fields, int typeIndex) {
-                if (!all2DRecords && typeIndex != code.typeIndex) return;
+            code, [&](std::string_view record, const auto& params, auto fields, Code2DType type) {
+                if (!all2DRecords && typeIndexOf(type) != code.typeIndex) return;
                 for (const auto& field : fields) {
                     add(code.fontName, std::string(record) + "." + std::string(field.name),
                         params.*field.member);
@@ -176,8 +177,9 @@ TEST(LoadDriverFontFile, OverwritesEveryFieldOfEveryRecord) {
     for (Code2DRecord& code : store.codes2D) {
         code.typeIndex = 99;
         code.fontName = "junk";
-        forEachCode2DParams(
-            code, [&](std::string_view, auto& params, auto fields, int) { spoil(params, fields); });
+        forEachCode2DParams(code, [&](std::string_view, auto& params, auto fields, auto) {
+            spoil(params, fields);
+        });
     }
     const std::string file = readBytes(dataFile("all_families.dvf"));
     loadDriverFontFile(IniDocument(file), store);
@@ -247,6 +249,25 @@ TEST(LoadDriverFontFile, BarcodeFontTypeOutsideTheTableGivesTheFactoryType) {
             load(withVersion(section("ZELバーコード05", {std::string("FontType=") + c.fontType})));
         EXPECT_EQ(store.barcodes[4].typeIndex, c.expectedIndex) << c.fontType;
         EXPECT_EQ(store.barcodes[4].typeName, barcodeTypeName(c.expectedIndex)) << c.fontType;
+    }
+}
+
+// The named types are the rows of their names and numbers in the file.
+TEST(TypeTables, NamedTypesAreTheRowsOfTheirNamesAndFontTypes) {
+    const std::vector<std::tuple<int, const char*, int>> barcodes = {
+        {typeIndexOf(BarcodeType::Code93), "CODE93", 106},
+        {typeIndexOf(BarcodeType::Jan8Plus5), "JAN/EAN8+5digits", 114},
+        {typeIndexOf(BarcodeType::Customer), "カスタマーバーコード", 123}};
+    for (const auto& [index, name, fontType] : barcodes) {
+        EXPECT_EQ(barcodeTypeName(index), sj(name));
+        EXPECT_EQ(barcodeFontTypeFromTypeIndex(index), fontType) << name;
+    }
+    const std::vector<std::tuple<int, const char*, int>> codes2D = {
+        {typeIndexOf(Code2DType::MicroPdf417), "MicroPDF417", 203},
+        {typeIndexOf(Code2DType::Gs1Composite), "GS1 Composite", 206}};
+    for (const auto& [index, name, fontType] : codes2D) {
+        EXPECT_EQ(code2DTypeName(index), sj(name));
+        EXPECT_EQ(code2DFontTypeFromTypeIndex(index), fontType) << name;
     }
 }
 
@@ -578,7 +599,7 @@ TEST(WriteDriverFontSections, WritesFontTypeAndTheKeysOfEachTypeInOrder) {
     for (int n = 0; n < kCode2DTypeCount; ++n) {
         Code2DRecord& code = store.codes2D[n];
         code.typeIndex = n;
-        forEachCode2DParams(code, [](std::string_view, auto& params, auto fields, int) {
+        forEachCode2DParams(code, [](std::string_view, auto& params, auto fields, auto) {
             fillWithFieldNames(params, fields);
         });
     }

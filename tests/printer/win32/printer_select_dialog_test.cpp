@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "printer/fake_spooler.h"
 #include "resources/resource.h"
+#include "tests/printer/fake_spooler.h"
 #include "tests/printer/win32/modal_script.h"
 
 namespace vx {

@@ -6,11 +6,11 @@
 #include <filesystem>
 #include <fstream>
 
-#include "printer/fake_spooler.h"
 #include "printer/printer_binding.h"
 #include "printer/win32/system_environment_win32.h"
 #include "printer/win32/winspool_spooler.h"
 #include "settings/codepage.h"
+#include "tests/printer/fake_spooler.h"
 #include "tests/printer/win32/registry_printers.h"
 
 namespace vx {

@@ -1,5 +1,4 @@
-// The 2D code page's coded lists and its two tables: which parameter records
-// hold each value that the page moves, and which controls each type uses.
+// The 2D code page's coded lists and the controls each type uses.
 #pragma once
 
 #include <array>
@@ -14,9 +13,6 @@
 
 namespace vx::code2d {
 
-// Type indexes, in the order of the type list.
-enum TypeIndex : int { kDataMatrix, kMaxiCode, kMicroPdf417, kPdf417, kQrCode, kGs1Composite };
-
 // "誤り訂正レベル" and "モデル" (QR
 // code), "モード" (MaxiCode), "バーコード種別" (the linear part of GS1
 // Composite).
@@ -30,19 +26,6 @@ extern const CodedList kCellCounts;
 // a two-digit number.
 std::vector<std::string> securityLevels();
 
-// One value of the page and the field that holds it in each parameter
-// record; a type whose record lacks the field has none.
-using Slot = std::string* (*)(Code2DRecord&);
-struct RecordValue {
-    int control;
-    // The type whose record shows the value when the font's own type has
-    // no such field.
-    int shownOtherwise;
-    std::array<Slot, kCode2DTypeCount> slots;  // by type index
-};
-std::span<const RecordValue> recordValues();
-const RecordValue& recordValue(int control);
-
 // The controls a type uses besides the font and type lists, the origins
 // and their "自動" boxes, which every type uses. The two ranges are those of
 // the module width and the columns/rows for the types that use them: the
@@ -52,7 +35,6 @@ struct TypeUse {
     std::optional<FieldRange> columnsRows;
     std::array<int, 3> others;  // lists and edits; unused places 0
 };
-// The use of a type index; nullptr outside the type table.
-const TypeUse* typeUse(int typeIndex);
+TypeUse typeUse(Code2DType type);
 
 }  // namespace vx::code2d

@@ -1,10 +1,11 @@
-// The coded lists of the 1D barcode page and its per-type table: which
-// controls each barcode type uses and which check-digit entries it offers.
+// The coded lists of the 1D barcode page and what it does with each barcode
+// type: the controls the type uses and the check-digit entries it offers.
 #pragma once
 
 #include <string_view>
 
 #include "pages/coded_list.h"
+#include "settings/barcode_types.h"
 
 namespace vx::barcode {
 
@@ -47,7 +48,6 @@ struct TypeUse {
     CheckDigits checkDigits;
 };
 
-// The use of a type by its index; nullptr for an index outside the 23.
-const TypeUse* typeUse(int typeIndex);
+TypeUse typeUse(BarcodeType type);
 
 }  // namespace vx::barcode

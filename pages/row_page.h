@@ -39,7 +39,7 @@ struct PageDescription {
 enum class PageEvent { ListChanged, ListOpened, ListLostFocus, Clicked, EditLostFocus };
 
 template <class Record>
-class FontPage : public SettingPage {
+class RowPage : public SettingPage {
 public:
     using Row = ControlRow<Record>;
 
@@ -69,7 +69,7 @@ public:
     const PerFontMemory<std::string>& rememberedText(int edit) const;
 
 protected:
-    FontPage(const PageDescription<Record>& description, SettingsStore& store, Controls& controls);
+    RowPage(const PageDescription<Record>& description, SettingsStore& store, Controls& controls);
 
     Record& record() { return description_.record(store_, currentFont_); }
     const Record& record() const { return description_.record(store_, currentFont_); }
@@ -99,6 +99,10 @@ protected:
     // The range that leaving a numeric edit enforces; none skips the check.
     virtual std::optional<FieldRange> rangeOf(const Row& row) const { return row.range; }
 
+    // Stores the page fields into the record as they stand, without reading
+    // the controls (for a page that has fitted its fields first).
+    void storeFields();
+
     // The same, for the page's own steps to keep (edits without a record
     // field of their own).
     PerFontMemory<std::string>& rememberedTextOf(int edit) const;
@@ -116,6 +120,7 @@ private:
     };
     void runReactions(PageEvent event, int id);
     void storeInto(Record& record);
+    void storeFieldsInto(Record& record);
     void storeRow(const Row& row, Record& record);
     void showRow(const Row& row, const Record& record);
     const Row* editOfBox(int box) const;

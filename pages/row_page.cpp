@@ -1,4 +1,4 @@
-#include "pages/font_page.h"
+#include "pages/row_page.h"
 
 #include <stdexcept>
 
@@ -17,7 +17,7 @@ std::vector<std::string> pageTexts(int count, const std::string& (*name)(int)) {
 }  // namespace
 
 template <class Record>
-FontPage<Record>::FontPage(const PageDescription<Record>& description, SettingsStore& store,
+RowPage<Record>::RowPage(const PageDescription<Record>& description, SettingsStore& store,
                            Controls& controls)
     : description_(description),
       store_(store),
@@ -32,7 +32,7 @@ FontPage<Record>::FontPage(const PageDescription<Record>& description, SettingsS
 }
 
 template <class Record>
-const typename FontPage<Record>::Row* FontPage<Record>::row(int id) const {
+const typename RowPage<Record>::Row* RowPage<Record>::row(int id) const {
     for (const Row& r : description_.rows) {
         if (r.id == id) return &r;
     }
@@ -40,7 +40,7 @@ const typename FontPage<Record>::Row* FontPage<Record>::row(int id) const {
 }
 
 template <class Record>
-const typename FontPage<Record>::Row* FontPage<Record>::editOfBox(int box) const {
+const typename RowPage<Record>::Row* RowPage<Record>::editOfBox(int box) const {
     for (const Row& r : description_.rows) {
         if (r.kind == ControlKind::NumericEdit && r.autoBox == box) return &r;
     }
@@ -48,7 +48,7 @@ const typename FontPage<Record>::Row* FontPage<Record>::editOfBox(int box) const
 }
 
 template <class Record>
-PerFontMemory<std::string>& FontPage<Record>::rememberedTextOf(int edit) const {
+PerFontMemory<std::string>& RowPage<Record>::rememberedTextOf(int edit) const {
     for (const auto& [id, memory] : rememberedTexts_) {
         if (id == edit) return *memory;
     }
@@ -56,24 +56,24 @@ PerFontMemory<std::string>& FontPage<Record>::rememberedTextOf(int edit) const {
 }
 
 template <class Record>
-const PerFontMemory<std::string>& FontPage<Record>::rememberedText(int edit) const {
+const PerFontMemory<std::string>& RowPage<Record>::rememberedText(int edit) const {
     return rememberedTextOf(edit);
 }
 
 template <class Record>
-void FontPage<Record>::react(PageEvent event, int id, std::function<void()> reaction) {
+void RowPage<Record>::react(PageEvent event, int id, std::function<void()> reaction) {
     reactions_.push_back({event, id, std::move(reaction)});
 }
 
 template <class Record>
-void FontPage<Record>::runReactions(PageEvent event, int id) {
+void RowPage<Record>::runReactions(PageEvent event, int id) {
     for (const Reaction& reaction : reactions_) {
         if (reaction.event == event && reaction.id == id) reaction.run();
     }
 }
 
 template <class Record>
-void FontPage<Record>::create() {
+void RowPage<Record>::create() {
     for (const Row& r : description_.rows) {
         if (r.kind == ControlKind::FontNameList) {
             controls_.setItems(r.id, pageTexts(description_.fontCount, description_.fontName));
@@ -95,18 +95,18 @@ void FontPage<Record>::create() {
 }
 
 template <class Record>
-void FontPage<Record>::resetAndShow() {
+void RowPage<Record>::resetAndShow() {
     memories_.reset();
     showCurrent();
 }
 
 template <class Record>
-void FontPage<Record>::storeCurrent() {
+void RowPage<Record>::storeCurrent() {
     storeInto(record());
 }
 
 template <class Record>
-Record FontPage<Record>::describedRecord() {
+Record RowPage<Record>::describedRecord() {
     Record described = record();
     const PerFontMemories::Snapshot memories = memories_.snapshot();
     storeInto(described);
@@ -115,8 +115,18 @@ Record FontPage<Record>::describedRecord() {
 }
 
 template <class Record>
-void FontPage<Record>::storeInto(Record& r) {
+void RowPage<Record>::storeFields() {
+    storeFieldsInto(record());
+}
+
+template <class Record>
+void RowPage<Record>::storeInto(Record& r) {
     fields_.take(controls_);
+    storeFieldsInto(r);
+}
+
+template <class Record>
+void RowPage<Record>::storeFieldsInto(Record& r) {
     for (const Row& row : description_.rows) {
         if (row.kind == ControlKind::TypeList) storeType(r, recordText(fields_.text(row.id)));
     }
@@ -125,28 +135,30 @@ void FontPage<Record>::storeInto(Record& r) {
 }
 
 template <class Record>
-void FontPage<Record>::storeRow(const Row& row, Record& r) {
-    if (row.kind == ControlKind::NumericEdit && row.field != nullptr) {
+void RowPage<Record>::storeRow(const Row& row, Record& r) {
+    if (row.kind == ControlKind::NumericEdit && row.field) {
         const std::string& text = fields_.text(row.id);
         if (row.autoBox != 0) {
             rememberedTextOf(row.id)[currentFont_] = text;
             if (fields_.flag(row.autoBox)) {
-                r.*row.field = kDefault;
+                storeField(r, row.field, kDefault);
                 return;
             }
         }
-        r.*row.field = paddedRecordText(text, row.width);
+        storeField(r, row.field, paddedRecordText(text, row.width));
     } else if (row.kind == ControlKind::List && row.codes != nullptr) {
         const CodedEntry* entry = row.codes->entryFor(fields_.text(row.id));
         if (entry == nullptr) return;  // the record keeps its codes
         for (std::size_t i = 0; i < row.codeFields.size(); ++i) {
-            if (row.codeFields[i] != nullptr) r.*row.codeFields[i] = entry->codes[i];
+            if (row.codeFields[i]) storeField(r, row.codeFields[i], entry->codes[i]);
         }
+    } else if (row.kind == ControlKind::List && row.field) {
+        storeField(r, row.field, paddedRecordText(fields_.text(row.id), row.width));
     }
 }
 
 template <class Record>
-void FontPage<Record>::showCurrent() {
+void RowPage<Record>::showCurrent() {
     for (const Row& row : description_.rows) {
         if (row.kind != ControlKind::FontNameList) continue;
         const int chosen = fields_.position(row.id);
@@ -164,9 +176,9 @@ void FontPage<Record>::showCurrent() {
 }
 
 template <class Record>
-void FontPage<Record>::showRow(const Row& row, const Record& r) {
-    if (row.kind == ControlKind::NumericEdit && row.field != nullptr) {
-        const std::string& value = r.*row.field;
+void RowPage<Record>::showRow(const Row& row, const Record& r) {
+    if (row.kind == ControlKind::NumericEdit && row.field) {
+        const std::string& value = fieldValue(r, row.field);
         const bool automatic = value == kDefault;
         if (row.autoBox != 0) {
             fields_.setText(
@@ -177,38 +189,39 @@ void FontPage<Record>::showRow(const Row& row, const Record& r) {
         } else {
             fields_.setText(row.id, decimalText(value));
         }
-    } else if (row.kind == ControlKind::List && row.codes != nullptr &&
-               row.codeFields[0] != nullptr) {
+    } else if (row.kind == ControlKind::List && row.codes != nullptr && row.codeFields[0]) {
         std::array<std::string_view, 3> values{};
         for (std::size_t i = 0; i < values.size(); ++i) {
-            if (row.codeFields[i] != nullptr) values[i] = r.*row.codeFields[i];
+            if (row.codeFields[i]) values[i] = fieldValue(r, row.codeFields[i]);
         }
         fields_.setText(row.id, row.codes->textFor(values));
+    } else if (row.kind == ControlKind::List && row.field) {
+        fields_.setText(row.id, decimalText(fieldValue(r, row.field)));
     }
 }
 
 template <class Record>
-void FontPage<Record>::applyAutoRule(const Row& edit) {
+void RowPage<Record>::applyAutoRule(const Row& edit) {
     const bool usable = controls_.enabled(edit.autoBox) && !fields_.flag(edit.autoBox);
     controls_.setEnabled(edit.id, usable);
     if (edit.spin != 0) controls_.setEnabled(edit.spin, usable);
 }
 
 template <class Record>
-void FontPage<Record>::applyAutoRules() {
+void RowPage<Record>::applyAutoRules() {
     for (const Row& r : description_.rows) {
         if (r.kind == ControlKind::NumericEdit && r.autoBox != 0) applyAutoRule(r);
     }
 }
 
 template <class Record>
-void FontPage<Record>::changeType() {
+void RowPage<Record>::changeType() {
     storeCurrent();
     showCurrent();
 }
 
 template <class Record>
-void FontPage<Record>::onListChanged(int id) {
+void RowPage<Record>::onListChanged(int id) {
     const Row* r = row(id);
     if (r == nullptr) return;
     if (r->kind == ControlKind::FontNameList) {
@@ -225,17 +238,17 @@ void FontPage<Record>::onListChanged(int id) {
 }
 
 template <class Record>
-void FontPage<Record>::onListOpened(int id) {
+void RowPage<Record>::onListOpened(int id) {
     runReactions(PageEvent::ListOpened, id);
 }
 
 template <class Record>
-void FontPage<Record>::onListLostFocus(int id) {
+void RowPage<Record>::onListLostFocus(int id) {
     runReactions(PageEvent::ListLostFocus, id);
 }
 
 template <class Record>
-void FontPage<Record>::onClicked(int id) {
+void RowPage<Record>::onClicked(int id) {
     if (const Row* edit = editOfBox(id)) {
         fields_.take(controls_);
         applyAutoRule(*edit);
@@ -245,7 +258,7 @@ void FontPage<Record>::onClicked(int id) {
 }
 
 template <class Record>
-void FontPage<Record>::onEditLostFocus(int id) {
+void RowPage<Record>::onEditLostFocus(int id) {
     const Row* r = row(id);
     if (r == nullptr || r->kind != ControlKind::NumericEdit) return;
     runReactions(PageEvent::EditLostFocus, id);
@@ -254,8 +267,8 @@ void FontPage<Record>::onEditLostFocus(int id) {
     }
 }
 
-template class FontPage<CharacterFontRecord>;
-template class FontPage<BarcodeRecord>;
-template class FontPage<Code2DRecord>;
+template class RowPage<CharacterFontRecord>;
+template class RowPage<BarcodeRecord>;
+template class RowPage<Code2DRecord>;
 
 }  // namespace vx

@@ -1,5 +1,6 @@
-// Texts that the window and dvftool both tell the user (UTF-8). The window
-// adds, where the program then ends, that it ends.
+// What the window and dvftool both tell the user about saving and checking
+// a driver font file (UTF-8). The window adds, where the program then ends,
+// that it ends.
 #pragma once
 
 #include <string_view>

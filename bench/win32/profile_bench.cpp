@@ -71,7 +71,7 @@ std::vector<Key> keysLoaderReads(const SettingsStore& store) {
     for (const BarcodeRecord& barcode : store.barcodes) {
         keys.emplace_back(barcode.fontName, "XBpb1pb2pb3pb4");
         keys.emplace_back(barcode.fontName, "XBpc1pc2pc3pc4pc5");
-        const BarcodeLayout layout = barcodeLayout(barcode.typeIndex);
+        const BarcodeLayout layout = barcodeLayout(*barcodeTypeAt(barcode.typeIndex));
         for (const BarcodeKeyRow& row : layout.rows) {
             if (row.cells[layout.column].read.op == KeyCell::Field) {
                 keys.emplace_back(barcode.fontName, row.key);
@@ -80,7 +80,7 @@ std::vector<Key> keysLoaderReads(const SettingsStore& store) {
     }
     for (const Code2DRecord& code : store.codes2D) {
         keys.emplace_back(code.fontName, "FontType");
-        forEachCode2DParams(code, [&](std::string_view, const auto& params, auto, int) {
+        forEachCode2DParams(code, [&](std::string_view, const auto& params, auto, auto) {
             for (const auto& row : code2DKeyRows(&params)) {
                 if (row.field != nullptr) keys.emplace_back(code.fontName, row.key);
             }
@@ -229,7 +229,8 @@ int run(int repetitions) {
     IniDocument saved(text);
     writeDriverFontSections(store, saved);
     std::vector<SectionWrite> characters, barcodes, codes;
-    for (const CharacterFontRecord& f : store.fonts) characters.push_back(sectionAsSaved(saved, f.fontName));
+    for (const CharacterFontRecord& f : store.fonts)
+        characters.push_back(sectionAsSaved(saved, f.fontName));
     for (const BarcodeRecord& b : store.barcodes)
         barcodes.push_back(sectionAsSaved(saved, b.fontName));
     for (const Code2DRecord& c : store.codes2D) codes.push_back(sectionAsSaved(saved, c.fontName));

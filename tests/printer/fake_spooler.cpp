@@ -1,4 +1,4 @@
-#include "printer/fake_spooler.h"
+#include "tests/printer/fake_spooler.h"
 
 #include <stdexcept>
 

@@ -1,6 +1,4 @@
-#include "pages/barcode_page_lists.h"
-
-#include "settings/settings_store.h"
+#include "pages/barcode_lists.h"
 
 namespace vx::barcode {
 
@@ -49,38 +47,6 @@ const CodedList kPlainCheckDigits{std::span(kWithPriceEntries).first(3), 0, -1};
 const CodedList kWithPriceCheckDigits{kWithPriceEntries, 0, -1};
 const CodedList kMsiPlesseyCheckDigits{kMsiPlesseyEntries, 0, -1};
 
-// The per-type table, by type index.
-// clang-format off
-constexpr bool on = true, off = false;
-using enum CheckDigits;
-constexpr TypeUse kTypeUses[kBarcodeTypeCount] = {
-    // bars module guard zero  check start rss  auto human  check-digit entries
-    {on,  off, off, off, off, on,  off, off, on,  Plain},      // Codabar
-    {on,  off, off, on,  on,  off, off, off, on,  Plain},      // Code 2of5
-    {off, on,  off, on,  off, off, off, on,  on,  Plain},      // CODE128
-    {on,  off, off, on,  on,  on,  off, off, on,  Plain},      // CODE39
-    {on,  off, off, on,  on,  on,  off, off, on,  Plain},      // CODE39(フルアスキー)
-    {off, on,  off, on,  off, off, off, off, on,  Plain},      // CODE93
-    {off, on,  off, on,  off, off, on,  off, off, Plain},      // GS1 DataBar
-    {on,  off, off, off, on,  off, off, off, on,  Plain},      // ITF
-    {off, on,  on,  off, on,  off, off, off, on,  WithPrice},  // JAN/EAN13
-    {off, on,  on,  off, on,  off, off, off, on,  WithPrice},  // JAN/EAN13+2digits
-    {off, on,  on,  off, on,  off, off, off, on,  WithPrice},  // JAN/EAN13+5digits
-    {off, on,  on,  off, on,  off, off, off, on,  Plain},      // JAN/EAN8
-    {off, on,  on,  off, on,  off, off, off, on,  Plain},      // JAN/EAN8+2digits
-    {off, on,  on,  off, on,  off, off, off, on,  Plain},      // JAN/EAN8+5digits
-    {on,  off, off, off, on,  on,  off, off, on,  MsiPlessey}, // MSI/Plessey
-    {off, on,  off, on,  off, off, off, off, on,  Plain},      // UCC/EAN128
-    {off, on,  on,  off, on,  off, off, off, on,  WithPrice},  // UPC-A
-    {off, on,  on,  off, on,  off, off, off, on,  WithPrice},  // UPC-A+2digits
-    {off, on,  on,  off, on,  off, off, off, on,  WithPrice},  // UPC-A+5digits
-    {off, on,  on,  off, on,  off, off, off, on,  Plain},      // UPC-E
-    {off, on,  on,  off, on,  off, off, off, on,  Plain},      // UPC-E+2digits
-    {off, on,  on,  off, on,  off, off, off, on,  Plain},      // UPC-E+5digits
-    {off, on,  off, off, off, off, off, off, off, Plain},      // カスタマーバーコード
-};
-// clang-format on
-
 }  // namespace
 
 // Unknown codes show, and unknown texts store, the first entry ("自動",
@@ -93,19 +59,47 @@ const CodedList kAllCheckDigits{kAllCheckDigitEntries, 0, -1};
 
 const CodedList& checkDigitList(CheckDigits variant) {
     switch (variant) {
-        case Plain:
+        case CheckDigits::Plain:
             break;
-        case WithPrice:
+        case CheckDigits::WithPrice:
             return kWithPriceCheckDigits;
-        case MsiPlessey:
+        case CheckDigits::MsiPlessey:
             return kMsiPlesseyCheckDigits;
     }
     return kPlainCheckDigits;
 }
 
-const TypeUse* typeUse(int typeIndex) {
-    if (typeIndex < 0 || typeIndex >= kBarcodeTypeCount) return nullptr;
-    return &kTypeUses[typeIndex];
+// clang-format off
+TypeUse typeUse(BarcodeType type) {
+    constexpr bool on = true, off = false;
+    constexpr CheckDigits Plain = CheckDigits::Plain, WithPrice = CheckDigits::WithPrice,
+                          Msi = CheckDigits::MsiPlessey;
+    using enum BarcodeType;
+    switch (type) {
+        //                      bars module guard zero  check start rss  auto human  check-digit entries
+        case Codabar:   return {on,  off, off, off, off, on,  off, off, on,  Plain};
+        case Code2of5:  return {on,  off, off, on,  on,  off, off, off, on,  Plain};
+        case Code128:   return {off, on,  off, on,  off, off, off, on,  on,  Plain};
+        case Code39:
+        case Code39FullAscii:
+                        return {on,  off, off, on,  on,  on,  off, off, on,  Plain};
+        case Code93:
+        case UccEan128: return {off, on,  off, on,  off, off, off, off, on,  Plain};
+        case Gs1DataBar:
+                        return {off, on,  off, on,  off, off, on,  off, off, Plain};
+        case Itf:       return {on,  off, off, off, on,  off, off, off, on,  Plain};
+        case Jan13: case Jan13Plus2: case Jan13Plus5:
+        case UpcA: case UpcAPlus2: case UpcAPlus5:
+                        return {off, on,  on,  off, on,  off, off, off, on,  WithPrice};
+        case Jan8: case Jan8Plus2: case Jan8Plus5:
+        case UpcE: case UpcEPlus2: case UpcEPlus5:
+                        return {off, on,  on,  off, on,  off, off, off, on,  Plain};
+        case MsiPlessey:
+                        return {on,  off, off, off, on,  on,  off, off, on,  Msi};
+        case Customer:  return {off, on,  off, off, off, off, off, off, off, Plain};
+    }
+    return {};
 }
+// clang-format on
 
 }  // namespace vx::barcode

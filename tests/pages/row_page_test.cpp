@@ -1,14 +1,14 @@
 // The page skeleton on its own: a small page of a few rows over barcode
 // records, and the coded lists and memories that every page uses.
-#include "pages/font_page.h"
+#include "pages/row_page.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "pages/coded_list.h"
-#include "pages/fake_controls.h"
 #include "pages/per_font_memory.h"
+#include "tests/pages/fake_controls.h"
 
 namespace vx {
 namespace {
@@ -43,10 +43,10 @@ constexpr ControlRow<R> kRows[] = {
     {.id = kSide, .kind = List, .label = "向き", .codes = &kSides, .codeFields = {&R::rotation}},
 };
 
-class SmallPage : public FontPage<R> {
+class SmallPage : public RowPage<R> {
 public:
     SmallPage(SettingsStore& store, Controls& controls)
-        : FontPage(kDescription, store, controls), kept(memoryRegistry().add(std::string("x"))) {
+        : RowPage(kDescription, store, controls), kept(memoryRegistry().add(std::string("x"))) {
         react(PageEvent::ListLostFocus, kSide, [this] { kept[currentFont()].clear(); });
     }
     PerFontMemory<std::string>& kept;
@@ -60,9 +60,9 @@ private:
     void storeType(R& r, std::string_view text) override { r.setTypeByName(text); }
 };
 
-class FontPageTest : public ::testing::Test {
+class RowPageTest : public ::testing::Test {
 protected:
-    FontPageTest() {
+    RowPageTest() {
         for (int n = 0; n < kBarcodeFontCount; ++n) {
             R& r = store.barcodes[static_cast<std::size_t>(n)];
             r.setType(n % 3);
@@ -82,7 +82,7 @@ protected:
     SmallPage page{store, controls};
 };
 
-TEST_F(FontPageTest, CreationFillsListsAndUpDownRangesFromTheRows) {
+TEST_F(RowPageTest, CreationFillsListsAndUpDownRangesFromTheRows) {
     EXPECT_EQ(controls.itemCount(kFonts), 20);
     EXPECT_EQ(controls.itemText(kFonts, 0), "ZELバーコード01");
     EXPECT_EQ(controls.itemCount(kTypes), 23);
@@ -95,7 +95,7 @@ TEST_F(FontPageTest, CreationFillsListsAndUpDownRangesFromTheRows) {
     EXPECT_EQ(controls.selectedText(kSide), "左");
 }
 
-TEST_F(FontPageTest, StoresTheRowsInTheirWidthsAndCodesIntoTheFontShown) {
+TEST_F(RowPageTest, StoresTheRowsInTheirWidthsAndCodesIntoTheFontShown) {
     controls.setText(kHeight, "7");
     controls.select(kSide, 2);
     chooseFont(4);  // stores font 0, shows font 4
@@ -110,7 +110,7 @@ TEST_F(FontPageTest, StoresTheRowsInTheirWidthsAndCodesIntoTheFontShown) {
     EXPECT_EQ(store.barcodes[4].typeName, barcodeTypeName(3));
 }
 
-TEST_F(FontPageTest, AutoBoxGreysItsEditAndTheEditRemembersItsTextPerFont) {
+TEST_F(RowPageTest, AutoBoxGreysItsEditAndTheEditRemembersItsTextPerFont) {
     controls.setText(kOrigin, "345");
     controls.setChecked(kOriginAuto, true);
     page.onClicked(kOriginAuto);
@@ -130,7 +130,7 @@ TEST_F(FontPageTest, AutoBoxGreysItsEditAndTheEditRemembersItsTextPerFont) {
     EXPECT_EQ(store.barcodes[0].originX, "0345");
 }
 
-TEST_F(FontPageTest, TheDescribedRecordIsTheNextStoreWithoutTouchingStoreOrMemories) {
+TEST_F(RowPageTest, TheDescribedRecordIsTheNextStoreWithoutTouchingStoreOrMemories) {
     controls.setText(kOrigin, "345");
     controls.setChecked(kOriginAuto, true);
     controls.setText(kHeight, "7");
@@ -151,7 +151,7 @@ TEST_F(FontPageTest, TheDescribedRecordIsTheNextStoreWithoutTouchingStoreOrMemor
     EXPECT_EQ(page.rememberedText(kOrigin)[0], "345");
 }
 
-TEST_F(FontPageTest, LeavingAnEditClampsItToItsRowsRange) {
+TEST_F(RowPageTest, LeavingAnEditClampsItToItsRowsRange) {
     controls.setText(kHeight, "250");
     page.onEditLostFocus(kHeight);
     EXPECT_EQ(controls.text(kHeight), "100");
@@ -163,7 +163,7 @@ TEST_F(FontPageTest, LeavingAnEditClampsItToItsRowsRange) {
     EXPECT_EQ(controls.text(kOrigin), "9999");
 }
 
-TEST_F(FontPageTest, ResetClearsEveryRegisteredMemoryAndReactionsRunByEvent) {
+TEST_F(RowPageTest, ResetClearsEveryRegisteredMemoryAndReactionsRunByEvent) {
     page.kept[3] = "y";
     controls.setText(kOrigin, "77");
     page.storeCurrent();

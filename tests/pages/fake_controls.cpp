@@ -1,4 +1,4 @@
-#include "pages/fake_controls.h"
+#include "tests/pages/fake_controls.h"
 
 namespace vx {
 

@@ -14,8 +14,8 @@
 namespace vx {
 
 struct FakePrinter {
-    std::string name;        // UTF-8
-    std::string driverName;  // code page 932
+    std::string name;               // UTF-8
+    std::string driverName;         // code page 932
     std::uint32_t status = 0;       // as enumerated
     std::uint32_t queueStatus = 0;  // as the queue reports it
     std::optional<int> verticalResolution = 300;
