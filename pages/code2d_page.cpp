@@ -19,9 +19,8 @@ using enum Code2DType;
 // of them. A font of a type without one shows it from GS1 Composite (the
 // module width), the QR code (the rotation: GS1 Composite keeps its own
 // under another key) or PDF417 (columns/rows and row height).
-constexpr Code2DTypes kEveryType = {DataMatrix, MaxiCode, MicroPdf417,
-                                    Pdf417,     QrCode,   Gs1Composite};
-constexpr Code2DTypes kTurnedTypes = {DataMatrix, MicroPdf417, Pdf417, QrCode, Gs1Composite};
+constexpr Code2DTypes kEveryType = Code2DTypes::all();
+constexpr Code2DTypes kAllButMaxiCode = kEveryType.without(MaxiCode);
 constexpr Code2DTypes kPdfTypes = {MicroPdf417, Pdf417};
 
 // The left column with the values every type shares and the QR code's
@@ -43,11 +42,11 @@ constexpr Row kRows[] = {
      .width = 5},
     {.id = IDC_CODE2D_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
     {.id = IDC_CODE2D_ROTATION, .kind = List, .label = "回転方向", .codes = &kSymbolRotations,
-     .codeFields = {sharedField("rotation", kTurnedTypes, QrCode)}},
+     .codeFields = {sharedField("rotation", kAllButMaxiCode, QrCode)}},
     // The range of Data Matrix, the widest; the type shown narrows it.
     {.id = IDC_CODE2D_MODULE_WIDTH, .kind = NumericEdit, .label = "1モジュール／セル幅",
      .unit = "ドット", .spin = IDC_CODE2D_MODULE_WIDTH_SPIN, .range = {0, 99, 2},
-     .field = sharedField("moduleWidth", kTurnedTypes, Gs1Composite), .width = 2},
+     .field = sharedField("moduleWidth", kAllButMaxiCode, Gs1Composite), .width = 2},
     {.id = IDC_CODE2D_QR_ERROR_CORRECTION, .kind = List, .label = "誤り訂正レベル",
      .codes = &kErrorCorrections, .codeFields = {fieldOf(QrCode, "errorCorrection")}},
     {.id = IDC_CODE2D_QR_MODEL, .kind = List, .label = "モデル", .codes = &kModels,
@@ -165,6 +164,12 @@ void Code2DPage::fitInto(int control, const FieldRange& range, std::string& memo
     setEverywhere(control, std::to_string(value < range.minimum ? range.minimum : range.maximum));
 }
 
+void Code2DPage::bringBack(int control, std::string& memory) {
+    if (memory.empty()) return;
+    setEverywhere(control, memory);
+    memory.clear();
+}
+
 void Code2DPage::fitToType() {
     std::string& moduleWidth = rememberedModuleWidth_[currentFont()];
     std::string& columnsRows = rememberedColumnRowCount_[currentFont()];
@@ -172,17 +177,11 @@ void Code2DPage::fitToType() {
     const TypeUse use = typeUse(type);
     switch (type) {
         case Code2DType::DataMatrix:
-            if (!moduleWidth.empty()) {
-                setEverywhere(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
-                moduleWidth.clear();
-            }
+            bringBack(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
             break;
         case Code2DType::MicroPdf417:
             fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
-            if (!columnsRows.empty()) {
-                setEverywhere(IDC_CODE2D_PDF_COLUMNS_ROWS, columnsRows);
-                columnsRows.clear();
-            }
+            bringBack(IDC_CODE2D_PDF_COLUMNS_ROWS, columnsRows);
             break;
         case Code2DType::Pdf417:
             fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
@@ -196,8 +195,7 @@ void Code2DPage::fitToType() {
             } else if (leadingInteger(moduleWidth) > use.moduleWidth->maximum) {
                 setEverywhere(IDC_CODE2D_MODULE_WIDTH, std::to_string(use.moduleWidth->maximum));
             } else {
-                setEverywhere(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
-                moduleWidth.clear();
+                bringBack(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
             }
             break;
         case Code2DType::MaxiCode:

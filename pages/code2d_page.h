@@ -50,6 +50,8 @@ private:
     void fitToType();
     // Brings a value into a range, remembering the text it replaced.
     void fitInto(int control, const FieldRange& range, std::string& memory);
+    // Gives a value the text remembered for it, if any, and forgets it.
+    void bringBack(int control, std::string& memory);
 
     PerFontMemory<std::string>& rememberedModuleWidth_;
     PerFontMemory<std::string>& rememberedColumnRowCount_;

@@ -20,9 +20,21 @@ public:
     constexpr Code2DTypes(std::initializer_list<Code2DType> types) {
         for (const Code2DType type : types) bits_ |= bit(type);
     }
+    // Every type of the table, so that a type added there is among them.
+    static constexpr Code2DTypes all() {
+        Code2DTypes types;
+        for (const Code2DTypeRow& row : kCode2DTypes) types.bits_ |= bit(row.type);
+        return types;
+    }
+    constexpr Code2DTypes without(Code2DType type) const {
+        Code2DTypes types = *this;
+        types.bits_ &= ~bit(type);
+        return types;
+    }
     constexpr bool contains(Code2DType type) const { return (bits_ & bit(type)) != 0; }
 
 private:
+    static_assert(kCode2DTypeCount <= 32);
     static constexpr unsigned bit(Code2DType type) { return 1u << typeIndexOf(type); }
     unsigned bits_ = 0;
 };

@@ -10,6 +10,8 @@
 #include <optional>
 #include <string_view>
 
+#include "settings/type_table.h"
+
 namespace vx {
 
 // In the order of the type list: the value is the type index.
@@ -85,19 +87,8 @@ inline constexpr BarcodeTypeRow kBarcodeTypes[] = {
 
 inline constexpr int kBarcodeTypeCount = static_cast<int>(std::size(kBarcodeTypes));
 
-// Every type has its row, at the position of its type index, and the
-// FontType numbers run on from the first (the file's numbers outside the
-// table follow the same count).
-consteval bool barcodeRowsFollowTheirTypes() {
-    for (int i = 0; i < kBarcodeTypeCount; ++i) {
-        const BarcodeTypeRow& row = kBarcodeTypes[i];
-        if (static_cast<int>(row.type) != i || row.fontType != kBarcodeTypes[0].fontType + i) {
-            return false;
-        }
-    }
-    return static_cast<int>(BarcodeType::Customer) == kBarcodeTypeCount - 1;
-}
-static_assert(barcodeRowsFollowTheirTypes());
+// A row missing, out of its place or numbered out of turn does not compile.
+static_assert(rowsFollowTheirTypes(kBarcodeTypes, BarcodeType::Customer));
 
 constexpr int typeIndexOf(BarcodeType type) { return static_cast<int>(type); }
 constexpr const BarcodeTypeRow& barcodeTypeRow(BarcodeType type) {
@@ -105,8 +96,7 @@ constexpr const BarcodeTypeRow& barcodeTypeRow(BarcodeType type) {
 }
 // The type at a type index; nothing outside the table.
 constexpr std::optional<BarcodeType> barcodeTypeAt(int typeIndex) {
-    if (typeIndex < 0 || typeIndex >= kBarcodeTypeCount) return std::nullopt;
-    return kBarcodeTypes[typeIndex].type;
+    return typeAtIndex(kBarcodeTypes, typeIndex);
 }
 
 }  // namespace vx

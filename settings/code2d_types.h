@@ -10,6 +10,8 @@
 #include <optional>
 #include <string_view>
 
+#include "settings/type_table.h"
+
 namespace vx {
 
 // In the order of the type list: the value is the type index.
@@ -35,19 +37,8 @@ inline constexpr Code2DTypeRow kCode2DTypes[] = {
 
 inline constexpr int kCode2DTypeCount = static_cast<int>(std::size(kCode2DTypes));
 
-// Every type has its row, at the position of its type index, and the
-// FontType numbers run on from the first (a file's number outside the table
-// keeps its place in the same count).
-consteval bool code2DRowsFollowTheirTypes() {
-    for (int i = 0; i < kCode2DTypeCount; ++i) {
-        const Code2DTypeRow& row = kCode2DTypes[i];
-        if (static_cast<int>(row.type) != i || row.fontType != kCode2DTypes[0].fontType + i) {
-            return false;
-        }
-    }
-    return static_cast<int>(Code2DType::Gs1Composite) == kCode2DTypeCount - 1;
-}
-static_assert(code2DRowsFollowTheirTypes());
+// A row missing, out of its place or numbered out of turn does not compile.
+static_assert(rowsFollowTheirTypes(kCode2DTypes, Code2DType::Gs1Composite));
 
 constexpr int typeIndexOf(Code2DType type) { return static_cast<int>(type); }
 constexpr const Code2DTypeRow& code2DTypeRow(Code2DType type) {
@@ -55,8 +46,7 @@ constexpr const Code2DTypeRow& code2DTypeRow(Code2DType type) {
 }
 // The type at a type index; nothing outside the table.
 constexpr std::optional<Code2DType> code2DTypeAt(int typeIndex) {
-    if (typeIndex < 0 || typeIndex >= kCode2DTypeCount) return std::nullopt;
-    return kCode2DTypes[typeIndex].type;
+    return typeAtIndex(kCode2DTypes, typeIndex);
 }
 
 }  // namespace vx
