@@ -8,14 +8,63 @@
 // font-page-outline.bmp (font 21, an outline type); barcode-page-code39.bmp,
 // barcode-page-code128.bmp and barcode-page-jan13.bmp (one type of each family
 // of keys: element widths, module, EAN/UPC); code2d-page-qr.bmp and
-// code2d-page-pdf417.bmp. Exits 1 when a window does not open or a picture is
+// code2d-page-pdf417.bmp; preview-font-label.bmp (a reversed 24 × 24 dot
+// kanji font at 2.0 × 2.0 at true size on a 4 × 2 inch label of a 305 dpi
+// printer) and preview-font-zoom.bmp (the same at four times). Exits 1 when a window does not open or a picture is
 // not saved, 2 on a wrong command line.
 #include <windows.h>
 
 #include <cstdio>
 #include <filesystem>
 
+#include "app/win32/preview_window.h"
+#include "resources/resource.h"
 #include "tests/app_win32/window_picture.h"
+#include "tests/preview/preview_records.h"
+
+namespace {
+
+vx::CharacterFontRecord reversedKanji() {
+    vx::CharacterFontRecord r = vx::test::characterFontOfType(vx::test::kKanjiGothic24);
+    r.originX = "0100";
+    r.originY = "00080";
+    r.sizeX = r.sizeY = "20";
+    r.spacingAdjust = "+";
+    r.spacing = "04";
+    r.decoration = "W";
+    r.decorationParams = "0808";
+    return r;
+}
+
+bool savePreview(vx::test::FontPageWindow& page, HWND preview, const std::filesystem::path& file) {
+    RedrawWindow(preview, nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    vx::test::settle(page);
+    return vx::test::reportPicture(vx::test::saveWindowPicture(preview, file), file);
+}
+
+// The preview window over the main window, at true size and zoomed.
+bool savePreviewPictures(const std::filesystem::path& folder) {
+    vx::test::FontPageWindow page;
+    vx::PreviewWindow preview;
+    if (!page.opened() || !preview.open(page.window().hwnd())) {
+        std::fputs("The preview window did not open (is DISPLAY set?)\n", stderr);
+        return false;
+    }
+    SetWindowPos(preview.hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOSIZE);
+    preview.show({vx::PageKind::CharacterFont, 15, reversedKanji()},
+                 {"Label printer", 305, vx::LabelSize{101.6, 50.8}});
+    bool saved = savePreview(page, preview.hwnd(), folder / L"preview-font-label.bmp");
+
+    HWND zoom = preview.item(IDC_PREVIEW_ZOOM);
+    SendMessageW(zoom, CB_SETCURSEL, static_cast<WPARAM>(vx::PreviewZoom::Quadruple), 0);
+    SendMessageW(preview.hwnd(), WM_COMMAND, MAKEWPARAM(IDC_PREVIEW_ZOOM, CBN_SELCHANGE),
+                 reinterpret_cast<LPARAM>(zoom));
+    saved &= savePreview(page, preview.hwnd(), folder / L"preview-font-zoom.bmp");
+    return saved;
+}
+
+}  // namespace
 
 int wmain(int argc, wchar_t** argv) {
     if (argc != 2) {
@@ -40,5 +89,6 @@ int wmain(int argc, wchar_t** argv) {
                                             {4, L"code2d-page-qr.bmp"},      // QR code
                                             {3, L"code2d-page-pdf417.bmp"},  // PDF417
                                         });
+    saved &= savePreviewPictures(folder);
     return saved ? 0 : 1;
 }

@@ -1,6 +1,7 @@
 #include "tests/app_win32/window_picture.h"
 
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 
 namespace vx::test {
@@ -50,6 +51,21 @@ void settle(FontPageWindow& page) {
     }
 }
 
+bool reportPicture(bool saved, const std::filesystem::path& file) {
+    if (saved) {
+        std::printf("%ls\n", file.c_str());
+    } else {
+        std::fprintf(stderr, "Could not save %ls\n", file.c_str());
+    }
+    return saved;
+}
+
+std::filesystem::path screenshotFolder() {
+    const char* directory = std::getenv("VX_SCREENSHOT_DIR");
+    if (directory == nullptr || *directory == '\0') return {};
+    return std::filesystem::path(directory);
+}
+
 bool savePagePictures(PageKind kind, const std::filesystem::path& folder,
                       std::initializer_list<FontPicture> pictures) {
     FontPageWindow page{kind};
@@ -63,12 +79,7 @@ bool savePagePictures(PageKind kind, const std::filesystem::path& folder,
         page.chooseFont(picture.font);
         settle(page);
         const std::filesystem::path file = folder / picture.file;
-        if (saveWindowPicture(page.window().hwnd(), file)) {
-            std::printf("%ls\n", file.c_str());
-        } else {
-            std::fprintf(stderr, "Could not save %ls\n", file.c_str());
-            saved = false;
-        }
+        saved &= reportPicture(saveWindowPicture(page.window().hwnd(), file), file);
     }
     return saved;
 }

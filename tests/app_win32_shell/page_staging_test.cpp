@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "printer/fake_spooler.h"
+#include "tests/printer/fake_spooler.h"
 #include "resources/resource.h"
 #include "settings/codepage.h"
 #include "tests/app_win32_shell/shell_fixture.h"
