@@ -14,6 +14,13 @@ work=$root/build/package-test
 passed=0
 failed=0
 
+check_value() {  # description, value found, value expected
+    if [ "$2" = "$3" ]; then
+        check "$1" true
+    else
+        check "$1 (found \"$2\", expected \"$3\")" false
+    fi
+}
 check() {  # description, command...
     local description=$1
     shift
@@ -161,8 +168,16 @@ msiexec() {  # arguments...: msiexec's exit status, as Wine passes it (8 bits)
 registry() {  # key
     local file=$work/export.reg
     rm -f "$file"
-    "$wine" reg export "$1" "$(windows_path "$file")" /y </dev/null >/dev/null 2>&1 || return 0
-    iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r'
+    # Wine's reg now and then fails to export a key that is there; a key that
+    # is truly missing fails all three times.
+    local attempt
+    for attempt in 1 2 3; do
+        if "$wine" reg export "$1" "$(windows_path "$file")" /y </dev/null >/dev/null 2>&1; then
+            iconv -f UTF-16 -t UTF-8 "$file" | tr -d '\r'
+            return 0
+        fi
+        sleep 0.5
+    done
 }
 uninstall_key='HKLM\Software\Microsoft\Windows\CurrentVersion\Uninstall'
 product_entries() { registry "$uninstall_key" | grep -c "^\"DisplayName\"=\"$product\"$"; }
@@ -226,10 +241,10 @@ check "the shortcut starts the installed program" \
     grep -q -a "Program Files\\\\ZEL\\\\VXDrvFontTool\\\\VXDrvFontTool.exe" \
     <(iconv -f UTF-16LE -t UTF-8 -c "$shortcut"; cat "$shortcut")
 check "one Apps & features entry under the Japanese name" test "$(product_entries)" = 1
-check "the entry names the publisher ZEL" test "$(entry_value "$old_msi" Publisher)" = ZEL
-check "the entry gives the version" test "$(entry_value "$old_msi" DisplayVersion)" = "$version"
-check "the entry gives the install folder" \
-    test "$(entry_value "$old_msi" InstallLocation)" = 'C:\Program Files\ZEL\VXDrvFontTool\'
+check_value "the entry names the publisher ZEL" "$(entry_value "$old_msi" Publisher)" ZEL
+check_value "the entry gives the version" "$(entry_value "$old_msi" DisplayVersion)" "$version"
+check_value "the entry gives the install folder" \
+    "$(entry_value "$old_msi" InstallLocation)" 'C:\Program Files\ZEL\VXDrvFontTool\'
 icon=$(registry 'HKLM\Software\Classes\Installer\Products' |
     sed -n 's/^"ProductIcon"="\(.*\)"$/\1/p' | sed 's/\\\\/\\/g; s/^C:/drive_c/; s/\\/\//g')
 check "the product is registered for the machine with the program's icon" \
@@ -243,8 +258,8 @@ echo "== Upgrade to $next"
 msiexec /i "$(windows_path "$new_msi")" /qn
 check "the newer version installs over the older" test $? -eq 0
 check "its files replace the older ones" same_files "$installed" "$new_files"
-check "one entry is left, with the newer version" \
-    test "$(product_entries)/$(entry_value "$new_msi" DisplayVersion)" = "1/$next"
+check_value "one entry is left, with the newer version" \
+    "$(product_entries)/$(entry_value "$new_msi" DisplayVersion)" "1/$next"
 check "dvftool.exe --version prints the newer version" test "$(tool_version)" = "dvftool $next"
 check "the shortcut is still there" test -f "$shortcut"
 
