@@ -7,7 +7,6 @@
 #include <cctype>
 #include <climits>
 #include <string>
-#include <tuple>
 #include <utility>
 #include <vector>
 
@@ -249,25 +248,6 @@ TEST(LoadDriverFontFile, BarcodeFontTypeOutsideTheTableGivesTheFactoryType) {
             load(withVersion(section("ZELバーコード05", {std::string("FontType=") + c.fontType})));
         EXPECT_EQ(store.barcodes[4].typeIndex, c.expectedIndex) << c.fontType;
         EXPECT_EQ(store.barcodes[4].typeName, barcodeTypeName(c.expectedIndex)) << c.fontType;
-    }
-}
-
-// The named types are the rows of their names and numbers in the file.
-TEST(TypeTables, NamedTypesAreTheRowsOfTheirNamesAndFontTypes) {
-    const std::vector<std::tuple<int, const char*, int>> barcodes = {
-        {typeIndexOf(BarcodeType::Code93), "CODE93", 106},
-        {typeIndexOf(BarcodeType::Jan8Plus5), "JAN/EAN8+5digits", 114},
-        {typeIndexOf(BarcodeType::Customer), "カスタマーバーコード", 123}};
-    for (const auto& [index, name, fontType] : barcodes) {
-        EXPECT_EQ(barcodeTypeName(index), sj(name));
-        EXPECT_EQ(barcodeFontTypeFromTypeIndex(index), fontType) << name;
-    }
-    const std::vector<std::tuple<int, const char*, int>> codes2D = {
-        {typeIndexOf(Code2DType::MicroPdf417), "MicroPDF417", 203},
-        {typeIndexOf(Code2DType::Gs1Composite), "GS1 Composite", 206}};
-    for (const auto& [index, name, fontType] : codes2D) {
-        EXPECT_EQ(code2DTypeName(index), sj(name));
-        EXPECT_EQ(code2DFontTypeFromTypeIndex(index), fontType) << name;
     }
 }
 
@@ -673,8 +653,9 @@ TEST(WriteDriverFontSections, WritesTheFontTypeNumbers) {
     SettingsStore store = factoryStore();
     store.fonts[20].typeIndex = 20;
     store.fonts[0].typeIndex = 19;
-    store.barcodes[19].setType(22);
-    store.codes2D[9].typeIndex = 4;
+    store.barcodes[19].setType(typeIndexOf(BarcodeType::Customer));
+    store.barcodes[1].setType(typeIndexOf(BarcodeType::Code93));
+    store.codes2D[9].typeIndex = typeIndexOf(Code2DType::MicroPdf417);
     store.codes2D[0].typeIndex = 0;
     IniDocument doc(withVersion(""));
     ASSERT_TRUE(writeDriverFontSections(store, doc));
@@ -682,7 +663,10 @@ TEST(WriteDriverFontSections, WritesTheFontTypeNumbers) {
     EXPECT_EQ(doc.read(sj("ZEL文字フォント01"), "FontType", ""), "20");
     EXPECT_EQ(doc.read(sj("ZEL文字フォント28"), "FontType", ""), "1");
     EXPECT_EQ(doc.read(sj("ZELバーコード20"), "FontType", ""), "123");
-    EXPECT_EQ(doc.read(sj("ZEL2次元コード10"), "FontType", ""), "205");
+    EXPECT_EQ(doc.read(sj("ZELバーコード02"), "FontType", "") + store.barcodes[1].typeName,
+              "106" + sj("CODE93"));
+    EXPECT_EQ(doc.read(sj("ZEL2次元コード10"), "XBpg1pg2", ""), "02");  // MicroPDF417's columns
+    EXPECT_EQ(doc.read(sj("ZEL2次元コード10"), "FontType", ""), "203");
     EXPECT_EQ(doc.read(sj("ZEL2次元コード01"), "FontType", ""), "201");
     // New sections follow the font order, after what the file held.
     std::vector<std::string> expected = {"[DVF]"};
