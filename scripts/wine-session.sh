@@ -11,10 +11,10 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES=mscoree,mshtml=
 exec 9>"$prefix/.vx-session-lock"
 flock 9
 # Whether the prefix's server runs is the server's own answer: a second one
-# for the same prefix refuses to start, with status 2. (Looking for a server
-# process by its working directory is not: the directory is named after the
-# prefix's inode number, which a prefix deleted while its server ran may have
-# had too.)
+# for the same prefix refuses to start, with status 2. It holds wherever Wine
+# keeps the server's directory (Debian's Wine: a folder of the prefix's own
+# under TMPDIR, named in the prefix's file "wineserver"), and any other
+# status comes with the server's message.
 errors=$(mktemp)
 trap 'rm -f "$errors"' EXIT
 status=0
