@@ -41,8 +41,11 @@ add_suite() {
     for i in 0 1 2 3 4; do totals[i]=$((totals[i] + counts[i])); done
 }
 summary_line() {  # label passed failed skipped programs failed_programs
-    printf '%-8s %5d test cases: %d passed, %d failed, %d skipped; %d programs, %d failed' \
-        "$1:" $(($2 + $3 + $4)) "$2" "$3" "$4" "$5" "$6"
+    local cases=$(($2 + $3 + $4)) case_word="test cases" program_word=programs
+    [ "$cases" -eq 1 ] && case_word="test case"
+    [ "$5" -eq 1 ] && program_word=program
+    printf '%-8s %5d %s: %d passed, %d failed, %d skipped; %d %s, %d failed' \
+        "$1:" "$cases" "$case_word" "$2" "$3" "$4" "$5" "$program_word" "$6"
 }
 
 jobs=$(nproc)

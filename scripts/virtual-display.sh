@@ -16,14 +16,15 @@ virtual_display_pid=
 
 start_virtual_display() {
     local geometry=${1:?usage: start_virtual_display GEOMETRY} first=${VX_DISPLAY_FROM:-90}
-    local n ready pid tries
+    local n ready errors pid tries
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (package xvfb)" >&2; return 1; }
     ready=$(mktemp)
+    errors=$(mktemp)
     for ((n = first; n < first + 100; n++)); do
         if [ -e "/tmp/.X$n-lock" ] || [ -e "/tmp/.X11-unix/X$n" ]; then continue; fi
         # With -displayfd, Xvfb writes its display number to that descriptor
         # once it accepts connections; it ends at once if the number is taken.
-        Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>&1 &
+        Xvfb ":$n" -screen 0 "$geometry" -nolisten tcp -displayfd 3 3>"$ready" >/dev/null 2>"$errors" &
         pid=$!
         for ((tries = 0; tries < 300; tries++)); do
             [ -s "$ready" ] && break
@@ -31,7 +32,7 @@ start_virtual_display() {
             sleep 0.1
         done
         if [ -s "$ready" ]; then
-            rm -f "$ready"
+            rm -f "$ready" "$errors"
             virtual_display_pid=$pid
             export DISPLAY=:$n
             return 0
@@ -39,13 +40,21 @@ start_virtual_display() {
         if kill -0 "$pid" 2>/dev/null; then
             kill "$pid" 2>/dev/null
             wait "$pid" 2>/dev/null
-            rm -f "$ready"
+            rm -f "$ready" "$errors"
             echo "Xvfb on :$n did not accept connections within 30 s" >&2
             return 1
         fi
-        wait "$pid" 2>/dev/null  # taken meanwhile: the next number
+        wait "$pid" 2>/dev/null
+        # Taken meanwhile by another X server: the next number. Otherwise
+        # Xvfb itself failed, and says why.
+        if [ ! -e "/tmp/.X$n-lock" ] && [ ! -e "/tmp/.X11-unix/X$n" ]; then
+            echo "Xvfb failed on :$n:" >&2
+            cat "$errors" >&2
+            rm -f "$ready" "$errors"
+            return 1
+        fi
     done
-    rm -f "$ready"
+    rm -f "$ready" "$errors"
     echo "no free X display number from :$first to :$((first + 99))" >&2
     return 1
 }
