@@ -26,20 +26,17 @@ cmake --build "$build" -j 2 --target VXDrvFontTool help_file startup_bench bare_
     page_paint_bench >/dev/null
 "$root/scripts/make-demo-prefix.sh" "$WINEPREFIX"
 
-display=${VX_BENCH_DISPLAY:-}
-xvfb=
-if [ -z "$display" ]; then
-    display=:$((150 + RANDOM % 100))
-    Xvfb "$display" -screen 0 1280x1024x24 -nolisten tcp >/dev/null 2>&1 &
-    xvfb=$!
-    sleep 1
-fi
-export DISPLAY=$display
+source "$root/scripts/virtual-display.sh"
 cleanup() {
     /usr/lib/wine/wineserver -k 2>/dev/null || true
-    if [ -n "$xvfb" ]; then kill "$xvfb" 2>/dev/null || true; fi
+    stop_virtual_display
 }
 trap cleanup EXIT
+if [ -n "${VX_BENCH_DISPLAY:-}" ]; then
+    export DISPLAY=$VX_BENCH_DISPLAY
+else
+    start_virtual_display 1280x1024x24
+fi
 # One server for the whole run, so that no program pays for starting it.
 "$root/scripts/wine-session.sh" "$WINEPREFIX"
 
