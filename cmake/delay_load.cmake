@@ -30,9 +30,16 @@ function(vx_delay_loaded target library dll)
     list(JOIN thunks "\n" exports)
     file(MAKE_DIRECTORY ${dir})
     file(WRITE ${def} "LIBRARY ${dll}\nEXPORTS\n${exports}\n")
+    # dlltool names the library's symbols after the output path it is given:
+    # written by a relative name in a folder of its own, the same exports give
+    # the same bytes, and the library in use is replaced only when they
+    # differ. Otherwise every configure would relink every program.
+    file(MAKE_DIRECTORY ${dir}/new)
     execute_process(COMMAND ${VX_DLLTOOL} --input-def ${def} --dllname ${dll}
-                            --output-delaylib ${out}
+                            --output-delaylib lib${library}_delayed.a
+                    WORKING_DIRECTORY ${dir}/new
                     COMMAND_ERROR_IS_FATAL ANY)
+    file(COPY_FILE ${dir}/new/lib${library}_delayed.a ${out} ONLY_IF_DIFFERENT)
     add_library(${target} INTERFACE)
     target_link_libraries(${target} INTERFACE ${out})
 endfunction()
