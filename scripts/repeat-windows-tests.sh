@@ -4,7 +4,8 @@
 # that failed: a start that fails now and then shows here, not in one run.
 #
 # Usage: scripts/repeat-windows-tests.sh [RUNS]
-# Logs: build/repeat/run-N.log; prints one line per run and the count.
+# Logs: build/repeat/run-N.log, and CTest's record of a failed run in
+# build/repeat/run-N-LastTest.log; prints one line per run and the count.
 set -uo pipefail
 root=$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)
 runs=${1:-20}
@@ -31,7 +32,12 @@ for ((run = 1; run <= runs; run++)); do
     start=$SECONDS
     "$root/scripts/test.sh" windows >"$logs/run-$run.log" 2>&1
     status=$?
-    [ "$status" -eq 0 ] || failed=$((failed + 1))
+    if [ "$status" -ne 0 ]; then
+        failed=$((failed + 1))
+        # CTest's full record of the run: every program's output, also of
+        # those that passed.
+        cp "$root/build/windows/Testing/Temporary/LastTest.log" "$logs/run-$run-LastTest.log" 2>/dev/null
+    fi
     echo "run $run: status $status in $((SECONDS - start)) s: $(grep -E '^windows:' "$logs/run-$run.log" | tail -1)"
 done
 echo "$failed of $runs runs failed"
