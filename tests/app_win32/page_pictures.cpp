@@ -10,8 +10,8 @@
 // of keys: element widths, module, EAN/UPC); code2d-page-qr.bmp and
 // code2d-page-pdf417.bmp; preview-font-label.bmp (a reversed 24 × 24 dot
 // kanji font at 2.0 × 2.0 at true size on a 4 × 2 inch label of a 305 dpi
-// printer) and preview-font-zoom.bmp (the same at four times). Exits 1 when a window does not open or a picture is
-// not saved, 2 on a wrong command line.
+// printer) and preview-font-zoom.bmp (the same at four times). Exits 1 when a window does not open
+// or a picture is not saved, 2 on a wrong command line.
 #include <windows.h>
 
 #include <cstdio>
