@@ -4,12 +4,17 @@
 # present.
 #
 # Usage: scripts/install-deps.sh [PACKAGE...]
+#
+# Wine's preloader is only suggested by Debian's wine64, but it is needed:
+# without it the loader's heap, which the kernel places at random within
+# 1 GB of it, lands now and then on the page that every Windows process needs
+# at 0x7ffe0000, and Wine then ends at once with status 1.
 set -euo pipefail
 packages=("$@")
 [ ${#packages[@]} -gt 0 ] || packages=(
     cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libzint-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
-    wine64 xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
+    wine64 wine64-preloader xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
     ghostscript fp-utils-3.2.2 imagemagick xdotool python3
     msitools wixl gcab zip unzip ccache
 )

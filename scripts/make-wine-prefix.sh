@@ -5,6 +5,14 @@
 # that failed; the prefix counts as made only when every step succeeded.
 set -euo pipefail
 prefix=$(realpath -m "${1:?usage: make-wine-prefix.sh PREFIX}")  # Wine takes only absolute ones
+# Without the preloader about one Wine start in several thousand ends at once
+# without a word (see scripts/install-deps.sh); checked on every call, so a
+# test never runs on a machine where it may fail that way.
+if [ ! -e /usr/lib/wine/wine64-preloader ]; then
+    echo "make-wine-prefix.sh: Wine's preloader /usr/lib/wine/wine64-preloader is missing" \
+        "(package wine64-preloader; scripts/install-deps.sh installs it)" >&2
+    exit 1
+fi
 [ -f "$prefix/.vx-ready" ] && exit 0
 mkdir -p "$prefix"
 exec 9>"$prefix/.vx-lock"

@@ -8,7 +8,10 @@ set -uo pipefail
 here=$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)
 WINEPREFIX=$(realpath -m "${VX_WINE_PREFIX:-$here/../build/wine-test-prefix}")
 export WINEPREFIX
-export WINEDEBUG=${WINEDEBUG:--all}
+# Wine's own messages are off, but for the two kinds that tell why a program
+# could not start at all (its memory layout, a missing DLL); a run that
+# passes prints none of them.
+export WINEDEBUG=${WINEDEBUG:--all,err+virtual,err+module}
 export WINEDLLOVERRIDES=${WINEDLLOVERRIDES:-mscoree,mshtml=}
 if ! "$here/make-wine-prefix.sh" "$WINEPREFIX"; then
     echo "wine-run.sh: the Wine prefix $WINEPREFIX could not be made; $1 did not run" >&2
