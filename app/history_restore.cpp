@@ -1,6 +1,6 @@
 #include "app/history_restore.h"
 
-#include "cli/font_fields.h"
+#include "settings/font_fields.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 

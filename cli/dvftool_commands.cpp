@@ -9,7 +9,7 @@
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_usage.h"
 #include "cli/font_copy.h"
-#include "cli/font_fields.h"
+#include "settings/font_fields.h"
 #include "cli/font_preview.h"
 #include "cli/history_commands.h"
 #include "cli/printer_files.h"
@@ -310,13 +310,16 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
     SettingsStore store = loadStore(file);
     const std::vector<FontFields> shown =
         line.jsonInput ? listFontFields(store) : std::vector<FontFields>{};
-    for (const JsonAssignment& assignment : assignments) {
-        std::optional<std::string> font = cp932FromUtf8(assignment.font);
-        if (!font) usageError(io, "unknown driver font: " + assignment.font);
-        if (line.jsonInput && showsAs(shown, *font, assignment)) continue;
-        std::optional<std::string> problem =
-            assignFontField(store, *font, assignment.field, assignment.value);
-        if (problem) usageError(io, *problem);
+    // A field that JSON gives as the file already shows it stays untouched.
+    std::erase_if(assignments, [&](const JsonAssignment& assignment) {
+        const std::optional<std::string> font = cp932FromUtf8(assignment.font);
+        return line.jsonInput && font && showsAs(shown, *font, assignment);
+    });
+    // All or nothing: one line per value the window could not have stored.
+    const std::vector<std::string> refusals = assignFontFields(store, assignments);
+    if (!refusals.empty()) {
+        for (const std::string& refusal : refusals) io.err << "dvftool: " << refusal << '\n';
+        throw CommandExit{kExitUsage};
     }
     return saveStore(store, file, line, io);
 }

@@ -9,7 +9,7 @@
 #include <variant>
 #include <vector>
 
-#include "cli/font_fields.h"
+#include "settings/font_fields.h"
 #include "cli/printer_files.h"
 
 namespace vx {
@@ -27,11 +27,7 @@ std::string printersJson(const std::vector<ListedPrinter>& printers);
 
 // One FIELD=VALUE of a font as JSON gives it (UTF-8; the type index as
 // decimal digits).
-struct JsonAssignment {
-    std::string font;
-    std::string field;
-    std::string value;
-};
+using JsonAssignment = FieldAssignment;
 
 // The assignments of a text in the shape of fontsJson, in the text's order;
 // an error text when it is not of that shape.

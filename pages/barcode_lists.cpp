@@ -1,51 +1,22 @@
 #include "pages/barcode_lists.h"
 
+#include "settings/field_codes.h"
+
 namespace vx::barcode {
 
 namespace {
 
-constexpr CodedEntry kHumanReadableEntries[] = {
-    {"バー下数字なし", {"0"}},
-    {"バー下数字あり", {"1"}},
-};
+using namespace codes;
 
-constexpr CodedEntry kStartStopEntries[] = {
-    {"自動付加", {"default"}},
-    {"スタートコードのみ付加", {"T"}},
-    {"ストップコードのみ付加", {"P"}},
-    {"付加なし", {"N"}},
-};
+const CodedList kPlainCheckDigits{
+    std::span(kWithPriceCheckDigitEntries).first(kPlainCheckDigitCount), 0, -1};
+const CodedList kWithPriceCheckDigits{kWithPriceCheckDigitEntries, 0, -1};
+const CodedList kMsiPlesseyCheckDigits{kMsiPlesseyCheckDigitEntries, 0, -1};
 
-// "RSS-14 Stacked Omnidirectional" is spelt correctly; its code is "3" as
-// before.
-constexpr CodedEntry kRssVersionEntries[] = {
-    {"RSS-14", {"1"}},      {"RSS-14 Stacked", {"2"}}, {"RSS-14 Stacked Omnidirectional", {"3"}},
-    {"RSS Limited", {"4"}}, {"RSS Expanded", {"5"}},   {"RSS Expanded Stacked", {"6"}},
-};
-
-constexpr CodedEntry kAutoSwitchEntries[] = {
-    {"自動切り換えあり", {"9"}},
-    {"自動切り換えなし", {"A"}},
-};
-
-// The check-digit entries, each written once; the variants list them.
-constexpr CodedEntry kNoCheckDigit = {"付加なし", {"1"}};
-constexpr CodedEntry kCheckOnly = {"チェックデジットチェック", {"2"}};
-constexpr CodedEntry kAutoCheckDigit = {"チェックデジット自動付加", {kAutoCheckDigitCode}};
-constexpr CodedEntry kPriceCheckDigit = {kPriceCheckDigitText, {kFourthCheckDigitCode}};
-constexpr CodedEntry kMsiMethod1 = {"チェックデジット自動付加(1)", {kAutoCheckDigitCode}};
-constexpr CodedEntry kMsiMethod2 = {"チェックデジット自動付加(2)", {kFourthCheckDigitCode}};
-
-// Plain is the first three entries of WithPrice.
-constexpr CodedEntry kWithPriceEntries[] = {kNoCheckDigit, kCheckOnly, kAutoCheckDigit,
-                                            kPriceCheckDigit};
-constexpr CodedEntry kMsiPlesseyEntries[] = {kNoCheckDigit, kCheckOnly, kMsiMethod1, kMsiMethod2};
-constexpr CodedEntry kAllCheckDigitEntries[] = {kNoCheckDigit,    kCheckOnly,  kAutoCheckDigit,
-                                                kPriceCheckDigit, kMsiMethod1, kMsiMethod2};
-
-const CodedList kPlainCheckDigits{std::span(kWithPriceEntries).first(3), 0, -1};
-const CodedList kWithPriceCheckDigits{kWithPriceEntries, 0, -1};
-const CodedList kMsiPlesseyCheckDigits{kMsiPlesseyEntries, 0, -1};
+// Every check-digit entry of every variant, each once.
+constexpr CodedEntry kAllCheckDigitEntries[] = {kNoCheckDigitEntry,   kCheckOnlyEntry,
+                                                kAutoCheckDigitEntry, kPriceCheckDigitEntry,
+                                                kMsiMethod1Entry,     kMsiMethod2Entry};
 
 }  // namespace
 

@@ -6,6 +6,7 @@
 
 #include "pages/coded_list.h"
 #include "settings/barcode_types.h"
+#include "settings/field_codes.h"
 
 namespace vx::barcode {
 
@@ -26,11 +27,11 @@ enum class CheckDigits {
 const CodedList& checkDigitList(CheckDigits variant);
 // Every check-digit entry of every variant, for storing a shown text.
 extern const CodedList kAllCheckDigits;
-inline constexpr std::string_view kPriceCheckDigitText = "チェックデジット自動付加+プライスC/D4桁";
+inline constexpr std::string_view kPriceCheckDigitText = codes::kPriceCheckDigitText;
 // The code that only WithPrice and MsiPlessey offer, and what it becomes
 // under any other type.
-inline constexpr std::string_view kFourthCheckDigitCode = "4";
-inline constexpr std::string_view kAutoCheckDigitCode = "3";
+inline constexpr std::string_view kFourthCheckDigitCode = codes::kFourthCheckDigit;
+inline constexpr std::string_view kAutoCheckDigitCode = codes::kAutoCheckDigit;
 
 // The controls a barcode type uses. The font-name and type lists, the
 // origins with their "自動" boxes, the bar height and the rotation are used

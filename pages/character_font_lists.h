@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "pages/coded_list.h"
+#include "settings/field_codes.h"
 
 namespace vx::charfont {
 
@@ -17,7 +18,7 @@ extern const CodedList kDecorations;
 // kRotationsForEveryType on (character and string turned differently) are
 // offered for kanji types only.
 extern const CodedList kRotations;
-inline constexpr int kRotationsForEveryType = 5;
+inline constexpr int kRotationsForEveryType = codes::kCharacterRotationsForEveryType;
 // "文字間スペース微調整", "強調文字", "チェックデジット" (with its mode),
 // "文字寄せ" (with its mode).
 extern const CodedList kSpacingAdjusts;
@@ -25,17 +26,18 @@ extern const CodedList kEmphases;
 extern const CodedList kCheckDigits;
 extern const CodedList kAlignments;
 
-inline constexpr std::string_view kPlainText = "黒文字";
-inline constexpr std::string_view kReversedText = "白抜き文字";
-inline constexpr std::string_view kFramedText = "四角枠付き文字";
-inline constexpr std::string_view kStruckText = "二重取消線付き文字";
-inline constexpr std::string_view kRotation270 = "文字回転270ﾟ 文字列回転270ﾟ ";
-inline constexpr std::string_view kNoSpacingAdjust = "微調整なし";
-inline constexpr std::string_view kEmphasised = "強調する";
-inline constexpr std::string_view kJustified = "均等割付け";
+// The entries that the type rules name.
+inline constexpr std::string_view kPlainText = codes::kPlainText;
+inline constexpr std::string_view kReversedText = codes::kReversedText;
+inline constexpr std::string_view kFramedText = codes::kFramedText;
+inline constexpr std::string_view kStruckText = codes::kStruckText;
+inline constexpr std::string_view kRotation270 = codes::kRotation270Text;
+inline constexpr std::string_view kNoSpacingAdjust = codes::kNoSpacingAdjustText;
+inline constexpr std::string_view kEmphasised = codes::kEmphasisedText;
+inline constexpr std::string_view kJustified = codes::kJustifiedText;
 // The last alignment, taken out of the list while an outline type has been
 // chosen.
-inline constexpr std::string_view kLineBreak = "自動改行";
-inline constexpr int kLineBreakPosition = 5;
+inline constexpr std::string_view kLineBreak = codes::kLineBreakText;
+inline constexpr int kLineBreakPosition = codes::kLineBreakPosition;
 
 }  // namespace vx::charfont

@@ -10,8 +10,6 @@ namespace vx::charfont {
 
 namespace {
 
-constexpr int kFirstKanjiTypeIndex = 14;
-
 bool outlineShown(const CharacterFontScope& scope) { return isOutlineType(scope.typeIndex); }
 
 // Character and string turned differently ("01", "12", "23", "30").
@@ -20,11 +18,6 @@ bool isMixedRotation(std::string_view code) {
 }
 
 }  // namespace
-
-bool isOutlineType(int typeIndex) { return typeIndex >= kFirstOutlineTypeIndex; }
-bool isKanjiType(int typeIndex) {
-    return typeIndex >= kFirstKanjiTypeIndex && typeIndex < kFirstOutlineTypeIndex;
-}
 
 FieldRange spacingRange(int typeIndex) {
     return isOutlineType(typeIndex) ? kOutlineSpacingRange : kBitmapSpacingRange;

@@ -13,11 +13,6 @@
 
 namespace vx::charfont {
 
-// Type groups by type index: bitmap types below 20 (kanji types 14 to 19
-// among them), outline and price types from 20.
-bool isOutlineType(int typeIndex);
-bool isKanjiType(int typeIndex);
-
 // The spacing's range follows the group of the font's type.
 inline constexpr FieldRange kBitmapSpacingRange = {0, 99, 2};
 inline constexpr FieldRange kOutlineSpacingRange = {0, 512, 3};

@@ -1,48 +1,11 @@
 #include "pages/code2d_lists.h"
 
 #include "resources/resource.h"
+#include "settings/field_codes.h"
 
 namespace vx::code2d {
 
-namespace {
-
-constexpr CodedEntry kErrorCorrectionEntries[] = {
-    {"L：高密度レベル", {"L"}},
-    {"M：標準レベル", {"M"}},
-    {"Q：信頼レベル", {"Q"}},
-    {"H：高信頼レベル", {"H"}},
-};
-
-constexpr CodedEntry kModelEntries[] = {{"モデル1", {"1"}}, {"モデル2", {"2"}}};
-
-constexpr CodedEntry kModeEntries[] = {{"モード2", {"0"}}, {"モード3", {"3"}}, {"モード4", {"4"}}};
-
-constexpr CodedEntry kLinearTypeEntries[] = {
-    {"EAN-13 with CC-A", {"01"}},
-    {"EAN-8 with CC-A", {"02"}},
-    {"UPC-A with CC-A", {"03"}},
-    {"UPC-E with CC-A", {"04"}},
-    {"GS1 DataBar Standard with CC-A", {"05"}},
-    {"GS1 DataBar Truncated with CC-A", {"06"}},
-    {"GS1 DataBar Stacked with CC-A", {"07"}},
-    {"GS1 DataBar Stacked Omnidirection with CC-A", {"08"}},
-    {"GS1 DataBar Limited with CC-A", {"09"}},
-    {"GS1-128 with CC-A", {"10"}},
-    {"GS1-128 with CC-C", {"11"}},
-};
-
-// The "×" is the double-byte multiplication sign, with a blank each side.
-constexpr CodedEntry kCellCountEntries[] = {
-    {"最小", {"default", "default", "default"}},
-    {"18 × 8", {"C", "018", "008"}},
-    {"32 × 8", {"C", "032", "008"}},
-    {"26 × 12", {"C", "026", "012"}},
-    {"36 × 12", {"C", "036", "012"}},
-    {"36 × 16", {"C", "036", "016"}},
-    {"48 × 16", {"C", "048", "016"}},
-};
-
-}  // namespace
+using namespace codes;
 
 // Unknown codes show, and unknown texts store, "自動", "L：高密度レベル",
 // "モデル2", "モード2", "EAN-13 with CC-A" and "最小".

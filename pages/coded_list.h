@@ -11,12 +11,9 @@
 #include <string_view>
 #include <vector>
 
-namespace vx {
+#include "settings/coded_entry.h"
 
-struct CodedEntry {
-    std::string_view text;                  // as the user sees it (UTF-8)
-    std::array<std::string_view, 3> codes;  // one per field of the list, unused ones empty
-};
+namespace vx {
 
 struct CodedList {
     std::span<const CodedEntry> entries;

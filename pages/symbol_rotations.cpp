@@ -1,16 +1,10 @@
 #include "pages/symbol_rotations.h"
 
+#include "settings/field_codes.h"
+
 namespace vx {
 
-namespace {
-
-constexpr CodedEntry kRotationEntries[] = {
-    {"自動", {"default"}}, {"0ﾟ ", {"0"}}, {"90ﾟ ", {"1"}}, {"180ﾟ ", {"2"}}, {"270ﾟ ", {"3"}},
-};
-
-}  // namespace
-
 // Unknown codes show, and unknown texts store, "自動".
-const CodedList kSymbolRotations{kRotationEntries, 0, 0};
+const CodedList kSymbolRotations{codes::kSymbolRotationEntries, 0, 0};
 
 }  // namespace vx

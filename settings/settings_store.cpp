@@ -10,44 +10,6 @@ namespace vx {
 
 namespace {
 
-constexpr std::string_view kCharacterTypeNames[kCharacterTypeCount] = {
-    "明朝 8ポイント",
-    "明朝 10ポイント",
-    "明朝 10ポイント(BOLD)",
-    "明朝 12ポイント(BOLD)",
-    "明朝 14ポイント(BOLD)",
-    "明朝 12ポイント(ITALIC)",
-    "ゴシック 6ポイント",
-    "ゴシック 10ポイント",
-    "ゴシック 12ポイント",
-    "ゴシック 12ポイント(BOLD)",
-    "ゴシック 14ポイント(BOLD)",
-    "ゴシック 12ポイント(ITALIC)",
-    "OCR-A 12ポイント",
-    "OCR-B 12ポイント",
-    "漢字ゴシック体(16×16ドット)",
-    "漢字ゴシック体(24×24ドット)",
-    "漢字ゴシック体(32×32ドット)",
-    "漢字ゴシック体(48×48ドット)",
-    "漢字明朝体(24×24ドット)",
-    "漢字明朝体(32×32ドット)",
-    "ｺﾞｼｯｸ(BOLD均等幅)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
-    "ｺﾞｼｯｸ(BOLD)(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
-    "価格フォント１",
-    "価格フォント２",
-    "価格フォント３",
-    "明朝(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
-    "ゴシック(ｱｳﾄﾗｲﾝﾌｫﾝﾄ)",
-};
-
-// Converts a UTF-8 table once into the file's code page.
-template <std::size_t N>
-std::vector<std::string> encodeTable(const std::string_view (&table)[N]) {
-    std::vector<std::string> out;
-    out.reserve(N);
-    for (std::string_view text : table) out.push_back(cp932(text));
-    return out;
-}
 
 // The type names of a type table, converted likewise.
 template <class Row, std::size_t N>
@@ -83,7 +45,7 @@ int indexOf(const std::vector<std::string>& table, std::string_view name) {
 }
 
 const std::vector<std::string>& characterTypes() {
-    static const std::vector<std::string> table = encodeTable(kCharacterTypeNames);
+    static const std::vector<std::string> table = encodeNames(kCharacterTypes);
     return table;
 }
 const std::vector<std::string>& barcodeTypes() {

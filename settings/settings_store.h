@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "settings/barcode_types.h"
+#include "settings/character_types.h"
 #include "settings/code2d_types.h"
 
 namespace vx {
@@ -19,10 +20,6 @@ inline constexpr std::string_view kDefault = "default";
 inline constexpr int kCharacterFontCount = 30;
 inline constexpr int kBarcodeFontCount = 20;
 inline constexpr int kCode2DFontCount = 10;
-inline constexpr int kCharacterTypeCount = 27;
-// Character type indexes below this are bitmap fonts ("PC" keys); the rest
-// are outline and price fonts ("PV" keys).
-inline constexpr int kFirstOutlineTypeIndex = 20;
 
 struct CharacterFontRecord {
     std::string fontName;

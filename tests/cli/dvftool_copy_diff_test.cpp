@@ -138,14 +138,14 @@ TEST(DvfToolDiff, PrintsDifferencesBothWaysInDumpOrder) {
     ToolRun same = dvftool({"diff", utf8(a), utf8(b)});
     EXPECT_EQ(same.exit, kExitDone);
     EXPECT_EQ(same.out, "");
-    ASSERT_EQ(dvftool({"set", utf8(b), "ZEL文字フォント03", "rotation=テスト"}).exit, kExitDone);
+    ASSERT_EQ(dvftool({"set", utf8(b), "ZEL文字フォント03", "rotation=33"}).exit, kExitDone);
     ASSERT_EQ(dvftool({"set", utf8(b), "ZEL文字フォント02", "originY=00099", "originX=0088"}).exit,
               kExitDone);
 
     const std::vector<Strings> expected = {
         {"ZEL文字フォント02", "originX", "default", "0088"},
         {"ZEL文字フォント02", "originY", "default", "00099"},
-        {"ZEL文字フォント03", "rotation", "default", "テスト"},
+        {"ZEL文字フォント03", "rotation", "default", "33"},
     };
     const ToolRun ab = dvftool({"diff", utf8(a), utf8(b)});
     EXPECT_EQ(ab.exit, kExitDiffer);

@@ -53,7 +53,7 @@ TEST(DvfToolJson, SetTakesBackAnEditedDumpForEveryKindOfFont) {
     // A bitmap font becomes an outline font; the type name follows the index.
     font(fonts, "ZEL文字フォント01")["typeIndex"] = 25;
     font(fonts, "ZEL文字フォント01")["originX"] = "0321";
-    font(fonts, "ZEL文字フォント05")["rotation"] = "縦書き";
+    font(fonts, "ZEL文字フォント05")["rotation"] = "22";
     font(fonts, "ZELバーコード04")["typeIndex"] = 2;
     font(fonts, "ZELバーコード04")["height"] = "0150";
     font(fonts, "ZEL2次元コード05")["QrCodeParams.errorCorrection"] = "H";
@@ -77,7 +77,7 @@ TEST(DvfToolJson, SetTakesBackAnEditedDumpForEveryKindOfFont) {
     EXPECT_EQ(font(after, "ZEL2次元コード06")["typeIndex"], 1);
     EXPECT_EQ(font(after, "ZEL2次元コード06")["MaxiCodeParams.mode"], "4");
     const IniDocument doc(readBytes(file));
-    EXPECT_EQ(doc.read(sj("ZEL文字フォント05"), "PCpi1pi2", ""), sj("縦書き"));
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント05"), "PCpi1pi2", ""), "22");
     EXPECT_EQ(doc.read(sj("ZEL文字フォント01"), "FontType", ""), "56");
 }
 

@@ -1,0 +1,414 @@
+// The entries of the field catalogue, one named constant per field and
+// group of types, so that the pages' control rows can name them.
+#pragma once
+
+#include <span>
+
+#include "settings/barcode_types.h"
+#include "settings/character_types.h"
+#include "settings/code2d_types.h"
+#include "settings/field_catalogue.h"
+#include "settings/field_codes.h"
+
+namespace vx::fields {
+
+// --- Types ------------------------------------------------------------------
+
+inline constexpr TypeSet kEveryCharacterType = TypeSet::span(0, kCharacterTypeCount - 1);
+inline constexpr TypeSet kBitmapTypes = TypeSet::span(0, kFirstOutlineTypeIndex - 1);
+inline constexpr TypeSet kOutlineTypes = kEveryCharacterType.without(kBitmapTypes);
+constexpr TypeSet characterTypesOf(CharacterGroup group) {
+    TypeSet set;
+    for (int index = 0; index < kCharacterTypeCount; ++index) {
+        if (characterGroupOf(index) == group) set = set | TypeSet{index};
+    }
+    return set;
+}
+inline constexpr TypeSet kKanjiTypes = characterTypesOf(CharacterGroup::Kanji);
+
+constexpr TypeSet barcodes(std::initializer_list<BarcodeType> types) {
+    TypeSet set;
+    for (const BarcodeType type : types) set = set | TypeSet{typeIndexOf(type)};
+    return set;
+}
+inline constexpr TypeSet kEveryBarcodeType = TypeSet::span(0, kBarcodeTypeCount - 1);
+inline constexpr TypeSet kElementWidthTypes =
+    barcodes({BarcodeType::Codabar, BarcodeType::Code2of5, BarcodeType::Code39,
+              BarcodeType::Code39FullAscii, BarcodeType::Itf, BarcodeType::MsiPlessey});
+inline constexpr TypeSet kEanUpcTypes =
+    TypeSet::span(typeIndexOf(BarcodeType::Jan13), typeIndexOf(BarcodeType::Jan8Plus5)) |
+    TypeSet::span(typeIndexOf(BarcodeType::UpcA), typeIndexOf(BarcodeType::UpcEPlus5));
+inline constexpr TypeSet kPriceCheckDigitTypes =
+    barcodes({BarcodeType::Jan13, BarcodeType::Jan13Plus2, BarcodeType::Jan13Plus5,
+              BarcodeType::UpcA, BarcodeType::UpcAPlus2, BarcodeType::UpcAPlus5});
+inline constexpr TypeSet kCheckDigitTypes =
+    barcodes({BarcodeType::Code2of5, BarcodeType::Code39, BarcodeType::Code39FullAscii,
+              BarcodeType::Itf, BarcodeType::MsiPlessey}) |
+    kEanUpcTypes;
+
+constexpr TypeSet codes2D(std::initializer_list<Code2DType> types) {
+    TypeSet set;
+    for (const Code2DType type : types) set = set | TypeSet{typeIndexOf(type)};
+    return set;
+}
+inline constexpr TypeSet kEveryCode2DType = TypeSet::span(0, kCode2DTypeCount - 1);
+
+// --- Shared shapes -----------------------------------------------------------
+
+constexpr FieldSpec originX(FontKind kind, TypeSet types) {
+    return {.kind = kind,
+            .name = "originX",
+            .label = "基点X座標",
+            .unit = "x0.1mm",
+            .width = 4,
+            .minimum = 0,
+            .maximum = 9999,
+            .allowsDefault = true,
+            .types = types};
+}
+constexpr FieldSpec originY(FontKind kind, TypeSet types) {
+    return {.kind = kind,
+            .name = "originY",
+            .label = "基点Y座標",
+            .unit = "x0.1mm",
+            .width = 5,
+            .minimum = 0,
+            .maximum = 32767,
+            .allowsDefault = true,
+            .types = types};
+}
+constexpr FieldSpec coded(FontKind kind, std::string_view name, std::string_view label,
+                          std::span<const CodedEntry> entries, TypeSet types, int column = 0) {
+    return {.kind = kind,
+            .name = name,
+            .label = label,
+            .form = FieldForm::Code,
+            .entries = entries,
+            .column = column,
+            .types = types};
+}
+constexpr FieldSpec dots(FontKind kind, std::string_view name, std::string_view label, int minimum,
+                         int maximum, TypeSet types) {
+    return {.kind = kind,
+            .name = name,
+            .label = label,
+            .unit = "ドット",
+            .width = 2,
+            .minimum = minimum,
+            .maximum = maximum,
+            .types = types};
+}
+
+// --- Character fonts ---------------------------------------------------------
+
+using enum FontKind;
+using enum FieldForm;
+
+inline constexpr FieldSpec kCharTypeName = {.kind = Character,
+                                            .name = "typeName",
+                                            .label = "フォント種別",
+                                            .form = Type,
+                                            .types = kEveryCharacterType};
+inline constexpr FieldSpec kCharOriginX = originX(Character, kEveryCharacterType);
+inline constexpr FieldSpec kCharOriginY = originY(Character, kEveryCharacterType);
+inline constexpr FieldSpec kCharMagnificationX =
+    coded(Character, "sizeX", "横倍率", codes::kMagnificationEntries, kBitmapTypes);
+inline constexpr FieldSpec kCharMagnificationY =
+    coded(Character, "sizeY", "縦倍率", codes::kMagnificationEntries, kBitmapTypes);
+inline constexpr FieldSpec kCharWidth = {.kind = Character,
+                                         .name = "sizeX",
+                                         .label = "幅",
+                                         .unit = "x0.1mm",
+                                         .width = 4,
+                                         .minimum = 20,
+                                         .maximum = 850,
+                                         .digits = 3,
+                                         .allowsDefault = true,
+                                         .types = kOutlineTypes};
+inline constexpr FieldSpec kCharHeight = {.kind = Character,
+                                          .name = "sizeY",
+                                          .label = "高さ",
+                                          .unit = "x0.1mm",
+                                          .width = 4,
+                                          .minimum = 20,
+                                          .maximum = 850,
+                                          .digits = 3,
+                                          .allowsDefault = true,
+                                          .types = kOutlineTypes};
+inline constexpr FieldSpec kCharSpacingAdjust =
+    coded(Character, "spacingAdjust", "文字間スペース微調整", codes::kSpacingAdjustEntries,
+          kEveryCharacterType);
+inline constexpr FieldSpec kBitmapSpacing =
+    dots(Character, "spacing", "文字間スペース", 0, 99, kBitmapTypes);
+inline constexpr FieldSpec kOutlineSpacing = {.kind = Character,
+                                              .name = "spacing",
+                                              .label = "文字間スペース",
+                                              .unit = "ドット",
+                                              .width = 3,
+                                              .minimum = 0,
+                                              .maximum = 512,
+                                              .types = kOutlineTypes};
+inline constexpr FieldSpec kKanjiRotation =
+    coded(Character, "rotation", "回転方向", codes::kCharacterRotationEntries, kKanjiTypes);
+inline constexpr FieldSpec kCharRotation =
+    coded(Character, "rotation", "回転方向",
+          std::span(codes::kCharacterRotationEntries).first(codes::kCharacterRotationsForEveryType),
+          kEveryCharacterType.without(kKanjiTypes));
+inline constexpr FieldSpec kDecoration =
+    coded(Character, "decoration", "文字飾り", codes::kDecorationEntries, kEveryCharacterType);
+// Two digits each: horizontal and vertical for reversed and framed
+// characters, the end length for struck-through ones.
+inline constexpr FieldSpec kDecorationParams = {.kind = Character,
+                                                .name = "decorationParams",
+                                                .label = "文字飾りの幅",
+                                                .unit = "ドット",
+                                                .form = Composite,
+                                                .width = 2,
+                                                .minimum = 1,
+                                                .maximum = 99,
+                                                .allowsDefault = true,
+                                                .types = kEveryCharacterType};
+inline constexpr FieldSpec kReverseAreaX = {.kind = Character,
+                                            .name = "reverseAreaX",
+                                            .label = "白抜き文字 横",
+                                            .unit = "ドット",
+                                            .form = Working,
+                                            .types = {}};
+inline constexpr FieldSpec kReverseAreaY = {.kind = Character,
+                                            .name = "reverseAreaY",
+                                            .label = "白抜き文字 縦",
+                                            .unit = "ドット",
+                                            .form = Working,
+                                            .types = {}};
+inline constexpr FieldSpec kFrameGapX = {.kind = Character,
+                                         .name = "frameGapX",
+                                         .label = "四角枠付き文字 横",
+                                         .unit = "ドット",
+                                         .form = Working,
+                                         .types = {}};
+inline constexpr FieldSpec kFrameGapY = {.kind = Character,
+                                         .name = "frameGapY",
+                                         .label = "四角枠付き文字 縦",
+                                         .unit = "ドット",
+                                         .form = Working,
+                                         .types = {}};
+inline constexpr FieldSpec kStrikeEndLength = {.kind = Character,
+                                               .name = "strikeEndLength",
+                                               .label = "取り消し線先端の長さ",
+                                               .unit = "ドット",
+                                               .form = Working,
+                                               .types = {}};
+inline constexpr FieldSpec kEmphasis =
+    coded(Character, "emphasis", "強調文字", codes::kEmphasisEntries, kBitmapTypes);
+inline constexpr FieldSpec kShiftX = dots(Character, "shiftX", "横シフト", 0, 16, kBitmapTypes);
+inline constexpr FieldSpec kShiftY = dots(Character, "shiftY", "縦シフト", 0, 16, kBitmapTypes);
+inline constexpr FieldSpec kCharCheckDigit =
+    coded(Character, "checkDigit", "チェックデジット", codes::kCharacterCheckDigitEntries,
+          kEveryCharacterType);
+inline constexpr FieldSpec kCharCheckDigitMode =
+    coded(Character, "checkDigitMode", "チェックデジット", codes::kCharacterCheckDigitEntries,
+          kEveryCharacterType, 1);
+inline constexpr FieldSpec kCharZeroSuppress = coded(
+    Character, "zeroSuppress", "ゼロサプレス", codes::kZeroSuppressEntries, kEveryCharacterType);
+inline constexpr FieldSpec kCharZeroSuppressDigits = {.kind = Character,
+                                                      .name = "zeroSuppressDigits",
+                                                      .label = "ゼロサプレス",
+                                                      .unit = "桁",
+                                                      .width = 2,
+                                                      .minimum = 1,
+                                                      .maximum = 40,
+                                                      .allowsDefault = true,
+                                                      .types = kEveryCharacterType};
+inline constexpr FieldSpec kBitmapAlignment =
+    coded(Character, "alignment", "文字寄せ", codes::kAlignmentEntries, kBitmapTypes);
+inline constexpr FieldSpec kBitmapAlignmentMode =
+    coded(Character, "alignmentMode", "文字寄せ", codes::kAlignmentEntries, kBitmapTypes, 1);
+inline constexpr FieldSpec kOutlineAlignment =
+    coded(Character, "alignment", "文字寄せ",
+          std::span(codes::kAlignmentEntries).first(codes::kLineBreakPosition), kOutlineTypes);
+inline constexpr FieldSpec kOutlineAlignmentMode =
+    coded(Character, "alignmentMode", "文字寄せ",
+          std::span(codes::kAlignmentEntries).first(codes::kLineBreakPosition), kOutlineTypes, 1);
+inline constexpr FieldSpec kAreaWidth = {.kind = Character,
+                                         .name = "areaWidth",
+                                         .label = "文字寄せエリアX方向",
+                                         .unit = "x0.1mm",
+                                         .width = 4,
+                                         .minimum = 50,
+                                         .maximum = 1060,
+                                         .allowsDefault = true,
+                                         .types = kEveryCharacterType};
+inline constexpr FieldSpec kLineFeed = {.kind = Character,
+                                        .name = "lineFeed",
+                                        .label = "文字寄せエリア改行量",
+                                        .unit = "x0.1mm",
+                                        .width = 3,
+                                        .minimum = 10,
+                                        .maximum = 500,
+                                        .allowsDefault = true,
+                                        .types = kBitmapTypes};
+inline constexpr FieldSpec kAreaLines = {.kind = Character,
+                                         .name = "areaLines",
+                                         .label = "文字寄せエリア行数",
+                                         .unit = "行",
+                                         .width = 2,
+                                         .minimum = 1,
+                                         .maximum = 99,
+                                         .allowsDefault = true,
+                                         .types = kBitmapTypes};
+
+// --- Barcodes ------------------------------------------------------------------
+
+inline constexpr FieldSpec kBarcodeTypeName = {.kind = Barcode,
+                                               .name = "typeName",
+                                               .label = "バーコード種別",
+                                               .form = Type,
+                                               .types = kEveryBarcodeType};
+inline constexpr FieldSpec kBarcodeOriginX = originX(Barcode, kEveryBarcodeType);
+inline constexpr FieldSpec kBarcodeOriginY = originY(Barcode, kEveryBarcodeType);
+inline constexpr FieldSpec kNarrowSpace =
+    dots(Barcode, "narrowSpace", "細スペース幅", 1, 99, kElementWidthTypes);
+inline constexpr FieldSpec kNarrowBar =
+    dots(Barcode, "narrowBar", "細バー幅", 1, 99, kElementWidthTypes);
+inline constexpr FieldSpec kBarcodeModuleWidth = dots(
+    Barcode, "moduleWidth", "1モジュール幅", 1, 15, kEveryBarcodeType.without(kElementWidthTypes));
+inline constexpr FieldSpec kBarcodeHeight = {.kind = Barcode,
+                                             .name = "height",
+                                             .label = "バーコード高さ",
+                                             .unit = "x0.1mm",
+                                             .width = 4,
+                                             .minimum = 0,
+                                             .maximum = 1000,
+                                             .types = kEveryBarcodeType};
+inline constexpr FieldSpec kGuardBarLength = {.kind = Barcode,
+                                              .name = "guardBarLength",
+                                              .label = "ガードバーの長さ",
+                                              .unit = "x0.1mm",
+                                              .width = 3,
+                                              .minimum = 0,
+                                              .maximum = 100,
+                                              .types = kEanUpcTypes};
+inline constexpr FieldSpec kCharGap =
+    dots(Barcode, "charGap", "キャラクタ間幅", 1, 99, kElementWidthTypes);
+inline constexpr FieldSpec kWideSpace =
+    dots(Barcode, "wideSpace", "太スペース幅", 1, 99, kElementWidthTypes);
+inline constexpr FieldSpec kWideBar =
+    dots(Barcode, "wideBar", "太バー幅", 1, 99, kElementWidthTypes);
+inline constexpr FieldSpec kBarcodeZeroSuppress = {
+    .kind = Barcode,
+    .name = "zeroSuppress",
+    .label = "ゼロサプレス",
+    .unit = "桁",
+    .width = 2,
+    .minimum = 0,
+    .maximum = 40,
+    .types = barcodes({BarcodeType::Code2of5, BarcodeType::Code128, BarcodeType::Code39,
+                       BarcodeType::Code39FullAscii, BarcodeType::Code93, BarcodeType::Gs1DataBar,
+                       BarcodeType::UccEan128})};
+inline constexpr FieldSpec kPlainCheckDigit =
+    coded(Barcode, "checkDigit", "チェックデジット",
+          std::span(codes::kWithPriceCheckDigitEntries).first(codes::kPlainCheckDigitCount),
+          kCheckDigitTypes.without(kPriceCheckDigitTypes | barcodes({BarcodeType::MsiPlessey})));
+inline constexpr FieldSpec kPriceCheckDigit =
+    coded(Barcode, "checkDigit", "チェックデジット", codes::kWithPriceCheckDigitEntries,
+          kPriceCheckDigitTypes);
+inline constexpr FieldSpec kMsiCheckDigit =
+    coded(Barcode, "checkDigit", "チェックデジット", codes::kMsiPlesseyCheckDigitEntries,
+          barcodes({BarcodeType::MsiPlessey}));
+inline constexpr FieldSpec kBarcodeRotation =
+    coded(Barcode, "rotation", "回転方向", codes::kSymbolRotationEntries, kEveryBarcodeType);
+inline constexpr FieldSpec kRssVersion =
+    coded(Barcode, "rssVersion", "RSSバージョン", codes::kRssVersionEntries,
+          barcodes({BarcodeType::Gs1DataBar}));
+inline constexpr FieldSpec kAutoSwitch =
+    coded(Barcode, "autoSwitch", "自動切り替え", codes::kAutoSwitchEntries,
+          barcodes({BarcodeType::Code128}));
+inline constexpr FieldSpec kStartStop =
+    coded(Barcode, "startStop", "スタート／ストップコード", codes::kStartStopEntries,
+          barcodes({BarcodeType::Codabar, BarcodeType::Code39, BarcodeType::Code39FullAscii,
+                    BarcodeType::MsiPlessey}));
+inline constexpr FieldSpec kHumanReadable =
+    coded(Barcode, "humanReadable", "バー下付き文字", codes::kHumanReadableEntries,
+          kEveryBarcodeType.without(barcodes({BarcodeType::Gs1DataBar, BarcodeType::Customer})));
+
+// --- 2D codes ------------------------------------------------------------------
+// One entry per field name and group of types; dvftool prefixes the name
+// with the parameter record ("QrCodeParams.moduleWidth").
+
+using enum Code2DType;
+
+inline constexpr FieldSpec kCode2DTypeName = {.kind = Code2D,
+                                              .name = "typeName",
+                                              .label = "2次元コード種別",
+                                              .form = Fixed,
+                                              .types = kEveryCode2DType};
+inline constexpr FieldSpec kCode2DOriginX = originX(Code2D, kEveryCode2DType);
+inline constexpr FieldSpec kCode2DOriginY = originY(Code2D, kEveryCode2DType);
+inline constexpr FieldSpec kCode2DRotation =
+    coded(Code2D, "rotation", "回転方向", codes::kSymbolRotationEntries,
+          kEveryCode2DType.without(codes2D({MaxiCode})));
+inline constexpr FieldSpec kDataMatrixModuleWidth =
+    dots(Code2D, "moduleWidth", "1モジュール／セル幅", 0, 99, codes2D({DataMatrix}));
+inline constexpr FieldSpec kPdfModuleWidth =
+    dots(Code2D, "moduleWidth", "1モジュール／セル幅", 1, 10, codes2D({MicroPdf417, Pdf417}));
+inline constexpr FieldSpec kQrModuleWidth =
+    dots(Code2D, "moduleWidth", "1モジュール／セル幅", 0, 52, codes2D({QrCode}));
+inline constexpr FieldSpec kGs1ModuleWidth =
+    dots(Code2D, "moduleWidth", "1モジュール／セル幅", 1, 12, codes2D({Gs1Composite}));
+inline constexpr FieldSpec kCellSizeMarker =
+    coded(Code2D, "cellSizeMarker", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}));
+inline constexpr FieldSpec kCellColumns =
+    coded(Code2D, "cellColumns", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}), 1);
+inline constexpr FieldSpec kCellRows =
+    coded(Code2D, "cellRows", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}), 2);
+inline constexpr FieldSpec kMaxiMode =
+    coded(Code2D, "mode", "モード", codes::kModeEntries, codes2D({MaxiCode}));
+inline constexpr FieldSpec kMicroPdfColumnsRows = {.kind = Code2D,
+                                                   .name = "columnRowCount",
+                                                   .label = "列・行数",
+                                                   .width = 2,
+                                                   .minimum = 0,
+                                                   .maximum = 38,
+                                                   .types = codes2D({MicroPdf417})};
+inline constexpr FieldSpec kPdfColumnsRows = {.kind = Code2D,
+                                              .name = "columnRowCount",
+                                              .label = "列・行数",
+                                              .width = 2,
+                                              .minimum = 1,
+                                              .maximum = 30,
+                                              .types = codes2D({Pdf417})};
+inline constexpr FieldSpec kPdfRowHeight = {.kind = Code2D,
+                                            .name = "rowHeight",
+                                            .label = "バーコード1行の高さ",
+                                            .unit = "x0.1mm",
+                                            .width = 4,
+                                            .minimum = 0,
+                                            .maximum = 100,
+                                            .digits = 3,
+                                            .types = codes2D({MicroPdf417, Pdf417})};
+// A list of the numbers 0 to 8, stored in two digits.
+inline constexpr FieldSpec kSecurityLevel = {.kind = Code2D,
+                                             .name = "securityLevel",
+                                             .label = "セキュリティレベル",
+                                             .width = 2,
+                                             .minimum = 0,
+                                             .maximum = 8,
+                                             .types = codes2D({Pdf417})};
+inline constexpr FieldSpec kErrorCorrection = coded(
+    Code2D, "errorCorrection", "誤り訂正レベル", codes::kErrorCorrectionEntries, codes2D({QrCode}));
+inline constexpr FieldSpec kQrModel =
+    coded(Code2D, "model", "モデル", codes::kModelEntries, codes2D({QrCode}));
+// Any number of digits is read; the check saturates.
+inline constexpr FieldSpec kGs1RowHeight = {.kind = Code2D,
+                                            .name = "rowHeight",
+                                            .label = "バーコード1行の高さ",
+                                            .unit = "x0.1mm",
+                                            .width = 4,
+                                            .minimum = 0,
+                                            .maximum = 1000,
+                                            .digits = 100,
+                                            .types = codes2D({Gs1Composite})};
+inline constexpr FieldSpec kLinearType = coded(Code2D, "linearType", "バーコード種別",
+                                               codes::kLinearTypeEntries, codes2D({Gs1Composite}));
+
+}  // namespace vx::fields
