@@ -1,6 +1,6 @@
 #include "pages/barcode_lists.h"
 
-#include "settings/field_codes.h"
+#include "settings/field_specs.h"
 
 namespace vx::barcode {
 
@@ -40,37 +40,11 @@ const CodedList& checkDigitList(CheckDigits variant) {
     return kPlainCheckDigits;
 }
 
-// clang-format off
-TypeUse typeUse(BarcodeType type) {
-    constexpr bool on = true, off = false;
-    constexpr CheckDigits Plain = CheckDigits::Plain, WithPrice = CheckDigits::WithPrice,
-                          Msi = CheckDigits::MsiPlessey;
-    using enum BarcodeType;
-    switch (type) {
-        //                      bars module guard zero  check start rss  auto human  check-digit entries
-        case Codabar:   return {on,  off, off, off, off, on,  off, off, on,  Plain};
-        case Code2of5:  return {on,  off, off, on,  on,  off, off, off, on,  Plain};
-        case Code128:   return {off, on,  off, on,  off, off, off, on,  on,  Plain};
-        case Code39:
-        case Code39FullAscii:
-                        return {on,  off, off, on,  on,  on,  off, off, on,  Plain};
-        case Code93:
-        case UccEan128: return {off, on,  off, on,  off, off, off, off, on,  Plain};
-        case Gs1DataBar:
-                        return {off, on,  off, on,  off, off, on,  off, off, Plain};
-        case Itf:       return {on,  off, off, off, on,  off, off, off, on,  Plain};
-        case Jan13: case Jan13Plus2: case Jan13Plus5:
-        case UpcA: case UpcAPlus2: case UpcAPlus5:
-                        return {off, on,  on,  off, on,  off, off, off, on,  WithPrice};
-        case Jan8: case Jan8Plus2: case Jan8Plus5:
-        case UpcE: case UpcEPlus2: case UpcEPlus5:
-                        return {off, on,  on,  off, on,  off, off, off, on,  Plain};
-        case MsiPlessey:
-                        return {on,  off, off, off, on,  on,  off, off, on,  Msi};
-        case Customer:  return {off, on,  off, off, off, off, off, off, off, Plain};
-    }
-    return {};
+CheckDigits checkDigitsOf(BarcodeType type) {
+    const FieldSpec* spec = findFieldSpec(FontKind::Barcode, "checkDigit", typeIndexOf(type));
+    if (spec == &fields::kPriceCheckDigit) return CheckDigits::WithPrice;
+    if (spec == &fields::kMsiCheckDigit) return CheckDigits::MsiPlessey;
+    return CheckDigits::Plain;
 }
-// clang-format on
 
 }  // namespace vx::barcode

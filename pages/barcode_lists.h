@@ -1,5 +1,5 @@
-// The coded lists of the 1D barcode page and what it does with each barcode
-// type: the controls the type uses and the check-digit entries it offers.
+// The coded lists of the 1D barcode page, and the check-digit entries that
+// each barcode type offers.
 #pragma once
 
 #include <string_view>
@@ -33,22 +33,8 @@ inline constexpr std::string_view kPriceCheckDigitText = codes::kPriceCheckDigit
 inline constexpr std::string_view kFourthCheckDigitCode = codes::kFourthCheckDigit;
 inline constexpr std::string_view kAutoCheckDigitCode = codes::kAutoCheckDigit;
 
-// The controls a barcode type uses. The font-name and type lists, the
-// origins with their "自動" boxes, the bar height and the rotation are used
-// by every type.
-struct TypeUse {
-    bool bars;  // narrow bar, narrow space, wide bar, wide space, character gap
-    bool moduleWidth;
-    bool guardBar;
-    bool zeroSuppress;
-    bool checkDigit;
-    bool startStop;
-    bool rssVersion;
-    bool autoSwitch;
-    bool humanReadable;
-    CheckDigits checkDigits;
-};
-
-TypeUse typeUse(BarcodeType type);
+// The check-digit entries that a type offers, as its entry of the field
+// catalogue gives them.
+CheckDigits checkDigitsOf(BarcodeType type);
 
 }  // namespace vx::barcode

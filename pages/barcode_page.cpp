@@ -5,6 +5,7 @@
 #include "pages/barcode_lists.h"
 #include "pages/symbol_rotations.h"
 #include "resources/resource.h"
+#include "settings/field_specs.h"
 
 namespace vx {
 
@@ -17,57 +18,52 @@ using Row = ControlRow<R>;
 using enum ControlKind;
 
 // Left column, then right column: the tab order of the template (the five
-// element widths framed together on the right). The check-digit list has no
-// codes of its own: its entries follow the type, and the page's steps move
-// it.
+// element widths framed together on the right). Labels, units, ranges and
+// stored widths are the fields' in the catalogue. The check-digit list has
+// no codes of its own: its entries follow the type, and the page's steps
+// move it.
 // clang-format off
 constexpr Row kRows[] = {
     {.id = IDC_BC_FONT_NAME, .kind = FontNameList, .label = "バーコードフォント名"},
     {.id = IDC_BC_TYPE, .kind = TypeList, .label = "バーコード種別"},
-    {.id = IDC_BC_ROTATION, .kind = List, .label = "回転方向", .codes = &kSymbolRotations,
-     .codeFields = {&R::rotation}},
+    described<R>(fields::kBarcodeRotation, {.id = IDC_BC_ROTATION, .kind = List,
+        .codes = &kSymbolRotations, .codeFields = {&R::rotation}}),
     // A code "4" from a file under a type without a fourth entry stays
     // visible, and stored, as a temporary item.
-    {.id = IDC_BC_CHECK_DIGIT, .kind = List, .label = "チェックデジット",
-     .showsUnofferedValue = true},
-    {.id = IDC_BC_START_STOP, .kind = List, .label = "スタート／ストップコード",
-     .codes = &kStartStops, .codeFields = {&R::startStop}},
-    {.id = IDC_BC_HUMAN_READABLE, .kind = List, .label = "バー下付き文字",
-     .codes = &kHumanReadables, .codeFields = {&R::humanReadable}},
-    {.id = IDC_BC_RSS_VERSION, .kind = List, .label = "RSSバージョン", .codes = &kRssVersions,
-     .codeFields = {&R::rssVersion}},
-    {.id = IDC_BC_AUTO_SWITCH, .kind = List, .label = "自動切り替え", .codes = &kAutoSwitches,
-     .codeFields = {&R::autoSwitch}},
-    {.id = IDC_BC_ORIGIN_X, .kind = NumericEdit, .label = "基点X座標", .unit = "x0.1mm",
-     .spin = IDC_BC_ORIGIN_X_SPIN, .range = {0, 9999, 4}, .autoBox = IDC_BC_ORIGIN_X_AUTO,
-     .field = &R::originX, .width = 4},
+    described<R>(fields::kPlainCheckDigit, {.id = IDC_BC_CHECK_DIGIT, .kind = List,
+        .showsUnofferedValue = true}),
+    described<R>(fields::kStartStop, {.id = IDC_BC_START_STOP, .kind = List,
+        .codes = &kStartStops, .codeFields = {&R::startStop}}),
+    described<R>(fields::kHumanReadable, {.id = IDC_BC_HUMAN_READABLE, .kind = List,
+        .codes = &kHumanReadables, .codeFields = {&R::humanReadable}}),
+    described<R>(fields::kRssVersion, {.id = IDC_BC_RSS_VERSION, .kind = List,
+        .codes = &kRssVersions, .codeFields = {&R::rssVersion}}),
+    described<R>(fields::kAutoSwitch, {.id = IDC_BC_AUTO_SWITCH, .kind = List,
+        .codes = &kAutoSwitches, .codeFields = {&R::autoSwitch}}),
+    described<R>(fields::kBarcodeOriginX, {.id = IDC_BC_ORIGIN_X, .kind = NumericEdit,
+        .spin = IDC_BC_ORIGIN_X_SPIN, .autoBox = IDC_BC_ORIGIN_X_AUTO, .field = &R::originX}),
     {.id = IDC_BC_ORIGIN_X_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_BC_ORIGIN_Y, .kind = NumericEdit, .label = "基点Y座標", .unit = "x0.1mm",
-     .spin = IDC_BC_ORIGIN_Y_SPIN, .range = {0, 32767, 5}, .autoBox = IDC_BC_ORIGIN_Y_AUTO,
-     .field = &R::originY, .width = 5},
+    described<R>(fields::kBarcodeOriginY, {.id = IDC_BC_ORIGIN_Y, .kind = NumericEdit,
+        .spin = IDC_BC_ORIGIN_Y_SPIN, .autoBox = IDC_BC_ORIGIN_Y_AUTO, .field = &R::originY}),
     {.id = IDC_BC_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_BC_NARROW_BAR, .kind = NumericEdit, .label = "細バー幅", .unit = "ドット",
-     .spin = IDC_BC_NARROW_BAR_SPIN, .range = {1, 99, 2}, .field = &R::narrowBar, .width = 2},
-    {.id = IDC_BC_NARROW_SPACE, .kind = NumericEdit, .label = "細スペース幅", .unit = "ドット",
-     .spin = IDC_BC_NARROW_SPACE_SPIN, .range = {1, 99, 2}, .field = &R::narrowSpace,
-     .width = 2},
-    {.id = IDC_BC_WIDE_BAR, .kind = NumericEdit, .label = "太バー幅", .unit = "ドット",
-     .spin = IDC_BC_WIDE_BAR_SPIN, .range = {1, 99, 2}, .field = &R::wideBar, .width = 2},
-    {.id = IDC_BC_WIDE_SPACE, .kind = NumericEdit, .label = "太スペース幅", .unit = "ドット",
-     .spin = IDC_BC_WIDE_SPACE_SPIN, .range = {1, 99, 2}, .field = &R::wideSpace, .width = 2},
-    {.id = IDC_BC_CHAR_GAP, .kind = NumericEdit, .label = "キャラクタ間幅", .unit = "ドット",
-     .spin = IDC_BC_CHAR_GAP_SPIN, .range = {1, 99, 2}, .field = &R::charGap, .width = 2},
-    {.id = IDC_BC_MODULE_WIDTH, .kind = NumericEdit, .label = "1モジュール幅", .unit = "ドット",
-     .spin = IDC_BC_MODULE_WIDTH_SPIN, .range = {1, 15, 2}, .field = &R::moduleWidth,
-     .width = 2},
-    {.id = IDC_BC_HEIGHT, .kind = NumericEdit, .label = "バーコード高さ", .unit = "x0.1mm",
-     .spin = IDC_BC_HEIGHT_SPIN, .range = {0, 1000, 4}, .field = &R::height, .width = 4},
-    {.id = IDC_BC_GUARD_BAR, .kind = NumericEdit, .label = "ガードバーの長さ", .unit = "x0.1mm",
-     .spin = IDC_BC_GUARD_BAR_SPIN, .range = {0, 100, 3}, .field = &R::guardBarLength,
-     .width = 3},
-    {.id = IDC_BC_ZERO_SUPPRESS, .kind = NumericEdit, .label = "ゼロサプレス", .unit = "桁",
-     .spin = IDC_BC_ZERO_SUPPRESS_SPIN, .range = {0, 40, 2}, .field = &R::zeroSuppress,
-     .width = 2},
+    described<R>(fields::kNarrowBar, {.id = IDC_BC_NARROW_BAR, .kind = NumericEdit,
+        .spin = IDC_BC_NARROW_BAR_SPIN, .field = &R::narrowBar}),
+    described<R>(fields::kNarrowSpace, {.id = IDC_BC_NARROW_SPACE, .kind = NumericEdit,
+        .spin = IDC_BC_NARROW_SPACE_SPIN, .field = &R::narrowSpace}),
+    described<R>(fields::kWideBar, {.id = IDC_BC_WIDE_BAR, .kind = NumericEdit,
+        .spin = IDC_BC_WIDE_BAR_SPIN, .field = &R::wideBar}),
+    described<R>(fields::kWideSpace, {.id = IDC_BC_WIDE_SPACE, .kind = NumericEdit,
+        .spin = IDC_BC_WIDE_SPACE_SPIN, .field = &R::wideSpace}),
+    described<R>(fields::kCharGap, {.id = IDC_BC_CHAR_GAP, .kind = NumericEdit,
+        .spin = IDC_BC_CHAR_GAP_SPIN, .field = &R::charGap}),
+    described<R>(fields::kBarcodeModuleWidth, {.id = IDC_BC_MODULE_WIDTH, .kind = NumericEdit,
+        .spin = IDC_BC_MODULE_WIDTH_SPIN, .field = &R::moduleWidth}),
+    described<R>(fields::kBarcodeHeight, {.id = IDC_BC_HEIGHT, .kind = NumericEdit,
+        .spin = IDC_BC_HEIGHT_SPIN, .field = &R::height}),
+    described<R>(fields::kGuardBarLength, {.id = IDC_BC_GUARD_BAR, .kind = NumericEdit,
+        .spin = IDC_BC_GUARD_BAR_SPIN, .field = &R::guardBarLength}),
+    described<R>(fields::kBarcodeZeroSuppress, {.id = IDC_BC_ZERO_SUPPRESS, .kind = NumericEdit,
+        .spin = IDC_BC_ZERO_SUPPRESS_SPIN, .field = &R::zeroSuppress}),
 };
 // clang-format on
 
@@ -82,33 +78,15 @@ const PageDescription<R> kDescription = {
     },
 };
 
-// The controls of each column of the per-type table.
-constexpr int kBars[] = {
-    IDC_BC_NARROW_BAR, IDC_BC_NARROW_BAR_SPIN, IDC_BC_NARROW_SPACE, IDC_BC_NARROW_SPACE_SPIN,
-    IDC_BC_WIDE_BAR,   IDC_BC_WIDE_BAR_SPIN,   IDC_BC_WIDE_SPACE,   IDC_BC_WIDE_SPACE_SPIN,
-    IDC_BC_CHAR_GAP,   IDC_BC_CHAR_GAP_SPIN,
-};
-constexpr int kModuleWidth[] = {IDC_BC_MODULE_WIDTH, IDC_BC_MODULE_WIDTH_SPIN};
-constexpr int kGuardBar[] = {IDC_BC_GUARD_BAR, IDC_BC_GUARD_BAR_SPIN};
-constexpr int kZeroSuppress[] = {IDC_BC_ZERO_SUPPRESS, IDC_BC_ZERO_SUPPRESS_SPIN};
-constexpr int kCheckDigit[] = {IDC_BC_CHECK_DIGIT};
-constexpr int kStartStop[] = {IDC_BC_START_STOP};
-constexpr int kRssVersion[] = {IDC_BC_RSS_VERSION};
-constexpr int kAutoSwitch[] = {IDC_BC_AUTO_SWITCH};
-constexpr int kHumanReadable[] = {IDC_BC_HUMAN_READABLE};
-
-// The use of a record's type, found by its name as the reader and writer
-// select keys; nothing for a name outside the table.
-std::optional<TypeUse> typeUseOf(const R& record) {
-    const std::optional<BarcodeType> type = barcodeTypeAt(barcodeTypeIndexOf(record.typeName));
-    return type ? std::optional<TypeUse>(typeUse(*type)) : std::nullopt;
-}
+// The type index of a record, found by its name as the reader and writer
+// select keys; -1 for a name outside the table.
+int typeIndexOf(const R& record) { return barcodeTypeIndexOf(record.typeName); }
 
 // The check-digit entries of a record's type; a name outside the table
 // counts as "all other types".
 CheckDigits checkDigitsOf(const R& record) {
-    const std::optional<TypeUse> use = typeUseOf(record);
-    return use ? use->checkDigits : CheckDigits::Plain;
+    const std::optional<BarcodeType> type = barcodeTypeAt(typeIndexOf(record));
+    return type ? barcode::checkDigitsOf(*type) : CheckDigits::Plain;
 }
 
 }  // namespace
@@ -149,23 +127,11 @@ void BarcodePage::showSteps(BarcodeRecord& record) {
     fields().setText(IDC_BC_CHECK_DIGIT, shown.textFor(record.checkDigit));
 }
 
+int BarcodePage::shownTypeIndex() const { return typeIndexOf(record()); }
+
 void BarcodePage::applyTypeRules() {
-    Controls& c = controls();
     // A type outside the table disables nothing.
-    const TypeUse use = typeUseOf(record()).value_or(
-        TypeUse{true, true, true, true, true, true, true, true, true, CheckDigits::Plain});
-    auto enable = [&c](std::span<const int> ids, bool used) {
-        for (int id : ids) c.setEnabled(id, used);
-    };
-    enable(kBars, use.bars);
-    enable(kModuleWidth, use.moduleWidth);
-    enable(kGuardBar, use.guardBar);
-    enable(kZeroSuppress, use.zeroSuppress);
-    enable(kCheckDigit, use.checkDigit);
-    enable(kStartStop, use.startStop);
-    enable(kRssVersion, use.rssVersion);
-    enable(kAutoSwitch, use.autoSwitch);
-    enable(kHumanReadable, use.humanReadable);
+    enableRowsOfType(shownTypeIndex());
     rebuildCheckDigitList();
 }
 
@@ -177,7 +143,7 @@ void BarcodePage::rebuildCheckDigitList() {
 void BarcodePage::changeType() {
     // The record gets the new type and the values shown for the old one,
     // the old list's check digit among them.
-    storeCurrent();
+    storeShown();
     BarcodeRecord& r = record();
     const int font = currentFont();
     if (checkDigitsOf(r) != CheckDigits::Plain) {

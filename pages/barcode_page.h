@@ -31,6 +31,7 @@ private:
     void showSteps(BarcodeRecord& record) override;
     void applyTypeRules() override;
     void changeType() override;
+    int shownTypeIndex() const override;
 
     void rebuildCheckDigitList();
 

@@ -4,6 +4,7 @@
 
 #include "pages/character_font_lists.h"
 #include "resources/resource.h"
+#include "settings/field_specs.h"
 
 namespace vx {
 
@@ -15,8 +16,28 @@ using R = CharacterFontRecord;
 using Row = ControlRow<R>;
 using enum ControlKind;
 
+// A part of the decoration's parameters: its working value keeps the text
+// as typed; the parameters are padded when the page composes them.
+constexpr Row decorationPart(int id, std::string_view label, int spin, std::string R::*field) {
+    Row row =
+        described<R>(fields::kDecorationParams,
+                     {.id = id, .kind = NumericEdit, .label = label, .spin = spin, .field = field});
+    row.width = 0;
+    return row;
+}
 
-// Left column, then right column: the tab order of the template. Rows
+// "ゼロサプレス": 0 turns zero suppression off, any other number is its
+// digits.
+constexpr Row zeroSuppressRow() {
+    Row row = described<R>(
+        fields::kCharZeroSuppressDigits,
+        {.id = IDC_FONT_ZERO_SUPPRESS, .kind = NumericEdit, .spin = IDC_FONT_ZERO_SUPPRESS_SPIN});
+    row.range.minimum = 0;
+    return row;
+}
+
+// Left column, then right column: the tab order of the template. Labels,
+// units, ranges and stored widths are the fields' in the catalogue. Rows
 // without a record field are moved by the page's own steps: the size
 // fields and the spacing follow the type group, the decoration composes its
 // parameters, and "ゼロサプレス" stores two fields.
@@ -24,68 +45,57 @@ using enum ControlKind;
 constexpr Row kRows[] = {
     {.id = IDC_FONT_FONT_NAME, .kind = FontNameList, .label = "フォント名"},
     {.id = IDC_FONT_TYPE, .kind = TypeList, .label = "フォント種別"},
-    {.id = IDC_FONT_ORIGIN_X, .kind = NumericEdit, .label = "基点X座標", .unit = "x0.1mm",
-     .spin = IDC_FONT_ORIGIN_X_SPIN, .range = {0, 9999, 4}, .autoBox = IDC_FONT_ORIGIN_X_AUTO,
-     .field = &R::originX, .width = 4},
+    described<R>(fields::kCharOriginX, {.id = IDC_FONT_ORIGIN_X, .kind = NumericEdit,
+        .spin = IDC_FONT_ORIGIN_X_SPIN, .autoBox = IDC_FONT_ORIGIN_X_AUTO, .field = &R::originX}),
     {.id = IDC_FONT_ORIGIN_X_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_FONT_ORIGIN_Y, .kind = NumericEdit, .label = "基点Y座標", .unit = "x0.1mm",
-     .spin = IDC_FONT_ORIGIN_Y_SPIN, .range = {0, 32767, 5}, .autoBox = IDC_FONT_ORIGIN_Y_AUTO,
-     .field = &R::originY, .width = 5},
+    described<R>(fields::kCharOriginY, {.id = IDC_FONT_ORIGIN_Y, .kind = NumericEdit,
+        .spin = IDC_FONT_ORIGIN_Y_SPIN, .autoBox = IDC_FONT_ORIGIN_Y_AUTO, .field = &R::originY}),
     {.id = IDC_FONT_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_FONT_H_MAG, .kind = List, .label = "横倍率", .unit = "倍",
-     .codes = &kMagnifications},
-    {.id = IDC_FONT_V_MAG, .kind = List, .label = "縦倍率", .unit = "倍",
-     .codes = &kMagnifications},
-    {.id = IDC_FONT_WIDTH, .kind = NumericEdit, .label = "幅", .unit = "x0.1mm",
-     .spin = IDC_FONT_WIDTH_SPIN, .range = {20, 850, 3}, .autoBox = IDC_FONT_WIDTH_AUTO,
-     .rememberedInitially = "20", .width = 4},
+    described<R>(fields::kCharMagnificationX, {.id = IDC_FONT_H_MAG, .kind = List,
+        .unit = "倍", .codes = &kMagnifications}),
+    described<R>(fields::kCharMagnificationY, {.id = IDC_FONT_V_MAG, .kind = List,
+        .unit = "倍", .codes = &kMagnifications}),
+    described<R>(fields::kCharWidth, {.id = IDC_FONT_WIDTH, .kind = NumericEdit,
+        .spin = IDC_FONT_WIDTH_SPIN, .autoBox = IDC_FONT_WIDTH_AUTO, .rememberedInitially = "20"}),
     {.id = IDC_FONT_WIDTH_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_FONT_HEIGHT, .kind = NumericEdit, .label = "高さ", .unit = "x0.1mm",
-     .spin = IDC_FONT_HEIGHT_SPIN, .range = {20, 850, 3}, .autoBox = IDC_FONT_HEIGHT_AUTO,
-     .rememberedInitially = "20", .width = 4},
+    described<R>(fields::kCharHeight, {.id = IDC_FONT_HEIGHT, .kind = NumericEdit,
+        .spin = IDC_FONT_HEIGHT_SPIN, .autoBox = IDC_FONT_HEIGHT_AUTO, .rememberedInitially = "20"}),
     {.id = IDC_FONT_HEIGHT_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_FONT_DECORATION, .kind = List, .label = "文字飾り", .codes = &kDecorations},
-    {.id = IDC_FONT_REVERSE_AREA_X, .kind = NumericEdit, .label = "横", .unit = "ドット",
-     .spin = IDC_FONT_REVERSE_AREA_X_SPIN, .range = {1, 99, 2}, .field = &R::reverseAreaX},
-    {.id = IDC_FONT_REVERSE_AREA_Y, .kind = NumericEdit, .label = "縦", .unit = "ドット",
-     .spin = IDC_FONT_REVERSE_AREA_Y_SPIN, .range = {1, 99, 2}, .field = &R::reverseAreaY},
-    {.id = IDC_FONT_FRAME_GAP_X, .kind = NumericEdit, .label = "横", .unit = "ドット",
-     .spin = IDC_FONT_FRAME_GAP_X_SPIN, .range = {1, 99, 2}, .field = &R::frameGapX},
-    {.id = IDC_FONT_FRAME_GAP_Y, .kind = NumericEdit, .label = "縦", .unit = "ドット",
-     .spin = IDC_FONT_FRAME_GAP_Y_SPIN, .range = {1, 99, 2}, .field = &R::frameGapY},
-    {.id = IDC_FONT_STRIKE_END, .kind = NumericEdit, .label = "取り消し線先端の長さ",
-     .unit = "ドット", .spin = IDC_FONT_STRIKE_END_SPIN, .range = {1, 99, 2},
-     .field = &R::strikeEndLength},
-    {.id = IDC_FONT_ZERO_SUPPRESS, .kind = NumericEdit, .label = "ゼロサプレス", .unit = "桁",
-     .spin = IDC_FONT_ZERO_SUPPRESS_SPIN, .range = {0, 40, 2}, .width = 2},
+    described<R>(fields::kDecoration, {.id = IDC_FONT_DECORATION, .kind = List,
+        .codes = &kDecorations}),
+    decorationPart(IDC_FONT_REVERSE_AREA_X, "横", IDC_FONT_REVERSE_AREA_X_SPIN, &R::reverseAreaX),
+    decorationPart(IDC_FONT_REVERSE_AREA_Y, "縦", IDC_FONT_REVERSE_AREA_Y_SPIN, &R::reverseAreaY),
+    decorationPart(IDC_FONT_FRAME_GAP_X, "横", IDC_FONT_FRAME_GAP_X_SPIN, &R::frameGapX),
+    decorationPart(IDC_FONT_FRAME_GAP_Y, "縦", IDC_FONT_FRAME_GAP_Y_SPIN, &R::frameGapY),
+    decorationPart(IDC_FONT_STRIKE_END, "取り消し線先端の長さ", IDC_FONT_STRIKE_END_SPIN,
+                   &R::strikeEndLength),
+    zeroSuppressRow(),
     // The rotation and alignment lists lose items with the type, while a
     // record may still hold one of them.
-    {.id = IDC_FONT_ROTATION, .kind = List, .label = "回転方向", .codes = &kRotations,
-     .codeFields = {&R::rotation}, .showsUnofferedValue = true},
-    {.id = IDC_FONT_SPACING_ADJUST, .kind = List, .label = "文字間スペース微調整",
-     .codes = &kSpacingAdjusts, .codeFields = {&R::spacingAdjust}},
+    described<R>(fields::kKanjiRotation, {.id = IDC_FONT_ROTATION, .kind = List,
+        .codes = &kRotations, .codeFields = {&R::rotation}, .showsUnofferedValue = true}),
+    described<R>(fields::kCharSpacingAdjust, {.id = IDC_FONT_SPACING_ADJUST, .kind = List,
+        .codes = &kSpacingAdjusts, .codeFields = {&R::spacingAdjust}}),
     // The range of a bitmap type; an outline type widens it.
-    {.id = IDC_FONT_SPACING, .kind = NumericEdit, .label = "文字間スペース", .unit = "ドット",
-     .spin = IDC_FONT_SPACING_SPIN, .range = kBitmapSpacingRange},
-    {.id = IDC_FONT_EMPHASIS, .kind = List, .label = "強調文字", .codes = &kEmphases,
-     .codeFields = {&R::emphasis}},
-    {.id = IDC_FONT_SHIFT_X, .kind = NumericEdit, .label = "横シフト", .unit = "ドット",
-     .spin = IDC_FONT_SHIFT_X_SPIN, .range = {0, 16, 2}, .field = &R::shiftX, .width = 2},
-    {.id = IDC_FONT_SHIFT_Y, .kind = NumericEdit, .label = "縦シフト", .unit = "ドット",
-     .spin = IDC_FONT_SHIFT_Y_SPIN, .range = {0, 16, 2}, .field = &R::shiftY, .width = 2},
-    {.id = IDC_FONT_ALIGNMENT, .kind = List, .label = "文字寄せ", .codes = &kAlignments,
-     .codeFields = {&R::alignment, &R::alignmentMode}, .showsUnofferedValue = true},
-    {.id = IDC_FONT_AREA_WIDTH, .kind = NumericEdit, .label = "文字寄せエリアX方向",
-     .unit = "x0.1mm", .spin = IDC_FONT_AREA_WIDTH_SPIN, .range = {50, 1060, 4},
-     .field = &R::areaWidth, .width = 4, .shownForDefault = "50"},
-    {.id = IDC_FONT_LINE_FEED, .kind = NumericEdit, .label = "文字寄せエリア改行量",
-     .unit = "x0.1mm", .spin = IDC_FONT_LINE_FEED_SPIN, .range = {10, 500, 3},
-     .field = &R::lineFeed, .width = 3, .shownForDefault = "10"},
-    {.id = IDC_FONT_AREA_LINES, .kind = NumericEdit, .label = "文字寄せエリア行数", .unit = "行",
-     .spin = IDC_FONT_AREA_LINES_SPIN, .range = {1, 99, 2}, .field = &R::areaLines, .width = 2,
-     .shownForDefault = "1"},
-    {.id = IDC_FONT_CHECK_DIGIT, .kind = List, .label = "チェックデジット",
-     .codes = &kCheckDigits, .codeFields = {&R::checkDigit, &R::checkDigitMode}},
+    described<R>(fields::kBitmapSpacing, {.id = IDC_FONT_SPACING, .kind = NumericEdit,
+        .spin = IDC_FONT_SPACING_SPIN}),
+    described<R>(fields::kEmphasis, {.id = IDC_FONT_EMPHASIS, .kind = List, .codes = &kEmphases,
+        .codeFields = {&R::emphasis}}),
+    described<R>(fields::kShiftX, {.id = IDC_FONT_SHIFT_X, .kind = NumericEdit,
+        .spin = IDC_FONT_SHIFT_X_SPIN, .field = &R::shiftX}),
+    described<R>(fields::kShiftY, {.id = IDC_FONT_SHIFT_Y, .kind = NumericEdit,
+        .spin = IDC_FONT_SHIFT_Y_SPIN, .field = &R::shiftY}),
+    described<R>(fields::kBitmapAlignment, {.id = IDC_FONT_ALIGNMENT, .kind = List,
+        .codes = &kAlignments, .codeFields = {&R::alignment, &R::alignmentMode},
+        .showsUnofferedValue = true}),
+    described<R>(fields::kAreaWidth, {.id = IDC_FONT_AREA_WIDTH, .kind = NumericEdit,
+        .spin = IDC_FONT_AREA_WIDTH_SPIN, .field = &R::areaWidth, .shownForDefault = "50"}),
+    described<R>(fields::kLineFeed, {.id = IDC_FONT_LINE_FEED, .kind = NumericEdit,
+        .spin = IDC_FONT_LINE_FEED_SPIN, .field = &R::lineFeed, .shownForDefault = "10"}),
+    described<R>(fields::kAreaLines, {.id = IDC_FONT_AREA_LINES, .kind = NumericEdit,
+        .spin = IDC_FONT_AREA_LINES_SPIN, .field = &R::areaLines, .shownForDefault = "1"}),
+    described<R>(fields::kCharCheckDigit, {.id = IDC_FONT_CHECK_DIGIT, .kind = List,
+        .codes = &kCheckDigits, .codeFields = {&R::checkDigit, &R::checkDigitMode}}),
 };
 // clang-format on
 
@@ -220,7 +230,8 @@ void CharacterFontPage::storeSteps(CharacterFontRecord& r) {
     const bool outline = isOutlineType(r.typeIndex);
 
     rememberSize(f, kWidth, sizeMemories(kWidth, memories_, rememberedTextOf(kWidth.edit)), font);
-    rememberSize(f, kHeight, sizeMemories(kHeight, memories_, rememberedTextOf(kHeight.edit)), font);
+    rememberSize(f, kHeight, sizeMemories(kHeight, memories_, rememberedTextOf(kHeight.edit)),
+                 font);
     r.sizeX = storedSize(f, kWidth, outline);
     r.sizeY = storedSize(f, kHeight, outline);
 
@@ -231,7 +242,8 @@ void CharacterFontPage::storeSteps(CharacterFontRecord& r) {
     const std::string_view decoration = f.text(IDC_FONT_DECORATION);
     r.decoration = kDecorations.codeFor(decoration);
     if (decoration == kReversedText) {
-        r.decorationParams = twoDigits(IDC_FONT_REVERSE_AREA_X) + twoDigits(IDC_FONT_REVERSE_AREA_Y);
+        r.decorationParams =
+            twoDigits(IDC_FONT_REVERSE_AREA_X) + twoDigits(IDC_FONT_REVERSE_AREA_Y);
     } else if (decoration == kFramedText) {
         r.decorationParams = twoDigits(IDC_FONT_FRAME_GAP_X) + twoDigits(IDC_FONT_FRAME_GAP_Y);
     } else if (decoration == kStruckText) {
@@ -254,8 +266,10 @@ void CharacterFontPage::showSteps(CharacterFontRecord& r) {
     const int font = currentFont();
     const bool outline = isOutlineType(r.typeIndex);
 
-    showSize(f, kWidth, sizeMemories(kWidth, memories_, rememberedTextOf(kWidth.edit)), font, outline, r.sizeX);
-    showSize(f, kHeight, sizeMemories(kHeight, memories_, rememberedTextOf(kHeight.edit)), font, outline, r.sizeY);
+    showSize(f, kWidth, sizeMemories(kWidth, memories_, rememberedTextOf(kWidth.edit)), font,
+             outline, r.sizeX);
+    showSize(f, kHeight, sizeMemories(kHeight, memories_, rememberedTextOf(kHeight.edit)), font,
+             outline, r.sizeY);
     f.setText(IDC_FONT_SPACING, decimalText(r.spacing));
 
     // The working values of the decoration parameters follow the record's
@@ -290,9 +304,6 @@ void CharacterFontPage::changeType() {
     showCurrent();
 }
 
-std::optional<FieldRange> CharacterFontPage::rangeOf(const Row& row) const {
-    if (row.id != IDC_FONT_SPACING) return row.range;
-    return spacingRange(record().typeIndex);
-}
+int CharacterFontPage::shownTypeIndex() const { return record().typeIndex; }
 
 }  // namespace vx

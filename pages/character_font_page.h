@@ -26,7 +26,7 @@ private:
     void showSteps(CharacterFontRecord& record) override;
     void applyTypeRules() override;
     void changeType() override;
-    std::optional<FieldRange> rangeOf(const Row& row) const override;
+    int shownTypeIndex() const override;
 
     charfont::CharacterFontScope scope(int typeIndex);
     charfont::CharacterFontScope scope();

@@ -5,6 +5,7 @@
 
 #include "pages/character_font_lists.h"
 #include "resources/resource.h"
+#include "settings/field_specs.h"
 
 namespace vx::charfont {
 
@@ -20,7 +21,7 @@ bool isMixedRotation(std::string_view code) {
 }  // namespace
 
 FieldRange spacingRange(int typeIndex) {
-    return isOutlineType(typeIndex) ? kOutlineSpacingRange : kBitmapSpacingRange;
+    return rangeOfSpec(isOutlineType(typeIndex) ? fields::kOutlineSpacing : fields::kBitmapSpacing);
 }
 
 CharacterFontMemories::CharacterFontMemories(PerFontMemories& registry)
@@ -143,9 +144,9 @@ void fitToBitmapType(const CharacterFontScope& scope, const NotedLineTexts& note
         fields.setText(IDC_FONT_ALIGNMENT, kLineBreak);
         restoreLineTexts(fields, noted);
     }
-    if (leadingInteger(fields.text(IDC_FONT_SPACING)) > kBitmapSpacingRange.maximum) {
+    if (leadingInteger(fields.text(IDC_FONT_SPACING)) > fields::kBitmapSpacing.maximum) {
         scope.memories.rememberedSpacing[scope.font] = fields.text(IDC_FONT_SPACING);
-        fields.setText(IDC_FONT_SPACING, std::to_string(kBitmapSpacingRange.maximum));
+        fields.setText(IDC_FONT_SPACING, std::to_string(fields::kBitmapSpacing.maximum));
     }
 }
 

@@ -14,8 +14,6 @@
 namespace vx::charfont {
 
 // The spacing's range follows the group of the font's type.
-inline constexpr FieldRange kBitmapSpacingRange = {0, 99, 2};
-inline constexpr FieldRange kOutlineSpacingRange = {0, 512, 3};
 FieldRange spacingRange(int typeIndex);
 
 // The page's memories per driver font, registered with the page so that its

@@ -2,6 +2,7 @@
 
 #include "pages/symbol_rotations.h"
 #include "resources/resource.h"
+#include "settings/field_specs.h"
 
 namespace vx {
 
@@ -26,52 +27,50 @@ constexpr Code2DTypes kPdfTypes = {MicroPdf417, Pdf417};
 // The left column with the values every type shares and the QR code's
 // group, the right column with the groups of Data Matrix, PDF417 and
 // MaxiCode, then GS1 Composite across the page: the tab order of the
-// template.
+// template. Labels, units, ranges and stored widths are the fields' in the
+// catalogue; a type with its own range for a field narrows the row's.
 // clang-format off
 constexpr Row kRows[] = {
     {.id = IDC_CODE2D_FONT_NAME, .kind = FontNameList, .label = "バーコードフォント名"},
     {.id = IDC_CODE2D_TYPE, .kind = TypeList, .label = "2次元コード種別"},
-    {.id = IDC_CODE2D_ORIGIN_X, .kind = NumericEdit, .label = "基点X座標", .unit = "x0.1mm",
-     .spin = IDC_CODE2D_ORIGIN_X_SPIN, .range = {0, 9999, 4},
-     .autoBox = IDC_CODE2D_ORIGIN_X_AUTO, .field = sharedField("originX", kEveryType, Gs1Composite),
-     .width = 4},
+    described<R>(fields::kCode2DOriginX, {.id = IDC_CODE2D_ORIGIN_X, .kind = NumericEdit,
+        .spin = IDC_CODE2D_ORIGIN_X_SPIN, .autoBox = IDC_CODE2D_ORIGIN_X_AUTO,
+        .field = sharedField("originX", kEveryType, Gs1Composite)}),
     {.id = IDC_CODE2D_ORIGIN_X_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_CODE2D_ORIGIN_Y, .kind = NumericEdit, .label = "基点Y座標", .unit = "x0.1mm",
-     .spin = IDC_CODE2D_ORIGIN_Y_SPIN, .range = {0, 32767, 5},
-     .autoBox = IDC_CODE2D_ORIGIN_Y_AUTO, .field = sharedField("originY", kEveryType, Gs1Composite),
-     .width = 5},
+    described<R>(fields::kCode2DOriginY, {.id = IDC_CODE2D_ORIGIN_Y, .kind = NumericEdit,
+        .spin = IDC_CODE2D_ORIGIN_Y_SPIN, .autoBox = IDC_CODE2D_ORIGIN_Y_AUTO,
+        .field = sharedField("originY", kEveryType, Gs1Composite)}),
     {.id = IDC_CODE2D_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
-    {.id = IDC_CODE2D_ROTATION, .kind = List, .label = "回転方向", .codes = &kSymbolRotations,
-     .codeFields = {sharedField("rotation", kAllButMaxiCode, QrCode)}},
-    // The range of Data Matrix, the widest; the type shown narrows it.
-    {.id = IDC_CODE2D_MODULE_WIDTH, .kind = NumericEdit, .label = "1モジュール／セル幅",
-     .unit = "ドット", .spin = IDC_CODE2D_MODULE_WIDTH_SPIN, .range = {0, 99, 2},
-     .field = sharedField("moduleWidth", kAllButMaxiCode, Gs1Composite), .width = 2},
-    {.id = IDC_CODE2D_QR_ERROR_CORRECTION, .kind = List, .label = "誤り訂正レベル",
-     .codes = &kErrorCorrections, .codeFields = {fieldOf(QrCode, "errorCorrection")}},
-    {.id = IDC_CODE2D_QR_MODEL, .kind = List, .label = "モデル", .codes = &kModels,
-     .codeFields = {fieldOf(QrCode, "model")}},
-    {.id = IDC_CODE2D_DM_CELL_COUNT, .kind = List, .label = "セル数指定", .codes = &kCellCounts,
-     .codeFields = {fieldOf(DataMatrix, "cellSizeMarker"), fieldOf(DataMatrix, "cellColumns"),
-                    fieldOf(DataMatrix, "cellRows")}},
-    // The range of MicroPDF417; PDF417 narrows it.
-    {.id = IDC_CODE2D_PDF_COLUMNS_ROWS, .kind = NumericEdit, .label = "列・行数",
-     .spin = IDC_CODE2D_PDF_COLUMNS_ROWS_SPIN, .range = {0, 38, 2},
-     .field = sharedField("columnRowCount", kPdfTypes, Pdf417), .width = 2},
-    {.id = IDC_CODE2D_PDF_ROW_HEIGHT, .kind = NumericEdit, .label = "バーコード1行の高さ",
-     .unit = "x0.1mm", .spin = IDC_CODE2D_PDF_ROW_HEIGHT_SPIN, .range = {0, 100, 3},
-     .spinMinimum = 1, .field = sharedField("rowHeight", kPdfTypes, Pdf417), .width = 4},
+    described<R>(fields::kCode2DRotation, {.id = IDC_CODE2D_ROTATION, .kind = List,
+        .codes = &kSymbolRotations, .codeFields = {sharedField("rotation", kAllButMaxiCode, QrCode)}}),
+    // The range of Data Matrix, the widest.
+    described<R>(fields::kDataMatrixModuleWidth, {.id = IDC_CODE2D_MODULE_WIDTH,
+        .kind = NumericEdit, .spin = IDC_CODE2D_MODULE_WIDTH_SPIN,
+        .field = sharedField("moduleWidth", kAllButMaxiCode, Gs1Composite)}),
+    described<R>(fields::kErrorCorrection, {.id = IDC_CODE2D_QR_ERROR_CORRECTION, .kind = List,
+        .codes = &kErrorCorrections, .codeFields = {fieldOf(QrCode, "errorCorrection")}}),
+    described<R>(fields::kQrModel, {.id = IDC_CODE2D_QR_MODEL, .kind = List, .codes = &kModels,
+        .codeFields = {fieldOf(QrCode, "model")}}),
+    described<R>(fields::kCellSizeMarker, {.id = IDC_CODE2D_DM_CELL_COUNT, .kind = List,
+        .codes = &kCellCounts, .codeFields = {fieldOf(DataMatrix, "cellSizeMarker"),
+        fieldOf(DataMatrix, "cellColumns"), fieldOf(DataMatrix, "cellRows")}}),
+    // The range of MicroPDF417.
+    described<R>(fields::kMicroPdfColumnsRows, {.id = IDC_CODE2D_PDF_COLUMNS_ROWS,
+        .kind = NumericEdit, .spin = IDC_CODE2D_PDF_COLUMNS_ROWS_SPIN,
+        .field = sharedField("columnRowCount", kPdfTypes, Pdf417)}),
+    described<R>(fields::kPdfRowHeight, {.id = IDC_CODE2D_PDF_ROW_HEIGHT, .kind = NumericEdit,
+        .spin = IDC_CODE2D_PDF_ROW_HEIGHT_SPIN, .spinMinimum = 1,
+        .field = sharedField("rowHeight", kPdfTypes, Pdf417)}),
     // A list of numbers, stored as a two-digit number.
-    {.id = IDC_CODE2D_PDF_SECURITY_LEVEL, .kind = List, .label = "セキュリティレベル",
-     .field = fieldOf(Pdf417, "securityLevel"), .width = 2},
-    {.id = IDC_CODE2D_MAXI_MODE, .kind = List, .label = "モード", .codes = &kModes,
-     .codeFields = {fieldOf(MaxiCode, "mode")}},
-    {.id = IDC_CODE2D_GS1_LINEAR_TYPE, .kind = List, .label = "バーコード種別",
-     .codes = &kLinearTypes, .codeFields = {fieldOf(Gs1Composite, "linearType")}},
-    // Any number of digits is read; the check saturates.
-    {.id = IDC_CODE2D_GS1_ROW_HEIGHT, .kind = NumericEdit, .label = "バーコード1行の高さ",
-     .unit = "x0.1mm", .spin = IDC_CODE2D_GS1_ROW_HEIGHT_SPIN, .range = {0, 1000, 100},
-     .spinMinimum = 1, .field = fieldOf(Gs1Composite, "rowHeight"), .width = 4},
+    described<R>(fields::kSecurityLevel, {.id = IDC_CODE2D_PDF_SECURITY_LEVEL, .kind = List,
+        .field = fieldOf(Pdf417, "securityLevel")}),
+    described<R>(fields::kMaxiMode, {.id = IDC_CODE2D_MAXI_MODE, .kind = List, .codes = &kModes,
+        .codeFields = {fieldOf(MaxiCode, "mode")}}),
+    described<R>(fields::kLinearType, {.id = IDC_CODE2D_GS1_LINEAR_TYPE, .kind = List,
+        .codes = &kLinearTypes, .codeFields = {fieldOf(Gs1Composite, "linearType")}}),
+    described<R>(fields::kGs1RowHeight, {.id = IDC_CODE2D_GS1_ROW_HEIGHT, .kind = NumericEdit,
+        .spin = IDC_CODE2D_GS1_ROW_HEIGHT_SPIN, .spinMinimum = 1,
+        .field = fieldOf(Gs1Composite, "rowHeight")}),
 };
 // clang-format on
 
@@ -86,10 +85,9 @@ const PageDescription<R> kDescription = {
     },
 };
 
-// The controls that only some types use: every list and numeric edit but
-// the font and type lists and the origins.
-bool followsType(const Row& row) {
-    return (row.kind == List || row.kind == NumericEdit) && row.autoBox == 0;
+// The range of a field for a type, from its entry in the catalogue.
+FieldRange rangeFor(const Row& row, Code2DType type) {
+    return rangeOfSpec(*findFieldSpec(FontKind::Code2D, row.spec->name, typeIndexOf(type)));
 }
 
 }  // namespace
@@ -121,32 +119,20 @@ void Code2DPage::storeType(Code2DRecord& record, std::string_view typeText) {
     if (const int index = code2DTypeIndexOf(typeText); index >= 0) record.typeIndex = index;
 }
 
-void Code2DPage::applyTypeRules() {
-    auto enable = [this](const Row& control, bool usable) {
-        controls().setEnabled(control.id, usable);
-        if (control.spin != 0) controls().setEnabled(control.spin, usable);
-    };
-    for (const Row& control : rows()) {
-        if (followsType(control)) enable(control, false);
-    }
-    const TypeUse use = typeUse(currentType());
-    for (const int id : use.others) {
-        if (id != 0) enable(*row(id), true);
-    }
-    const std::pair<int, const std::optional<FieldRange>&> ranged[] = {
-        {IDC_CODE2D_MODULE_WIDTH, use.moduleWidth},
-        {IDC_CODE2D_PDF_COLUMNS_ROWS, use.columnsRows},
-    };
-    for (const auto& [id, range] : ranged) {
-        if (!range) continue;
-        const Row& edit = *row(id);
-        enable(edit, true);
-        controls().setSpinRange(edit.spin, range->minimum, range->maximum);
-    }
+int Code2DPage::shownTypeIndex() const { return typeIndexOf(currentType()); }
+
+std::optional<FieldRange> Code2DPage::rangeOf(const Row& row) const {
+    // A value the type does not use stays as typed: the records of the
+    // types that use it share it.
+    const int type = shownTypeIndex();
+    if (row.spec != nullptr && !specFor(row, type)->types.contains(type)) return std::nullopt;
+    return RowPage::rangeOf(row);
 }
 
+void Code2DPage::applyTypeRules() { enableRowsOfType(shownTypeIndex()); }
+
 void Code2DPage::changeType() {
-    storeCurrent();  // under the new type, with the values shown for the old one
+    storeShown();  // under the new type, with the values shown for the old one
     fitToType();
     showCurrent();
 }
@@ -174,26 +160,27 @@ void Code2DPage::fitToType() {
     std::string& moduleWidth = rememberedModuleWidth_[currentFont()];
     std::string& columnsRows = rememberedColumnRowCount_[currentFont()];
     const Code2DType type = currentType();
-    const TypeUse use = typeUse(type);
+    const FieldRange moduleRange = rangeFor(*row(IDC_CODE2D_MODULE_WIDTH), type);
+    const FieldRange columnsRange = rangeFor(*row(IDC_CODE2D_PDF_COLUMNS_ROWS), type);
     switch (type) {
         case Code2DType::DataMatrix:
             bringBack(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
             break;
         case Code2DType::MicroPdf417:
-            fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
+            fitInto(IDC_CODE2D_MODULE_WIDTH, moduleRange, moduleWidth);
             bringBack(IDC_CODE2D_PDF_COLUMNS_ROWS, columnsRows);
             break;
         case Code2DType::Pdf417:
-            fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
-            fitInto(IDC_CODE2D_PDF_COLUMNS_ROWS, *use.columnsRows, columnsRows);
+            fitInto(IDC_CODE2D_MODULE_WIDTH, moduleRange, moduleWidth);
+            fitInto(IDC_CODE2D_PDF_COLUMNS_ROWS, columnsRange, columnsRows);
             break;
         case Code2DType::QrCode:
             // A remembered width comes back once the QR code's range allows
             // it; until then the width stays at the top of that range.
             if (moduleWidth.empty()) {
-                fitInto(IDC_CODE2D_MODULE_WIDTH, *use.moduleWidth, moduleWidth);
-            } else if (leadingInteger(moduleWidth) > use.moduleWidth->maximum) {
-                setEverywhere(IDC_CODE2D_MODULE_WIDTH, std::to_string(use.moduleWidth->maximum));
+                fitInto(IDC_CODE2D_MODULE_WIDTH, moduleRange, moduleWidth);
+            } else if (leadingInteger(moduleWidth) > moduleRange.maximum) {
+                setEverywhere(IDC_CODE2D_MODULE_WIDTH, std::to_string(moduleRange.maximum));
             } else {
                 bringBack(IDC_CODE2D_MODULE_WIDTH, moduleWidth);
             }
@@ -202,12 +189,6 @@ void Code2DPage::fitToType() {
         case Code2DType::Gs1Composite:
             break;  // both values stay
     }
-}
-
-std::optional<FieldRange> Code2DPage::rangeOf(const Row& control) const {
-    if (control.id == IDC_CODE2D_MODULE_WIDTH) return typeUse(currentType()).moduleWidth;
-    if (control.id == IDC_CODE2D_PDF_COLUMNS_ROWS) return typeUse(currentType()).columnsRows;
-    return control.range;
 }
 
 }  // namespace vx

@@ -42,6 +42,7 @@ private:
     void storeType(Code2DRecord& record, std::string_view typeText) override;
     void applyTypeRules() override;
     void changeType() override;
+    int shownTypeIndex() const override;
     std::optional<FieldRange> rangeOf(const Row& row) const override;
 
     // Sets a value of the current font in every record that has it.

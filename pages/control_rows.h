@@ -14,6 +14,7 @@
 #include "pages/coded_list.h"
 #include "pages/page_fields.h"
 #include "pages/record_fields.h"
+#include "settings/field_catalogue.h"
 
 namespace vx {
 
@@ -61,10 +62,29 @@ struct ControlRow {
     // item instead of leaving the previous choice standing.
     bool showsUnofferedValue = false;
 
+    // The field in the catalogue: the types that use the control, and for a
+    // field whose rules differ by type, the range of the type shown.
+    const FieldSpec* spec = nullptr;
+
     std::pair<int, int> spinRange() const {
         return {spinMinimum.value_or(range.minimum), range.maximum};
     }
 };
+
+// A row described by its field in the catalogue: its label and unit (unless
+// the row has its own), and for a number its range and stored width (the
+// parts of a composed value: their range).
+template <class Record>
+constexpr ControlRow<Record> described(const FieldSpec& spec, ControlRow<Record> row) {
+    row.spec = &spec;
+    if (row.label.empty()) row.label = spec.label;
+    if (row.unit.empty()) row.unit = spec.unit;
+    if (spec.form == FieldForm::Number || spec.form == FieldForm::Composite) {
+        row.range = rangeOfSpec(spec);
+    }
+    if (spec.form == FieldForm::Number) row.width = spec.width;
+    return row;
+}
 
 // The page fields that the rows ask for, in row order.
 template <class Record>
@@ -73,11 +93,19 @@ std::vector<FieldBinding> fieldBindings(std::span<const ControlRow<Record>> rows
     for (const ControlRow<Record>& row : rows) {
         FieldKind kind = FieldKind::List;
         switch (row.kind) {
-            case ControlKind::FontNameList: kind = FieldKind::FontNameList; break;
+            case ControlKind::FontNameList:
+                kind = FieldKind::FontNameList;
+                break;
             case ControlKind::TypeList:
-            case ControlKind::List: kind = FieldKind::List; break;
-            case ControlKind::NumericEdit: kind = FieldKind::Edit; break;
-            case ControlKind::AutoBox: kind = FieldKind::Check; break;
+            case ControlKind::List:
+                kind = FieldKind::List;
+                break;
+            case ControlKind::NumericEdit:
+                kind = FieldKind::Edit;
+                break;
+            case ControlKind::AutoBox:
+                kind = FieldKind::Check;
+                break;
         }
         bindings.push_back({row.id, kind, row.showsUnofferedValue});
     }

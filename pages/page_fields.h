@@ -15,6 +15,7 @@
 #include <vector>
 
 #include "pages/controls.h"
+#include "settings/field_catalogue.h"
 
 namespace vx {
 
@@ -94,6 +95,11 @@ struct FieldRange {
     int maximum;
     int digits;
 };
+
+// The range of a field of the catalogue as a page's range check applies it.
+constexpr FieldRange rangeOfSpec(const FieldSpec& spec) {
+    return {spec.minimum, spec.maximum, spec.typedDigits()};
+}
 
 // The corrected text of a numeric edit: leading blanks and tabs ignored, a
 // leading "-" gives the minimum, otherwise the decimal integer of the first

@@ -18,7 +18,7 @@ std::vector<std::string> pageTexts(int count, const std::string& (*name)(int)) {
 
 template <class Record>
 RowPage<Record>::RowPage(const PageDescription<Record>& description, SettingsStore& store,
-                           Controls& controls)
+                         Controls& controls)
     : description_(description),
       store_(store),
       controls_(controls),
@@ -102,6 +102,12 @@ void RowPage<Record>::resetAndShow() {
 
 template <class Record>
 void RowPage<Record>::storeCurrent() {
+    checkRanges();
+    storeInto(record());
+}
+
+template <class Record>
+void RowPage<Record>::storeShown() {
     storeInto(record());
 }
 
@@ -109,7 +115,11 @@ template <class Record>
 Record RowPage<Record>::describedRecord() {
     Record described = record();
     const PerFontMemories::Snapshot memories = memories_.snapshot();
-    storeInto(described);
+    const PageFields shown = fields_;
+    fields_.take(controls_);
+    checkRangesOfFields();
+    storeFieldsInto(described);
+    fields_ = shown;
     memories_.restore(memories);
     return described;
 }
@@ -123,6 +133,69 @@ template <class Record>
 void RowPage<Record>::storeInto(Record& r) {
     fields_.take(controls_);
     storeFieldsInto(r);
+}
+
+template <class Record>
+bool RowPage<Record>::checkRangesOfFields() {
+    bool corrected = false;
+    for (const Row& row : description_.rows) {
+        if (row.kind != ControlKind::NumericEdit || !controls_.enabled(row.id)) continue;
+        if (row.autoBox != 0 && fields_.flag(row.autoBox)) continue;
+        const std::optional<FieldRange> range = rangeOf(row);
+        if (!range) continue;
+        const std::string checked = clampedText(fields_.text(row.id), *range);
+        if (checked == fields_.text(row.id)) continue;
+        fields_.setText(row.id, checked);
+        corrected = true;
+    }
+    return corrected;
+}
+
+template <class Record>
+void RowPage<Record>::checkRanges() {
+    fields_.take(controls_);
+    if (checkRangesOfFields()) fields_.show(controls_);
+}
+
+template <class Record>
+const FieldSpec* RowPage<Record>::specFor(const Row& row, int typeIndex) const {
+    if (row.spec == nullptr) return nullptr;
+    const FieldSpec* own = findFieldSpec(row.spec->kind, row.spec->name, typeIndex);
+    // An entry that another control stands for (the two row heights of the
+    // 2D page) is not this row's.
+    for (const Row& other : description_.rows) {
+        if (&other != &row && other.spec == own) return row.spec;
+    }
+    return own != nullptr ? own : row.spec;
+}
+
+template <class Record>
+std::optional<FieldRange> RowPage<Record>::rangeOf(const Row& row) const {
+    const FieldSpec* own = specFor(row, shownTypeIndex());
+    if (own == nullptr || own == row.spec || own->form != FieldForm::Number) return row.range;
+    return rangeOfSpec(*own);
+}
+
+template <class Record>
+void RowPage<Record>::enableRow(const Row& row, bool usable) {
+    controls_.setEnabled(row.id, usable);
+    if (row.spin != 0) controls_.setEnabled(row.spin, usable);
+}
+
+template <class Record>
+void RowPage<Record>::enableRowsOfType(int typeIndex) {
+    for (const Row& row : description_.rows) {
+        if (row.spec == nullptr ||
+            (row.kind != ControlKind::List && row.kind != ControlKind::NumericEdit)) {
+            continue;
+        }
+        const FieldSpec* own = specFor(row, typeIndex);
+        const bool used = typeIndex < 0 || own->types.contains(typeIndex);
+        enableRow(row, used);
+        if (used && own != row.spec && row.spin != 0 && own->form == FieldForm::Number) {
+            controls_.setSpinRange(row.spin, own->minimum, own->maximum);
+        }
+    }
 }
 
 template <class Record>
@@ -202,9 +275,7 @@ void RowPage<Record>::showRow(const Row& row, const Record& r) {
 
 template <class Record>
 void RowPage<Record>::applyAutoRule(const Row& edit) {
-    const bool usable = controls_.enabled(edit.autoBox) && !fields_.flag(edit.autoBox);
-    controls_.setEnabled(edit.id, usable);
-    if (edit.spin != 0) controls_.setEnabled(edit.spin, usable);
+    enableRow(edit, controls_.enabled(edit.autoBox) && !fields_.flag(edit.autoBox));
 }
 
 template <class Record>
@@ -216,7 +287,7 @@ void RowPage<Record>::applyAutoRules() {
 
 template <class Record>
 void RowPage<Record>::changeType() {
-    storeCurrent();
+    storeShown();
     showCurrent();
 }
 
@@ -225,7 +296,7 @@ void RowPage<Record>::onListChanged(int id) {
     const Row* r = row(id);
     if (r == nullptr) return;
     if (r->kind == ControlKind::FontNameList) {
-        storeCurrent();  // into the font shown so far
+        storeShown();  // into the font shown so far
         showCurrent();
         return;
     }

@@ -45,6 +45,9 @@ public:
 
     void create() override;
     void resetAndShow() override;
+    // Stores the font shown, as a save does: the range check of every
+    // usable edit applies first, whatever has the focus, so that no save
+    // writes an unchecked number.
     void storeCurrent() override;
     // The record of the font shown as the next store would write it, while
     // the store and the page's memories stay as they are (for a preview
@@ -96,9 +99,26 @@ protected:
     virtual void applyTypeRules() {}
     // A new choice in the type list. Stores under the new type and shows.
     virtual void changeType();
-    // The range that leaving a numeric edit enforces; none skips the check.
-    virtual std::optional<FieldRange> rangeOf(const Row& row) const { return row.range; }
+    // The range that leaving a numeric edit, or a store, enforces; none
+    // skips the check. The row's own range, unless the catalogue gives the
+    // shown type a range of its own.
+    virtual std::optional<FieldRange> rangeOf(const Row& row) const;
+    // The type index of the font shown; -1 for a type outside the table.
+    virtual int shownTypeIndex() const = 0;
 
+    // The catalogue's entry of a row's field for a type; the row's own when
+    // the type has none of that name or another row stands for it.
+    const FieldSpec* specFor(const Row& row, int typeIndex) const;
+    // Enables a control with its up-down control.
+    void enableRow(const Row& row, bool usable);
+    // Enables each list and edit that names a field of the catalogue as far
+    // as the type uses it (a type outside the table uses them all), and
+    // gives an up-down control the range of the type's own entry.
+    void enableRowsOfType(int typeIndex);
+
+    // Stores the controls into the record of the font shown as they stand
+    // (a font or type change: leaving an edit has checked it already).
+    void storeShown();
     // Stores the page fields into the record as they stand, without reading
     // the controls (for a page that has fitted its fields first).
     void storeFields();
@@ -120,6 +140,10 @@ private:
     };
     void runReactions(PageEvent event, int id);
     void storeInto(Record& record);
+    // The range check of every usable edit, on the page fields (true when
+    // one was corrected), and shown in the controls.
+    bool checkRangesOfFields();
+    void checkRanges();
     void storeFieldsInto(Record& record);
     void storeRow(const Row& row, Record& record);
     void showRow(const Row& row, const Record& record);

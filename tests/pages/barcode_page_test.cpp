@@ -109,12 +109,13 @@ TEST_F(BarcodePageTest, StoringPadsTheTextsWithoutCuttingThem) {
     controls.setText(IDC_BC_NARROW_BAR, "5");
     controls.setText(IDC_BC_HEIGHT, "100");
     controls.setText(IDC_BC_GUARD_BAR, "7");
-    controls.setText(IDC_BC_WIDE_BAR, "12345");  // typed, not yet corrected
+    controls.setText(IDC_BC_WIDE_BAR, "12345");  // typed, and saved before leaving the field
     page.storeCurrent();
     EXPECT_EQ(font(0).narrowBar, "05");
     EXPECT_EQ(font(0).height, "0100");
     EXPECT_EQ(font(0).guardBarLength, "007");
-    EXPECT_EQ(font(0).wideBar, "12345");
+    EXPECT_EQ(font(0).wideBar, "99");  // a store checks the range itself
+    EXPECT_EQ(controls.text(IDC_BC_WIDE_BAR), "99");
     EXPECT_EQ(font(0).originX, "default");  // factory: "自動"
 }
 

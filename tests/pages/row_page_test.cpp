@@ -35,11 +35,23 @@ using enum ControlKind;
 constexpr ControlRow<R> kRows[] = {
     {.id = kFonts, .kind = FontNameList, .label = "フォント名"},
     {.id = kTypes, .kind = TypeList, .label = "種別"},
-    {.id = kOrigin, .kind = NumericEdit, .label = "基点", .spin = kOriginSpin,
-     .range = {0, 9999, 4}, .autoBox = kOriginAuto, .field = &R::originX, .width = 4},
+    {.id = kOrigin,
+     .kind = NumericEdit,
+     .label = "基点",
+     .spin = kOriginSpin,
+     .range = {0, 9999, 4},
+     .autoBox = kOriginAuto,
+     .field = &R::originX,
+     .width = 4},
     {.id = kOriginAuto, .kind = AutoBox, .label = "自動"},
-    {.id = kHeight, .kind = NumericEdit, .label = "高さ", .spin = kHeightSpin,
-     .range = {0, 100, 3}, .spinMinimum = 1, .field = &R::height, .width = 3},
+    {.id = kHeight,
+     .kind = NumericEdit,
+     .label = "高さ",
+     .spin = kHeightSpin,
+     .range = {0, 100, 3},
+     .spinMinimum = 1,
+     .field = &R::height,
+     .width = 3},
     {.id = kSide, .kind = List, .label = "向き", .codes = &kSides, .codeFields = {&R::rotation}},
 };
 
@@ -53,11 +65,16 @@ public:
 
 private:
     static constexpr PageDescription<R> kDescription = {
-        kRows, kBarcodeFontCount, barcodeFontName, kBarcodeTypeCount, barcodeTypeName,
+        kRows,
+        kBarcodeFontCount,
+        barcodeFontName,
+        kBarcodeTypeCount,
+        barcodeTypeName,
         [](SettingsStore& s, int n) -> R& { return s.barcodes[static_cast<std::size_t>(n)]; }};
 
     std::string typeText(const R& r) const override { return pageText(r.typeName); }
     void storeType(R& r, std::string_view text) override { r.setTypeByName(text); }
+    int shownTypeIndex() const override { return record().typeIndex; }
 };
 
 class RowPageTest : public ::testing::Test {
@@ -88,7 +105,8 @@ TEST_F(RowPageTest, CreationFillsListsAndUpDownRangesFromTheRows) {
     EXPECT_EQ(controls.itemCount(kTypes), 23);
     EXPECT_EQ(controls.itemText(kSide, 2), "右");
     EXPECT_EQ(controls.spinRange(kOriginSpin), std::make_pair(0, 9999));
-    EXPECT_EQ(controls.spinRange(kHeightSpin), std::make_pair(1, 100));  // starts above the typed range
+    EXPECT_EQ(controls.spinRange(kHeightSpin),
+              std::make_pair(1, 100));  // starts above the typed range
     EXPECT_EQ(controls.selectedText(kTypes), "Codabar");
     EXPECT_EQ(controls.text(kOrigin), "12");
     EXPECT_EQ(controls.text(kHeight), "100");
