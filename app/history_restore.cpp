@@ -1,8 +1,8 @@
 #include "app/history_restore.h"
 
-#include "settings/font_fields.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "settings/font_fields.h"
 
 namespace vx {
 
@@ -50,10 +50,16 @@ std::vector<DifferenceRow> HistoryRestore::differences(std::size_t index) const 
     std::vector<DifferenceRow> rows;
     const SettingsStore* then = settings(index);
     if (then == nullptr) return rows;
+    // In the page's words: label, shown value and unit, beside the name.
+    const SettingsStore thenSaved = asSaved(*then);
+    const SettingsStore nowSaved = asSaved(shown_);
     for (const FontDifferences& font : compareFontFields(*then, shown_, {})) {
-        for (const FieldDifference& field : font.fields) {
-            rows.push_back({utf8FromCp932(font.fontName), field.name, utf8FromCp932(field.a),
-                            utf8FromCp932(field.b)});
+        const std::vector<ShownField> before = shownFields(thenSaved, font.fontName);
+        const std::vector<ShownField> after = shownFields(nowSaved, font.fontName);
+        for (std::size_t i = 0; i < before.size() && i < after.size(); ++i) {
+            if (before[i].value == after[i].value) continue;
+            rows.push_back({utf8FromCp932(font.fontName), labelWithName(after[i]),
+                            shownWithUnit(before[i]), shownWithUnit(after[i])});
         }
     }
     return rows;

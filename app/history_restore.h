@@ -22,7 +22,9 @@ struct VersionRow {
 };
 
 // One field that differs between a version and the settings shown (UTF-8),
-// as dvftool diff names it.
+// in the page's words: its label with dvftool's name for it beside it
+// ("基点X座標 (originX)"), the values as the page shows them with their
+// units ("321 x0.1mm").
 struct DifferenceRow {
     std::string font, field, then, now;
 };

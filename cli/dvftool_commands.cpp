@@ -8,8 +8,8 @@
 
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_usage.h"
+#include "cli/field_listing.h"
 #include "cli/font_copy.h"
-#include "settings/font_fields.h"
 #include "cli/font_preview.h"
 #include "cli/history_commands.h"
 #include "cli/printer_files.h"
@@ -19,6 +19,7 @@
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 #include "settings/file_messages.h"
+#include "settings/font_fields.h"
 #include "vx_version.h"
 
 namespace vx {
@@ -100,7 +101,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
         } else if (arg == "--json" && command == "set" && !line.jsonInput) {
             line.jsonInput = args[++i];
         } else if (arg == "--json" && (command == "dump" || twoFiles || command == "printers" ||
-                                       command == "history")) {
+                                       command == "history" || command == "fields")) {
             line.json = true;
         } else if (arg == "--history" && !line.history) {
             line.history = args[++i];
@@ -324,6 +325,21 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
     return saveStore(store, file, line, io);
 }
 
+// Without a file: the catalogue (of one font's kind); with one: its fonts
+// as the pages show them.
+int fields(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    const std::optional<std::string> first = rest.empty() ? std::nullopt : cp932FromUtf8(rest[0]);
+    if (!line.printer && (rest.empty() || (first && fontKindOfName(*first)))) {
+        if (rest.size() > 1) usageError(io, "fields without a file takes one FONT");
+        io.out << catalogueListing(first ? fontKindOfName(*first) : std::nullopt, line.json);
+        return kExitDone;
+    }
+    const FileOperand operand = takeFile(line.printer, rest, io);
+    const std::vector<std::string> fonts = fontNames(rest, io);
+    io.out << shownListing(loadStore(openFile(operand, io)), fonts, line.json);
+    return kExitDone;
+}
+
 int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
     const FileOperand sourceOperand = takeFile(line.fromPrinter, rest, io);
     const FileOperand targetOperand = takeFile(line.printer, rest, io);
@@ -454,12 +470,13 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
     const bool known = command == "check" || command == "dump" || command == "save" ||
                        command == "set" || command == "copy" || command == "diff" ||
                        command == "printers" || command == "preview" || command == "history" ||
-                       command == "restore";
+                       command == "restore" || command == "fields";
     if (!known) usageError(io, "unknown command: " + command);
     const CommandLine line = parseCommandLine(args, io);
     std::vector<std::string> rest = line.positional;
     if (command == "printers") return printers(line, io);
     if (command == "dump") return dump(line, rest, io);
+    if (command == "fields") return fields(line, rest, io);
     if (command == "set") return set(line, rest, io);
     if (command == "copy") return copy(line, rest, io);
     if (command == "diff") return diff(line, rest, io);

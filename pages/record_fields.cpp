@@ -26,10 +26,6 @@ auto* namedField(Code2D& record, Code2DType type, std::string_view name) {
 
 }  // namespace
 
-Code2DType shownCode2DType(const Code2DRecord& record) {
-    return code2DTypeAt(record.typeIndex).value_or(Code2DType::DataMatrix);
-}
-
 const std::string& fieldValue(const Code2DRecord& record, const Code2DField& field) {
     const Code2DType own = shownCode2DType(record);
     return *namedField(record, field.types.contains(own) ? own : field.shownOtherwise, field.name);

@@ -58,10 +58,6 @@ constexpr Code2DField sharedField(std::string_view name, Code2DTypes types,
     return {name, types, shownOtherwise};
 }
 
-// The type a 2D code font is shown with: "Data Matrix" for a type index
-// outside the table.
-Code2DType shownCode2DType(const Code2DRecord& record);
-
 // The value a row shows, and storing a value into the record.
 template <class Record>
 const std::string& fieldValue(const Record& record, std::string Record::*field) {

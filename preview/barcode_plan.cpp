@@ -7,6 +7,7 @@
 #include "preview/check_digits.h"
 #include "preview/symbol_layout.h"
 #include "preview/symbol_preview.h"
+#include "settings/field_codes.h"
 
 namespace vx {
 
@@ -86,8 +87,8 @@ bool isEanUpc(CheckDigitScheme scheme) { return scheme == EanUpc || scheme == Up
 // verifies it) and, for EAN/UPC, with "none" too, as that symbology
 // always has one.
 bool dataCarriesCheck(CheckDigitScheme scheme, const std::string& code) {
-    if (isEanUpc(scheme)) return code != "3" && code != "4";
-    return code == "2";
+    if (isEanUpc(scheme)) return code != codes::kAutoCheckDigit && code != codes::kFourthCheckDigit;
+    return code == codes::kCheckOnly;
 }
 
 std::string withCheck(CheckDigitScheme scheme, std::string body) {
@@ -112,8 +113,8 @@ bool isCodabarStartStop(char c) { return c >= 'A' && c <= 'D'; }
 // Codabar's start and stop characters are part of its data; those the
 // record has the printer add are added here.
 std::string withCodabarStartStop(std::string data, const std::string& startStop) {
-    const bool addStart = startStop != "P" && startStop != "N";
-    const bool addStop = startStop != "T" && startStop != "N";
+    const bool addStart = startStop != codes::kStopOnly && startStop != codes::kNoStartStop;
+    const bool addStop = startStop != codes::kStartOnly && startStop != codes::kNoStartStop;
     if (addStart && (data.empty() || !isCodabarStartStop(data.front()))) data.insert(0, "A");
     if (addStop && (data.size() < 2 || !isCodabarStartStop(data.back()))) data += "A";
     return data;
@@ -141,8 +142,12 @@ std::string sampleBarcodeData(const BarcodeRecord& record) {
         body = withCheck(row.checkDigit, body);
     }
     if (kind.symbology == BARCODE_CODABAR) {
-        if (record.startStop == "T" || record.startStop == "N") body += "B";
-        if (record.startStop == "P" || record.startStop == "N") body.insert(0, "A");
+        if (record.startStop == codes::kStartOnly || record.startStop == codes::kNoStartStop) {
+            body += "B";
+        }
+        if (record.startStop == codes::kStopOnly || record.startStop == codes::kNoStartStop) {
+            body.insert(0, "A");
+        }
     }
     return body + addOnSample(row.addOnDigits);
 }
@@ -195,10 +200,11 @@ SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, dou
     }
 
     if (row.checkDigit != None && !isEanUpc(row.checkDigit)) {
-        if (record.checkDigit == "3") request.option2 = 1;
-        if (record.checkDigit == "4") request.option2 = row.checkDigit == Msi ? 2 : 1;
+        if (record.checkDigit == codes::kAutoCheckDigit) request.option2 = 1;
+        if (record.checkDigit == codes::kFourthCheckDigit)
+            request.option2 = row.checkDigit == Msi ? 2 : 1;
     }
-    if (row.checkDigit == EanUpc && record.checkDigit == "4") {
+    if (row.checkDigit == EanUpc && record.checkDigit == codes::kFourthCheckDigit) {
         plan.notes.push_back("プライスC/D4桁はプレビューに反映されません。");
     }
     if (kind.symbology == BARCODE_CODABAR) {

@@ -44,9 +44,15 @@ std::string upcEToUpcA(std::string_view body) {
         case '2':
             a += std::string(d.substr(0, 2)) + d[5] + "0000" + std::string(d.substr(2, 3));
             break;
-        case '3': a += std::string(d.substr(0, 3)) + "00000" + std::string(d.substr(3, 2)); break;
-        case '4': a += std::string(d.substr(0, 4)) + "00000" + d[4]; break;
-        default: a += std::string(d.substr(0, 5)) + "0000" + d[5]; break;
+        case '3':
+            a += std::string(d.substr(0, 3)) + "00000" + std::string(d.substr(3, 2));
+            break;
+        case '4':
+            a += std::string(d.substr(0, 4)) + "00000" + d[4];
+            break;
+        default:
+            a += std::string(d.substr(0, 5)) + "0000" + d[5];
+            break;
     }
     return a;
 }

@@ -7,12 +7,13 @@
 
 #include "preview/symbol_layout.h"
 #include "preview/symbol_preview.h"
+#include "settings/field_codes.h"
 
 namespace vx {
 
 namespace {
 
-// GS1 Composite linear types "01" to "11".
+// GS1 Composite linear types "01" to "11", in the order of their list.
 struct LinearType {
     int symbology;
     const char* linear;  // sample linear data
@@ -31,6 +32,7 @@ const std::array<LinearType, 11> kLinearTypes = {{
     {BARCODE_GS1_128_CC, "[01]09501101530003", 1},
     {BARCODE_GS1_128_CC, "[01]09501101530003", 3},
 }};
+static_assert(std::size(codes::kLinearTypeEntries) == 11);
 constexpr int kTruncatedDataBar = 5;  // index of "GS1 DataBar Truncated"
 
 const LinearType& linearTypeOf(const Gs1CompositeParams& params) {
@@ -66,7 +68,7 @@ void planDataMatrix(const DataMatrixParams& p, SymbolPlan& plan) {
     plan.request.symbology = BARCODE_DATAMATRIX;
     plan.shape = SymbolShape::Matrix;
     plan.moduleDots = atLeastOne(leadingInteger(p.moduleWidth));
-    if (p.cellSizeMarker != "C") return;  // the smallest symbol
+    if (p.cellSizeMarker != codes::kCellSizeMarker) return;  // the smallest symbol
     const int columns = leadingInteger(p.cellColumns), rows = leadingInteger(p.cellRows);
     for (const CellCount& cells : kRectangles) {
         if (cells.columns == columns && cells.rows == rows) {
@@ -80,7 +82,7 @@ void planDataMatrix(const DataMatrixParams& p, SymbolPlan& plan) {
 void planMaxiCode(const MaxiCodeParams& p, SymbolPlan& plan) {
     plan.request.symbology = BARCODE_MAXICODE;
     plan.shape = SymbolShape::MaxiCode;
-    plan.request.option1 = p.mode == "3" ? 3 : p.mode == "4" ? 4 : 2;
+    plan.request.option1 = p.mode == codes::kMode3 ? 3 : p.mode == codes::kMode4 ? 4 : 2;
 }
 
 void planMicroPdf417(const MicroPdf417Params& p, double dpi, SymbolPlan& plan) {
@@ -92,7 +94,8 @@ void planMicroPdf417(const MicroPdf417Params& p, double dpi, SymbolPlan& plan) {
     if (columns >= 1 && columns <= 4) {
         plan.request.option2 = columns;
     } else if (columns != 0) {
-        plan.notes.push_back("列・行数は1～4の列数として表示します：この値では列数を自動で選びます。");
+        plan.notes.push_back(
+            "列・行数は1～4の列数として表示します：この値では列数を自動で選びます。");
     }
 }
 
@@ -130,18 +133,14 @@ void planComposite(const Gs1CompositeParams& p, double dpi, SymbolPlan& plan) {
 
 }  // namespace
 
-Code2DType previewedType(const Code2DRecord& record) {
-    return code2DTypeAt(record.typeIndex).value_or(Code2DType::QrCode);
-}
-
 std::string sampleCode2DData(const Code2DRecord& record) {
-    switch (previewedType(record)) {
+    switch (shownCode2DType(record)) {
         case Code2DType::DataMatrix:
             return "0123456789";
         case Code2DType::MaxiCode:
-            if (record.maxiCode.mode == "4") return "ZEL VEXTORA 0123456789";
-            return record.maxiCode.mode == "3" ? "AB12CD826001|ZEL VEXTORA"
-                                               : "152382802840001|ZEL VEXTORA";
+            if (record.maxiCode.mode == codes::kMode4) return "ZEL VEXTORA 0123456789";
+            return record.maxiCode.mode == codes::kMode3 ? "AB12CD826001|ZEL VEXTORA"
+                                                         : "152382802840001|ZEL VEXTORA";
         case Code2DType::MicroPdf417:
             return "ZEL-Vextora-0123";
         case Code2DType::Pdf417:
@@ -156,7 +155,7 @@ std::string sampleCode2DData(const Code2DRecord& record) {
 
 SymbolPlan code2DPlan(const Code2DRecord& record, const std::string& data, double dpi) {
     SymbolPlan plan;
-    switch (previewedType(record)) {
+    switch (shownCode2DType(record)) {
         case Code2DType::DataMatrix:
             planDataMatrix(record.dataMatrix, plan);
             break;

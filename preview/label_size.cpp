@@ -26,7 +26,8 @@ std::optional<LabelSize> labelFromDevicePaper(const DevicePaper& paper) {
     std::optional<LabelSize> size;
     if (paper.fields & kDeviceModePaperSize) {
         for (const StandardPaper& standard : kStandardPapers) {
-            if (standard.number == paper.paperSize) size = LabelSize{standard.widthMm, standard.lengthMm};
+            if (standard.number == paper.paperSize)
+                size = LabelSize{standard.widthMm, standard.lengthMm};
         }
     }
     const bool width = (paper.fields & kDeviceModePaperWidth) && paper.paperWidth > 0;

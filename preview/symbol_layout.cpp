@@ -44,15 +44,19 @@ std::vector<double> linearRowHeights(const SymbolPlan& plan, const ModuleGrid& g
 
 std::vector<double> rowHeights(const SymbolPlan& plan, const ModuleGrid& grid) {
     switch (plan.shape) {
-        case SymbolShape::Matrix: return std::vector<double>(grid.rows, plan.moduleDots);
-        case SymbolShape::Stacked: return std::vector<double>(grid.rows, plan.rowHeightDots);
-        default: return linearRowHeights(plan, grid);
+        case SymbolShape::Matrix:
+            return std::vector<double>(grid.rows, plan.moduleDots);
+        case SymbolShape::Stacked:
+            return std::vector<double>(grid.rows, plan.rowHeightDots);
+        default:
+            return linearRowHeights(plan, grid);
     }
 }
 
 bool isGuard(const SymbolPlan& plan, int column) {
-    return std::any_of(plan.guardColumns.begin(), plan.guardColumns.end(),
-                       [column](auto range) { return column >= range.first && column < range.second; });
+    return std::any_of(plan.guardColumns.begin(), plan.guardColumns.end(), [column](auto range) {
+        return column >= range.first && column < range.second;
+    });
 }
 
 // Runs of dark modules in each row, each run a bar of whole modules.
@@ -68,7 +72,8 @@ void layOutModules(const SymbolPlan& plan, const ModuleGrid& grid, SymbolGeometr
                 continue;
             }
             int end = column;
-            while (end < grid.columns && line[end] && isGuard(plan, end) == isGuard(plan, column)) ++end;
+            while (end < grid.columns && line[end] && isGuard(plan, end) == isGuard(plan, column))
+                ++end;
             const double extra = grid.rows == 1 && isGuard(plan, column) ? plan.guardDots : 0;
             out.bars.push_back({column * plan.moduleDots, y, (end - column) * plan.moduleDots,
                                 heights[row] + extra});
@@ -95,8 +100,9 @@ void layOutElements(const SymbolPlan& plan, const ModuleGrid& grid, SymbolGeomet
         const bool wide = end - column > 1;
         const bool gap = !bar && w.gapPeriod > 0 && element >= w.firstGap &&
                          (element - w.firstGap) % w.gapPeriod == 0;
-        const double width = bar ? (wide ? w.wideBar : w.narrowBar)
-                                 : gap ? w.charGap : (wide ? w.wideSpace : w.narrowSpace);
+        const double width = bar   ? (wide ? w.wideBar : w.narrowBar)
+                             : gap ? w.charGap
+                                   : (wide ? w.wideSpace : w.narrowSpace);
         if (bar) out.bars.push_back({x, 0, width, plan.barHeightDots});
         x += width;
         column = end;
@@ -109,7 +115,7 @@ void layOutElements(const SymbolPlan& plan, const ModuleGrid& grid, SymbolGeomet
 // the middle, as the symbology draws them.
 void layOutMaxiCode(const ModuleGrid& grid, double dpi, SymbolGeometry& out) {
     const double w = dotsFromMm(kMaxiCodeWidthMm, dpi) / kMaxiCodeColumns;
-    const double rowStep = w * 0.8660254;  // √3 / 2
+    const double rowStep = w * 0.8660254;       // √3 / 2
     const double longDiameter = w * 1.1547005;  // 2 / √3
     for (int row = 0; row < grid.rows; ++row) {
         const bool odd = row % 2 == 1;
@@ -125,7 +131,8 @@ void layOutMaxiCode(const ModuleGrid& grid, double dpi, SymbolGeometry& out) {
     const double step = (9 * w - longDiameter) / 5;
     const double line = step / 2;
     for (int ring : {5, 3, 1}) {
-        out.rings.push_back({14.5 * w, out.height / 2, (longDiameter + step * ring - line) / 2, line});
+        out.rings.push_back(
+            {14.5 * w, out.height / 2, (longDiameter + step * ring - line) / 2, line});
     }
 }
 
@@ -137,9 +144,15 @@ SymbolGeometry layOutSymbol(const SymbolPlan& plan, const ModuleGrid& grid, doub
     SymbolGeometry out;
     if (grid.rows == 0 || grid.columns == 0) return out;
     switch (plan.shape) {
-        case SymbolShape::MaxiCode: layOutMaxiCode(grid, dpi, out); break;
-        case SymbolShape::ElementWidths: layOutElements(plan, grid, out); break;
-        default: layOutModules(plan, grid, out); break;
+        case SymbolShape::MaxiCode:
+            layOutMaxiCode(grid, dpi, out);
+            break;
+        case SymbolShape::ElementWidths:
+            layOutElements(plan, grid, out);
+            break;
+        default:
+            layOutModules(plan, grid, out);
+            break;
     }
     if (plan.humanReadable && !grid.text.empty()) {
         const double height = dotsFromMm(kTextHeightMm, dpi);

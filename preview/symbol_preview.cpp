@@ -69,7 +69,7 @@ SymbolPreview previewCode2D(const Code2DRecord& record, const PreviewSettings& s
     std::string data = settings.data.value_or(sampleCode2DData(record));
     const SymbolPlan plan = code2DPlan(record, data, settings.dpi);
     Placement placement{};
-    visitCode2DParams(record, previewedType(record), [&](const auto& params, auto) {
+    visitCode2DParams(record, shownCode2DType(record), [&](const auto& params, auto) {
         placement.originX = &params.originX;
         placement.originY = &params.originY;
         if constexpr (requires { params.rotation; }) placement.rotation = &params.rotation;

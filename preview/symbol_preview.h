@@ -66,10 +66,6 @@ std::string sampleCharacterData(const CharacterFontRecord& record);
 void placeOnLabel(SymbolPreview& preview, const std::string& originX, const std::string& originY,
                   const PreviewSettings& settings);
 
-// The type a 2D code font is drawn as: a type index outside the table is
-// drawn as a QR code.
-Code2DType previewedType(const Code2DRecord& record);
-
 // The plans behind the previews, for tests of what reaches zint.
 SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, double dpi);
 SymbolPlan code2DPlan(const Code2DRecord& record, const std::string& data, double dpi);

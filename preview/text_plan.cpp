@@ -6,6 +6,7 @@
 
 #include "preview/symbol_layout.h"
 #include "settings/codepage.h"
+#include "settings/field_codes.h"
 
 namespace vx {
 
@@ -58,19 +59,19 @@ double paramAt(const std::string& params, std::size_t at) {
 
 void planDecoration(const CharacterFontRecord& record, TextPlan& plan) {
     const std::string& params = record.decorationParams;
-    if (record.decoration == "W" || record.decoration == "F") {
-        plan.decoration =
-            record.decoration == "W" ? TextDecoration::Reversed : TextDecoration::Framed;
+    if (record.decoration == codes::kReversed || record.decoration == codes::kFramed) {
+        plan.decoration = record.decoration == codes::kReversed ? TextDecoration::Reversed
+                                                                : TextDecoration::Framed;
         plan.decorationX = paramAt(params, 0);
         plan.decorationY = paramAt(params, 2);
-    } else if (record.decoration == "C") {
+    } else if (record.decoration == codes::kStruck) {
         plan.decoration = TextDecoration::Struck;
         plan.strikeEnd = paramAt(params, 0);
     }
 }
 
 void planAlignment(const CharacterFontRecord& record, double dpi, TextPlan& plan) {
-    if (record.alignment != "P") return;
+    if (record.alignment != codes::kAlignment) return;
     constexpr TextAlignment kModes[] = {TextAlignment::Left, TextAlignment::Centre,
                                         TextAlignment::Right, TextAlignment::Justified,
                                         TextAlignment::LineBreaks};

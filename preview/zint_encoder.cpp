@@ -32,9 +32,9 @@ EncodeResult encodeWithZint(const EncodeRequest& request) {
     }
     std::memcpy(symbol->primary, request.primary.c_str(), request.primary.size() + 1);
 
-    const int status = ZBarcode_Encode(symbol.get(),
-                                       reinterpret_cast<const unsigned char*>(request.data.data()),
-                                       static_cast<int>(request.data.size()));
+    const int status =
+        ZBarcode_Encode(symbol.get(), reinterpret_cast<const unsigned char*>(request.data.data()),
+                        static_cast<int>(request.data.size()));
     if (status >= ZINT_ERROR) return {std::nullopt, symbol->errtxt};
 
     ModuleGrid grid;

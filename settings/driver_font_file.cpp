@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "settings/driver_font_keys.h"
+#include "settings/field_codes.h"
 #include "settings/file_io.h"
 
 namespace vx {
@@ -122,10 +123,10 @@ std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord
             keep = !isDefault(font.emphasis);
             break;
         case CharacterWriteRule::AreaWidth:
-            keep = mode == "4" || (!outline && mode == "5");
+            keep = mode == codes::kJustifiedMode || (!outline && mode == codes::kLineBreakMode);
             break;
         case CharacterWriteRule::LineBreakMode:
-            keep = mode == "5";
+            keep = mode == codes::kLineBreakMode;
             break;
     }
     return keep ? font.*row.field : std::string(kDefault);

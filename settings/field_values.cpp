@@ -137,6 +137,17 @@ std::string acceptedDecorationParams(std::string_view decoration) {
     return "0101〜9999 (ドット): 横 2 桁と縦 2 桁、それぞれ 01〜99";
 }
 
+std::string shownDecorationParams(std::string_view value) {
+    if (value == codes::kDefault) return "なし";
+    if (!allDigits(value) || value.size() % 2 != 0) return utf8FromCp932(value);
+    std::string shown;
+    for (std::size_t at = 0; at < value.size(); at += 2) {
+        if (!shown.empty()) shown += "・";
+        shown += std::to_string(*numberOf(value.substr(at, 2), 2));
+    }
+    return shown;
+}
+
 std::string shownValue(const FieldSpec& spec, std::string_view value,
                        std::span<const std::string_view> codes) {
     if (value == codes::kDefault && spec.form != FieldForm::Code) return "自動";

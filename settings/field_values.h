@@ -35,6 +35,10 @@ std::string acceptedDecorationParams(std::string_view decoration);
 std::string shownValue(const FieldSpec& spec, std::string_view value,
                        std::span<const std::string_view> codes = {});
 
+// The decoration's parameters as the page shows them: "3・7" for "0307",
+// "なし" for "default".
+std::string shownDecorationParams(std::string_view value);
+
 // True when the text holds a byte below 0x20 or DEL.
 bool hasControlCharacter(std::string_view text);
 

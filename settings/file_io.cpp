@@ -1,6 +1,5 @@
 #include "settings/file_io.h"
 
-
 namespace vx {
 
 bool replaceFileContents(FileReplacement& replacement, std::string_view bytes) {

@@ -445,11 +445,23 @@ std::vector<ShownField> shownFields(const SettingsStore& store, std::string_view
             }
             if (spec->form == FieldForm::Number || spec->form == FieldForm::Code) {
                 row.shown = shownValue(*spec, field.value, codes);
+            } else if (spec->form == FieldForm::Composite) {
+                row.shown = shownDecorationParams(field.value);
             }
         }
         shown.push_back(std::move(row));
     }
     return shown;
+}
+
+std::string shownWithUnit(const ShownField& field) {
+    const bool number =
+        !field.shown.empty() && field.shown.find_first_not_of("0123456789・") == std::string::npos;
+    return number && !field.unit.empty() ? field.shown + " " + field.unit : field.shown;
+}
+
+std::string labelWithName(const ShownField& field) {
+    return field.label == field.name ? field.name : field.label + " (" + field.name + ")";
 }
 
 SettingsStore asSaved(const SettingsStore& store) {

@@ -65,6 +65,11 @@ struct ShownField {
 // values, in dump order; none for an unknown font.
 std::vector<ShownField> shownFields(const SettingsStore& store, std::string_view fontCp932);
 
+// The shown value with its unit where it is a number ("321 x0.1mm", "自動").
+std::string shownWithUnit(const ShownField& field);
+// The label with the field's name beside it: "基点X座標 (originX)".
+std::string labelWithName(const ShownField& field);
+
 // The store as a save writes it and the next load reads it back. Fields
 // that the file cannot hold apart (a value that gives way to "default", the
 // parameters of a 2D code's other types, which share its keys) then look

@@ -1,10 +1,9 @@
 // Editing the text: writing and removing keys, each change confined to its
 // own lines and their breaks.
-#include "settings/ini_document.h"
-
 #include <algorithm>
 #include <utility>
 
+#include "settings/ini_document.h"
 #include "settings/ini_text.h"
 
 namespace vx {

@@ -1,11 +1,10 @@
 // The index of the sections: each name folded as the profile functions
 // compare it, and the first section of each name.
-#include "settings/ini_document.h"
-
 #include <algorithm>
 #include <utility>
 
 #include "settings/codepage.h"
+#include "settings/ini_document.h"
 #include "settings/ini_text.h"
 
 namespace vx {

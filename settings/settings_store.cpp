@@ -10,7 +10,6 @@ namespace vx {
 
 namespace {
 
-
 // The type names of a type table, converted likewise.
 template <class Row, std::size_t N>
 std::vector<std::string> encodeNames(const Row (&rows)[N]) {

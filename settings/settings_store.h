@@ -138,6 +138,12 @@ std::span<const TextField<Pdf417Params>> pdf417Fields();
 std::span<const TextField<QrCodeParams>> qrCodeFields();
 std::span<const TextField<Gs1CompositeParams>> gs1CompositeFields();
 
+// The type a 2D code font is shown and drawn with: "Data Matrix" for a type
+// index outside the table.
+inline Code2DType shownCode2DType(const Code2DRecord& record) {
+    return code2DTypeAt(record.typeIndex).value_or(Code2DType::DataMatrix);
+}
+
 // Calls visit(params, fields) with the parameter record of one type of a
 // 2D code font and its fields.
 template <class Code2D, class Visitor>

@@ -20,7 +20,7 @@ struct Column {
 
 constexpr Column kVersionColumns[] = {{"日時", 110}, {"サイズ", 80}, {"現在との違い", 110}};
 constexpr Column kDifferenceColumns[] = {
-    {"フォント", 90}, {"項目", 90}, {"以前の値", 62}, {"現在の値", 62}};
+    {"フォント", 70}, {"項目", 122}, {"以前の値", 56}, {"現在の値", 56}};
 
 constexpr std::string_view kCompareHint = "比較を押すと、選んだ設定と現在の設定の違いを示します。";
 constexpr std::string_view kSame = "現在の設定と違いはありません。";

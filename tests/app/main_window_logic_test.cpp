@@ -29,7 +29,8 @@ public:
     std::vector<Shown> shown;
     MessageAnswer show(std::string_view text, MessageButtons buttons, MessageIcon icon) override {
         shown.push_back({std::string(text), buttons, icon});
-        if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        if (answers.empty())
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
@@ -118,7 +119,9 @@ private:
     std::vector<std::string>& log_;
 };
 
-std::string readAll(const std::filesystem::path& path) { return readFileBytes(path).value_or("<missing>"); }
+std::string readAll(const std::filesystem::path& path) {
+    return readFileBytes(path).value_or("<missing>");
+}
 
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -128,7 +131,8 @@ class MainWindowLogicTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("vx_main_logic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("vx_main_logic_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         file = dir / "ALTOD.DVF";
@@ -140,12 +144,13 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     MainWindowLogic makeLogic() {
-        return MainWindowLogic(store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
-                               [this](const std::string& name) {
-                                   locatedNames.push_back(name);
-                                   return location;
-                               },
-                               help, printer);
+        return MainWindowLogic(
+            store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
+            [this](const std::string& name) {
+                locatedNames.push_back(name);
+                return location;
+            },
+            help, printer);
     }
 
     std::filesystem::path dir, file;
@@ -219,10 +224,12 @@ TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
         std::string_view message;
     };
     const Case cases[] = {
-        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
+        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n",
+         kNoDriverFontFile},
         {"no file", LocateOutcome::NoDriverFontFile, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
         {"old version", LocateOutcome::Located, "[DVF]\r\nVersion=1.999\r\n", kVersionMismatch},
-        {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"), kVersionMismatch},
+        {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"),
+         kVersionMismatch},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -293,7 +300,8 @@ TEST_F(MainWindowLogicTest, SaveAsksStoresThePagesInOrderAndWritesTheFile) {
     messages.answers = {MessageAnswer::Ok};
     EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
     EXPECT_EQ(log, (std::vector<std::string>{"store 1D", "store 2D", "store font"}));
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::None);
     EXPECT_NE(readAll(file).find("PCpb1pb2pb3pb4=0123"), std::string::npos);
@@ -604,7 +612,7 @@ TEST_F(HistoryLogicTest, AChosenVersionIsShownUnsavedAndComparedWithWhatIsShown)
     ASSERT_EQ(versions.differences[1].size(), 1u);
     const DifferenceRow& row = versions.differences[1][0];
     EXPECT_EQ(row.font + " " + row.field + " " + row.then + " " + row.now,
-              "ZEL文字フォント03 originX 0100 0010");
+              "ZEL文字フォント03 基点X座標 (originX) 100 x0.1mm 10 x0.1mm");
     EXPECT_EQ(store.fonts[2].originX, "0100");
     // Only the page in front was filled: it alone is stored, then shows the
     // version.

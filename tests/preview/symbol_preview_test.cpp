@@ -1,10 +1,11 @@
 // Sizes of previewed symbols against facts of the symbologies, worked out
 // by hand from their definitions.
+#include "preview/symbol_preview.h"
+
 #include <gtest/gtest.h>
 
 #include <cmath>
 
-#include "preview/symbol_preview.h"
 #include "preview_records.h"
 
 namespace vx {
@@ -36,14 +37,27 @@ TEST(SymbolPreviewSize, QrCodeVersion1Is21ModulesSquareAtTheModuleWidth) {
     }
 }
 
+// A type index outside the table is drawn as the page shows it, as Data
+// Matrix: ten digits need its 12 × 12 square (10 × 10 holds six), where a
+// QR code would be 21 modules a side.
+TEST(SymbolPreviewSize, ATypeOutsideTheTableIsDrawnAsThePageShowsIt) {
+    Code2DRecord r = code2DOfType(test::kQrCode);
+    r.dataMatrix.moduleWidth = "02";
+    r.typeIndex = 9;
+    const SymbolPreview p = previewCode2D(r, {254, "0123456789", std::nullopt});
+    ASSERT_TRUE(p.error.empty()) << p.error;
+    EXPECT_NEAR(p.widthMm, 12 * 2 * 25.4 / 254, 1e-9);
+    EXPECT_NEAR(p.heightMm, p.widthMm, 1e-9);
+}
+
 // EAN-13: 95 modules from the first guard bar to the last; the guard bars
 // reach below the others by the guard bar length.
 TEST(SymbolPreviewSize, Ean13BarsSpan95ModulesAndGuardBarsReachBelow) {
     BarcodeRecord r = barcodeOfType(test::kEan13);
     r.moduleWidth = "04";
-    r.height = "0150";           // 15 mm
-    r.guardBarLength = "020";    // 2 mm
-    r.humanReadable = "1";       // the digits stay outside the box
+    r.height = "0150";         // 15 mm
+    r.guardBarLength = "020";  // 2 mm
+    r.humanReadable = "1";     // the digits stay outside the box
     const SymbolPreview p = previewBarcode(r, {254, std::nullopt, std::nullopt});  // 10 dots a mm
     ASSERT_TRUE(p.error.empty()) << p.error;
     EXPECT_NEAR(p.widthMm, mm(95 * 4, 254), 1e-9);
@@ -59,7 +73,8 @@ TEST(SymbolPreviewSize, Ean13BarsSpan95ModulesAndGuardBarsReachBelow) {
 // wide), the start and stop "*" included, with a gap between characters.
 TEST(SymbolPreviewSize, Code39WidthIsItsNarrowAndWideElementsPlusGaps) {
     BarcodeRecord r = barcodeOfType(test::kCode39);
-    r.narrowBar = "02", r.wideBar = "05", r.narrowSpace = "03", r.wideSpace = "07", r.charGap = "04";
+    r.narrowBar = "02", r.wideBar = "05", r.narrowSpace = "03", r.wideSpace = "07",
+    r.charGap = "04";
     const std::string data = "ZEL-0123";
     const SymbolPreview p = previewBarcode(r, {305, data, std::nullopt});
     ASSERT_TRUE(p.error.empty()) << p.error;
@@ -73,7 +88,8 @@ TEST(SymbolPreviewSize, Code39WidthIsItsNarrowAndWideElementsPlusGaps) {
 // narrow; start is wide, wide, narrow bar, stop wide, narrow, wide bar.
 TEST(SymbolPreviewSize, Code2of5WidthFollowsTheRecordsWidths) {
     BarcodeRecord r = barcodeOfType(test::kCode2of5);
-    r.narrowBar = "02", r.wideBar = "06", r.narrowSpace = "03", r.wideSpace = "09", r.charGap = "05";
+    r.narrowBar = "02", r.wideBar = "06", r.narrowSpace = "03", r.wideSpace = "09",
+    r.charGap = "05";
     const SymbolPreview p = previewBarcode(r, {305, "1234", std::nullopt});
     ASSERT_TRUE(p.error.empty()) << p.error;
     const double start = 2 * 6 + 2 + 2 * 3, stop = 2 * 6 + 2 + 2 * 3;
@@ -99,7 +115,8 @@ TEST(SymbolPreviewSize, Pdf417WidthFollowsColumnsAndHeightRows) {
 
 TEST(SymbolPreviewSize, DataMatrixRectangleHasTheChosenCellCount) {
     Code2DRecord r = code2DOfType(test::kDataMatrix);
-    r.dataMatrix.cellSizeMarker = "C", r.dataMatrix.cellColumns = "032", r.dataMatrix.cellRows = "008";
+    r.dataMatrix.cellSizeMarker = "C", r.dataMatrix.cellColumns = "032",
+    r.dataMatrix.cellRows = "008";
     r.dataMatrix.moduleWidth = "05";
     const SymbolPreview p = previewCode2D(r, {305, "1234", std::nullopt});
     ASSERT_TRUE(p.error.empty()) << p.error;
@@ -164,7 +181,8 @@ TEST(SymbolPreviewLabel, WarnsWhenTheSymbolLeavesTheLabel) {
         double width, height;
         bool leaves;
     };
-    for (const Case& c : {Case{25.0, 30.0, false}, Case{24.9, 30.0, true}, Case{25.0, 20.9, true}}) {
+    for (const Case& c :
+         {Case{25.0, 30.0, false}, Case{24.9, 30.0, true}, Case{25.0, 20.9, true}}) {
         const SymbolPreview p = previewCode2D(r, {254, "ABC", LabelSize{c.width, c.height}});
         EXPECT_EQ(p.leavesLabel, c.leaves) << c.width << " x " << c.height;
     }

@@ -1,0 +1,164 @@
+#include "cli/field_listing.h"
+
+#include <nlohmann/json.hpp>
+
+#include "settings/codepage.h"
+#include "settings/field_values.h"
+#include "settings/font_fields.h"
+
+namespace vx {
+
+namespace {
+
+using Json = nlohmann::ordered_json;
+
+constexpr FontKind kKinds[] = {FontKind::Character, FontKind::Barcode, FontKind::Code2D};
+
+const std::string& typeNameOf(FontKind kind, int typeIndex) {
+    switch (kind) {
+        case FontKind::Character:
+            return characterTypeName(typeIndex);
+        case FontKind::Barcode:
+            return barcodeTypeName(typeIndex);
+        case FontKind::Code2D:
+            break;
+    }
+    return code2DTypeName(typeIndex);
+}
+
+int typeCountOf(FontKind kind) {
+    switch (kind) {
+        case FontKind::Character:
+            return kCharacterTypeCount;
+        case FontKind::Barcode:
+            return kBarcodeTypeCount;
+        case FontKind::Code2D:
+            break;
+    }
+    return kCode2DTypeCount;
+}
+
+// The names of the types that use a field (UTF-8), or "すべての種別".
+std::vector<std::string> typeNames(const FieldSpec& spec, TypeSet among) {
+    std::vector<std::string> names;
+    bool all = true;
+    for (int index = 0; index < typeCountOf(spec.kind); ++index) {
+        if (!among.contains(index)) continue;
+        if (spec.types.contains(index)) {
+            names.push_back(utf8FromCp932(typeNameOf(spec.kind, index)));
+        } else {
+            all = false;
+        }
+    }
+    if (all && among.contains(0) &&
+        names.size() == static_cast<std::size_t>(typeCountOf(spec.kind))) {
+        return {"すべての種別"};
+    }
+    return names;
+}
+
+std::string joined(const std::vector<std::string>& texts) {
+    std::string text;
+    for (const std::string& part : texts) text += (text.empty() ? "" : ", ") + part;
+    return text;
+}
+
+struct CatalogueRow {
+    std::string field;
+    const FieldSpec* spec;
+    std::vector<std::string> types;
+};
+
+// The fields that can be set: 2D code fields once per parameter record.
+std::vector<CatalogueRow> catalogueRows(FontKind kind) {
+    std::vector<CatalogueRow> rows;
+    for (const FieldSpec* spec : fieldCatalogue(kind)) {
+        if (spec->form == FieldForm::Working || spec->form == FieldForm::Fixed) continue;
+        if (kind != FontKind::Code2D) {
+            rows.push_back({std::string(spec->name), spec, typeNames(*spec, spec->types)});
+            continue;
+        }
+        for (const Code2DTypeRow& type : kCode2DTypes) {
+            if (!spec->types.contains(typeIndexOf(type.type))) continue;
+            rows.push_back({std::string(type.recordName) + "." + std::string(spec->name),
+                            spec,
+                            {std::string(type.name)}});
+        }
+    }
+    return rows;
+}
+
+std::string acceptedText(const FieldSpec& spec) {
+    if (spec.form == FieldForm::Composite) return "文字飾りごとに 2 桁の数 (01〜99)";
+    if (spec.form == FieldForm::Type) return "種別の名前 (typeIndex: 種別の番号)";
+    return acceptedValues(spec);
+}
+
+}  // namespace
+
+std::optional<FontKind> fontKindOfName(std::string_view fontCp932) {
+    for (int n = 0; n < kCharacterFontCount; ++n) {
+        if (characterFontName(n) == fontCp932) return FontKind::Character;
+    }
+    for (int n = 0; n < kBarcodeFontCount; ++n) {
+        if (barcodeFontName(n) == fontCp932) return FontKind::Barcode;
+    }
+    for (int n = 0; n < kCode2DFontCount; ++n) {
+        if (code2DFontName(n) == fontCp932) return FontKind::Code2D;
+    }
+    return std::nullopt;
+}
+
+std::string catalogueListing(std::optional<FontKind> only, bool json) {
+    std::string text;
+    Json list = Json::array();
+    for (const FontKind kind : kKinds) {
+        if (only && *only != kind) continue;
+        for (const CatalogueRow& row : catalogueRows(kind)) {
+            const FieldSpec& spec = *row.spec;
+            if (json) {
+                list.push_back({{"field", row.field},
+                                {"label", spec.label},
+                                {"unit", spec.unit},
+                                {"accepted", acceptedText(spec)},
+                                {"types", row.types}});
+                continue;
+            }
+            text += row.field + "\t" + std::string(spec.label) + "\t" + std::string(spec.unit) +
+                    "\t" + acceptedText(spec) + "\t" + joined(row.types) + "\n";
+        }
+    }
+    return json ? list.dump(2) + "\n" : text;
+}
+
+std::string shownListing(const SettingsStore& store, const std::vector<std::string>& fonts,
+                         bool json) {
+    std::string text;
+    Json list = Json::array();
+    for (const FontFields& font : listFontFields(store)) {
+        if (!fonts.empty() && std::find(fonts.begin(), fonts.end(), font.fontName) == fonts.end()) {
+            continue;
+        }
+        const std::string name = utf8FromCp932(font.fontName);
+        Json fields = Json::array();
+        for (const ShownField& field : shownFields(store, font.fontName)) {
+            if (!field.used) continue;
+            const std::string value = utf8FromCp932(field.value);
+            const std::string shown = shownWithUnit(field);
+            if (json) {
+                fields.push_back({{"field", field.name},
+                                  {"label", field.label},
+                                  {"value", value},
+                                  {"shown", field.shown},
+                                  {"unit", field.unit}});
+            } else {
+                text += name + "\t" + field.name + "\t" + field.label + "\t" + value + "\t" +
+                        shown + "\n";
+            }
+        }
+        if (json) list.push_back({{"font", name}, {"fields", std::move(fields)}});
+    }
+    return json ? list.dump(2, ' ', false, Json::error_handler_t::replace) + "\n" : text;
+}
+
+}  // namespace vx
