@@ -18,10 +18,10 @@ using enum ControlKind;
 
 // A part of the decoration's parameters: its working value keeps the text
 // as typed; the parameters are padded when the page composes them.
-constexpr Row decorationPart(int id, std::string_view label, int spin, std::string R::*field) {
-    Row row =
-        described<R>(fields::kDecorationParams,
-                     {.id = id, .kind = NumericEdit, .label = label, .spin = spin, .field = field});
+constexpr Row decorationPart(const FieldSpec& spec, int id, std::string_view label, int spin,
+                             std::string R::*field) {
+    Row row = described<R>(
+        spec, {.id = id, .kind = NumericEdit, .label = label, .spin = spin, .field = field});
     row.width = 0;
     return row;
 }
@@ -63,11 +63,11 @@ constexpr Row kRows[] = {
     {.id = IDC_FONT_HEIGHT_AUTO, .kind = AutoBox, .label = "自動"},
     described<R>(fields::kDecoration, {.id = IDC_FONT_DECORATION, .kind = List,
         .codes = &kDecorations}),
-    decorationPart(IDC_FONT_REVERSE_AREA_X, "横", IDC_FONT_REVERSE_AREA_X_SPIN, &R::reverseAreaX),
-    decorationPart(IDC_FONT_REVERSE_AREA_Y, "縦", IDC_FONT_REVERSE_AREA_Y_SPIN, &R::reverseAreaY),
-    decorationPart(IDC_FONT_FRAME_GAP_X, "横", IDC_FONT_FRAME_GAP_X_SPIN, &R::frameGapX),
-    decorationPart(IDC_FONT_FRAME_GAP_Y, "縦", IDC_FONT_FRAME_GAP_Y_SPIN, &R::frameGapY),
-    decorationPart(IDC_FONT_STRIKE_END, "取り消し線先端の長さ", IDC_FONT_STRIKE_END_SPIN,
+    decorationPart(fields::kReverseAreaX, IDC_FONT_REVERSE_AREA_X, "横", IDC_FONT_REVERSE_AREA_X_SPIN, &R::reverseAreaX),
+    decorationPart(fields::kReverseAreaY, IDC_FONT_REVERSE_AREA_Y, "縦", IDC_FONT_REVERSE_AREA_Y_SPIN, &R::reverseAreaY),
+    decorationPart(fields::kFrameGapX, IDC_FONT_FRAME_GAP_X, "横", IDC_FONT_FRAME_GAP_X_SPIN, &R::frameGapX),
+    decorationPart(fields::kFrameGapY, IDC_FONT_FRAME_GAP_Y, "縦", IDC_FONT_FRAME_GAP_Y_SPIN, &R::frameGapY),
+    decorationPart(fields::kStrikeEndLength, IDC_FONT_STRIKE_END, "取り消し線先端の長さ", IDC_FONT_STRIKE_END_SPIN,
                    &R::strikeEndLength),
     zeroSuppressRow(),
     // The rotation and alignment lists lose items with the type, while a

@@ -79,7 +79,8 @@ constexpr ControlRow<Record> described(const FieldSpec& spec, ControlRow<Record>
     row.spec = &spec;
     if (row.label.empty()) row.label = spec.label;
     if (row.unit.empty()) row.unit = spec.unit;
-    if (spec.form == FieldForm::Number || spec.form == FieldForm::Composite) {
+    if (spec.form == FieldForm::Number || spec.form == FieldForm::Composite ||
+        spec.form == FieldForm::Working) {
         row.range = rangeOfSpec(spec);
     }
     if (spec.form == FieldForm::Number) row.width = spec.width;

@@ -71,8 +71,9 @@ void readBarcodeKeys(const Section& section, BarcodeRecord& barcode) {
     // The keys follow the type name, as the writer does.
     const std::optional<BarcodeType> type = barcodeTypeAt(barcodeTypeIndexOf(barcode.typeName));
     if (!type) return;
-    barcode.originX = section.read("XBpb1pb2pb3pb4", kDefault);
-    barcode.originY = section.read("XBpc1pc2pc3pc4pc5", kDefault);
+    for (const BarcodeOriginKey& origin : kBarcodeOriginKeys) {
+        barcode.*origin.field = section.read(origin.key, kDefault);
+    }
     const BarcodeLayout layout = barcodeLayout(*type);
     for (const BarcodeKeyRow& row : layout.rows) {
         const KeyCell& cell = row.cells[layout.column].read;
@@ -145,7 +146,10 @@ KeyValues characterKeys(const CharacterFontRecord& font) {
 KeyValues barcodeKeys(const BarcodeRecord& barcode) {
     const std::optional<BarcodeType> type = barcodeTypeAt(barcodeTypeIndexOf(barcode.typeName));
     if (!type) return {};
-    KeyValues keys = {{"XBpb1pb2pb3pb4", barcode.originX}, {"XBpc1pc2pc3pc4pc5", barcode.originY}};
+    KeyValues keys;
+    for (const BarcodeOriginKey& origin : kBarcodeOriginKeys) {
+        keys.push_back({origin.key, barcode.*origin.field});
+    }
     const BarcodeLayout layout = barcodeLayout(*type);
     for (const BarcodeKeyRow& row : layout.rows) {
         const KeyCell& cell = row.cells[layout.column].write;

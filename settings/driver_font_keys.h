@@ -67,6 +67,17 @@ struct BarcodeLayout {
 // The keys of a barcode type: its family's rows and its column in them.
 BarcodeLayout barcodeLayout(BarcodeType type);
 
+// The origin, which every barcode type has before its family's keys (read
+// with "default" as default).
+struct BarcodeOriginKey {
+    const char* key;
+    std::string BarcodeRecord::*field;
+};
+inline constexpr BarcodeOriginKey kBarcodeOriginKeys[] = {
+    {"XBpb1pb2pb3pb4", &BarcodeRecord::originX},
+    {"XBpc1pc2pc3pc4pc5", &BarcodeRecord::originY},
+};
+
 // --- 2D codes --------------------------------------------------------------
 
 template <class Params>

@@ -89,6 +89,9 @@ std::string_view barcodeKey(std::string_view name, int typeIndex) {
     const std::optional<BarcodeType> type = barcodeTypeAt(typeIndex);
     std::string BarcodeRecord::*member = memberNamed(barcodeRecordFields(), name);
     if (!type || member == nullptr) return {};
+    for (const BarcodeOriginKey& origin : kBarcodeOriginKeys) {
+        if (origin.field == member) return origin.key;
+    }
     const BarcodeLayout layout = barcodeLayout(*type);
     for (const BarcodeKeyRow& row : layout.rows) {
         const BarcodeKeyCell& cell = row.cells[static_cast<std::size_t>(layout.column)];

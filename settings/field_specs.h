@@ -99,6 +99,19 @@ constexpr FieldSpec dots(FontKind kind, std::string_view name, std::string_view 
             .types = types};
 }
 
+// A working value of the page: one part of the decoration's parameters.
+constexpr FieldSpec working(std::string_view name, std::string_view label) {
+    return {.kind = FontKind::Character,
+            .name = name,
+            .label = label,
+            .unit = "ドット",
+            .form = FieldForm::Working,
+            .width = 2,
+            .minimum = 1,
+            .maximum = 99,
+            .types = {}};
+}
+
 // --- Character fonts ---------------------------------------------------------
 
 using enum FontKind;
@@ -157,7 +170,8 @@ inline constexpr FieldSpec kCharRotation =
 inline constexpr FieldSpec kDecoration =
     coded(Character, "decoration", "文字飾り", codes::kDecorationEntries, kEveryCharacterType);
 // Two digits each: horizontal and vertical for reversed and framed
-// characters, the end length for struck-through ones.
+// characters, the end length for struck-through ones. The page edits them
+// as the working values below.
 inline constexpr FieldSpec kDecorationParams = {.kind = Character,
                                                 .name = "decorationParams",
                                                 .label = "文字飾りの幅",
@@ -168,36 +182,11 @@ inline constexpr FieldSpec kDecorationParams = {.kind = Character,
                                                 .maximum = 99,
                                                 .allowsDefault = true,
                                                 .types = kEveryCharacterType};
-inline constexpr FieldSpec kReverseAreaX = {.kind = Character,
-                                            .name = "reverseAreaX",
-                                            .label = "白抜き文字 横",
-                                            .unit = "ドット",
-                                            .form = Working,
-                                            .types = {}};
-inline constexpr FieldSpec kReverseAreaY = {.kind = Character,
-                                            .name = "reverseAreaY",
-                                            .label = "白抜き文字 縦",
-                                            .unit = "ドット",
-                                            .form = Working,
-                                            .types = {}};
-inline constexpr FieldSpec kFrameGapX = {.kind = Character,
-                                         .name = "frameGapX",
-                                         .label = "四角枠付き文字 横",
-                                         .unit = "ドット",
-                                         .form = Working,
-                                         .types = {}};
-inline constexpr FieldSpec kFrameGapY = {.kind = Character,
-                                         .name = "frameGapY",
-                                         .label = "四角枠付き文字 縦",
-                                         .unit = "ドット",
-                                         .form = Working,
-                                         .types = {}};
-inline constexpr FieldSpec kStrikeEndLength = {.kind = Character,
-                                               .name = "strikeEndLength",
-                                               .label = "取り消し線先端の長さ",
-                                               .unit = "ドット",
-                                               .form = Working,
-                                               .types = {}};
+inline constexpr FieldSpec kReverseAreaX = working("reverseAreaX", "白抜き文字 横");
+inline constexpr FieldSpec kReverseAreaY = working("reverseAreaY", "白抜き文字 縦");
+inline constexpr FieldSpec kFrameGapX = working("frameGapX", "四角枠付き文字 横");
+inline constexpr FieldSpec kFrameGapY = working("frameGapY", "四角枠付き文字 縦");
+inline constexpr FieldSpec kStrikeEndLength = working("strikeEndLength", "取り消し線先端の長さ");
 inline constexpr FieldSpec kEmphasis =
     coded(Character, "emphasis", "強調文字", codes::kEmphasisEntries, kBitmapTypes);
 inline constexpr FieldSpec kShiftX = dots(Character, "shiftX", "横シフト", 0, 16, kBitmapTypes);
