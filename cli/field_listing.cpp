@@ -5,6 +5,7 @@
 #include "settings/codepage.h"
 #include "settings/field_values.h"
 #include "settings/font_fields.h"
+#include "settings/font_places.h"
 
 namespace vx {
 
@@ -13,30 +14,6 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 constexpr FontKind kKinds[] = {FontKind::Character, FontKind::Barcode, FontKind::Code2D};
-
-const std::string& typeNameOf(FontKind kind, int typeIndex) {
-    switch (kind) {
-        case FontKind::Character:
-            return characterTypeName(typeIndex);
-        case FontKind::Barcode:
-            return barcodeTypeName(typeIndex);
-        case FontKind::Code2D:
-            break;
-    }
-    return code2DTypeName(typeIndex);
-}
-
-int typeCountOf(FontKind kind) {
-    switch (kind) {
-        case FontKind::Character:
-            return kCharacterTypeCount;
-        case FontKind::Barcode:
-            return kBarcodeTypeCount;
-        case FontKind::Code2D:
-            break;
-    }
-    return kCode2DTypeCount;
-}
 
 // The names of the types that use a field (UTF-8), or "すべての種別".
 std::vector<std::string> typeNames(const FieldSpec& spec, TypeSet among) {

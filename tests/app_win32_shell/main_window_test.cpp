@@ -12,6 +12,8 @@
 #include <vector>
 
 #include "resources/resource.h"
+#include "settings/codepage.h"
+#include "settings/ini_document.h"
 #include "tests/app_win32_shell/shell_fixture.h"
 #include "tests/printer/fake_spooler.h"
 #include "tests/printer/win32/modal_script.h"
@@ -347,6 +349,32 @@ TEST_F(MainWindowTest, CtrlSInAFocusedEditAsksToSave) {
     }
     EXPECT_EQ(question, kConfirmSave);
     EXPECT_EQ(spy.seen, std::vector<std::string>{}) << "Ctrl+S reached the edit";
+}
+
+// A number typed and saved at once, before its field loses the focus, is
+// written checked: the pages check every number when they store.
+TEST_F(MainWindowTest, ANumberSavedBeforeItsFieldIsLeftIsWrittenWithinItsRange) {
+    command(ID_SHOW_PAGE_BARCODE);
+    HWND edit = GetDlgItem(window().pageWindow(PageKind::Barcode), IDC_BC_NARROW_BAR);
+    ASSERT_NE(edit, nullptr);
+    ASSERT_TRUE(IsWindowEnabled(edit)) << "the first barcode font's type uses no bar widths";
+    SetWindowTextW(edit, L"200");
+    SetFocus(edit);
+    std::wstring report;
+    {
+        ModalScript script;
+        script.onDialog(kToolCaption, [](HWND box) { click(box, IDOK); });
+        script.onDialog(kToolCaption, [&](HWND box) {
+            report = messageBoxText(box);
+            click(box, IDOK);
+        });
+        press(edit, 'S', true);
+        EXPECT_TRUE(script.finished());
+    }
+    EXPECT_EQ(report, kSaved);
+    const IniDocument saved(readBytes(harness.driverFontFile));
+    EXPECT_EQ(saved.read(cp932("ZELバーコード01"), "XBpf1pf2", ""), "99");
+    EXPECT_EQ(text(edit), L"99");
 }
 
 TEST_F(MainWindowTest, CtrlHReachesNeitherTheEditNorAnythingElse) {

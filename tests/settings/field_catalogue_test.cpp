@@ -10,6 +10,7 @@
 
 #include "settings/driver_font_keys.h"
 #include "settings/field_values.h"
+#include "settings/font_places.h"
 #include "settings/settings_store.h"
 
 namespace vx {
@@ -139,24 +140,12 @@ TEST(FieldCatalogue, KeyWidthCountsTheGroupsOfTheKeyName) {
     EXPECT_EQ(keyWidth("PVpo1po2po3po4po5po6po7po8po9po10"), 10);
 }
 
-int typeCount(FontKind kind) {
-    switch (kind) {
-        case FontKind::Character:
-            return kCharacterTypeCount;
-        case FontKind::Barcode:
-            return kBarcodeTypeCount;
-        case FontKind::Code2D:
-            break;
-    }
-    return kCode2DTypeCount;
-}
-
 // Every field a type uses is written under a key for that type, a number in
 // the key's width; and every key written from a record field for a type
 // belongs to a field the catalogue gives that type.
 TEST(FieldCatalogue, AgreesWithTheKeysTheWriterWritesForEachType) {
     for (const FontKind kind : {FontKind::Character, FontKind::Barcode, FontKind::Code2D}) {
-        for (int type = 0; type < typeCount(kind); ++type) {
+        for (int type = 0; type < typeCountOf(kind); ++type) {
             std::set<std::string> used;
             for (const FieldSpec* spec : fieldCatalogue(kind)) {
                 if (!spec->types.contains(type) || spec->form == FieldForm::Type ||
