@@ -4,6 +4,7 @@
 
 #include "pages/character_font_lists.h"
 #include "resources/resource.h"
+#include "settings/field_codes.h"
 #include "settings/field_specs.h"
 
 namespace vx {
@@ -256,7 +257,7 @@ void CharacterFontPage::storeSteps(CharacterFontRecord& r) {
     if (zeroSuppress == "0") {
         r.zeroSuppress = r.zeroSuppressDigits = kDefault;
     } else {
-        r.zeroSuppress = "Z";
+        r.zeroSuppress = codes::kZeroSuppress;
         r.zeroSuppressDigits = storedText(IDC_FONT_ZERO_SUPPRESS, zeroSuppress);
     }
 }
@@ -288,7 +289,7 @@ void CharacterFontPage::showSteps(CharacterFontRecord& r) {
     }
 
     f.setText(IDC_FONT_ZERO_SUPPRESS,
-              r.zeroSuppress == "Z" ? decimalText(r.zeroSuppressDigits) : "0");
+              r.zeroSuppress == codes::kZeroSuppress ? decimalText(r.zeroSuppressDigits) : "0");
 }
 
 void CharacterFontPage::applyTypeRules() { charfont::applyTypeRules(scope()); }

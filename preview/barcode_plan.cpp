@@ -66,9 +66,10 @@ std::string addOnSample(int digits) {
                       : std::string();
 }
 
-// GS1 DataBar versions "1" to "6".
+// GS1 DataBar versions "1" to "6", in the order of their list.
 constexpr int kDataBarSymbologies[] = {BARCODE_DBAR_OMN, BARCODE_DBAR_STK, BARCODE_DBAR_OMNSTK,
                                        BARCODE_DBAR_LTD, BARCODE_DBAR_EXP, BARCODE_DBAR_EXPSTK};
+static_assert(std::size(kDataBarSymbologies) == std::size(codes::kRssVersionEntries));
 
 int dataBarSymbology(const BarcodeRecord& record) {
     const int version = leadingInteger(record.rssVersion);

@@ -6,6 +6,7 @@
 #include "preview/symbol_preview.h"
 #include "preview/text_layout.h"
 #include "settings/codepage.h"
+#include "settings/field_codes.h"
 
 namespace vx {
 
@@ -25,12 +26,12 @@ std::string tenthsMm(double tenths) {
 // What the printer does to the data that the picture does not show.
 std::vector<std::string> printerAppliedNotes(const CharacterFontRecord& record) {
     std::vector<std::string> notes;
-    if (record.zeroSuppress == "Z") {
+    if (record.zeroSuppress == codes::kZeroSuppress) {
         notes.push_back("ゼロサプレス（" +
                         std::to_string(leadingInteger(record.zeroSuppressDigits)) +
                         " 桁）はプリンタがデータに適用します。この図には含まれません。");
     }
-    if (record.checkDigit == "M") {
+    if (record.checkDigit == codes::kCharacterCheckDigit) {
         const char* mode = record.checkDigitMode == "1" ? "モジュラス43" : "モジュラス10";
         notes.push_back(std::string("チェックデジット（") + mode +
                         "）はプリンタがデータに付けます。この図には含まれません。");

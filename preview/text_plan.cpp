@@ -146,7 +146,7 @@ TextPlan textPlan(const CharacterFontRecord& record, double dpi) {
     planRotation(record.rotation, plan);
     planDecoration(record, plan);
     // Only bitmap fonts are emphasised.
-    if (facts->sizing != CellSizing::TenthsMm && record.emphasis == "J") {
+    if (facts->sizing != CellSizing::TenthsMm && record.emphasis == codes::kEmphasis) {
         plan.emphasis = true;
         plan.shiftX = std::max(leadingInteger(record.shiftX), 0);
         plan.shiftY = std::max(leadingInteger(record.shiftY), 0);
