@@ -67,9 +67,9 @@ inline constexpr std::string_view kVersionShown =
     "以前の設定を表示しました。\n保存するまで設定ファイルは変わりません。";
 inline constexpr std::string_view kVersionUnreadable = "この以前の設定は読み込めません。";
 inline constexpr std::string_view kChangedMeanwhile =
-    "設定ファイルは、読み込んだ後にほかで保存されています。\n"
-    "ほかの保存を上書きしますか？\n\n"
-    "はい：上書きして保存します（ほかの保存は以前の設定に残ります）。\n"
+    "設定ファイルは、読み込んだ後に別のコンピュータまたはプログラムで変更されています。\n"
+    "上書きして保存しますか？\n\n"
+    "はい：上書きして保存します（その変更は以前の設定に残ります）。\n"
     "いいえ：設定ファイルを読み込み直します（ここでの変更は失われます）。\n"
     "キャンセル：保存しません。";
 inline constexpr std::string_view kReloaded = "設定ファイルを読み込み直しました。";

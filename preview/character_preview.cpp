@@ -47,7 +47,7 @@ std::vector<std::string> layoutNotes(const CharacterFontRecord& record, const Te
                         tenthsMm(kAutomaticSizeTenthsMm) + " mm で表示します。");
     }
     if (plan.decoration == TextDecoration::Framed || plan.decoration == TextDecoration::Struck) {
-        notes.push_back("枠と取消線は線幅 " +
+        notes.push_back("枠と取り消し線は線幅 " +
                         std::to_string(static_cast<int>(kDecorationLineDots)) +
                         " ドットで表示します。");
     }

@@ -1,6 +1,7 @@
 // The version resources of the built programs: what Explorer's file
 // properties and an inventory tool read. Both carry the project version, as
-// numbers and as text, and name their own file.
+// numbers and as text, and name their own file; the tool's manifest names the
+// same version.
 #include <windows.h>
 // The version functions need <windows.h> before them.
 #include <gtest/gtest.h>
@@ -66,6 +67,33 @@ TEST(VersionResource, BothProgramsCarryTheProjectVersion) {
         EXPECT_EQ(resource.originalFilename, program.fileName);
         EXPECT_EQ(resource.productName, L"ZEL Vextora 内蔵フォント設定ツール");
     }
+}
+
+// The manifest the tool carries, as the loader reads it.
+std::string manifestOf(const wchar_t* file) {
+    HMODULE module = LoadLibraryExW(file, nullptr, LOAD_LIBRARY_AS_DATAFILE);
+    if (module == nullptr) return {};
+    std::string text;
+    if (HRSRC found = FindResourceW(module, CREATEPROCESS_MANIFEST_RESOURCE_ID, RT_MANIFEST)) {
+        const DWORD size = SizeofResource(module, found);
+        if (const void* data = LockResource(LoadResource(module, found))) {
+            text.assign(static_cast<const char*>(data), size);
+        }
+    }
+    FreeLibrary(module);
+    return text;
+}
+
+TEST(VersionResource, TheToolsManifestNamesTheProjectVersion) {
+    const std::string manifest = manifestOf(L"" VX_TOOL_EXE);
+    ASSERT_FALSE(manifest.empty()) << "no manifest resource";
+    const std::string identity = R"(name="ZEL.Vextora.VXDrvFontTool" version=")";
+    const std::size_t at = manifest.find(identity);
+    ASSERT_NE(at, std::string::npos) << manifest;
+    const std::size_t start = at + identity.size();
+    EXPECT_EQ(manifest.substr(start, manifest.find('"', start) - start),
+              std::string(VX_PROJECT_VERSION) + ".0");
+    EXPECT_EQ(manifest.find('@'), std::string::npos) << "a placeholder was left unreplaced";
 }
 
 }  // namespace
