@@ -115,7 +115,9 @@ std::string typesText(FontKind kind, TypeSet types) {
     const std::vector<std::string_view> names = typeNames(kind);
     std::vector<std::string> in, out;
     for (std::size_t index = 0; index < names.size(); ++index) {
-        (types.contains(static_cast<int>(index)) ? in : out).emplace_back(names[index]);
+        // A type's name is not broken at its hyphens.
+        (types.contains(static_cast<int>(index)) ? in : out)
+            .push_back("<span class=\"type\">" + escaped(names[index]) + "</span>");
     }
     if (in.empty()) return "－";
     if (out.empty()) return "すべての種別";
@@ -123,8 +125,8 @@ std::string typesText(FontKind kind, TypeSet types) {
         if (std::optional<std::string> groups = groupsOf(types)) return escaped(*groups);
     }
     // A few left out read better than many named.
-    if (2 * out.size() <= in.size()) return escaped(joined(out, "、")) + " 以外のすべての種別";
-    return escaped(joined(in, "、"));
+    if (2 * out.size() <= in.size()) return joined(out, "、") + " 以外のすべての種別";
+    return joined(in, "、");
 }
 
 // The entries of the catalogue that hold one list's codes together (a list
@@ -207,9 +209,9 @@ struct Row {
 void printRow(std::ostream& out, const Row& row) {
     std::vector<std::string> names;
     for (const std::string& name : row.names) names.push_back("<code>" + escaped(name) + "</code>");
-    out << "<tr><td>" << escaped(row.label) << "</td><td>" << joined(names, "<br>") << "</td><td>"
-        << escaped(row.unit) << "</td><td>" << row.accepted << "</td><td>" << row.types
-        << "</td></tr>\n";
+    out << "<tr><td class=\"label\">" << escaped(row.label) << "</td><td>" << joined(names, "<br>")
+        << "</td><td>" << escaped(row.unit) << "</td><td>" << row.accepted << "</td><td>"
+        << row.types << "</td></tr>\n";
 }
 
 // The row of a field, with the fields of its list; `prefix` names a 2D
@@ -234,7 +236,7 @@ std::optional<Row> fieldRow(const FieldSpec& spec, std::string_view prefix, std:
 
 const char* const kTableHead =
     "<table class=\"fields\">\n<tr><th>項目</th><th>dvftool の名前</th><th>単位</th>"
-    "<th>受け付ける値</th><th>使う種別</th></tr>\n";
+    "<th class=\"accepted\">受け付ける値</th><th class=\"types\">使う種別</th></tr>\n";
 
 void printFieldTable(std::ostream& out, FontKind kind) {
     out << kTableHead;
