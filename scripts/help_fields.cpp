@@ -230,7 +230,6 @@ std::optional<Row> fieldRow(const FieldSpec& spec, std::string_view prefix, std:
     } else {
         row.accepted = acceptedCombinations(spec, members.size());
     }
-    if (spec.form == FieldForm::Working) row.types = "－";
     return row;
 }
 
