@@ -213,7 +213,8 @@ std::vector<FileHistory::Entry> FileHistory::entries(const HistoryFolder& folder
             continue;
         }
         fs::path file = folder.path() / fs::path(std::u8string(item.name.begin(), item.name.end()));
-        found.push_back({parsed->sequence, std::move(parsed->time), std::move(file), std::move(item)});
+        found.push_back(
+            {parsed->sequence, std::move(parsed->time), std::move(file), std::move(item)});
     }
     std::sort(found.begin(), found.end(),
               [](const Entry& a, const Entry& b) { return a.sequence > b.sequence; });

@@ -5,16 +5,16 @@ namespace vx {
 namespace {
 
 // Rights that change an object, its contents, its list or its owner.
-constexpr std::uint32_t kChangingRights = 0x00000002    // write data, add a file
-                                          | 0x00000004  // append data, add a folder
-                                          | 0x00000010  // write extended attributes
-                                          | 0x00000040  // delete a child
-                                          | 0x00000100  // write attributes
-                                          | 0x00010000  // delete
-                                          | 0x00040000  // change the list
-                                          | 0x00080000  // take ownership
-                                          | 0x02000000  // whatever may be had
-                                          | 0x10000000  // generic all
+constexpr std::uint32_t kChangingRights = 0x00000002     // write data, add a file
+                                          | 0x00000004   // append data, add a folder
+                                          | 0x00000010   // write extended attributes
+                                          | 0x00000040   // delete a child
+                                          | 0x00000100   // write attributes
+                                          | 0x00010000   // delete
+                                          | 0x00040000   // change the list
+                                          | 0x00080000   // take ownership
+                                          | 0x02000000   // whatever may be had
+                                          | 0x10000000   // generic all
                                           | 0x40000000;  // generic write
 
 bool trusted(const std::string& sidText) {

@@ -9,11 +9,14 @@ public:
     const char* name() const noexcept override { return "history"; }
     std::string message(int value) const override {
         switch (static_cast<HistoryError>(value)) {
-            case HistoryError::Link: return "a link stands where the folder or version belongs";
-            case HistoryError::ForeignOwner: return "owned by someone other than the administrators";
+            case HistoryError::Link:
+                return "a link stands where the folder or version belongs";
+            case HistoryError::ForeignOwner:
+                return "owned by someone other than the administrators";
             case HistoryError::OthersMayChange:
                 return "others than the administrators may change it";
-            case HistoryError::NumbersUsedUp: return "the version numbers are used up";
+            case HistoryError::NumbersUsedUp:
+                return "the version numbers are used up";
         }
         return "unknown";
     }
@@ -33,7 +36,8 @@ std::error_code make_error_code(HistoryError error) {
 HistoryRoot HistoryRoot::named(const std::filesystem::path& folder) {
     if (folder.empty()) return {};
     std::error_code ignored;
-    const std::filesystem::path normal = std::filesystem::absolute(folder, ignored).lexically_normal();
+    const std::filesystem::path normal =
+        std::filesystem::absolute(folder, ignored).lexically_normal();
     std::filesystem::path name = normal.filename();
     std::filesystem::path base = normal.parent_path();
     if (name.empty()) {  // "dir/" names dir

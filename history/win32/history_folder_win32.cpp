@@ -35,16 +35,23 @@ struct Handle {
 std::error_code errorOf(DWORD code) {
     switch (code) {
         case ERROR_FILE_NOT_FOUND:
-        case ERROR_PATH_NOT_FOUND: return std::make_error_code(std::errc::no_such_file_or_directory);
+        case ERROR_PATH_NOT_FOUND:
+            return std::make_error_code(std::errc::no_such_file_or_directory);
         case ERROR_ACCESS_DENIED:
         case ERROR_INVALID_OWNER:
-        case ERROR_PRIVILEGE_NOT_HELD: return std::make_error_code(std::errc::permission_denied);
+        case ERROR_PRIVILEGE_NOT_HELD:
+            return std::make_error_code(std::errc::permission_denied);
         case ERROR_DISK_FULL:
-        case ERROR_HANDLE_DISK_FULL: return std::make_error_code(std::errc::no_space_on_device);
-        case ERROR_WRITE_PROTECT: return std::make_error_code(std::errc::read_only_file_system);
-        case ERROR_FILENAME_EXCED_RANGE: return std::make_error_code(std::errc::filename_too_long);
-        case ERROR_DIRECTORY: return std::make_error_code(std::errc::not_a_directory);
-        default: return {static_cast<int>(code), std::system_category()};
+        case ERROR_HANDLE_DISK_FULL:
+            return std::make_error_code(std::errc::no_space_on_device);
+        case ERROR_WRITE_PROTECT:
+            return std::make_error_code(std::errc::read_only_file_system);
+        case ERROR_FILENAME_EXCED_RANGE:
+            return std::make_error_code(std::errc::filename_too_long);
+        case ERROR_DIRECTORY:
+            return std::make_error_code(std::errc::not_a_directory);
+        default:
+            return {static_cast<int>(code), std::system_category()};
     }
 }
 
@@ -84,9 +91,12 @@ std::error_code judged(HANDLE object, OwnerRule rule) {
     const std::optional<AccessList> list = accessListOf(object);
     if (!list) return lastError();
     switch (judgeAccess(*list, rule)) {
-        case AccessVerdict::AdministratorsOnly: return {};
-        case AccessVerdict::ForeignOwner: return HistoryError::ForeignOwner;
-        case AccessVerdict::OthersMayChange: return HistoryError::OthersMayChange;
+        case AccessVerdict::AdministratorsOnly:
+            return {};
+        case AccessVerdict::ForeignOwner:
+            return HistoryError::ForeignOwner;
+        case AccessVerdict::OthersMayChange:
+            return HistoryError::OthersMayChange;
     }
     return HistoryError::OthersMayChange;
 }
@@ -157,8 +167,8 @@ HistoryFolder HistoryFolder::open(const HistoryRoot& root, const fs::path& name,
     if (error) return folder;
     auto state = std::make_unique<State>();
     state->held.emplace_back(CreateFileW(root.base.c_str(), FILE_READ_ATTRIBUTES,
-                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
-                                         OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+                                         FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                                         FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!state->held.back()) {
         error = lastError();
         return folder;
@@ -196,7 +206,8 @@ std::vector<FolderEntry> HistoryFolder::entries() const {
             entry.kind = EntryKind::Folder;
         } else if ((item.dwFileAttributes & FILE_ATTRIBUTE_DEVICE) == 0) {
             entry.kind = EntryKind::File;
-            entry.bytes = (static_cast<std::uintmax_t>(item.nFileSizeHigh) << 32) | item.nFileSizeLow;
+            entry.bytes =
+                (static_cast<std::uintmax_t>(item.nFileSizeHigh) << 32) | item.nFileSizeLow;
         }
         found.push_back(std::move(entry));
     } while (FindNextFileW(search, &item));
@@ -204,7 +215,8 @@ std::vector<FolderEntry> HistoryFolder::entries() const {
     return found;
 }
 
-std::optional<std::string> HistoryFolder::read(std::string_view name, std::error_code& error) const {
+std::optional<std::string> HistoryFolder::read(std::string_view name,
+                                               std::error_code& error) const {
     error.clear();
     if (!state_) {
         error = std::make_error_code(std::errc::bad_file_descriptor);
@@ -236,7 +248,8 @@ std::optional<std::string> HistoryFolder::read(std::string_view name, std::error
     std::size_t done = 0;
     while (done < bytes.size()) {
         DWORD got = 0;
-        const DWORD wanted = static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
+        const DWORD wanted =
+            static_cast<DWORD>(std::min<std::size_t>(bytes.size() - done, 1u << 20));
         if (!ReadFile(file.value, bytes.data() + done, wanted, &got, nullptr)) {
             error = lastError();
             return std::nullopt;
@@ -269,8 +282,9 @@ namespace {
 
 // The path an open object has on its volume, without the "\\?\" prefix.
 std::optional<fs::path> finalPathOf(const fs::path& path) {
-    Handle object(CreateFileW(path.c_str(), 0, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                              nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    Handle object(CreateFileW(path.c_str(), 0,
+                              FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                              OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!object) return std::nullopt;
     std::wstring text(MAX_PATH, L'\0');
     DWORD length = GetFinalPathNameByHandleW(object.value, text.data(),

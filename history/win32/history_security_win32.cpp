@@ -56,10 +56,11 @@ std::vector<BYTE> securityDescriptorOf(const AccessList& list) {
     if (!InitializeAcl(acl, aclBytes, ACL_REVISION)) return {};
     for (std::size_t i = 0; i < list.entries.size(); ++i) {
         const AccessEntry& entry = list.entries[i];
-        const BOOL added =
-            entry.allows
-                ? AddAccessAllowedAceEx(acl, ACL_REVISION, aceFlagsOf(entry), entry.mask, sids[i].get())
-                : AddAccessDeniedAceEx(acl, ACL_REVISION, aceFlagsOf(entry), entry.mask, sids[i].get());
+        const BOOL added = entry.allows
+                               ? AddAccessAllowedAceEx(acl, ACL_REVISION, aceFlagsOf(entry),
+                                                       entry.mask, sids[i].get())
+                               : AddAccessDeniedAceEx(acl, ACL_REVISION, aceFlagsOf(entry),
+                                                      entry.mask, sids[i].get());
         if (!added) return {};
     }
     SECURITY_DESCRIPTOR absolute;
