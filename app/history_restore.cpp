@@ -31,35 +31,42 @@ std::string historyNotUsed(const HistoryProblem& problem) {
     return "以前の設定のフォルダを使えません。\n" + folderAndReason(problem);
 }
 
-std::string_view unusableShort(Unusable reason) {
-    switch (reason) {
-        case Unusable::Link:
-            return "使えません（リンク）";
-        case Unusable::NotAVersion:
-            return "使えません（別のファイル）";
-        case Unusable::OthersMayChange:
-            return "使えません（アクセス許可）";
-        case Unusable::Unreadable:
-        case Unusable::NotAccepted:
-            break;
+namespace {
+
+// The list's text and the reason told for an entry that is not a readable
+// version; the others read "読めません".
+struct UnusableText {
+    Unusable reason;
+    std::string_view listed;
+    std::string_view told;
+};
+
+constexpr UnusableText kUnusableTexts[] = {
+    {Unusable::Link, "使えません（リンク）", "リンクです（リンクの先は読みません）"},
+    {Unusable::NotAVersion, "使えません（別のファイル）",
+     "このツールが残したファイルではありません"},
+    {Unusable::OthersMayChange, "使えません（アクセス許可）",
+     "管理者のほかにも変更できるユーザーがいます"},
+};
+
+const UnusableText* unusableText(Unusable reason) {
+    for (const UnusableText& text : kUnusableTexts) {
+        if (text.reason == reason) return &text;
     }
-    return kUnreadable;
+    return nullptr;
+}
+
+}  // namespace
+
+std::string_view unusableShort(Unusable reason) {
+    const UnusableText* text = unusableText(reason);
+    return text != nullptr ? text->listed : kUnreadable;
 }
 
 std::string unusableMessage(Unusable reason) {
-    switch (reason) {
-        case Unusable::Link:
-            return "この以前の設定は使えません。\n理由： リンクです（リンクの先は読みません）";
-        case Unusable::NotAVersion:
-            return "この以前の設定は使えません。\n理由： このツールが残したファイルではありません";
-        case Unusable::OthersMayChange:
-            return "この以前の設定は使えません。\n理由： "
-                   "管理者のほかにも変更できるユーザーがいます";
-        case Unusable::Unreadable:
-        case Unusable::NotAccepted:
-            break;
-    }
-    return std::string(kVersionUnreadable);
+    const UnusableText* text = unusableText(reason);
+    if (text == nullptr) return std::string(kVersionUnreadable);
+    return "この以前の設定は使えません。\n理由： " + std::string(text->told);
 }
 }  // namespace history_text
 

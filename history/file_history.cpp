@@ -29,21 +29,14 @@ struct ReasonText {
     std::string_view japanese;
 };
 
-struct HistoryReasonText {
-    HistoryError code;
-    std::string_view english;
-    std::string_view japanese;
-};
-
-constexpr HistoryReasonText kHistoryReasons[] = {
-    {HistoryError::Link, "a link stands where a folder belongs (links are not followed)",
-     "フォルダの場所にリンクがあります（リンクはたどりません）"},
-    {HistoryError::ForeignOwner, "the folder's owner is not the administrators",
+// The Japanese of the history's own reasons, by HistoryError; the
+// English is the error's message.
+constexpr std::pair<HistoryError, std::string_view> kHistoryJapanese[] = {
+    {HistoryError::Link, "フォルダの場所にリンクがあります（リンクはたどりません）"},
+    {HistoryError::ForeignOwner,
      "フォルダの所有者が管理者（Administrators または SYSTEM）ではありません"},
-    {HistoryError::OthersMayChange, "others than the administrators may change the folder",
-     "管理者のほかにもフォルダを変更できるユーザーがいます"},
-    {HistoryError::NumbersUsedUp, "the version numbers are used up",
-     "以前の設定の番号を使い切りました"},
+    {HistoryError::OthersMayChange, "管理者のほかにもフォルダを変更できるユーザーがいます"},
+    {HistoryError::NumbersUsedUp, "以前の設定の番号を使い切りました"},
 };
 
 constexpr ReasonText kReasons[] = {
@@ -60,14 +53,13 @@ constexpr ReasonText kReasons[] = {
      "フォルダが見つかりません"},
 };
 
-// The English and Japanese reason of an error; nullptr for the system's own.
-std::optional<std::pair<std::string_view, std::string_view>> reasonOf(
-    const std::error_code& error) {
-    for (const HistoryReasonText& reason : kHistoryReasons) {
-        if (error == reason.code) return std::pair{reason.english, reason.japanese};
+// The English and Japanese reason of an error; nullopt for the system's own.
+std::optional<std::pair<std::string, std::string_view>> reasonOf(const std::error_code& error) {
+    for (const auto& [code, japanese] : kHistoryJapanese) {
+        if (error == code) return std::pair{error.message(), japanese};
     }
     for (const ReasonText& reason : kReasons) {
-        if (error == reason.code) return std::pair{reason.english, reason.japanese};
+        if (error == reason.code) return std::pair{std::string(reason.english), reason.japanese};
     }
     return std::nullopt;
 }
@@ -160,7 +152,7 @@ std::string formatLocalTime(const LocalTime& time) {
 
 std::string historyReason(const std::error_code& error) {
     const auto reason = reasonOf(error);
-    return reason ? std::string(reason->first) : error.message();
+    return reason ? reason->first : error.message();
 }
 
 std::string historyReasonJapanese(const std::error_code& error) {

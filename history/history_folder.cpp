@@ -10,11 +10,11 @@ public:
     std::string message(int value) const override {
         switch (static_cast<HistoryError>(value)) {
             case HistoryError::Link:
-                return "a link stands where the folder or version belongs";
+                return "a link stands where a folder belongs (links are not followed)";
             case HistoryError::ForeignOwner:
-                return "owned by someone other than the administrators";
+                return "the folder's owner is not the administrators";
             case HistoryError::OthersMayChange:
-                return "others than the administrators may change it";
+                return "others than the administrators may change the folder";
             case HistoryError::NumbersUsedUp:
                 return "the version numbers are used up";
         }
@@ -31,6 +31,21 @@ const std::error_category& historyErrorCategory() {
 
 std::error_code make_error_code(HistoryError error) {
     return {static_cast<int>(error), historyErrorCategory()};
+}
+
+HistoryFolder HistoryFolder::open(const HistoryRoot& root, const std::filesystem::path& name,
+                                  bool create, std::error_code& error) {
+    error.clear();
+    if (root.empty()) {
+        error = std::make_error_code(std::errc::no_such_file_or_directory);
+        return {};
+    }
+    // The base is taken as it is, links and all.
+    if (create) std::filesystem::create_directories(root.base, error);
+    if (error) return {};
+    std::filesystem::path below = root.below;
+    if (!name.empty()) below /= name;
+    return openBelow(root.base, below, root.access, create, error);
 }
 
 HistoryRoot HistoryRoot::named(const std::filesystem::path& folder) {

@@ -68,11 +68,6 @@ public:
     static HistoryFolder open(const HistoryRoot& root, const std::filesystem::path& name,
                               bool create, std::error_code& error);
 
-    HistoryFolder();
-    HistoryFolder(HistoryFolder&&) noexcept;
-    HistoryFolder& operator=(HistoryFolder&&) noexcept;
-    ~HistoryFolder();
-
     explicit operator bool() const { return state_ != nullptr; }
     const std::filesystem::path& path() const { return path_; }
 
@@ -86,8 +81,14 @@ public:
     bool removeFile(std::string_view name) const;
 
 private:
+    // Opens base (as it is) and each folder of `below` in it as itself.
+    static HistoryFolder openBelow(const std::filesystem::path& base,
+                                   const std::filesystem::path& below, HistoryAccess access,
+                                   bool create, std::error_code& error);
+
     struct State;
-    std::unique_ptr<State> state_;
+    // Shared: the platform's state is complete only where it is made.
+    std::shared_ptr<State> state_;
     std::filesystem::path path_;
     HistoryAccess access_ = HistoryAccess::Private;
 };

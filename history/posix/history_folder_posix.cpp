@@ -37,8 +37,8 @@ std::error_code checkMachineWide(const struct stat& status) {
 
 // Opens the folder `name` in the folder `parent` as itself, making it when
 // `create`; -1 with `error` set when it cannot be had.
-int openBelow(int parent, const fs::path& name, bool create, HistoryAccess access,
-              std::error_code& error) {
+int openPart(int parent, const fs::path& name, bool create, HistoryAccess access,
+             std::error_code& error) {
     constexpr int kFlags = O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC;
     int fd = ::openat(parent, name.c_str(), kFlags);
     if (fd < 0 && errno == ENOENT && create) {
@@ -108,39 +108,24 @@ std::optional<std::string> readOpened(int fd, HistoryAccess access, std::error_c
 
 }  // namespace
 
-HistoryFolder::HistoryFolder() = default;
-HistoryFolder::HistoryFolder(HistoryFolder&&) noexcept = default;
-HistoryFolder& HistoryFolder::operator=(HistoryFolder&&) noexcept = default;
-HistoryFolder::~HistoryFolder() = default;
-
-HistoryFolder HistoryFolder::open(const HistoryRoot& root, const fs::path& name, bool create,
-                                  std::error_code& error) {
-    error.clear();
+HistoryFolder HistoryFolder::openBelow(const fs::path& base, const fs::path& below,
+                                       HistoryAccess access, bool create, std::error_code& error) {
     HistoryFolder folder;
-    if (root.empty()) {
-        error = std::make_error_code(std::errc::no_such_file_or_directory);
-        return folder;
-    }
-    // The base is taken as it is, links and all.
-    if (create) fs::create_directories(root.base, error);
-    if (error) return folder;
-    auto state = std::make_unique<State>();
-    state->fd = ::open(root.base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    auto state = std::make_shared<State>();
+    state->fd = ::open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (state->fd < 0) {
         error = lastError();
         return folder;
     }
-    fs::path below = root.below;
-    if (!name.empty()) below /= name;
     for (const fs::path& part : below) {
-        const int next = openBelow(state->fd, part, create, root.access, error);
+        const int next = openPart(state->fd, part, create, access, error);
         if (next < 0) return folder;
         ::close(state->fd);
         state->fd = next;
     }
     folder.state_ = std::move(state);
-    folder.path_ = root.base / below;
-    folder.access_ = root.access;
+    folder.path_ = base / below;
+    folder.access_ = access;
     return folder;
 }
 

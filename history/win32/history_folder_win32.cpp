@@ -8,6 +8,7 @@
 #include <windows.h>
 
 #include <string>
+#include <utility>
 
 #include "history/history_access.h"
 #include "history/history_folder.h"
@@ -25,7 +26,12 @@ struct Handle {
     Handle() = default;
     explicit Handle(HANDLE handle) : value(handle) {}
     Handle(Handle&& other) noexcept : value(other.value) { other.value = INVALID_HANDLE_VALUE; }
-    Handle& operator=(Handle&&) = delete;
+    Handle& operator=(Handle&& other) noexcept {
+        std::swap(value, other.value);
+        return *this;
+    }
+    Handle(const Handle&) = delete;
+    Handle& operator=(const Handle&) = delete;
     ~Handle() {
         if (value != INVALID_HANDLE_VALUE) CloseHandle(value);
     }
@@ -88,7 +94,7 @@ Handle openFolder(const fs::path& path) {
 }
 
 std::error_code judged(HANDLE object, OwnerRule rule) {
-    const std::optional<AccessList> list = accessListOf(object);
+    const std::optional<AccessList> list = accessListOfObject(object);
     if (!list) return lastError();
     switch (judgeAccess(*list, rule)) {
         case AccessVerdict::AdministratorsOnly:
@@ -112,7 +118,7 @@ bool makeFolder(const fs::path& path, HistoryAccess access) {
 }
 
 // Opens the folder `path` as itself, making it when missing and `create`.
-Handle openBelow(const fs::path& path, bool create, HistoryAccess access, std::error_code& error) {
+Handle openPart(const fs::path& path, bool create, HistoryAccess access, std::error_code& error) {
     Handle folder = openFolder(path);
     if (!folder && create && (GetLastError() == ERROR_FILE_NOT_FOUND)) {
         if (!makeFolder(path, access) && GetLastError() != ERROR_ALREADY_EXISTS) {
@@ -149,42 +155,27 @@ struct HistoryFolder::State {
     std::vector<Handle> held;  // the base and each folder below it
 };
 
-HistoryFolder::HistoryFolder() = default;
-HistoryFolder::HistoryFolder(HistoryFolder&&) noexcept = default;
-HistoryFolder& HistoryFolder::operator=(HistoryFolder&&) noexcept = default;
-HistoryFolder::~HistoryFolder() = default;
-
-HistoryFolder HistoryFolder::open(const HistoryRoot& root, const fs::path& name, bool create,
-                                  std::error_code& error) {
-    error.clear();
+HistoryFolder HistoryFolder::openBelow(const fs::path& base, const fs::path& below,
+                                       HistoryAccess access, bool create, std::error_code& error) {
     HistoryFolder folder;
-    if (root.empty()) {
-        error = std::make_error_code(std::errc::no_such_file_or_directory);
-        return folder;
-    }
-    // The base is taken as it is, links and all.
-    if (create) fs::create_directories(root.base, error);
-    if (error) return folder;
-    auto state = std::make_unique<State>();
-    state->held.emplace_back(CreateFileW(root.base.c_str(), FILE_READ_ATTRIBUTES,
+    auto state = std::make_shared<State>();
+    state->held.emplace_back(CreateFileW(base.c_str(), FILE_READ_ATTRIBUTES,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                          FILE_FLAG_BACKUP_SEMANTICS, nullptr));
     if (!state->held.back()) {
         error = lastError();
         return folder;
     }
-    fs::path below = root.below;
-    if (!name.empty()) below /= name;
-    fs::path path = root.base;
+    fs::path path = base;
     for (const fs::path& part : below) {
         path /= part;
-        Handle next = openBelow(path, create, root.access, error);
+        Handle next = openPart(path, create, access, error);
         if (error) return folder;
         state->held.push_back(std::move(next));
     }
     folder.state_ = std::move(state);
     folder.path_ = path;
-    folder.access_ = root.access;
+    folder.access_ = access;
     return folder;
 }
 

@@ -48,7 +48,8 @@ std::vector<BYTE> securityDescriptorOf(const AccessList& list) {
     for (const AccessEntry& entry : list.entries) {
         sids.push_back(sidOf(entry.sid));
         if (!sids.back()) return {};
-        aclBytes += sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD) + GetLengthSid(sids.back().get());
+        aclBytes += static_cast<DWORD>(sizeof(ACCESS_ALLOWED_ACE) - sizeof(DWORD)) +
+                    GetLengthSid(sids.back().get());
     }
     if (!owner) return {};
     std::vector<BYTE> aclMemory(aclBytes);
@@ -77,7 +78,7 @@ std::vector<BYTE> securityDescriptorOf(const AccessList& list) {
     return relative;
 }
 
-std::optional<AccessList> accessListOf(PSECURITY_DESCRIPTOR descriptor) {
+std::optional<AccessList> accessListOfDescriptor(PSECURITY_DESCRIPTOR descriptor) {
     PSID owner = nullptr;
     BOOL ownerDefaulted = FALSE, present = FALSE, listDefaulted = FALSE;
     PACL acl = nullptr;
@@ -117,14 +118,14 @@ std::optional<AccessList> accessListOf(PSECURITY_DESCRIPTOR descriptor) {
     return list;
 }
 
-std::optional<AccessList> accessListOf(HANDLE object) {
+std::optional<AccessList> accessListOfObject(HANDLE object) {
     PSECURITY_DESCRIPTOR descriptor = nullptr;
     if (GetSecurityInfo(object, SE_FILE_OBJECT,
                         OWNER_SECURITY_INFORMATION | DACL_SECURITY_INFORMATION, nullptr, nullptr,
                         nullptr, nullptr, &descriptor) != ERROR_SUCCESS) {
         return std::nullopt;
     }
-    std::optional<AccessList> list = accessListOf(descriptor);
+    std::optional<AccessList> list = accessListOfDescriptor(descriptor);
     LocalFree(descriptor);
     return list;
 }

@@ -18,10 +18,10 @@ namespace vx {
 std::vector<BYTE> securityDescriptorOf(const AccessList& list);
 
 // The owner and list in a security descriptor; nullopt when unreadable.
-std::optional<AccessList> accessListOf(PSECURITY_DESCRIPTOR descriptor);
+std::optional<AccessList> accessListOfDescriptor(PSECURITY_DESCRIPTOR descriptor);
 
 // The owner and list of an open file or folder (opened with READ_CONTROL).
-std::optional<AccessList> accessListOf(HANDLE object);
+std::optional<AccessList> accessListOfObject(HANDLE object);
 
 // Whether the descriptor keeps the folder above from handing on its entries.
 bool isListProtected(PSECURITY_DESCRIPTOR descriptor);

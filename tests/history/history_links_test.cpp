@@ -24,13 +24,6 @@ std::string dvf(std::string_view note) {
     return "[DVF]\r\nVersion=2\r\n; " + std::string(note) + "\r\n";
 }
 
-std::size_t entriesIn(const fs::path& folder) {
-    std::size_t count = 0;
-    for ([[maybe_unused]] const fs::directory_entry& entry : fs::directory_iterator(folder))
-        ++count;
-    return count;
-}
-
 // A version's file name as the tool writes it.
 std::string versionName(int sequence, int day = 1) {
     char text[64];
@@ -104,6 +97,13 @@ TEST_F(HistoryLinks, NoNumberBeyondTheWidthThatIsRead) {
 }
 
 #ifndef _WIN32
+std::size_t entriesIn(const fs::path& folder) {
+    std::size_t count = 0;
+    for ([[maybe_unused]] const fs::directory_entry& entry : fs::directory_iterator(folder))
+        ++count;
+    return count;
+}
+
 TEST_F(HistoryLinks, ALinkWhereAFolderBelongsIsNeitherWrittenNorPrunedThrough) {
     // The history folder itself, then the file's own folder in it.
     for (const bool fileFolder : {false, true}) {

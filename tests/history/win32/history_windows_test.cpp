@@ -44,38 +44,68 @@ std::size_t entriesIn(const fs::path& folder) {
     return count;
 }
 
-// A folder link at `link` to `target`: a symbolic link where the system
-// makes one; under Wine, which only pretends to, one made on the Unix side.
-bool makeFolderLink(const fs::path& link, const fs::path& target) {
-    constexpr DWORD kUnprivileged = 0x2;
-    if (CreateSymbolicLinkW(link.c_str(), target.c_str(),
-                            SYMBOLIC_LINK_FLAG_DIRECTORY | kUnprivileged) &&
-        GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES) {
-        return true;
-    }
+// The Unix path of a Windows path under Wine; empty elsewhere.
+std::wstring unixPath(const fs::path& path) {
     using UnixName = char*(CDECL*)(LPCWSTR);
-    const auto unixName = reinterpret_cast<UnixName>(
-        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name"));
-    if (unixName == nullptr) return false;
-    auto owned = [&](const fs::path& path) {
-        char* name = unixName(path.c_str());
-        std::string text = name != nullptr ? name : "";
-        HeapFree(GetProcessHeap(), 0, name);
-        return std::wstring(text.begin(), text.end());
-    };
-    std::wstring command = L"ln -s \"" + owned(target) + L"\" \"" + owned(link) + L"\"";
+    const auto unixName = reinterpret_cast<UnixName>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleW(L"kernel32.dll"), "wine_get_unix_file_name")));
+    if (unixName == nullptr) return {};
+    char* name = unixName(path.c_str());
+    const std::string text = name != nullptr ? name : "";
+    HeapFree(GetProcessHeap(), 0, name);
+    return std::wstring(text.begin(), text.end());
+}
+
+// Runs a program of the Unix side, as Wine can; false when it cannot.
+bool runUnixTool(const wchar_t* program, std::wstring command) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
-    if (!CreateProcessW(L"Z:\\bin\\ln", command.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        nullptr, &startup, &process)) {
+    if (!CreateProcessW(program, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
+                        &startup, &process)) {
         return false;
     }
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return GetFileAttributesW(link.c_str()) != INVALID_FILE_ATTRIBUTES;
+    return true;
 }
+
+// A folder link at `link` to `target`, for as long as this lives: a
+// symbolic link where the system makes one; under Wine, which only pretends
+// to, one made on the Unix side. Declared after the scratch folder, it goes
+// first: the scratch folder's clean-up would go through it.
+class FolderLink {
+public:
+    FolderLink(fs::path link, const fs::path& target) : link_(std::move(link)) {
+        constexpr DWORD kUnprivileged = 0x2;
+        if (CreateSymbolicLinkW(link_.c_str(), target.c_str(),
+                                SYMBOLIC_LINK_FLAG_DIRECTORY | kUnprivileged) &&
+            exists()) {
+            return;
+        }
+        const std::wstring from = unixPath(link_), to = unixPath(target);
+        if (!from.empty() && !to.empty()) {
+            runUnixTool(L"Z:\\bin\\ln", L"ln -s \"" + to + L"\" \"" + from + L"\"");
+        }
+    }
+    FolderLink(const FolderLink&) = delete;
+    FolderLink& operator=(const FolderLink&) = delete;
+    ~FolderLink() {
+        if (!exists()) return;
+        // Wine's RemoveDirectoryW would remove the folder the link points to.
+        if (const std::wstring unix = unixPath(link_); !unix.empty()) {
+            runUnixTool(L"Z:\\bin\\rm", L"rm \"" + unix + L"\"");
+        } else {
+            RemoveDirectoryW(link_.c_str());
+        }
+        EXPECT_FALSE(exists()) << "the link stays";
+    }
+    bool exists() const { return GetFileAttributesW(link_.c_str()) != INVALID_FILE_ATTRIBUTES; }
+
+private:
+    fs::path link_;
+};
 
 TEST(MachineHistoryWindows, TheDescriptorGivesTheAdministratorsAloneAndIsReadBack) {
     std::vector<BYTE> descriptor = securityDescriptorOf(machineHistoryAccess());
@@ -97,7 +127,7 @@ TEST(MachineHistoryWindows, TheDescriptorGivesTheAdministratorsAloneAndIsReadBac
               L"(A;OICI;0x1200a9;;;OW)");
     EXPECT_TRUE(isListProtected(built));
     // Read back as the tool reads an existing folder's list.
-    const std::optional<AccessList> read = accessListOf(built);
+    const std::optional<AccessList> read = accessListOfDescriptor(built);
     ASSERT_TRUE(read);
     EXPECT_EQ(read->owner, machineHistoryAccess().owner);
     ASSERT_EQ(read->entries.size(), machineHistoryAccess().entries.size());
@@ -180,7 +210,7 @@ TEST_F(MachineHistoryFolder, TheFolderTheToolMakesCarriesItsListWhereTheSystemKe
     HANDLE folder = CreateFileW(machine.c_str(), READ_CONTROL, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(folder, INVALID_HANDLE_VALUE);
-    const std::optional<AccessList> list = accessListOf(folder);
+    const std::optional<AccessList> list = accessListOfObject(folder);
     CloseHandle(folder);
     ASSERT_TRUE(list);
     EXPECT_EQ(list->owner, "S-1-5-32-544");
@@ -196,9 +226,8 @@ TEST(HistoryLinksWindows, ALinkWhereAFolderBelongsIsNeitherWrittenNorPrunedThrou
                                       std::to_string(n / 10 + 1) + "_10-00-00.dvf"),
                          dvf("mine"));
     }
-    if (!makeFolderLink(dir.path() / "history", elsewhere)) {
-        GTEST_SKIP() << "this system lets the test make no folder link";
-    }
+    const FolderLink link(dir.path() / "history", elsewhere);
+    if (!link.exists()) GTEST_SKIP() << "this system lets the test make no folder link";
     const fs::path file = dir.withBytes("ALTOD.DVF", dvf("present"));
     const FileHistory history(dir.path() / "history", noon);
     const HistoryReplace replaced =
@@ -208,7 +237,9 @@ TEST(HistoryLinksWindows, ALinkWhereAFolderBelongsIsNeitherWrittenNorPrunedThrou
     EXPECT_EQ(replaced.historyProblem->error, HistoryError::Link);
     history.prune(file);
     EXPECT_EQ(entriesIn(elsewhere), 25u);
-    EXPECT_EQ(history.list(file).problem->error, HistoryError::Link);
+    const HistoryListing listing = history.list(file);
+    ASSERT_TRUE(listing.problem);
+    EXPECT_EQ(listing.problem->error, HistoryError::Link);
 }
 
 TEST(HistoryLinksWindows, AFolderLinkNamedAsAVersionIsListedAsALink) {
@@ -217,10 +248,9 @@ TEST(HistoryLinksWindows, AFolderLinkNamedAsAVersionIsListedAsALink) {
     const FileHistory history(dir.path() / "history", noon);
     ASSERT_TRUE(history.keep(file, dvf("kept")).added);
     fs::create_directory(dir.path() / "target");
-    if (!makeFolderLink(history.folderOf(file) / "00000005_2024-05-01_10-00-00.dvf",
-                        dir.path() / "target")) {
-        GTEST_SKIP() << "this system lets the test make no folder link";
-    }
+    const FolderLink link(history.folderOf(file) / "00000005_2024-05-01_10-00-00.dvf",
+                          dir.path() / "target");
+    if (!link.exists()) GTEST_SKIP() << "this system lets the test make no folder link";
     const HistoryListing listing = history.list(file);
     ASSERT_EQ(listing.entries.size(), 2u);
     EXPECT_EQ(listing.entries[0].unusable, Unusable::Link);
