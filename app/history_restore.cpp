@@ -13,37 +13,98 @@ std::string byteCountText(std::uintmax_t bytes) {
 }
 
 namespace history_text {
-std::string historyNotKept(const HistoryProblem& problem) {
+namespace {
+
+std::string folderAndReason(const HistoryProblem& problem) {
     const std::u8string folder = problem.folder.u8string();
-    return "保存する前の設定ファイルを以前の設定に残せませんでした。\n" +
-           std::string("フォルダ： ") + std::string(folder.begin(), folder.end()) + "\n理由： " +
+    return "フォルダ： " + std::string(folder.begin(), folder.end()) + "\n理由： " +
            historyReasonJapanese(problem.error);
+}
+
+}  // namespace
+
+std::string historyNotKept(const HistoryProblem& problem) {
+    return "保存する前の設定ファイルを以前の設定に残せませんでした。\n" + folderAndReason(problem);
+}
+
+std::string historyNotUsed(const HistoryProblem& problem) {
+    return "以前の設定のフォルダを使えません。\n" + folderAndReason(problem);
+}
+
+namespace {
+
+// The list's text and the reason told for an entry that is not a readable
+// version; the others read "読めません".
+struct UnusableText {
+    Unusable reason;
+    std::string_view listed;
+    std::string_view told;
+};
+
+constexpr UnusableText kUnusableTexts[] = {
+    {Unusable::Link, "使えません（リンク）", "リンクです（リンクの先は読みません）"},
+    {Unusable::NotAVersion, "使えません（別のファイル）",
+     "このツールが残したファイルではありません"},
+    {Unusable::OthersMayChange, "使えません（アクセス許可）",
+     "管理者のほかにも変更できるユーザーがいます"},
+};
+
+const UnusableText* unusableText(Unusable reason) {
+    for (const UnusableText& text : kUnusableTexts) {
+        if (text.reason == reason) return &text;
+    }
+    return nullptr;
+}
+
+}  // namespace
+
+std::string_view unusableShort(Unusable reason) {
+    const UnusableText* text = unusableText(reason);
+    return text != nullptr ? text->listed : kUnreadable;
+}
+
+std::string unusableMessage(Unusable reason) {
+    const UnusableText* text = unusableText(reason);
+    if (text == nullptr) return std::string(kVersionUnreadable);
+    return "この以前の設定は使えません。\n理由： " + std::string(text->told);
 }
 }  // namespace history_text
 
 HistoryRestore::HistoryRestore(const FileHistory& history, const std::filesystem::path& file,
                                const SettingsStore& shown)
     : shown_(shown) {
-    for (const HistoryVersion& version : history.versions(file)) {
+    HistoryListing listing = history.list(file);
+    problem_ = std::move(listing.problem);
+    for (const HistoryVersion& version : listing.entries) {
         std::optional<SettingsStore> settings;
-        if (std::optional<std::string> bytes = FileHistory::read(version)) {
-            const IniDocument document(std::move(*bytes));
-            if (isSupportedFileVersion(document)) loadDriverFontFile(document, settings.emplace());
-        }
-        std::string difference(history_text::kUnreadable);
-        if (settings) {
+        std::string difference;
+        if (version.unusable) {
+            difference = history_text::unusableShort(*version.unusable);
+        } else {
+            loadDriverFontFile(IniDocument(version.contents), settings.emplace());
             const std::size_t fonts = compareFontFields(*settings, shown_, {}).size();
             difference = fonts == 0 ? std::string(history_text::kNoDifference)
                                     : std::to_string(fonts) + " フォント";
         }
-        rows_.push_back({version.time, byteCountText(version.bytes), std::move(difference)});
+        std::string time = version.time;
+        if (time.empty()) {
+            const std::u8string name = version.file.filename().u8string();
+            time.assign(name.begin(), name.end());
+        }
+        rows_.push_back({std::move(time), byteCountText(version.bytes), std::move(difference)});
         versions_.push_back(std::move(settings));
+        unusable_.push_back(version.unusable);
     }
 }
 
 const SettingsStore* HistoryRestore::settings(std::size_t index) const {
     if (index >= versions_.size() || !versions_[index]) return nullptr;
     return &*versions_[index];
+}
+
+std::optional<Unusable> HistoryRestore::unusable(std::size_t index) const {
+    if (index >= unusable_.size()) return Unusable::NotAVersion;
+    return unusable_[index];
 }
 
 std::vector<DifferenceRow> HistoryRestore::differences(std::size_t index) const {

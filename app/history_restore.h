@@ -1,5 +1,6 @@
 // What the window offers to put back: the bound file's kept versions,
-// newest first, each compared with the settings shown.
+// newest first, each compared with the settings shown, and whatever else
+// lies in its history folder, listed as unusable and never loaded.
 #pragma once
 
 #include <cstddef>
@@ -16,9 +17,9 @@ namespace vx {
 
 // One line of the list of versions (UTF-8).
 struct VersionRow {
-    std::string time;        // "YYYY-MM-DD HH:MM:SS"
-    std::string size;        // "18,541 バイト"
-    std::string difference;  // "3 フォント", "違いなし", "読めません"
+    std::string time;  // "YYYY-MM-DD HH:MM:SS"; an unusable entry's file name without one
+    std::string size;  // "18,541 バイト"
+    std::string difference;  // "3 フォント", "違いなし", "読めません", "使えません（リンク）"
 };
 
 // One field that differs between a version and the settings shown (UTF-8),
@@ -36,9 +37,13 @@ public:
 
     bool empty() const { return rows_.empty(); }
     const std::vector<VersionRow>& rows() const { return rows_; }
-    // The settings of a version; null when it cannot be read or its layout
-    // version is not accepted.
+    // Set when the history folder itself is not used (a link, or not the
+    // administrators' alone); then nothing is listed.
+    const std::optional<HistoryProblem>& problem() const { return problem_; }
+    // The settings of a version; null for an unusable entry.
     const SettingsStore* settings(std::size_t index) const;
+    // Why an entry is unusable; nullopt for a usable version.
+    std::optional<Unusable> unusable(std::size_t index) const;
     // The fields in which a version differs from the settings shown.
     std::vector<DifferenceRow> differences(std::size_t index) const;
 
@@ -46,6 +51,8 @@ private:
     SettingsStore shown_;
     std::vector<VersionRow> rows_;
     std::vector<std::optional<SettingsStore>> versions_;
+    std::vector<std::optional<Unusable>> unusable_;
+    std::optional<HistoryProblem> problem_;
 };
 
 // The dialog that lists the versions: the index of the one chosen with OK,
@@ -77,6 +84,11 @@ inline constexpr std::string_view kNoDifference = "違いなし";
 inline constexpr std::string_view kUnreadable = "読めません";
 // The message after a save whose previous file could not be kept.
 std::string historyNotKept(const HistoryProblem& problem);
+// The message when the history folder is not used.
+std::string historyNotUsed(const HistoryProblem& problem);
+// The list's text for an unusable entry, and the message when it is chosen.
+std::string_view unusableShort(Unusable reason);
+std::string unusableMessage(Unusable reason);
 }  // namespace history_text
 
 }  // namespace vx

@@ -162,11 +162,20 @@ void MainWindowLogic::setHistoryRoot(std::filesystem::path root, FileHistory::Cl
     history_.emplace(std::move(root), std::move(clock));
 }
 
+void MainWindowLogic::setHistoryPlaces(HistoryPlaces places, FileHistory::Clock clock) {
+    history_.emplace(std::move(places), std::move(clock));
+}
+
 void MainWindowLogic::restoreFromHistory() {
     storeFilledPages();
     std::optional<HistoryRestore> offer;
     if (history_ && !driverFontFilePath_.empty()) {
         offer.emplace(*history_, driverFontFilePath_, store_);
+    }
+    if (offer && offer->problem()) {
+        messages_.show(history_text::historyNotUsed(*offer->problem()), MessageButtons::Ok,
+                       MessageIcon::Exclamation);
+        return;
     }
     if (!offer || offer->empty() || versionChooser_ == nullptr) {
         messages_.show(history_text::kNoVersions, MessageButtons::Ok, MessageIcon::Information);
@@ -176,8 +185,9 @@ void MainWindowLogic::restoreFromHistory() {
     if (!chosen) return;
     const SettingsStore* settings = offer->settings(*chosen);
     if (settings == nullptr) {
-        messages_.show(history_text::kVersionUnreadable, MessageButtons::Ok,
-                       MessageIcon::Exclamation);
+        messages_.show(
+            history_text::unusableMessage(offer->unusable(*chosen).value_or(Unusable::Unreadable)),
+            MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
     // Nothing reaches the file until the user saves.

@@ -50,9 +50,11 @@ public:
     void setHelpFile(std::filesystem::path helpFile) { helpFile_ = std::move(helpFile); }
     // The pages, once the window has created them.
     void setPages(std::array<SettingPage*, kPageCount> pages) { pages_ = pages; }
-    // Where saves keep the file's previous bytes (nowhere until set), and
-    // the dialog that offers them back.
+    // Where saves keep the file's previous bytes (nowhere until set): one
+    // folder, or the places of the system's histories; and the dialog that
+    // offers them back.
     void setHistoryRoot(std::filesystem::path root, FileHistory::Clock clock);
+    void setHistoryPlaces(HistoryPlaces places, FileHistory::Clock clock);
     void setVersionChooser(VersionChooser* chooser) { versionChooser_ = chooser; }
 
     const std::string& printerName() const { return printerName_; }
@@ -101,7 +103,8 @@ private:
 // The texts of the main window's message boxes (UTF-8).
 namespace main_window_text {
 inline constexpr std::string_view kProgramEnds = "\nプログラムを終了します。";
-inline const std::string kNoDriverFontFile = std::string(kNoDriverFontFileText) + kProgramEnds.data();
+inline const std::string kNoDriverFontFile =
+    std::string(kNoDriverFontFileText) + kProgramEnds.data();
 inline const std::string kVersionMismatch = std::string(kVersionMismatchText) + kProgramEnds.data();
 inline constexpr std::string_view kConfirmSave = "保存しますか？";
 inline constexpr std::string_view kConfirmExit =

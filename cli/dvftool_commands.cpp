@@ -184,7 +184,7 @@ std::optional<FileHistory> historyFor(const CommandLine& line, const DvfToolIo& 
     }
     if (line.noHistory) return std::nullopt;
     if (line.history) return FileHistory(pathFromUtf8(*line.history), localTimeNow);
-    if (io.historyRoot) return FileHistory(*io.historyRoot, localTimeNow);
+    if (io.historyPlaces) return FileHistory(*io.historyPlaces, localTimeNow);
     return std::nullopt;
 }
 
@@ -414,13 +414,13 @@ int preview(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
 FileHistory historyToRead(const CommandLine& line, const DvfToolIo& io) {
     if (line.noHistory) usageError(io, "--no-history: there is no history to read");
     std::optional<FileHistory> history = historyFor(line, io);
-    return history ? std::move(*history) : FileHistory({}, localTimeNow);
+    return history ? std::move(*history) : FileHistory(std::filesystem::path(), localTimeNow);
 }
 
 // history FILE [--json]: FILE only names the history; it is not read.
 int history(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
     const OpenedFile file = locateFile(onlyFile(line, rest, io), io);
-    printHistory(historyToRead(line, io), file.path, line.json, io.out);
+    printHistory(historyToRead(line, io), file.path, line.json, io);
     return kExitDone;
 }
 

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "history/history_places.h"
 #include "printer/printer_binding.h"
 
 namespace vx {
@@ -31,9 +32,9 @@ struct DvfToolIo {
     // printers cannot be addressed (builds without a print spooler).
     Spooler* spooler = nullptr;
     const SystemEnvironment* environment = nullptr;
-    // The history folder in which saves keep the file's previous bytes
-    // unless --history or --no-history says otherwise; none when unset.
-    std::optional<std::filesystem::path> historyRoot = std::nullopt;
+    // The histories in which saves keep the file's previous bytes unless
+    // --history or --no-history says otherwise; none when unset.
+    std::optional<HistoryPlaces> historyPlaces = std::nullopt;
 };
 
 // Prints "保存しました" or "保存できませんでした"; the exit status that goes with it.

@@ -9,5 +9,5 @@
 int main(int argc, char** argv) {
     std::vector<std::string> args(argv + 1, argv + argc);
     return vx::runDvfTool(
-        args, {std::cin, std::cout, std::cerr, nullptr, nullptr, vx::defaultHistoryRoot()});
+        args, {std::cin, std::cout, std::cerr, nullptr, nullptr, vx::defaultHistoryPlaces()});
 }

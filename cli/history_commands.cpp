@@ -3,11 +3,11 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "settings/file_messages.h"
 #include "cli/printer_files.h"
 #include "history/history_save.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
+#include "settings/file_messages.h"
 
 namespace vx {
 
@@ -26,6 +26,28 @@ bool writeOutput(const std::filesystem::path& output, const std::string& bytes) 
     return false;
 }
 
+std::string_view unusableReason(Unusable reason) {
+    switch (reason) {
+        case Unusable::NotAVersion:
+            return "not a version kept by this tool";
+        case Unusable::Link:
+            return "a link (not followed)";
+        case Unusable::Unreadable:
+            return "cannot be read";
+        case Unusable::NotAccepted:
+            return "not a driver font file of an accepted version";
+        case Unusable::OthersMayChange:
+            return "others than the administrators may change it";
+    }
+    return "unusable";
+}
+
+// "the history folder X is not used: reason"
+std::string notUsed(const HistoryProblem& problem) {
+    return "the history folder " + utf8FromPath(problem.folder) +
+           " is not used: " + historyReason(problem.error);
+}
+
 }  // namespace
 
 void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err) {
@@ -34,43 +56,61 @@ void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err) {
 }
 
 void printHistory(const FileHistory& history, const std::filesystem::path& file, bool json,
-                  std::ostream& out) {
-    const std::vector<HistoryVersion> versions = history.versions(file);
+                  const DvfToolIo& io) {
+    const HistoryListing listing = history.list(file);
+    if (listing.problem) io.err << "dvftool: warning: " << notUsed(*listing.problem) << '\n';
     if (!json) {
-        for (const HistoryVersion& version : versions) {
-            out << version.number << '\t' << version.time << '\t' << version.bytes << '\n';
+        for (const HistoryVersion& version : listing.entries) {
+            if (!version.unusable) {
+                io.out << version.number << '\t' << version.time << '\t' << version.bytes << '\n';
+                continue;
+            }
+            io.out << "-\t" << version.time << '\t' << version.bytes
+                   << "\tunusable: " << unusableReason(*version.unusable) << ": "
+                   << utf8FromPath(version.file.filename()) << '\n';
         }
         return;
     }
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
-    for (const HistoryVersion& version : versions) {
-        list.push_back(
-            {{"number", version.number}, {"time", version.time}, {"bytes", version.bytes}});
+    for (const HistoryVersion& version : listing.entries) {
+        if (!version.unusable) {
+            list.push_back(
+                {{"number", version.number}, {"time", version.time}, {"bytes", version.bytes}});
+            continue;
+        }
+        nlohmann::ordered_json time = nullptr;
+        if (!version.time.empty()) time = version.time;
+        list.push_back({{"number", nullptr},
+                        {"time", time},
+                        {"bytes", version.bytes},
+                        {"file", utf8FromPath(version.file.filename())},
+                        {"unusable", unusableReason(*version.unusable)}});
     }
-    out << list.dump(2) << '\n';
+    io.out << list.dump(2) << '\n';
 }
 
 int restoreVersion(const FileHistory& history, const RestoreRequest& request, const DvfToolIo& io) {
-    const std::vector<HistoryVersion> versions = history.versions(request.file);
+    const HistoryListing listing = history.list(request.file);
+    if (listing.problem) {
+        io.err << "dvftool: " << notUsed(*listing.problem) << '\n';
+        return kExitUnreadable;
+    }
+    std::vector<const HistoryVersion*> versions;
+    for (const HistoryVersion& version : listing.entries) {
+        if (!version.unusable) versions.push_back(&version);
+    }
     const int number = request.number;
     if (number < 1 || number > static_cast<int>(versions.size())) {
         io.err << "dvftool: no version " << request.number << " of " << request.label << " ("
-               << versions.size() << " kept)\n";
+               << versions.size() << " kept";
+        if (versions.size() < listing.entries.size()) {
+            io.err << ", " << listing.entries.size() - versions.size() << " unusable";
+        }
+        io.err << ")\n";
         return kExitUnreadable;
     }
-    const HistoryVersion& version = versions[number - 1];
-    std::optional<std::string> bytes = FileHistory::read(version);
-    if (!bytes) {
-        io.err << "dvftool: cannot read version " << number << ": " << utf8FromPath(version.file)
-               << '\n';
-        return kExitUnreadable;
-    }
-    if (!isSupportedFileVersion(IniDocument(*bytes))) {
-        io.out << kVersionMismatchText << '\n';
-        io.err << "dvftool: version not accepted: version " << number << " of " << request.label
-               << '\n';
-        return kExitVersion;
-    }
+    // Listed only when it is read and accepted as a driver font file.
+    const std::optional<std::string> bytes = FileHistory::read(*versions[number - 1]);
     if (request.output) return reportSave(writeOutput(*request.output, *bytes), io);
     std::optional<std::string> present = readFileBytes(request.file);
     if (!present) {

@@ -16,9 +16,13 @@ namespace vx {
 void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err);
 
 // One line per version, newest first: N TAB YYYY-MM-DD HH:MM:SS TAB bytes;
-// with `json` an array of {"number", "time", "bytes"}.
+// an unusable entry among them as - TAB time (or nothing) TAB bytes TAB
+// "unusable: " reason ": " its file name. With `json` an array of
+// {"number", "time", "bytes"}, an unusable entry with "number" null and its
+// "file" and "unusable" reason. A history folder that is not used is
+// warned about on standard error, and nothing is listed.
 void printHistory(const FileHistory& history, const std::filesystem::path& file, bool json,
-                  std::ostream& out);
+                  const DvfToolIo& io);
 
 struct RestoreRequest {
     std::filesystem::path file;
@@ -28,7 +32,8 @@ struct RestoreRequest {
 };
 
 // Puts version N's bytes into the file (keeping its present bytes as a
-// version) or into OUT; returns the exit status.
+// version) or into OUT; returns the exit status. N counts the usable
+// versions only: an unusable entry is never restored.
 int restoreVersion(const FileHistory& history, const RestoreRequest& request, const DvfToolIo& io);
 
 }  // namespace vx

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <fstream>
 
+#include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 
 namespace vx {
@@ -16,6 +17,9 @@ namespace fs = std::filesystem;
 namespace {
 
 constexpr std::string_view kVersionExtension = ".dvf";
+// Version numbers are written with this many digits and read only so.
+constexpr int kSequenceDigits = 8;
+constexpr long long kLargestSequence = 99999999;
 // A file name, then this and the number made from the full path.
 constexpr std::size_t kReadableNameBytes = 64;
 
@@ -23,6 +27,16 @@ struct ReasonText {
     std::errc code;
     std::string_view english;
     std::string_view japanese;
+};
+
+// The Japanese of the history's own reasons, by HistoryError; the
+// English is the error's message.
+constexpr std::pair<HistoryError, std::string_view> kHistoryJapanese[] = {
+    {HistoryError::Link, "フォルダの場所にリンクがあります（リンクはたどりません）"},
+    {HistoryError::ForeignOwner,
+     "フォルダの所有者が管理者（Administrators または SYSTEM）ではありません"},
+    {HistoryError::OthersMayChange, "管理者のほかにもフォルダを変更できるユーザーがいます"},
+    {HistoryError::NumbersUsedUp, "以前の設定の番号を使い切りました"},
 };
 
 constexpr ReasonText kReasons[] = {
@@ -39,19 +53,23 @@ constexpr ReasonText kReasons[] = {
      "フォルダが見つかりません"},
 };
 
-const ReasonText* reasonOf(const std::error_code& error) {
-    for (const ReasonText& reason : kReasons) {
-        if (error == reason.code) return &reason;
+// The English and Japanese reason of an error; nullopt for the system's own.
+std::optional<std::pair<std::string, std::string_view>> reasonOf(const std::error_code& error) {
+    for (const auto& [code, japanese] : kHistoryJapanese) {
+        if (error == code) return std::pair{error.message(), japanese};
     }
-    return nullptr;
+    for (const ReasonText& reason : kReasons) {
+        if (error == reason.code) return std::pair{std::string(reason.english), reason.japanese};
+    }
+    return std::nullopt;
 }
 
 // "00000012_2024-05-01_10-30-00.dvf": the running number orders the
 // versions; the time is what the user is shown.
 std::string versionName(long long sequence, const LocalTime& time) {
     char text[128];
-    std::snprintf(text, sizeof text, "%08lld_%04d-%02d-%02d_%02d-%02d-%02d", sequence, time.year,
-                  time.month, time.day, time.hour, time.minute, time.second);
+    std::snprintf(text, sizeof text, "%0*lld_%04d-%02d-%02d_%02d-%02d-%02d", kSequenceDigits,
+                  sequence, time.year, time.month, time.day, time.hour, time.minute, time.second);
     return std::string(text) + std::string(kVersionExtension);
 }
 
@@ -70,7 +88,7 @@ struct ParsedName {
 std::optional<ParsedName> parseVersionName(std::string_view name) {
     constexpr std::string_view kStampShape = "0000-00-00_00-00-00";
     const std::size_t underscore = name.find('_');
-    if (underscore == std::string_view::npos ||
+    if (underscore != static_cast<std::size_t>(kSequenceDigits) ||
         name.size() != underscore + 1 + kStampShape.size() + kVersionExtension.size() ||
         !name.ends_with(kVersionExtension)) {
         return std::nullopt;
@@ -82,7 +100,7 @@ std::optional<ParsedName> parseVersionName(std::string_view name) {
         if (kStampShape[i] == '0' ? !digit : stamp[i] != kStampShape[i]) return std::nullopt;
     }
     ParsedName parsed;
-    if (!allDigits(number) || number.size() > 15) return std::nullopt;
+    if (!allDigits(number)) return std::nullopt;
     std::from_chars(number.data(), number.data() + number.size(), parsed.sequence);
     parsed.time = std::string(stamp);
     parsed.time[10] = ' ';
@@ -97,22 +115,6 @@ std::error_code writeWhole(const fs::path& path, std::string_view bytes) {
     if (out) out.close();
     if (!out.fail()) return {};
     return {errno != 0 ? errno : EIO, std::generic_category()};
-}
-
-// The full path as one text, the same for every spelling of it.
-std::string pathKey(const fs::path& file) {
-    std::error_code ec;
-    fs::path full = fs::absolute(file, ec);
-    if (ec) full = file;
-    const std::u8string generic = full.lexically_normal().generic_u8string();
-    std::string key(generic.begin(), generic.end());
-#ifdef _WIN32
-    // Windows file names ignore letter case.
-    for (char& c : key) {
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    }
-#endif
-    return key;
 }
 
 // FNV-1a, 64 bits, as 16 hexadecimal digits.
@@ -149,76 +151,166 @@ std::string formatLocalTime(const LocalTime& time) {
 }
 
 std::string historyReason(const std::error_code& error) {
-    const ReasonText* reason = reasonOf(error);
-    return reason != nullptr ? std::string(reason->english) : error.message();
+    const auto reason = reasonOf(error);
+    return reason ? reason->first : error.message();
 }
 
 std::string historyReasonJapanese(const std::error_code& error) {
-    const ReasonText* reason = reasonOf(error);
-    return reason != nullptr ? std::string(reason->japanese)
-                             : "システムのエラー " + std::to_string(error.value());
+    const auto reason = reasonOf(error);
+    return reason ? std::string(reason->second)
+                  : "システムのエラー " + std::to_string(error.value());
 }
 
 FileHistory::FileHistory(fs::path root, Clock clock)
-    : root_(std::move(root)), clock_(std::move(clock)) {}
+    : places_{{}, {}, HistoryRoot::named(root)}, onlyFolder_(true), clock_(std::move(clock)) {}
 
-fs::path FileHistory::folderOf(const fs::path& file) const {
-    const std::string hash = hashText(pathKey(file));
-    return root_ / (readableName(file) + u8"-" + std::u8string(hash.begin(), hash.end()));
+FileHistory::FileHistory(HistoryPlaces places, Clock clock)
+    : places_(std::move(places)), clock_(std::move(clock)) {}
+
+const HistoryRoot& FileHistory::rootOf(const fs::path& file) const {
+    if (onlyFolder_) return places_.user;
+    return historyRootFor(resolvedPath(file), places_);
 }
 
-std::vector<FileHistory::Entry> FileHistory::entries(const fs::path& folder) {
+namespace {
+
+// The name of a file's folder: its name and a number made from its full path.
+fs::path folderName(const fs::path& resolvedFile) {
+    const std::string hash = hashText(pathKey(resolvedFile));
+    return readableName(resolvedFile) + u8"-" + std::u8string(hash.begin(), hash.end());
+}
+
+}  // namespace
+
+fs::path FileHistory::folderOf(const fs::path& file) const {
+    const fs::path resolved = resolvedPath(file);
+    const HistoryRoot& root = onlyFolder_ ? places_.user : historyRootFor(resolved, places_);
+    return root.folder() / folderName(resolved);
+}
+
+HistoryFolder FileHistory::openFolderOf(const fs::path& file, bool create,
+                                        std::error_code& error) const {
+    const fs::path resolved = resolvedPath(file);
+    const HistoryRoot& root = onlyFolder_ ? places_.user : historyRootFor(resolved, places_);
+    return HistoryFolder::open(root, folderName(resolved), create, error);
+}
+
+std::vector<FileHistory::Entry> FileHistory::entries(const HistoryFolder& folder,
+                                                     std::vector<FolderEntry>* others) {
     std::vector<Entry> found;
-    std::error_code ec;
-    for (fs::directory_iterator it(folder, ec), end; !ec && it != end; it.increment(ec)) {
-        const std::u8string name = it->path().filename().u8string();
-        std::optional<ParsedName> parsed = parseVersionName(
-            std::string_view(reinterpret_cast<const char*>(name.data()), name.size()));
-        std::error_code kind;
-        if (parsed && it->is_regular_file(kind)) {
-            found.push_back({parsed->sequence, std::move(parsed->time), it->path()});
+    for (FolderEntry& item : folder.entries()) {
+        std::optional<ParsedName> parsed = parseVersionName(item.name);
+        if (!parsed) {
+            if (others != nullptr) others->push_back(std::move(item));
+            continue;
         }
+        fs::path file = folder.path() / fs::path(std::u8string(item.name.begin(), item.name.end()));
+        found.push_back(
+            {parsed->sequence, std::move(parsed->time), std::move(file), std::move(item)});
     }
     std::sort(found.begin(), found.end(),
               [](const Entry& a, const Entry& b) { return a.sequence > b.sequence; });
     return found;
 }
 
-std::vector<HistoryVersion> FileHistory::versions(const fs::path& file) const {
-    std::vector<HistoryVersion> versions;
-    if (root_.empty()) return versions;
-    for (Entry& entry : entries(folderOf(file))) {
-        HistoryVersion version;
-        version.number = static_cast<int>(versions.size()) + 1;
-        version.time = std::move(entry.time);
-        std::error_code ec;
-        version.bytes = fs::file_size(entry.file, ec);
-        if (ec) version.bytes = 0;
-        version.file = std::move(entry.file);
-        versions.push_back(std::move(version));
+namespace {
+
+// What keeps a version from being offered back, after reading it.
+std::optional<Unusable> unusableVersion(const FolderEntry& item, const HistoryFolder& folder,
+                                        std::string& contents) {
+    if (item.kind == EntryKind::Link) return Unusable::Link;
+    if (item.kind != EntryKind::File) return Unusable::NotAVersion;
+    std::error_code error;
+    std::optional<std::string> bytes = folder.read(item.name, error);
+    if (error == HistoryError::Link) return Unusable::Link;
+    if (error == HistoryError::OthersMayChange || error == HistoryError::ForeignOwner) {
+        return Unusable::OthersMayChange;
     }
-    return versions;
+    if (!bytes) return Unusable::Unreadable;
+    if (!isSupportedFileVersion(IniDocument(*bytes))) return Unusable::NotAccepted;
+    contents = std::move(*bytes);
+    return std::nullopt;
+}
+
+}  // namespace
+
+HistoryListing FileHistory::listIn(const HistoryFolder& folder) {
+    HistoryListing listing;
+    std::vector<FolderEntry> others;
+    int number = 0;
+    for (Entry& entry : entries(folder, &others)) {
+        HistoryVersion version;
+        version.unusable = unusableVersion(entry.found, folder, version.contents);
+        if (!version.unusable) version.number = ++number;
+        version.time = std::move(entry.time);
+        version.bytes = entry.found.bytes;
+        version.file = std::move(entry.file);
+        listing.entries.push_back(std::move(version));
+    }
+    std::sort(others.begin(), others.end(),
+              [](const FolderEntry& a, const FolderEntry& b) { return a.name < b.name; });
+    for (const FolderEntry& item : others) {
+        HistoryVersion version;
+        version.unusable = item.kind == EntryKind::Link ? Unusable::Link : Unusable::NotAVersion;
+        version.bytes = item.bytes;
+        version.file = folder.path() / fs::path(std::u8string(item.name.begin(), item.name.end()));
+        listing.entries.push_back(std::move(version));
+    }
+    return listing;
+}
+
+std::optional<std::string> FileHistory::newestUsable(const HistoryFolder& folder) {
+    for (HistoryVersion& version : listIn(folder).entries) {
+        if (!version.unusable) return std::move(version.contents);
+    }
+    return std::nullopt;
+}
+
+HistoryListing FileHistory::list(const fs::path& file) const {
+    std::error_code error;
+    const HistoryFolder folder = openFolderOf(file, false, error);
+    if (!error) return listIn(folder);
+    HistoryListing listing;
+    // No folder yet: no versions, and nothing wrong.
+    if (error != std::errc::no_such_file_or_directory) {
+        listing.problem = HistoryProblem{folderOf(file), error};
+    }
+    return listing;
+}
+
+std::vector<HistoryVersion> FileHistory::versions(const fs::path& file) const {
+    std::vector<HistoryVersion> usable;
+    for (HistoryVersion& version : list(file).entries) {
+        if (!version.unusable) usable.push_back(std::move(version));
+    }
+    return usable;
 }
 
 std::optional<std::string> FileHistory::read(const HistoryVersion& version) {
-    return readFileBytes(version.file);
+    if (version.unusable) return std::nullopt;
+    return version.contents;
 }
 
 FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes) const {
     Kept kept;
     const fs::path folder = folderOf(file);
+    const bool noRoot = rootOf(file).empty();
     auto fail = [&](std::error_code error) {
-        kept.problem = HistoryProblem{root_.empty() ? root_ : folder, error};
+        kept.problem = HistoryProblem{noRoot ? fs::path() : folder, error};
         return kept;
     };
-    if (root_.empty()) return fail(std::make_error_code(std::errc::no_such_file_or_directory));
+    if (noRoot) return fail(std::make_error_code(std::errc::no_such_file_or_directory));
     std::error_code ec;
-    fs::create_directories(folder, ec);
-    if (!ec && !fs::is_directory(folder, ec)) ec = std::make_error_code(std::errc::not_a_directory);
+    // Held open while the version is written: no link, and on Windows not
+    // to be moved or replaced meanwhile.
+    const HistoryFolder opened = openFolderOf(file, true, ec);
     if (ec) return fail(ec);
 
-    const std::vector<Entry> existing = entries(folder);
-    if (!existing.empty() && readFileBytes(existing.front().file) == bytes) return kept;
+    const std::vector<Entry> existing = entries(opened);
+    if (newestUsable(opened) == bytes) return kept;
+    if (!existing.empty() && existing.front().sequence >= kLargestSequence) {
+        return fail(HistoryError::NumbersUsedUp);
+    }
 
     // Written under a temporary name first, so that a full disk never
     // leaves a truncated version behind.
@@ -233,6 +325,7 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
     long long sequence = existing.empty() ? 1 : existing.front().sequence + 1;
     // Another program may keep a version of the same file at this moment.
     for (int attempt = 0; attempt < 100; ++attempt, ++sequence) {
+        if (sequence > kLargestSequence) break;
         const fs::path target = folder / versionName(sequence, now);
         if (fs::exists(target, ec)) continue;
         fs::rename(temporary, target, ec);
@@ -240,18 +333,24 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
         kept.added = target;
         return kept;
     }
-    if (!ec) ec = std::make_error_code(std::errc::file_exists);
+    if (!ec) {
+        ec = sequence > kLargestSequence ? make_error_code(HistoryError::NumbersUsedUp)
+                                         : std::make_error_code(std::errc::file_exists);
+    }
     std::error_code ignored;
     fs::remove(temporary, ignored);
     return fail(ec);
 }
 
 void FileHistory::prune(const fs::path& file) const {
-    if (root_.empty()) return;
-    const std::vector<Entry> existing = entries(folderOf(file));
+    std::error_code error;
+    const HistoryFolder folder = openFolderOf(file, false, error);
+    if (error) return;
+    // Only the tool's own files: regular files named as versions.
+    std::vector<Entry> existing = entries(folder);
+    std::erase_if(existing, [](const Entry& entry) { return entry.found.kind != EntryKind::File; });
     for (std::size_t i = kKeptVersions; i < existing.size(); ++i) {
-        std::error_code ignored;
-        fs::remove(existing[i].file, ignored);
+        folder.removeFile(existing[i].found.name);
     }
 }
 

@@ -1,7 +1,10 @@
 // Earlier versions of driver font files. Before a save replaces a file, its
-// present bytes are kept in a per-user history folder: one subfolder per
-// file (the file's name and a number made from its full path), one file per
-// version, named by a running number and the local time it was kept.
+// present bytes are kept in a history folder (the machine's for files in the
+// spooler's driver folder, else the user's): one subfolder per file (the
+// file's name and a number made from its full path), one file per version,
+// named by a running number and the local time it was kept. Only such files
+// that hold a driver font file of an accepted version are offered back;
+// anything else found there is listed as unusable.
 #pragma once
 
 #include <cstddef>
@@ -13,6 +16,8 @@
 #include <string_view>
 #include <system_error>
 #include <vector>
+
+#include "history/history_places.h"
 
 namespace vx {
 
@@ -27,18 +32,37 @@ struct LocalTime {
 // "YYYY-MM-DD HH:MM:SS".
 std::string formatLocalTime(const LocalTime& time);
 
-struct HistoryVersion {
-    int number = 0;    // 1 for the newest
-    std::string time;  // when it was kept, "YYYY-MM-DD HH:MM:SS"
-    std::uintmax_t bytes = 0;
-    std::filesystem::path file;
-};
-
 // Why a version could not be kept: the folder it was to go to, and the
 // system's reason.
 struct HistoryProblem {
     std::filesystem::path folder;
     std::error_code error;
+};
+
+// Why an entry of a file's history folder is not offered back.
+enum class Unusable {
+    NotAVersion,      // not a file that the tool keeps (another name, a folder)
+    Link,             // a link, never followed
+    Unreadable,       // cannot be read, or too large
+    NotAccepted,      // not a driver font file of an accepted version
+    OthersMayChange,  // machine-wide: others than the administrators may change it
+};
+
+struct HistoryVersion {
+    int number = 0;    // 1 for the newest usable version; 0 for an unusable entry
+    std::string time;  // when it was kept, "YYYY-MM-DD HH:MM:SS"; empty when unknown
+    std::uintmax_t bytes = 0;
+    std::filesystem::path file;
+    std::optional<Unusable> unusable;
+    std::string contents;  // a usable version's bytes, as read and checked
+};
+
+// Everything in a file's history folder: the versions newest first with the
+// unusable entries among them by their numbers, then whatever bears no
+// number. `problem` when the folder itself is not used.
+struct HistoryListing {
+    std::vector<HistoryVersion> entries;
+    std::optional<HistoryProblem> problem;
 };
 
 // The reason of a problem in a few words (English for dvftool's standard
@@ -50,20 +74,26 @@ class FileHistory {
 public:
     using Clock = std::function<LocalTime()>;
 
-    // `root` is the history folder; `clock` tells the time a version is kept.
+    // The versions of every file in the one folder `root` (named on the
+    // command line); `clock` tells the time a version is kept.
     FileHistory(std::filesystem::path root, Clock clock);
+    // The versions of each file in the history that `places` gives it.
+    FileHistory(HistoryPlaces places, Clock clock);
 
-    const std::filesystem::path& root() const { return root_; }
+    // The history that keeps the versions of `file`.
+    const HistoryRoot& rootOf(const std::filesystem::path& file) const;
 
     // The folder that holds the versions of `file`. The same file named by
-    // another spelling of its path (relative, "..", on Windows another
-    // letter case) has the same folder.
+    // another spelling of its path (relative, "..", a link, on Windows
+    // another letter case) has the same folder.
     std::filesystem::path folderOf(const std::filesystem::path& file) const;
 
-    // The versions of `file`, newest first; none when there is no folder.
+    // What the folder of `file` holds; nothing when there is no folder.
+    HistoryListing list(const std::filesystem::path& file) const;
+    // The usable versions of `file`, newest first.
     std::vector<HistoryVersion> versions(const std::filesystem::path& file) const;
 
-    // A version's bytes exactly; nullopt when it cannot be read.
+    // A usable version's bytes exactly; nullopt for an unusable entry.
     static std::optional<std::string> read(const HistoryVersion& version);
 
     struct Kept {
@@ -82,11 +112,21 @@ private:
         long long sequence;
         std::string time;
         std::filesystem::path file;
+        FolderEntry found;
     };
-    // Newest first.
-    static std::vector<Entry> entries(const std::filesystem::path& folder);
+    // The entries named as versions, of every kind, newest first; the rest
+    // into `others` when given.
+    static std::vector<Entry> entries(const HistoryFolder& folder,
+                                      std::vector<FolderEntry>* others = nullptr);
+    static HistoryListing listIn(const HistoryFolder& folder);
+    // The bytes of the newest usable version in the folder.
+    static std::optional<std::string> newestUsable(const HistoryFolder& folder);
+    // The folder of `file` as itself, made when `create`.
+    HistoryFolder openFolderOf(const std::filesystem::path& file, bool create,
+                               std::error_code& error) const;
 
-    std::filesystem::path root_;
+    HistoryPlaces places_;
+    bool onlyFolder_ = false;  // the user's place for every file
     Clock clock_;
 };
 

@@ -25,5 +25,5 @@ int wmain(int argc, wchar_t** argv) {
     vx::WinspoolSpooler spooler;
     vx::Win32Environment environment;
     return vx::runDvfTool(
-        args, {std::cin, std::cout, std::cerr, &spooler, &environment, vx::defaultHistoryRoot()});
+        args, {std::cin, std::cout, std::cerr, &spooler, &environment, vx::defaultHistoryPlaces()});
 }

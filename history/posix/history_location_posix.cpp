@@ -19,7 +19,8 @@ std::optional<std::string> variable(const char* name) {
 
 }  // namespace
 
-std::filesystem::path defaultHistoryRoot() {
+// No spooler here: every file's versions are the user's.
+HistoryPlaces defaultHistoryPlaces() {
     std::optional<std::string> home = variable("HOME");
     if (!home || home->empty()) {
         // Without HOME, the account's own home folder.
@@ -27,7 +28,7 @@ std::filesystem::path defaultHistoryRoot() {
             home = account->pw_dir;
         }
     }
-    return historyRootInStateHome(variable("XDG_STATE_HOME"), home);
+    return {{}, {}, historyRootInStateHome(variable("XDG_STATE_HOME"), home)};
 }
 
 LocalTime localTimeNow() {

@@ -6,11 +6,20 @@
 
 #include <string>
 
+#include "history/history_folder.h"
 #include "history/history_location.h"
 
 namespace vx {
 
 namespace {
+
+std::filesystem::path knownFolder(REFKNOWNFOLDERID id) {
+    PWSTR known = nullptr;
+    std::filesystem::path folder;
+    if (SUCCEEDED(SHGetKnownFolderPath(id, 0, nullptr, &known))) folder = known;
+    CoTaskMemFree(known);
+    return folder;
+}
 
 std::filesystem::path localAppData() {
     std::wstring value(MAX_PATH, L'\0');
@@ -25,16 +34,34 @@ std::filesystem::path localAppData() {
         return value;
     }
     // Without the variable, the folder the shell knows.
-    PWSTR known = nullptr;
-    std::filesystem::path folder;
-    if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_LocalAppData, 0, nullptr, &known))) folder = known;
-    CoTaskMemFree(known);
-    return folder;
+    return knownFolder(FOLDERID_LocalAppData);
+}
+
+std::filesystem::path systemDirectory() {
+    std::wstring value(MAX_PATH, L'\0');
+    UINT length = GetSystemDirectoryW(value.data(), static_cast<UINT>(value.size()));
+    if (length >= value.size()) {
+        value.resize(length);
+        length = GetSystemDirectoryW(value.data(), static_cast<UINT>(value.size()));
+    }
+    if (length == 0 || length >= value.size()) return {};
+    value.resize(length);
+    return value;
 }
 
 }  // namespace
 
-std::filesystem::path defaultHistoryRoot() { return historyRootInLocalAppData(localAppData()); }
+// The machine's folders from the system, never from the environment, which
+// the user may change: a program without the administrators' rights must
+// not move where the administrators' versions lie.
+HistoryPlaces defaultHistoryPlaces() {
+    HistoryPlaces places;
+    const std::filesystem::path system = systemDirectory();
+    if (!system.empty()) places.driverFolder = resolvedPath(system / L"spool" / L"drivers");
+    places.machine = historyRootInProgramData(knownFolder(FOLDERID_ProgramData));
+    places.user = historyRootInLocalAppData(localAppData());
+    return places;
+}
 
 LocalTime localTimeNow() {
     SYSTEMTIME now{};

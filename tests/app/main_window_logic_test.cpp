@@ -630,5 +630,40 @@ TEST_F(HistoryLogicTest, AChosenVersionIsShownUnsavedAndComparedWithWhatIsShown)
     EXPECT_EQ(store.fonts[2].originX, "0100");
 }
 
+TEST_F(HistoryLogicTest, APlantedFileIsListedButNeverLoaded) {
+    MainWindowLogic logic = makeLogic();
+    open(logic);
+    FileHistory history(dir / "history", clock);
+    history.keep(file, withOriginX("0100"));
+    // Settings that some other program put there, under a name of its own.
+    writeAll(history.folderOf(file) / "settings.dvf", withOriginX("0999"));
+    versions.answer = 1;
+    logic.restoreFromHistory();
+    ASSERT_EQ(versions.rows.size(), 2u);
+    EXPECT_EQ(versions.rows[0].difference, "1 フォント");
+    EXPECT_EQ(versions.rows[1].time, "settings.dvf");
+    EXPECT_EQ(versions.rows[1].difference, "使えません（別のファイル）");
+    EXPECT_TRUE(versions.differences[1].empty());
+    EXPECT_EQ(
+        messages.texts(),
+        (std::vector<std::string>{
+            "この以前の設定は使えません。\n理由： このツールが残したファイルではありません"}));
+    EXPECT_EQ(store.fonts[2].originX, "0010");
+}
+
+TEST_F(HistoryLogicTest, AHistoryFolderThatCannotBeUsedIsToldInsteadOfTheList) {
+    MainWindowLogic logic = makeLogic();
+    open(logic);
+    writeAll(dir / "history", "a file where the folder belongs");
+    logic.restoreFromHistory();
+    const std::u8string folder = FileHistory(dir / "history", clock).folderOf(file).u8string();
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{"以前の設定のフォルダを使えません。\nフォルダ： " +
+                                        std::string(folder.begin(), folder.end()) +
+                                        "\n理由： フォルダの場所に同じ名前のファイルがあります"}));
+    EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+    EXPECT_TRUE(versions.rows.empty()) << "no list is shown";
+}
+
 }  // namespace
 }  // namespace vx

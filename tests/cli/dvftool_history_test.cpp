@@ -1,6 +1,7 @@
 // dvftool's history: the commands that keep what they replace, the
 // listing, restoring exactly (into the file or OUT), refusals that touch
-// nothing, an unwritable history folder, and where versions go.
+// nothing, planted files listed as unusable and never restored, an
+// unwritable history folder, and where versions go.
 #include <gtest/gtest.h>
 
 #include <regex>
@@ -85,8 +86,9 @@ TEST_F(DvfToolHistory, RefusedRestoresTouchNothing) {
     const std::vector<Case> cases = {
         {{"restore", utf8(file), "2"}, kExitUnreadable, "no version 2 of"},
         {{"restore", utf8(file), "0"}, kExitUnreadable, "no version 0 of"},
-        {{"restore", utf8(file), "1"}, kExitVersion, "version not accepted"},
-        {{"restore", utf8(file), "1", "-o", utf8(out)}, kExitVersion, "version not accepted"},
+        // Not numbered, so never restored.
+        {{"restore", utf8(file), "1"}, kExitUnreadable, "(0 kept, 1 unusable)"},
+        {{"restore", utf8(file), "1", "-o", utf8(out)}, kExitUnreadable, "(0 kept, 1 unusable)"},
         {{"restore", utf8(file), "x"}, kExitUsage, "N is a number"},
         {{"history", utf8(file), "--no-history"}, kExitUsage, "--no-history"},
     };
@@ -110,21 +112,62 @@ TEST_F(DvfToolHistory, AnUnwritableHistoryFolderWarnsAndTheSaveHappens) {
     EXPECT_NE(readBytes(file), original);
 }
 
-TEST_F(DvfToolHistory, TheUsersFolderUnlessTheCommandLineNamesAnother) {
-    const std::filesystem::path users = dir.path() / "users";
+TEST_F(DvfToolHistory, PlantedFilesAreListedAsUnusableAndNeverRestored) {
+    ASSERT_EQ(run({"set", utf8(file), "ZEL文字フォント03", "originX=0120"}).exit, kExitDone);
+    const std::filesystem::path folder =
+        FileHistory(dir.path() / "history", [] { return LocalTime{}; }).folderOf(file);
+    const std::string planted = "[DVF]\r\nVersion=2\r\n[ZEL文字フォント01]\r\nFontType=9\r\n";
+    writeBytes(folder / "00000099_2030-01-01_00-00-00.dvf", "[DVF]\r\nVersion=1\r\n");
+    writeBytes(folder / "settings.dvf", planted);
+    const std::vector<Strings> lines = tabLines(run({"history", utf8(file)}).out);
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0], (Strings{"-", "2030-01-01 00:00:00", "18",
+                                 "unusable: not a driver font file of an accepted version: "
+                                 "00000099_2030-01-01_00-00-00.dvf"}));
+    EXPECT_EQ(lines[1][0], "1");
+    EXPECT_EQ(lines[2], (Strings{"-", "", std::to_string(planted.size()),
+                                 "unusable: not a version kept by this tool: settings.dvf"}));
+    const std::string json = run({"history", "--json", utf8(file)}).out;
+    EXPECT_NE(json.find(R"("number": null,)"), std::string::npos) << json;
+    EXPECT_NE(json.find(R"("file": "settings.dvf",)"), std::string::npos) << json;
+
+    const ToolRun missing = run({"restore", utf8(file), "2"});
+    EXPECT_EQ(missing.exit, kExitUnreadable);
+    EXPECT_NE(missing.err.find("(1 kept, 2 unusable)"), std::string::npos) << missing.err;
+    ASSERT_EQ(run({"restore", utf8(file), "1"}).exit, kExitDone);
+    EXPECT_EQ(readBytes(file), original) << "version 1 is the tool's own, not a planted file";
+}
+
+TEST_F(DvfToolHistory, DriverFolderFilesAreTheMachinesUnlessTheCommandLineNamesAnother) {
+    const std::filesystem::path users = dir.path() / "users", machine = dir.path() / "machine";
+    const std::filesystem::path drivers = dir.path() / "drivers";
+    std::filesystem::create_directories(drivers / "x64" / "3");
+    const std::filesystem::path driverFile = drivers / "x64" / "3" / "ALTOD.DVF";
+    std::filesystem::copy_file(file, driverFile);
+    // The machine's place as a plain folder: who may change it is not asked here.
+    const HistoryPlaces places{resolvedPath(drivers), HistoryRoot::named(machine),
+                               HistoryRoot::named(users)};
     auto withDefault = [&](const Strings& args) {
         std::istringstream in;
         std::ostringstream out, err;
-        return runDvfTool(args, {in, out, err, nullptr, nullptr, users});
+        return runDvfTool(args, {in, out, err, nullptr, nullptr, places});
+    };
+    auto keptIn = [](const std::filesystem::path& root, const std::filesystem::path& of) {
+        return FileHistory(root, [] { return LocalTime{}; }).versions(of).size();
     };
     ASSERT_EQ(withDefault({"--no-history", "save", utf8(file)}), kExitDone);
     EXPECT_FALSE(std::filesystem::exists(users));
     ASSERT_EQ(withDefault({"save", utf8(file)}), kExitDone);
-    EXPECT_EQ(FileHistory(users, [] { return LocalTime{}; }).versions(file).size(), 1u);
-    ASSERT_EQ(withDefault({"--history", historyDir, "set", utf8(file), "ZEL文字フォント03",
+    ASSERT_EQ(withDefault({"save", utf8(driverFile)}), kExitDone);
+    EXPECT_EQ(keptIn(users, file), 1u);
+    EXPECT_EQ(keptIn(machine, driverFile), 1u);
+    EXPECT_EQ(keptIn(users, driverFile), 0u);
+    EXPECT_EQ(keptIn(machine, file), 0u);
+    ASSERT_EQ(withDefault({"--history", historyDir, "set", utf8(driverFile), "ZEL文字フォント03",
                            "originX=0120"}),
               kExitDone);
-    EXPECT_EQ(tabLines(run({"history", utf8(file)}).out).size(), 1u);
+    EXPECT_EQ(tabLines(run({"history", utf8(driverFile)}).out).size(), 1u);
+    EXPECT_EQ(keptIn(machine, driverFile), 1u);
     EXPECT_EQ(withDefault({"save", utf8(file), "--history", "h", "--no-history"}), kExitUsage);
 }
 
