@@ -152,7 +152,7 @@ TEST_F(HistoryWindowTest, TheDialogListsComparesAndLoadsAVersionUnsaved) {
                                          L"2024-04-30 09:12:40 | " + size + L" | 違いなし",
                                          L"2024-04-26 17:45:12 | " + size + L" | 2 フォント"}));
     EXPECT_EQ(comparedAtFirst, 0) << "compared before 比較 was pressed";
-    EXPECT_EQ(difference, L"ZELバーコード01 | originX | 0321 | 0040");
+    EXPECT_EQ(difference, L"ZELバーコード01 | 基点X座標 (originX) | 321 x0.1mm | 40 x0.1mm");
     EXPECT_EQ(note, L"2024-05-01 10:30:00 の設定と現在の設定で 1 項目が違います。");
     EXPECT_EQ(shown, widen(history_text::kVersionShown));
     EXPECT_EQ(page.text(IDC_BC_ORIGIN_X), L"321");
