@@ -3,8 +3,9 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
-#include "settings/file_messages.h"
+#include "cli/driver_font_input.h"
 #include "cli/printer_files.h"
+#include "settings/file_messages.h"
 #include "history/history_save.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
@@ -66,18 +67,25 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         return kExitUnreadable;
     }
     if (!isSupportedFileVersion(IniDocument(*bytes))) {
-        io.out << kVersionMismatchText << '\n';
+        io.err << kVersionMismatchText << '\n';
         io.err << "dvftool: version not accepted: version " << number << " of " << request.label
                << '\n';
         return kExitVersion;
     }
-    if (request.output) return reportSave(writeOutput(*request.output, *bytes), io);
-    std::optional<std::string> present = readFileBytes(request.file);
-    if (!present) {
-        io.err << "dvftool: cannot read the driver font file: " << request.label << '\n';
-        return kExitUnreadable;
+    // The file written is locked from its look to its replacement, as a
+    // save locks it.
+    if (request.output) {
+        FileLock lock;
+        const std::string label = utf8FromPath(*request.output);
+        if (int exit = lockForSaving(*request.output, label, lock, io.err)) return exit;
+        return reportSave(writeOutput(*request.output, *bytes), io);
     }
-    const HistoryReplace replaced = replaceKeepingHistory(request.file, *present, *bytes, &history);
+    const DriverFontInput present =
+        readDriverFontInput(request.file, request.label, InputUse::Replace, io.err);
+    if (present.exit != 0) return present.exit;
+    FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
+    const HistoryReplace replaced =
+        replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer);
     if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
     return reportSave(replaced.replaced, io);
 }
