@@ -44,7 +44,8 @@ HistorySave saveKeepingHistory(const SettingsStore& store, const std::filesystem
         return save;
     }
     IniDocument file(*save.present);
-    if (checkDriverFontFile(file) != FileCheck::Accepted) {
+    save.check = checkDriverFontFile(file);
+    if (save.check != FileCheck::Accepted) {
         save.outcome = HistorySaveOutcome::NotAccepted;
         return save;
     }

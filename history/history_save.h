@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "history/file_history.h"
+#include "settings/file_check.h"
 #include "settings/file_layer.h"
 #include "settings/settings_store.h"
 
@@ -47,6 +48,7 @@ struct HistorySave {
     // What the file holds after the save; empty when it holds no new bytes.
     std::string written;
     std::optional<HistoryProblem> historyProblem;
+    FileCheck check = FileCheck::Accepted;  // why the file was NotAccepted
 };
 
 // Writes the store into the file at `path` as a save does (its font

@@ -106,6 +106,10 @@ public:
     FakePage(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
     void resetAndShow() override { log_.push_back("reset " + name_); }
     void storeCurrent() override { log_.push_back("store " + name_); }
+    // Edits the page holds; a save accepts them (not in the log).
+    bool edited = false;
+    bool holdsEdits() override { return edited; }
+    void acceptEdits() override { edited = false; }
     void create() override {}
     void onListChanged(int) override {}
     void onListOpened(int) override {}
