@@ -748,3 +748,31 @@ TEST_F(HistoryLogicTest, AFileResavedAsUtf8IsNotSavedInto) {
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// Memory that runs out in the middle of a save (here while the version is
+// kept, under the file's lock) escapes the command to the window, which
+// tells it; the file is untouched and the lock let go.
+TEST_F(MainWindowLogicTest, MemoryExhaustedInASaveLeavesTheFileAndLetsTheLockGo) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    const std::string before = readAll(file);
+    bool exhausted = true;
+    logic.setHistoryRoot(dir / "history", [&]() -> LocalTime {
+        if (exhausted) throw std::bad_alloc();
+        return {2024, 5, 1, 10, 30, 0};
+    });
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_THROW(logic.saveSettings(), std::bad_alloc);
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_FALSE(std::filesystem::exists(lockFileOf(file)));
+    exhausted = false;
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
+    EXPECT_NE(readAll(file), before);
+}
+
+}  // namespace
+}  // namespace vx
