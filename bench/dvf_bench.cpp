@@ -163,7 +163,9 @@ void BM_ReplaceBytes(benchmark::State& state) {
 std::string manyKeysFile(int keys) {
     std::string text = vx::bench::factoryDriverFontFile();
     text += "[" + vx::characterFontName(0) + "]\r\n";
-    for (int k = 0; k < keys; ++k) text += "Extra" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
+    for (int k = 0; k < keys; ++k) {
+        text += "Extra" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
+    }
     return text;
 }
 
@@ -276,8 +278,8 @@ void printRatios(const RecordingReporter& reporter) {
     for (int keys : {20000, 200000}) {
         const std::string args = "keys:" + std::to_string(keys);
         const double save = reporter.ms("BM_SaveManyKeys", args);
-        std::printf("%-8d %10.3f %10.3f %14.3f\n", keys, reporter.ms("BM_LoadManyKeys", args),
-                    save, save * 1000.0 / keys);
+        std::printf("%-8d %10.3f %10.3f %14.3f\n", keys, reporter.ms("BM_LoadManyKeys", args), save,
+                    save * 1000.0 / keys);
     }
     std::printf(
         "keys: one font section holding that many keys, which the save removes; a save\n"

@@ -14,10 +14,10 @@
 namespace vx {
 
 struct DriverFontInput {
-    int exit = 0;       // 0 when the file may be used, else the exit status
-    std::string bytes;      // as read
-    IniDocument document;   // of the bytes
-    FileLock lock;          // held for a command that saves
+    int exit = 0;          // 0 when the file may be used, else the exit status
+    std::string bytes;     // as read
+    IniDocument document;  // of the bytes
+    FileLock lock;         // held for a command that saves
 };
 
 enum class InputUse {

@@ -461,8 +461,8 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
     if (command == "history") return history(line, rest, io);
     if (command == "restore") return restore(line, rest, io);
     // check and save
-    const OpenedFile file = openFile(onlyFile(line, rest, io), io,
-                                     command == "save" ? InputUse::Save : InputUse::Read);
+    const OpenedFile file =
+        openFile(onlyFile(line, rest, io), io, command == "save" ? InputUse::Save : InputUse::Read);
     if (command == "check") {
         io.out << "ok\n";
         return kExitDone;

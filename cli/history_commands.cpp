@@ -5,10 +5,10 @@
 
 #include "cli/driver_font_input.h"
 #include "cli/printer_files.h"
-#include "settings/file_messages.h"
 #include "history/history_save.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
+#include "settings/file_messages.h"
 
 namespace vx {
 

@@ -18,7 +18,7 @@ std::vector<std::string> pageTexts(int count, const std::string& (*name)(int)) {
 
 template <class Record>
 RowPage<Record>::RowPage(const PageDescription<Record>& description, SettingsStore& store,
-                           Controls& controls)
+                         Controls& controls)
     : description_(description),
       store_(store),
       controls_(controls),
@@ -123,7 +123,8 @@ template <class Record>
 void RowPage<Record>::acceptEdits() {
     for (int font = 0; font < description_.fontCount; ++font) {
         std::optional<Record>& shown = shownAs_[static_cast<std::size_t>(font)];
-        if (shown) shown = font == currentFont_ ? describedRecord() : description_.record(store_, font);
+        if (shown)
+            shown = font == currentFont_ ? describedRecord() : description_.record(store_, font);
     }
 }
 

@@ -18,8 +18,8 @@ bool hasUtf8FontSection(const IniDocument& file) {
         }
         return false;
     };
-    return any(kCharacterFontCount, characterFontName) ||
-           any(kBarcodeFontCount, barcodeFontName) || any(kCode2DFontCount, code2DFontName);
+    return any(kCharacterFontCount, characterFontName) || any(kBarcodeFontCount, barcodeFontName) ||
+           any(kCode2DFontCount, code2DFontName);
 }
 
 }  // namespace

@@ -33,7 +33,8 @@ LockAttempt tryLockFile(const std::filesystem::path& lockFile) {
         ::close(fd);
         return attempt;
     }
-    struct stat held {}, named {};
+    struct stat held {
+    }, named{};
     if (::fstat(fd, &held) != 0 || ::lstat(lockFile.c_str(), &named) != 0 ||
         held.st_ino != named.st_ino || held.st_dev != named.st_dev) {
         ::close(fd);

@@ -84,9 +84,7 @@ public:
         return GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;
     }
 
-    void remove(const std::filesystem::path& path) override {
-        DeleteFileW(longPath(path).c_str());
-    }
+    void remove(const std::filesystem::path& path) override { DeleteFileW(longPath(path).c_str()); }
 };
 
 }  // namespace

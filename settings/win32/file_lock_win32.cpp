@@ -11,10 +11,9 @@ namespace vx {
 LockAttempt tryLockFile(const std::filesystem::path& lockFile) {
     LockAttempt attempt;
     const std::wstring name = longPath(lockFile);
-    HANDLE file = CreateFileW(name.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
-                              FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE |
-                                  FILE_FLAG_OPEN_REPARSE_POINT,
-                              nullptr);
+    HANDLE file = CreateFileW(
+        name.c_str(), GENERIC_READ | DELETE, 0, nullptr, OPEN_ALWAYS,
+        FILE_ATTRIBUTE_NORMAL | FILE_FLAG_DELETE_ON_CLOSE | FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
     if (file != INVALID_HANDLE_VALUE) {
         attempt.handle = reinterpret_cast<std::intptr_t>(file);
         return attempt;

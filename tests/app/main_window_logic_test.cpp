@@ -228,13 +228,15 @@ TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
         std::string_view message;
     };
     const Case cases[] = {
-        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
+        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n",
+         kNoDriverFontFile},
         {"no file", LocateOutcome::NoDriverFontFile, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
         {"old version", LocateOutcome::Located, "[DVF]\r\nVersion=1.999\r\n", kVersionMismatch},
-        {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"), kVersionMismatch},
+        {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"),
+         kVersionMismatch},
         // The names left in UTF-8, as an editor saves the file by default.
-        {"saved as UTF-8", LocateOutcome::Located, "[DVF]\r\nVersion=2\r\n[ZEL文字フォント01]\r\nFontType=2\r\n",
-         kSavedAsUtf8},
+        {"saved as UTF-8", LocateOutcome::Located,
+         "[DVF]\r\nVersion=2\r\n[ZEL文字フォント01]\r\nFontType=2\r\n", kSavedAsUtf8},
         {"larger than 16 MiB", LocateOutcome::Located,
          "[DVF]\r\nVersion=2\r\n;" + std::string(kMaxFileBytes, 'x') + "\r\n", kNoDriverFontFile},
     };
@@ -649,10 +651,10 @@ TEST_F(MainWindowLogicTest, AnotherPrinterAsksFirstWhenEditsAreUnsaved) {
     const std::string kNone;
     struct Case {
         const char* name;
-        bool pageEdited;     // a page holds an edit
-        bool factory;        // the factory settings were shown, unsaved
-        bool otherHoldsLock; // another program is saving the file
-        bool readOnly;       // the file cannot be replaced
+        bool pageEdited;      // a page holds an edit
+        bool factory;         // the factory settings were shown, unsaved
+        bool otherHoldsLock;  // another program is saving the file
+        bool readOnly;        // the file cannot be replaced
         std::deque<MessageAnswer> answers;
         std::vector<std::string> messages;
         bool rebound;
@@ -665,12 +667,33 @@ TEST_F(MainWindowLogicTest, AnotherPrinterAsksFirstWhenEditsAreUnsaved) {
         {"cancel", true, false, false, false, {MessageAnswer::Cancel}, {rebind}, false, false},
         {"no", true, false, false, false, {MessageAnswer::No}, {rebind}, true, false},
         {"yes", true, false, false, false, {MessageAnswer::Yes}, {rebind, saved}, true, true},
-        {"factory settings unsaved", false, true, false, false, {MessageAnswer::Cancel}, {rebind},
-         false, false},
-        {"yes, the save fails", true, false, false, true, {MessageAnswer::Yes}, {rebind, failed},
-         false, false},
-        {"yes, another program saves", true, false, true, false, {MessageAnswer::Yes},
-         {rebind, elsewhere}, false, false},
+        {"factory settings unsaved",
+         false,
+         true,
+         false,
+         false,
+         {MessageAnswer::Cancel},
+         {rebind},
+         false,
+         false},
+        {"yes, the save fails",
+         true,
+         false,
+         false,
+         true,
+         {MessageAnswer::Yes},
+         {rebind, failed},
+         false,
+         false},
+        {"yes, another program saves",
+         true,
+         false,
+         true,
+         false,
+         {MessageAnswer::Yes},
+         {rebind, elsewhere},
+         false,
+         false},
     };
     const std::filesystem::path other = dir / "CORDD.DVF";
     for (const Case& c : cases) {
@@ -724,8 +747,8 @@ TEST_F(MainWindowLogicTest, ASaveHeldOffByAnotherProgramSaysSoAndKeepsTheWindow)
     ASSERT_TRUE(held.held());
     messages.answers = {MessageAnswer::Ok};
     EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Failed);
-    EXPECT_EQ(messages.texts(),
-              (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavingElsewhereText)}));
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(kConfirmSave),
+                                                          std::string(kSavingElsewhereText)}));
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::Exclamation);
     messages.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
     logic.confirmExit();

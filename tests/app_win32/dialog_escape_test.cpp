@@ -2,9 +2,8 @@
 // goes to the escape handler instead of through the system's window
 // procedure, and the window goes on handling messages; the tool's handler
 // tells it in a message box with the tool's caption.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <new>
 #include <stdexcept>
@@ -28,11 +27,17 @@ public:
 protected:
     bool onCommand(int id, int, HWND) override {
         switch (id) {
-            case kThrowsBadAlloc: throw std::bad_alloc();
-            case kThrowsLengthError: throw std::length_error("vector::reserve");
-            case kThrowsOther: throw std::runtime_error("the disk fell off");
-            case kAnswers: ++answered; return true;
-            default: return false;
+            case kThrowsBadAlloc:
+                throw std::bad_alloc();
+            case kThrowsLengthError:
+                throw std::length_error("vector::reserve");
+            case kThrowsOther:
+                throw std::runtime_error("the disk fell off");
+            case kAnswers:
+                ++answered;
+                return true;
+            default:
+                return false;
         }
     }
 };

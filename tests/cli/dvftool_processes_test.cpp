@@ -39,8 +39,12 @@ SettingsStore storeOf(const std::string& bytes) {
 // A dvftool that assigns the origin of a character font.
 test::Strings setOrigin(const std::filesystem::path& file, int font, int value,
                         const std::filesystem::path& history) {
-    return {"set", utf8(file), "ZEL文字フォント0" + std::to_string(font + 1),
-            "originX=" + fourDigits(value), "--history", utf8(history)};
+    return {"set",
+            utf8(file),
+            "ZEL文字フォント0" + std::to_string(font + 1),
+            "originX=" + fourDigits(value),
+            "--history",
+            utf8(history)};
 }
 
 TEST(TwoProgramsSaving, TwoDvftoolsLoseNoReportedChange) {

@@ -80,7 +80,8 @@ TEST(DvfToolRefusals, FilesThatAreNoDriverFontFilesChangeNothing) {
 // reads the message rather than the script.
 TEST(DvfToolRefusals, Utf8FileSaysItMustBeSavedAsShiftJis) {
     ScratchDir dir;
-    const auto file = dir.withBytes("font.dvf", asUtf8(readBytes(test::dataFile("all_families.dvf"))));
+    const auto file =
+        dir.withBytes("font.dvf", asUtf8(readBytes(test::dataFile("all_families.dvf"))));
     const ToolRun run = dvftool({"dump", utf8(file)});
     EXPECT_TRUE(contains(run.err, "Shift-JIS で保存し直してください")) << run.err;
 }
@@ -156,9 +157,9 @@ TEST(DvfToolEscapes, WhatEscapesACommandEndsItWithAMessageAndTheFileUntouched) {
         EXPECT_EQ(readBytes(file), before) << c.what;
         // No temporary file and no lock is left behind.
         EXPECT_EQ(dir.entries(), Strings{"all_families.dvf"}) << c.what;
-        EXPECT_EQ(dvftool({"set", utf8(file), "ZEL文字フォント01", "originX=0001", "--no-history"})
-                      .exit,
-                  kExitDone)
+        EXPECT_EQ(
+            dvftool({"set", utf8(file), "ZEL文字フォント01", "originX=0001", "--no-history"}).exit,
+            kExitDone)
             << c.what;
     }
 }

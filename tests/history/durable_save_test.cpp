@@ -26,7 +26,9 @@ protected:
     fs::path file = dir.withBytes("ALTOD.DVF", present);
     test::RecordingLayer layer;
 
-    HistoryReplace replace() { return replaceKeepingHistory(file, present, fresh, &history, layer); }
+    HistoryReplace replace() {
+        return replaceKeepingHistory(file, present, fresh, &history, layer);
+    }
     Strings versions() const {
         Strings bytes;
         for (const HistoryVersion& version : history.versions(file)) {
@@ -79,8 +81,8 @@ TEST_F(DurableSaveTest, AVersionStepThatFailsIsToldAndLeavesNoTemporaryFile) {
         const char* step;
         std::size_t versionsLeft;  // a version whose folder did not sync is there
     };
-    for (const Case& c : {Case{"create", 0}, Case{"write", 0}, Case{"flush", 0},
-                          Case{"rename", 0}, Case{"sync", 1}}) {
+    for (const Case& c : {Case{"create", 0}, Case{"write", 0}, Case{"flush", 0}, Case{"rename", 0},
+                          Case{"sync", 1}}) {
         test::ScratchDir scratch;
         FileHistory own(scratch.path() / "history", [] { return LocalTime{2024, 5, 1, 9, 30, 0}; });
         const fs::path target = scratch.withBytes("ALTOD.DVF", present);
@@ -129,8 +131,7 @@ TEST_F(DurableSaveTest, AReplacementFailedHalfwayNeverLeavesBothLost) {
             }
             return committed && step.what == "create" && creates++ < c.failedCreates;
         };
-        EXPECT_EQ(replaceKeepingHistory(target, present, fresh, &own, failing).replaced,
-                  c.replaced)
+        EXPECT_EQ(replaceKeepingHistory(target, present, fresh, &own, failing).replaced, c.replaced)
             << c.what;
         const std::string holds = std::string(c.fileHolds);
         if (holds == "nothing") {

@@ -1,9 +1,10 @@
 // A new file written so that it is whole before it has its name: it never
 // replaces a file, takes the next name offered when one is taken, and
 // leaves nothing under its temporary name when a step fails.
+#include "settings/durable_write.h"
+
 #include <gtest/gtest.h>
 
-#include "settings/durable_write.h"
 #include "tests/settings/recording_layer.h"
 #include "tests/settings/test_support.h"
 
@@ -17,7 +18,9 @@ TEST(WriteDurably, TakesTheFirstFreeNameAndReplacesNothing) {
     test::ScratchDir dir;
     dir.withBytes("v1", "taken");
     dir.withBytes("v2", "taken too");
-    const auto names = [&](int attempt) { return dir.path() / ("v" + std::to_string(attempt + 1)); };
+    const auto names = [&](int attempt) {
+        return dir.path() / ("v" + std::to_string(attempt + 1));
+    };
     const DurableWrite written = writeDurably(platformFileLayer(), "bytes", names, 5);
     ASSERT_FALSE(written.error) << written.error.message();
     EXPECT_EQ(written.file, dir.path() / "v3");

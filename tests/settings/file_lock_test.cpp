@@ -1,11 +1,12 @@
 // The lock of a driver font file: one holder at a time, within a process
 // and across processes, let go when its holder lets go or ends, never
 // taken through a link, and no lock file left behind.
+#include "settings/file_lock.h"
+
 #include <gtest/gtest.h>
 
 #include <thread>
 
-#include "settings/file_lock.h"
 #include "tests/settings/test_support.h"
 
 #ifndef _WIN32

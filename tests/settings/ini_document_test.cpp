@@ -429,7 +429,8 @@ TEST(IniDocumentRemoveKeysExcept, AllAtOnceAsOneByOne) {
         }
         allAtOnce.removeKeysExcept("S", "FontType");
         EXPECT_EQ(allAtOnce.bytes(), oneByOne.bytes()) << text;
-        EXPECT_EQ(allAtOnce.keyNames("S").size(), text.find("FontType") == std::string::npos ? 0u : 1u)
+        EXPECT_EQ(allAtOnce.keyNames("S").size(),
+                  text.find("FontType") == std::string::npos ? 0u : 1u)
             << text;
     }
 }

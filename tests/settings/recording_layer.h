@@ -30,7 +30,8 @@ public:
     // The steps, each as "what filename".
     std::vector<std::string> steps() const {
         std::vector<std::string> out;
-        for (const LayerStep& step : log) out.push_back(step.what + " " + step.path.filename().string());
+        for (const LayerStep& step : log)
+            out.push_back(step.what + " " + step.path.filename().string());
         return out;
     }
 
@@ -97,7 +98,9 @@ private:
         bool write(std::string_view bytes) override {
             return !layer_.failed("replace write", target_) && inner_->write(bytes);
         }
-        bool flush() override { return !layer_.failed("replace flush", target_) && inner_->flush(); }
+        bool flush() override {
+            return !layer_.failed("replace flush", target_) && inner_->flush();
+        }
         bool commit() override {
             return !layer_.failed("replace commit", target_) && inner_->commit();
         }

@@ -41,8 +41,8 @@ ChildProcess::ChildProcess(const std::filesystem::path& program,
     startup.hStdOutput = nul;
     startup.hStdError = nul;
     PROCESS_INFORMATION process{};
-    if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr,
-                       nullptr, &startup, &process)) {
+    if (CreateProcessW(program.c_str(), command.data(), nullptr, nullptr, TRUE, 0, nullptr, nullptr,
+                       &startup, &process)) {
         CloseHandle(process.hThread);
         handle_ = reinterpret_cast<long long>(process.hProcess);
     } else {
