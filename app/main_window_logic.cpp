@@ -36,6 +36,7 @@ void MainWindowLogic::endWithMessage(std::string_view text) {
 void MainWindowLogic::load(const IniDocument& file) {
     loadDriverFontFile(file, store_);
     filled_.fill(false);
+    storeReplaced_ = false;
 }
 
 // A page not filled since the load shows nothing of the store's (at most an
@@ -69,6 +70,7 @@ void MainWindowLogic::choosePrinterDriver() {
         if (initialising_) view_.close();
         return;
     }
+    if (!initialising_ && !settleEditsBeforeRebinding()) return;
     LocateResult location = locator_(*chosen);
     if (location.outcome == LocateOutcome::PrinterInfoUnreadable) {
         // Nothing is bound; at start-up the window still opens, with the
@@ -93,10 +95,12 @@ void MainWindowLogic::choosePrinterDriver() {
         endWithMessage(kNoDriverFontFile);
         return;
     }
-    // One read of the file serves the version check and the load.
+    // One read of the file serves the checks and the load. A file without
+    // the version counts as one whose version is not accepted.
     const IniDocument file(std::move(*bytes));
-    if (!isSupportedFileVersion(file)) {
-        endWithMessage(kVersionMismatch);
+    const FileCheck check = checkDriverFontFile(file);
+    if (check != FileCheck::Accepted) {
+        endWithMessage(check == FileCheck::SavedAsUtf8 ? kSavedAsUtf8 : kVersionMismatch);
         return;
     }
     load(file);
@@ -109,6 +113,10 @@ SaveCommandResult MainWindowLogic::saveSettings() {
         MessageAnswer::Ok) {
         return SaveCommandResult::Declined;
     }
+    return saveNow();
+}
+
+SaveCommandResult MainWindowLogic::saveNow() {
     storeFilledPages();
     // The file as this window loaded or last saved it: anything else is
     // someone else's save, which is not overwritten without asking.
@@ -132,11 +140,27 @@ SaveCommandResult MainWindowLogic::saveSettings() {
 }
 
 SaveCommandResult MainWindowLogic::reportSave(const HistorySave& save) {
-    if (save.outcome != HistorySaveOutcome::Saved) {
-        messages_.show(kSaveFailedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
-        return SaveCommandResult::Failed;
+    switch (save.outcome) {
+        case HistorySaveOutcome::Saved:
+            break;
+        case HistorySaveOutcome::Busy:
+            messages_.show(kSavingElsewhereText, MessageButtons::Ok, MessageIcon::Exclamation);
+            return SaveCommandResult::Failed;
+        case HistorySaveOutcome::NotAccepted:
+            refuseFile(save.check);
+            return SaveCommandResult::Failed;
+        default:
+            // A file that holds the new bytes all the same (only their
+            // folder did not sync) is no longer someone else's save.
+            if (!save.written.empty()) loadedBytes_ = save.written;
+            messages_.show(kSaveFailedMessage, MessageButtons::Ok, MessageIcon::Exclamation);
+            return SaveCommandResult::Failed;
     }
     loadedBytes_ = save.written;
+    storeReplaced_ = false;
+    for (int n = 0; n < kPageCount; ++n) {
+        if (filled_[n]) pages_[n]->acceptEdits();
+    }
     messages_.show(kSavedMessage, MessageButtons::Ok, MessageIcon::None);
     if (save.historyProblem) {
         messages_.show(history_text::historyNotKept(*save.historyProblem), MessageButtons::Ok,
@@ -147,8 +171,9 @@ SaveCommandResult MainWindowLogic::reportSave(const HistorySave& save) {
 
 bool MainWindowLogic::reload(const std::string& bytes) {
     const IniDocument file(bytes);
-    if (!isSupportedFileVersion(file)) {
-        messages_.show(kVersionMismatchText, MessageButtons::Ok, MessageIcon::Exclamation);
+    const FileCheck check = checkDriverFontFile(file);
+    if (check != FileCheck::Accepted) {
+        refuseFile(check);
         return false;
     }
     load(file);
@@ -156,6 +181,39 @@ bool MainWindowLogic::reload(const std::string& bytes) {
     bringToFront(front_);
     messages_.show(history_text::kReloaded, MessageButtons::Ok, MessageIcon::Information);
     return true;
+}
+
+void MainWindowLogic::refuseFile(FileCheck check) {
+    messages_.show(check == FileCheck::SavedAsUtf8 ? kSavedAsUtf8Text : kVersionMismatchText,
+                   MessageButtons::Ok, MessageIcon::Exclamation);
+}
+
+bool MainWindowLogic::holdsUnsavedEdits() {
+    if (storeReplaced_) return true;
+    for (int n = 0; n < kPageCount; ++n) {
+        if (filled_[n] && pages_[n]->holdsEdits()) return true;
+    }
+    return false;
+}
+
+bool MainWindowLogic::settleEditsBeforeRebinding() {
+    if (!holdsUnsavedEdits()) return true;
+    switch (messages_.show(kConfirmRebind, MessageButtons::YesNoCancel, MessageIcon::Exclamation)) {
+        case MessageAnswer::Yes:
+            // A save that failed or was withheld keeps the edits, and so
+            // the binding; one the user turned into a reload has none left.
+            switch (saveNow()) {
+                case SaveCommandResult::Saved:
+                case SaveCommandResult::Declined:
+                    return true;
+                default:
+                    return false;
+            }
+        case MessageAnswer::No:
+            return true;
+        default:
+            return false;
+    }
 }
 
 void MainWindowLogic::setHistoryRoot(std::filesystem::path root, FileHistory::Clock clock) {
@@ -193,6 +251,7 @@ void MainWindowLogic::restoreFromHistory() {
     // Nothing reaches the file until the user saves.
     store_ = *settings;
     filled_.fill(false);
+    storeReplaced_ = true;
     bringToFront(front_);
     messages_.show(history_text::kVersionShown, MessageButtons::Ok, MessageIcon::Information);
 }
@@ -239,6 +298,7 @@ void MainWindowLogic::factorySettings() {
     }
     // Nothing reaches the file until the user saves.
     loadFactoryState();
+    storeReplaced_ = true;
     selectPage(PageKind::Barcode);
     messages_.show(kFactoryShown, MessageButtons::Ok, MessageIcon::Information);
 }

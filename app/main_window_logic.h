@@ -11,6 +11,7 @@
 #include "app/main_window_ports.h"
 #include "history/history_save.h"
 #include "pages/setting_page.h"
+#include "settings/file_check.h"
 #include "settings/file_messages.h"
 #include "settings/settings_store.h"
 
@@ -71,10 +72,20 @@ private:
     void bringToFront(int page);
     // Moves what the filled pages show into the store.
     void storeFilledPages();
+    // The save after the user's yes: the pages stored, the file replaced
+    // under its lock unless someone else saved it meanwhile.
+    SaveCommandResult saveNow();
     SaveCommandResult reportSave(const HistorySave& save);
-    // Loads the file as someone else saved it; false when its version is
-    // not accepted (nothing changes then).
+    // Loads the file as someone else saved it; false when it is no longer
+    // a file that may be edited (nothing changes then).
     bool reload(const std::string& bytes);
+    // Whether anything shown differs from the file as loaded or saved.
+    bool holdsUnsavedEdits();
+    // Before another binding replaces the settings: asks what becomes of
+    // unsaved edits. False when the binding is to stay.
+    bool settleEditsBeforeRebinding();
+    // The message that refuses a file which may not be edited.
+    void refuseFile(FileCheck check);
 
     SettingsStore& store_;
     std::array<SettingPage*, kPageCount> pages_;
@@ -98,6 +109,9 @@ private:
     VersionChooser* versionChooser_ = nullptr;
     // The file's bytes as loaded or last saved, to notice another's save.
     std::optional<std::string> loadedBytes_;
+    // The store was replaced as a whole (factory settings, an earlier
+    // version) since the file was loaded or saved.
+    bool storeReplaced_ = false;
 };
 
 // The texts of the main window's message boxes (UTF-8).
@@ -115,6 +129,13 @@ inline constexpr std::string_view kConfirmFactory =
 inline constexpr std::string_view kFactoryShown = "工場出荷設定値を表示しました。";
 inline constexpr std::string_view kConfirmTestPrint =
     "テスト印刷を行います。\n装置に添付のテスト用ラベルをセットしてください。";
+inline const std::string kSavedAsUtf8 = std::string(kSavedAsUtf8Text) + kProgramEnds.data();
+inline constexpr std::string_view kConfirmRebind =
+    "設定が変更されています。\n"
+    "プリンタドライバを切り替える前に、変更を設定ファイルへ保存しますか？\n\n"
+    "はい：保存してから、選んだプリンタドライバの設定を読み込みます。\n"
+    "いいえ：変更を破棄して、選んだプリンタドライバの設定を読み込みます。\n"
+    "キャンセル：プリンタドライバを切り替えず、変更もそのまま残します。";
 }  // namespace main_window_text
 
 }  // namespace vx

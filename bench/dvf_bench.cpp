@@ -12,6 +12,8 @@
 //   write    = std::ofstream of the same bytes (no fsync)
 //   replace  = replaceFileContents of the same bytes alone, to show what the
 //              atomic replacement costs apart from the document
+//   many keys = load and save (in memory) of a file whose first font section
+//              holds 20,000 or 200,000 keys that the save removes
 #include <benchmark/benchmark.h>
 #include <unistd.h>
 
@@ -155,6 +157,48 @@ void BM_ReplaceBytes(benchmark::State& state) {
     countBytes(state, bytes.size());
 }
 
+// One font section with many keys that a save removes (a file that a
+// script filled up): the save's time grows with the keys, not with their
+// square. The load of the same text beside it.
+std::string manyKeysFile(int keys) {
+    std::string text = vx::bench::factoryDriverFontFile();
+    text += "[" + vx::characterFontName(0) + "]\r\n";
+    for (int k = 0; k < keys; ++k) {
+        text += "Extra" + std::to_string(k) + "=" + std::to_string(k) + "\r\n";
+    }
+    return text;
+}
+
+void BM_SaveManyKeys(benchmark::State& state) {
+    const vx::IniDocument parsed(manyKeysFile(static_cast<int>(state.range(0))));
+    vx::SettingsStore store;
+    vx::loadDriverFontFile(parsed, store);
+    for (auto _ : state) {
+        state.PauseTiming();
+        vx::IniDocument document = parsed;
+        state.ResumeTiming();
+        if (!vx::writeDriverFontSections(store, document)) state.SkipWithError("the save failed");
+        benchmark::DoNotOptimize(document.bytes());
+    }
+}
+
+void BM_LoadManyKeys(benchmark::State& state) {
+    const std::string text = manyKeysFile(static_cast<int>(state.range(0)));
+    for (auto _ : state) {
+        vx::IniDocument document(text);
+        vx::SettingsStore store;
+        vx::loadDriverFontFile(document, store);
+        benchmark::DoNotOptimize(store);
+    }
+}
+
+void keyCounts(benchmark::internal::Benchmark* b) {
+    b->Arg(20000)->Arg(200000)->ArgName("keys")->UseRealTime()->Unit(benchmark::kMillisecond);
+}
+
+BENCHMARK(BM_LoadManyKeys)->Apply(keyCounts);
+BENCHMARK(BM_SaveManyKeys)->Apply(keyCounts);
+
 void sizes(benchmark::internal::Benchmark* b) {
     for (int factor : kFactors) b->Arg(factor);
     b->ArgName("x")->UseRealTime()->MinTime(0.3)->Unit(benchmark::kMicrosecond);
@@ -183,9 +227,12 @@ class RecordingReporter : public benchmark::ConsoleReporter {
 
     // Milliseconds per operation, or -1 when the run is missing (filtered).
     double ms(const std::string& function, int factor) const {
+        return ms(function, "x:" + std::to_string(factor));
+    }
+    double ms(const std::string& function, const std::string& args) const {
         auto f = seconds_.find(function);
         if (f == seconds_.end()) return -1;
-        auto a = f->second.find("x:" + std::to_string(factor));
+        auto a = f->second.find(args);
         return a == f->second.end() ? -1 : a->second * 1000.0;
     }
 
@@ -227,6 +274,16 @@ void printRatios(const RecordingReporter& reporter) {
                     ratio(f.load, f.read), ratio(f.save, f.replace));
     }
     std::printf("save / replace: the save against replacing the file with the same bytes.\n");
+    std::printf("\n%-8s %10s %10s %14s\n", "keys", "load ms", "save ms", "save us/key");
+    for (int keys : {20000, 200000}) {
+        const std::string args = "keys:" + std::to_string(keys);
+        const double save = reporter.ms("BM_SaveManyKeys", args);
+        std::printf("%-8d %10.3f %10.3f %14.3f\n", keys, reporter.ms("BM_LoadManyKeys", args), save,
+                    save * 1000.0 / keys);
+    }
+    std::printf(
+        "keys: one font section holding that many keys, which the save removes; a save\n"
+        "that grows with the lines costs about as much per key at either count.\n");
 }
 
 }  // namespace

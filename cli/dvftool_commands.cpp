@@ -6,6 +6,8 @@
 #include <string_view>
 #include <variant>
 
+#include "cli/driver_font_input.h"
+#include "cli/dvftool_guard.h"
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_usage.h"
 #include "cli/field_listing.h"
@@ -25,8 +27,6 @@
 namespace vx {
 
 namespace {
-
-constexpr std::string_view kVersionMismatch = kVersionMismatchText;
 
 // Ends a command with an exit status once its messages are written.
 struct CommandExit {
@@ -130,6 +130,7 @@ struct OpenedFile {
     std::string label;  // for messages (UTF-8)
     std::string bytes;  // as read
     IniDocument document;
+    FileLock lock;  // held from reading to replacing by a command that saves
 };
 
 std::filesystem::path printerFilePath(const FileOperand& operand, const DvfToolIo& io) {
@@ -138,7 +139,7 @@ std::filesystem::path printerFilePath(const FileOperand& operand, const DvfToolI
     }
     const PrinterFile file = findPrinterFile(operand.text, {*io.spooler, *io.environment});
     if (file.path) return *file.path;
-    if (!file.message.empty()) io.out << file.message << '\n';
+    if (!file.message.empty()) io.err << file.message << '\n';
     io.err << "dvftool: " << file.reason << '\n';
     throw CommandExit{file.exit};
 }
@@ -152,21 +153,16 @@ OpenedFile locateFile(const FileOperand& operand, const DvfToolIo& io) {
     return file;
 }
 
-// Reads a driver font file and checks its version.
-OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io) {
+// Reads a driver font file and checks that it may be used; a file that a
+// command saves is locked first.
+OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io,
+                    InputUse use = InputUse::Read) {
     OpenedFile file = locateFile(operand, io);
-    std::optional<std::string> bytes = readFileBytes(file.path);
-    if (!bytes) {
-        io.err << "dvftool: cannot read the driver font file: " << file.label << '\n';
-        throw CommandExit{kExitUnreadable};
-    }
-    file.bytes = *bytes;
-    file.document = IniDocument(std::move(*bytes));
-    if (!isSupportedFileVersion(file.document)) {
-        io.out << kVersionMismatch << '\n';
-        io.err << "dvftool: version not accepted: " << file.label << '\n';
-        throw CommandExit{kExitVersion};
-    }
+    DriverFontInput input = readDriverFontInput(file.path, file.label, use, io.err);
+    if (input.exit != 0) throw CommandExit{input.exit};
+    file.bytes = std::move(input.bytes);
+    file.document = std::move(input.document);
+    file.lock = std::move(input.lock);
     return file;
 }
 
@@ -193,8 +189,9 @@ std::optional<FileHistory> historyFor(const CommandLine& line, const DvfToolIo& 
 int replaceFile(const OpenedFile& file, const std::string& bytes, const CommandLine& line,
                 const DvfToolIo& io) {
     const std::optional<FileHistory> history = historyFor(line, io);
+    FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
     const HistoryReplace replaced =
-        replaceKeepingHistory(file.path, file.bytes, bytes, history ? &*history : nullptr);
+        replaceKeepingHistory(file.path, file.bytes, bytes, history ? &*history : nullptr, layer);
     if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
     return reportSave(replaced.replaced, io);
 }
@@ -307,7 +304,7 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
     } else {
         assignments = argumentAssignments(rest, io);
     }
-    const OpenedFile file = openFile(operand, io);
+    const OpenedFile file = openFile(operand, io, InputUse::Save);
     SettingsStore store = loadStore(file);
     const std::vector<FontFields> shown =
         line.jsonInput ? listFontFields(store) : std::vector<FontFields>{};
@@ -346,7 +343,7 @@ int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolI
     const std::vector<std::string> fonts = fontNames(rest, io);
     // Both files are read and checked before anything is written.
     const OpenedFile source = openFile(sourceOperand, io);
-    OpenedFile target = openFile(targetOperand, io);
+    OpenedFile target = openFile(targetOperand, io, InputUse::Save);
     if (!copyFontSettings(loadStore(source), fonts, target.document)) return reportSave(false, io);
     return replaceFile(target, target.document.bytes(), line, io);
 }
@@ -406,7 +403,7 @@ int preview(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
     }
     const FontPreviewOutcome outcome = writeFontPreview(store, *font, line.preview);
     if (!outcome.message.empty()) io.err << "dvftool: " << outcome.message << '\n';
-    for (const std::string& note : outcome.notes) io.out << note << '\n';
+    for (const std::string& note : outcome.notes) io.err << note << '\n';
     return outcome.exit;
 }
 
@@ -484,7 +481,8 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
     if (command == "history") return history(line, rest, io);
     if (command == "restore") return restore(line, rest, io);
     // check and save
-    const OpenedFile file = openFile(onlyFile(line, rest, io), io);
+    const OpenedFile file =
+        openFile(onlyFile(line, rest, io), io, command == "save" ? InputUse::Save : InputUse::Read);
     if (command == "check") {
         io.out << "ok\n";
         return kExitDone;
@@ -495,16 +493,18 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
 }  // namespace
 
 int reportSave(bool saved, const DvfToolIo& io) {
-    io.out << (saved ? kSavedMessage : kSaveFailedMessage) << '\n';
+    io.err << (saved ? kSavedMessage : kSaveFailedMessage) << '\n';
     return saved ? kExitDone : kExitSaveFailed;
 }
 
 int runDvfTool(const std::vector<std::string>& args, const DvfToolIo& io) {
-    try {
-        return runCommand(args, io);
-    } catch (const CommandExit& exit) {
-        return exit.status;
-    }
+    return runGuarded(io.err, [&] {
+        try {
+            return runCommand(args, io);
+        } catch (const CommandExit& exit) {
+            return exit.status;
+        }
+    });
 }
 
 }  // namespace vx

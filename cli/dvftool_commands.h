@@ -11,6 +11,7 @@
 
 #include "history/history_places.h"
 #include "printer/printer_binding.h"
+#include "settings/file_layer.h"
 
 namespace vx {
 
@@ -35,9 +36,13 @@ struct DvfToolIo {
     // The histories in which saves keep the file's previous bytes unless
     // --history or --no-history says otherwise; none when unset.
     std::optional<HistoryPlaces> historyPlaces = std::nullopt;
+    // The file operations through which saves reach the disk; the
+    // platform's when null.
+    FileLayer* fileLayer = nullptr;
 };
 
-// Prints "保存しました" or "保存できませんでした"; the exit status that goes with it.
+// Tells "保存しました" or "保存できませんでした" (standard error); the exit status
+// that goes with it.
 int reportSave(bool saved, const DvfToolIo& io);
 
 // args excludes the program name.

@@ -4,10 +4,13 @@
 #include <iostream>
 
 #include "cli/dvftool_commands.h"
+#include "cli/dvftool_guard.h"
 #include "history/history_location.h"
 
 int main(int argc, char** argv) {
-    std::vector<std::string> args(argv + 1, argv + argc);
-    return vx::runDvfTool(
-        args, {std::cin, std::cout, std::cerr, nullptr, nullptr, vx::defaultHistoryPlaces()});
+    return vx::runGuarded(std::cerr, [&] {
+        std::vector<std::string> args(argv + 1, argv + argc);
+        return vx::runDvfTool(
+            args, {std::cin, std::cout, std::cerr, nullptr, nullptr, vx::defaultHistoryPlaces()});
+    });
 }

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <nlohmann/json.hpp>
 
+#include "cli/driver_font_input.h"
 #include "cli/printer_files.h"
 #include "history/history_save.h"
 #include "settings/driver_font_file.h"
@@ -109,15 +110,29 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         io.err << ")\n";
         return kExitUnreadable;
     }
-    // Listed only when it is read and accepted as a driver font file.
-    const std::optional<std::string> bytes = FileHistory::read(*versions[number - 1]);
-    if (request.output) return reportSave(writeOutput(*request.output, *bytes), io);
-    std::optional<std::string> present = readFileBytes(request.file);
-    if (!present) {
-        io.err << "dvftool: cannot read the driver font file: " << request.label << '\n';
+    // Listed only when it was read and accepted as a driver font file; read
+    // again here, it may have gone meanwhile.
+    const HistoryVersion& version = *versions[number - 1];
+    const std::optional<std::string> bytes = FileHistory::read(version);
+    if (!bytes) {
+        io.err << "dvftool: cannot read version " << number << ": " << utf8FromPath(version.file)
+               << '\n';
         return kExitUnreadable;
     }
-    const HistoryReplace replaced = replaceKeepingHistory(request.file, *present, *bytes, &history);
+    // The file written is locked from its look to its replacement, as a
+    // save locks it.
+    if (request.output) {
+        FileLock lock;
+        const std::string label = utf8FromPath(*request.output);
+        if (int exit = lockForSaving(*request.output, label, lock, io.err)) return exit;
+        return reportSave(writeOutput(*request.output, *bytes), io);
+    }
+    const DriverFontInput present =
+        readDriverFontInput(request.file, request.label, InputUse::Replace, io.err);
+    if (present.exit != 0) return present.exit;
+    FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
+    const HistoryReplace replaced =
+        replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer);
     if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
     return reportSave(replaced.replaced, io);
 }

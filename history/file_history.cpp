@@ -8,6 +8,7 @@
 #include <fstream>
 
 #include "settings/driver_font_file.h"
+#include "settings/durable_write.h"
 #include "settings/file_io.h"
 
 namespace vx {
@@ -108,13 +109,6 @@ std::optional<ParsedName> parseVersionName(std::string_view name) {
     return parsed;
 }
 
-std::error_code writeWhole(const fs::path& path, std::string_view bytes) {
-    errno = 0;
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (out) out.close();
-    if (!out.fail()) return {};
-    return {errno != 0 ? errno : EIO, std::generic_category()};
 }
 
 // FNV-1a, 64 bits, as 16 hexadecimal digits.
@@ -291,7 +285,8 @@ std::optional<std::string> FileHistory::read(const HistoryVersion& version) {
     return version.contents;
 }
 
-FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes) const {
+FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes,
+                                    FileLayer& layer) const {
     Kept kept;
     const fs::path folder = folderOf(file);
     const bool noRoot = rootOf(file).empty();
@@ -312,34 +307,17 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
         return fail(HistoryError::NumbersUsedUp);
     }
 
-    // Written under a temporary name first, so that a full disk never
-    // leaves a truncated version behind.
-    const fs::path temporary =
-        folder /
-        (".keeping-" + std::to_string(std::chrono::steady_clock::now().time_since_epoch().count()));
-    if (std::error_code written = writeWhole(temporary, bytes)) {
-        fs::remove(temporary, ec);
-        return fail(written);
-    }
+    // On the disk before it has its name, and its name on the disk before
+    // the file is replaced. Another program may keep a version of the same
+    // file at this moment: a name that is taken is never replaced.
     const LocalTime now = clock_();
-    long long sequence = existing.empty() ? 1 : existing.front().sequence + 1;
-    // Another program may keep a version of the same file at this moment.
-    for (int attempt = 0; attempt < 100; ++attempt, ++sequence) {
-        if (sequence > kLargestSequence) break;
-        const fs::path target = folder / versionName(sequence, now);
-        if (fs::exists(target, ec)) continue;
-        fs::rename(temporary, target, ec);
-        if (ec) break;
-        kept.added = target;
-        return kept;
-    }
-    if (!ec) {
-        ec = sequence > kLargestSequence ? make_error_code(HistoryError::NumbersUsedUp)
-                                         : std::make_error_code(std::errc::file_exists);
-    }
-    std::error_code ignored;
-    fs::remove(temporary, ignored);
-    return fail(ec);
+    const long long sequence = existing.empty() ? 1 : existing.front().sequence + 1;
+    const DurableWrite written = writeDurably(
+        layer, bytes, [&](int attempt) { return folder / versionName(sequence + attempt, now); },
+        100);
+    kept.added = written.file;
+    if (written.error) return fail(written.error);
+    return kept;
 }
 
 void FileHistory::prune(const fs::path& file) const {

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "history/history_places.h"
+#include "settings/file_layer.h"
 
 namespace vx {
 
@@ -101,8 +102,10 @@ public:
         std::optional<HistoryProblem> problem;
     };
     // Keeps `bytes` as the newest version of `file`, unless the newest
-    // version holds exactly these bytes already.
-    Kept keep(const std::filesystem::path& file, std::string_view bytes) const;
+    // version holds exactly these bytes already. The version is on the disk
+    // (flushed, its folder synced) when this returns without a problem.
+    Kept keep(const std::filesystem::path& file, std::string_view bytes,
+              FileLayer& layer = platformFileLayer()) const;
 
     // Removes all but the newest kKeptVersions versions of `file`.
     void prune(const std::filesystem::path& file) const;

@@ -8,6 +8,8 @@
 #include <string_view>
 
 #include "history/file_history.h"
+#include "settings/file_check.h"
+#include "settings/file_layer.h"
 #include "settings/settings_store.h"
 
 namespace vx {
@@ -20,31 +22,43 @@ struct HistoryReplace {
 };
 
 // Replaces the file at `path`, which holds `present`, by `bytes` in one
-// step, keeping `present` as a version first (none without a history).
-// After a replacement the versions beyond the newest kKeptVersions go;
-// after a failed one the version just kept goes again, since the file
-// still holds those bytes.
+// step, keeping `present` as a version first (none without a history); the
+// version is on the disk before the file is replaced. After a replacement
+// the versions beyond the newest kKeptVersions go. A replacement that
+// failed halfway and left nothing at the file's name puts the new bytes
+// there, or else `present`. The version just kept goes again only when the
+// file is found to hold exactly its bytes. The caller holds the file's lock.
 HistoryReplace replaceKeepingHistory(const std::filesystem::path& path, std::string_view present,
-                                     std::string_view bytes, const FileHistory* history);
+                                     std::string_view bytes, const FileHistory* history,
+                                     FileLayer& layer = platformFileLayer());
 
-enum class HistorySaveOutcome { Saved, Failed, ChangedMeanwhile };
+enum class HistorySaveOutcome {
+    Saved,
+    Failed,
+    ChangedMeanwhile,
+    Busy,         // another program held the file's lock for the whole wait
+    NotAccepted,  // the file is no longer one that may be saved into
+};
 
 struct HistorySave {
     HistorySaveOutcome outcome = HistorySaveOutcome::Failed;
     // The bytes the file held before the save; nullopt when it could not
     // be read.
     std::optional<std::string> present;
-    std::string written;  // what the file holds after a save
+    // What the file holds after the save; empty when it holds no new bytes.
+    std::string written;
     std::optional<HistoryProblem> historyProblem;
+    FileCheck check = FileCheck::Accepted;  // why the file was NotAccepted
 };
 
 // Writes the store into the file at `path` as a save does (its font
 // sections rewritten, every other byte kept), keeping the file's present
-// bytes as a version. With `expected`, a file that no longer holds those
-// bytes (someone else saved it) is left alone: ChangedMeanwhile, with the
-// bytes found in `present`.
+// bytes as a version, all under the file's lock. With `expected`, a file
+// that no longer holds those bytes (someone else saved it) is left alone:
+// ChangedMeanwhile, with the bytes found in `present`.
 HistorySave saveKeepingHistory(const SettingsStore& store, const std::filesystem::path& path,
                                const FileHistory* history,
-                               const std::optional<std::string>& expected = std::nullopt);
+                               const std::optional<std::string>& expected = std::nullopt,
+                               FileLayer& layer = platformFileLayer());
 
 }  // namespace vx

@@ -23,7 +23,8 @@ RowPage<Record>::RowPage(const PageDescription<Record>& description, SettingsSto
       store_(store),
       controls_(controls),
       fields_(fieldBindings(description.rows)),
-      memories_(description.fontCount) {
+      memories_(description.fontCount),
+      shownAs_(static_cast<std::size_t>(description.fontCount)) {
     for (const Row& r : description_.rows) {
         if (r.kind == ControlKind::NumericEdit && r.autoBox != 0) {
             rememberedTexts_.emplace_back(r.id, &memories_.add(std::string(r.rememberedInitially)));
@@ -97,6 +98,7 @@ void RowPage<Record>::create() {
 template <class Record>
 void RowPage<Record>::resetAndShow() {
     memories_.reset();
+    for (std::optional<Record>& shown : shownAs_) shown.reset();
     showCurrent();
 }
 
@@ -109,6 +111,27 @@ void RowPage<Record>::storeCurrent() {
 template <class Record>
 void RowPage<Record>::storeShown() {
     storeInto(record());
+}
+
+template <class Record>
+bool RowPage<Record>::holdsEdits() {
+    for (int font = 0; font < description_.fontCount; ++font) {
+        const std::optional<Record>& shown = shownAs_[static_cast<std::size_t>(font)];
+        if (!shown) continue;
+        const Record now =
+            font == currentFont_ ? describedRecord() : description_.record(store_, font);
+        if (!(now == *shown)) return true;
+    }
+    return false;
+}
+
+template <class Record>
+void RowPage<Record>::acceptEdits() {
+    for (int font = 0; font < description_.fontCount; ++font) {
+        std::optional<Record>& shown = shownAs_[static_cast<std::size_t>(font)];
+        if (shown)
+            shown = font == currentFont_ ? describedRecord() : description_.record(store_, font);
+    }
 }
 
 template <class Record>
@@ -246,6 +269,10 @@ void RowPage<Record>::showCurrent() {
     applyTypeRules();
     applyAutoRules();
     fields_.show(controls_);
+    // A font shown again (after a type change, or coming back to it) keeps
+    // what it was first shown as.
+    std::optional<Record>& shown = shownAs_[static_cast<std::size_t>(currentFont_)];
+    if (!shown) shown = describedRecord();
 }
 
 template <class Record>

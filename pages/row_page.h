@@ -49,6 +49,8 @@ public:
     // usable edit applies first, whatever has the focus, so that no save
     // writes an unchecked number.
     void storeCurrent() override;
+    bool holdsEdits() override;
+    void acceptEdits() override;
     // The record of the font shown as the next store would write it, while
     // the store and the page's memories stay as they are (for a preview
     // that follows the user's typing).
@@ -157,6 +159,9 @@ private:
     std::vector<std::pair<int, PerFontMemory<std::string>*>> rememberedTexts_;
     std::vector<Reaction> reactions_;
     int currentFont_ = 0;
+    // Per font: the record as a store would write it when the page first
+    // showed the font since its last reset, or since the last save.
+    std::vector<std::optional<Record>> shownAs_;
 };
 
 }  // namespace vx

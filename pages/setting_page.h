@@ -21,6 +21,14 @@ public:
     // Moves the values of the page's controls into the record of its
     // current driver font.
     virtual void storeCurrent() = 0;
+    // Whether the page holds values other than those it showed since its
+    // last resetAndShow: on the font shown, or stored into the record of
+    // another. What the page itself changes in showing a value (a number
+    // padded, a list's fallback) is no edit.
+    virtual bool holdsEdits() = 0;
+    // What the page holds has been saved: from now on only later changes
+    // are edits.
+    virtual void acceptEdits() = 0;
 
     // Notifications of the user's doing.
     virtual void onListChanged(int id) = 0;    // a list's new choice

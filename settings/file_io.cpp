@@ -1,5 +1,10 @@
 #include "settings/file_io.h"
 
+#include <system_error>
+
+#include "settings/durable_write.h"
+#include "settings/file_layer.h"
+
 namespace vx {
 
 bool replaceFileContents(FileReplacement& replacement, std::string_view bytes) {
@@ -12,9 +17,31 @@ bool replaceFileContents(FileReplacement& replacement, std::string_view bytes) {
     return false;
 }
 
+bool replaceFileContents(FileLayer& layer, const std::filesystem::path& target,
+                         std::string_view bytes) {
+    if (target.empty()) return false;
+    const bool existed = layer.exists(target);
+    bool replaced = false;
+    if (std::unique_ptr<FileReplacement> replacement = layer.replacement(target)) {
+        replaced = replaceFileContents(*replacement, bytes);
+    }
+    if (replaced) return !layer.syncFolder(target.parent_path());
+    // A replacement that failed halfway (the file moved away, the new one
+    // not in its place) leaves nothing at the name: the new bytes go there.
+    if (existed && !layer.exists(target)) {
+        return !writeDurably(layer, bytes, [&](int) { return target; }).error;
+    }
+    return false;
+}
+
 bool replaceFileContents(const std::filesystem::path& target, std::string_view bytes) {
-    std::unique_ptr<FileReplacement> replacement = makeFileReplacement(target);
-    return replaceFileContents(*replacement, bytes);
+    return replaceFileContents(platformFileLayer(), target, bytes);
+}
+
+bool fileTooLarge(const std::filesystem::path& path) {
+    std::error_code ec;
+    const std::uintmax_t size = std::filesystem::file_size(path, ec);
+    return !ec && size > kMaxFileBytes;
 }
 
 }  // namespace vx

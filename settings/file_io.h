@@ -2,6 +2,7 @@
 // failure at any point leaves the original exactly as it was.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <optional>
@@ -10,8 +11,16 @@
 
 namespace vx {
 
-// The file's bytes; nullopt when it is missing or cannot be read.
+// Files larger than this are not read: a driver font file is about 20 KB,
+// and reading anything far larger could exhaust the memory.
+inline constexpr std::uintmax_t kMaxFileBytes = 16u * 1024 * 1024;
+
+// The file's bytes; nullopt when it is missing, cannot be read or is larger
+// than kMaxFileBytes.
 std::optional<std::string> readFileBytes(const std::filesystem::path& path);
+
+// Whether the file at `path` is larger than kMaxFileBytes.
+bool fileTooLarge(const std::filesystem::path& path);
 
 bool fileExists(const std::filesystem::path& path);
 
@@ -32,8 +41,16 @@ public:
 // The platform's replacement of an existing file.
 std::unique_ptr<FileReplacement> makeFileReplacement(const std::filesystem::path& target);
 
+class FileLayer;
+
 // Runs the steps in order; on the first failure discards and returns false.
 bool replaceFileContents(FileReplacement& replacement, std::string_view bytes);
+// Replaces the file through the layer, then syncs its folder so that the
+// new name is on the disk. When a failed step left nothing at the file's
+// name, the new bytes are put there as a new file. True only when the file
+// holds `bytes` and its folder is synced.
+bool replaceFileContents(FileLayer& layer, const std::filesystem::path& target,
+                         std::string_view bytes);
 bool replaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
 }  // namespace vx

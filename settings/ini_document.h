@@ -137,6 +137,9 @@ private:
     std::optional<std::string> valueOf(const Line& line, const Shape& shape) const;
     std::string_view keyNameOf(const Line& line) const;
     void eraseLine(Section& section, std::size_t index);
+    // Removes the lines for which `doomed` answers true, in one pass.
+    template <class Doomed>
+    std::size_t eraseLinesWhere(Section& section, Doomed doomed);
     void addSection(Section section, std::u16string folded);
     void indexSections();
     void insertKeyLine(Section& section, Line line);

@@ -126,22 +126,13 @@ bool IniDocument::remove(std::string_view section, std::string_view key) {
 std::size_t IniDocument::removeKeysExcept(std::string_view section, std::string_view keptName) {
     Section* target = findSection(section);
     if (target == nullptr) return 0;
-    std::size_t removed = 0;
     bool kept = false;
-    for (std::size_t i = 0; i < target->lines.size();) {
-        const Line& line = target->lines[i];
-        const bool key = shapeOf(line).kind == LineKind::Key;
-        if (key && !kept && keyNameOf(line) == keptName) {
-            kept = true;
-            ++i;
-        } else if (key) {
-            eraseLine(*target, i);
-            ++removed;
-        } else {
-            ++i;
-        }
-    }
-    return removed;
+    return eraseLinesWhere(*target, [&](const Line& line) {
+        if (shapeOf(line).kind != LineKind::Key) return false;
+        if (kept || keyNameOf(line) != keptName) return true;
+        kept = true;
+        return false;
+    });
 }
 
 std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section,
@@ -149,18 +140,41 @@ std::size_t IniDocument::removeLinesWithoutEquals(std::string_view section,
     Section* target = findSection(section);
     if (target == nullptr) return 0;
     std::vector<Name> names(keys.begin(), keys.end());
+    return eraseLinesWhere(*target, [&](const Line& line) {
+        return shapeOf(line).kind == LineKind::Other &&
+               std::any_of(names.begin(), names.end(),
+                           [&](const Name& name) { return answersTo(line, name); });
+    });
+}
+
+// One pass over the section, so that a save's time grows with the lines
+// and not with their square: each line removed leaves the blank lines that
+// followed it to the line kept before it, as eraseLine does.
+template <class Doomed>
+std::size_t IniDocument::eraseLinesWhere(Section& section, Doomed doomed) {
+    std::vector<Line> kept;
+    kept.reserve(section.lines.size());
+    Line* before = &section.header;
+    std::string blanks;  // for `before`, from the lines removed after it
+    auto giveBlanks = [&] {
+        if (blanks.empty()) return;
+        before->eol = own(std::string(view(before->eol)) + blanks);
+        blanks.clear();
+    };
     std::size_t removed = 0;
-    for (std::size_t i = 0; i < target->lines.size();) {
-        const Line& line = target->lines[i];
-        if (shapeOf(line).kind == LineKind::Other &&
-            std::any_of(names.begin(), names.end(),
-                        [&](const Name& name) { return answersTo(line, name); })) {
-            eraseLine(*target, i);
-            ++removed;
-        } else {
-            ++i;
+    for (Line& line : section.lines) {
+        if (!doomed(line)) {
+            giveBlanks();
+            kept.push_back(line);
+            before = &kept.back();
+            continue;
         }
+        const std::string_view eol = view(line.eol);
+        if (!eol.empty()) blanks += eol.substr(firstBreak(eol).size());
+        ++removed;
     }
+    giveBlanks();
+    section.lines = std::move(kept);
     return removed;
 }
 

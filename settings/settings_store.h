@@ -31,6 +31,7 @@ struct CharacterFontRecord {
     std::string reverseAreaX, reverseAreaY, frameGapX, frameGapY, strikeEndLength;
     std::string emphasis, shiftX, shiftY, checkDigit, checkDigitMode, zeroSuppress,
         zeroSuppressDigits, alignment, alignmentMode, areaWidth, lineFeed, areaLines;
+    bool operator==(const CharacterFontRecord&) const = default;
 };
 
 struct BarcodeRecord {
@@ -49,27 +50,34 @@ struct BarcodeRecord {
     // The type with this name (code page 932); false, and nothing changes,
     // when no type has it.
     bool setTypeByName(std::string_view name);
+    bool operator==(const BarcodeRecord&) const = default;
 };
 
 struct DataMatrixParams {
     std::string typeName, originX, originY, moduleWidth, rotation, cellSizeMarker, cellColumns,
         cellRows;
+    bool operator==(const DataMatrixParams&) const = default;
 };
 struct MaxiCodeParams {
     std::string typeName, originX, originY, mode;
+    bool operator==(const MaxiCodeParams&) const = default;
 };
 struct MicroPdf417Params {
     std::string typeName, originX, originY, moduleWidth, columnRowCount, rotation, rowHeight;
+    bool operator==(const MicroPdf417Params&) const = default;
 };
 struct Pdf417Params {
     std::string typeName, originX, originY, securityLevel, moduleWidth, columnRowCount, rotation,
         rowHeight;
+    bool operator==(const Pdf417Params&) const = default;
 };
 struct QrCodeParams {
     std::string typeName, originX, originY, errorCorrection, moduleWidth, rotation, model;
+    bool operator==(const QrCodeParams&) const = default;
 };
 struct Gs1CompositeParams {
     std::string typeName, originX, originY, moduleWidth, rotation, rowHeight, linearType;
+    bool operator==(const Gs1CompositeParams&) const = default;
 };
 
 // A 2D code font keeps the parameters of all six types, so that the page can
@@ -84,6 +92,7 @@ struct Code2DRecord {
     Pdf417Params pdf417;
     QrCodeParams qrCode;
     Gs1CompositeParams gs1Composite;
+    bool operator==(const Code2DRecord&) const = default;
 };
 
 struct SettingsStore {

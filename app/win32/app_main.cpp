@@ -7,6 +7,7 @@
 #include <string>
 
 #include "app/command_line.h"
+#include "app/win32/escape_report_win32.h"
 #include "app/win32/main_window.h"
 #include "app/win32/printer_glue.h"
 #include "ui/win32/dialog.h"
@@ -57,11 +58,18 @@ int runTool() {
 
 int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     if (FAILED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED))) return 0;
+    vx::Dialog::setEscapeHandler(&vx::tellEscapedFailure);
     // The program registers and serves no objects: every server switch
     // ends it at once.
     int status = 0;
-    if (vx::parseStartupSwitch(vx::narrow(GetCommandLineW())) == vx::StartupSwitch::None) {
-        status = runTool();
+    try {
+        if (vx::parseStartupSwitch(vx::narrow(GetCommandLineW())) == vx::StartupSwitch::None) {
+            status = runTool();
+        }
+    } catch (const std::exception& escaped) {
+        // Before the window runs or after it ended: told, then the end.
+        vx::tellEscapedFailure(nullptr, escaped);
+        status = 1;
     }
     CoUninitialize();
     return status;

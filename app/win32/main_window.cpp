@@ -91,7 +91,13 @@ bool MainWindow::open() {
 void MainWindow::runUntilClosed() {
     MSG message;
     while (!closed_) {
-        idle();
+        // Handlers report what escapes them themselves (Dialog); the idle
+        // work is the loop's own.
+        try {
+            idle();
+        } catch (const std::exception& escaped) {
+            reportEscape(hwnd(), escaped);
+        }
         if (closed_ || GetMessageW(&message, nullptr, 0, 0) <= 0) break;
         handle(message);
     }

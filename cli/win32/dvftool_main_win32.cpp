@@ -8,6 +8,7 @@
 #include <iostream>
 
 #include "cli/dvftool_commands.h"
+#include "cli/dvftool_guard.h"
 #include "history/history_location.h"
 #include "printer/win32/system_environment_win32.h"
 #include "printer/win32/winspool_spooler.h"
@@ -18,12 +19,14 @@ int wmain(int argc, wchar_t** argv) {
     _setmode(_fileno(stdin), _O_BINARY);
     _setmode(_fileno(stdout), _O_BINARY);
     _setmode(_fileno(stderr), _O_BINARY);
-    std::vector<std::string> args;
-    for (int i = 1; i < argc; ++i) {
-        args.push_back(vx::utf8FromUtf16(reinterpret_cast<const char16_t*>(argv[i])));
-    }
-    vx::WinspoolSpooler spooler;
-    vx::Win32Environment environment;
-    return vx::runDvfTool(
-        args, {std::cin, std::cout, std::cerr, &spooler, &environment, vx::defaultHistoryPlaces()});
+    return vx::runGuarded(std::cerr, [&] {
+        std::vector<std::string> args;
+        for (int i = 1; i < argc; ++i) {
+            args.push_back(vx::utf8FromUtf16(reinterpret_cast<const char16_t*>(argv[i])));
+        }
+        vx::WinspoolSpooler spooler;
+        vx::Win32Environment environment;
+        return vx::runDvfTool(args, {std::cin, std::cout, std::cerr, &spooler, &environment,
+                                     vx::defaultHistoryPlaces()});
+    });
 }

@@ -6,7 +6,6 @@
 
 #include <cerrno>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <system_error>
 
@@ -78,7 +77,14 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     if (!fileExists(path)) return std::nullopt;
     std::ifstream in(path, std::ios::binary);
     if (!in) return std::nullopt;
-    std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    std::string bytes;
+    char buffer[65536];
+    // Read no further than the limit, whatever size the file claims (it
+    // may grow while it is read).
+    while (in.read(buffer, sizeof buffer) || in.gcount() > 0) {
+        bytes.append(buffer, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > kMaxFileBytes) return std::nullopt;
+    }
     if (in.bad()) return std::nullopt;
     return bytes;
 }

@@ -7,26 +7,11 @@
 #include <string>
 
 #include "settings/file_io.h"
+#include "settings/win32/long_path.h"
 
 namespace vx {
 
 namespace {
-
-// Paths of any length: absolute paths get the "\\?\" prefix. An empty or
-// unusable path stays empty, which every file function refuses.
-std::wstring longPath(const std::filesystem::path& relative) {
-    std::error_code ec;
-    const std::filesystem::path path = relative.empty() ? relative : std::filesystem::absolute(relative, ec);
-    if (ec) return {};
-    std::wstring text = path.wstring();
-    for (wchar_t& c : text) {
-        if (c == L'/') c = L'\\';
-    }
-    if (text.rfind(L"\\\\?\\", 0) == 0) return text;
-    if (text.rfind(L"\\\\", 0) == 0) return L"\\\\?\\UNC\\" + text.substr(2);
-    if (text.size() >= 3 && text[1] == L':' && text[2] == L'\\') return L"\\\\?\\" + text;
-    return text;
-}
 
 // A file that another process is reading (a virus scanner, the spooler)
 // refuses to be replaced while it is open; such a refusal is tried again
@@ -120,11 +105,12 @@ private:
         }
         const DWORD error = GetLastError();
         // The target was moved away but the new file could not take its
-        // name: without this move the file would be gone.
+        // name: without this move the file would be gone. When the move
+        // fails too, the save puts the bytes there anew (replaceFileContents).
         if (error == ERROR_UNABLE_TO_MOVE_REPLACEMENT &&
-            GetFileAttributesW(target_.c_str()) == INVALID_FILE_ATTRIBUTES) {
-            if (MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH)) return true;
-            temp_.clear();  // the new file stays under its temporary name
+            GetFileAttributesW(target_.c_str()) == INVALID_FILE_ATTRIBUTES &&
+            MoveFileExW(temp_.c_str(), target_.c_str(), MOVEFILE_WRITE_THROUGH)) {
+            return true;
         }
         SetLastError(error);
         return false;
@@ -146,11 +132,13 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     char buffer[65536];
     DWORD got = 0;
     bool ok = true;
-    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) {
+    // No further than the limit, whatever size the file claims.
+    while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0 &&
+           bytes.size() <= kMaxFileBytes) {
         bytes.append(buffer, got);
     }
     CloseHandle(file);
-    if (!ok) return std::nullopt;
+    if (!ok || bytes.size() > kMaxFileBytes) return std::nullopt;
     return bytes;
 }
 

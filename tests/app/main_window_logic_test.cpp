@@ -10,6 +10,8 @@
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
+#include "settings/file_lock.h"
+#include "tests/settings/test_support.h"
 
 namespace vx {
 namespace {
@@ -105,8 +107,15 @@ public:
 class FakePage : public SettingPage {
 public:
     FakePage(std::string name, std::vector<std::string>& log) : name_(std::move(name)), log_(log) {}
-    void resetAndShow() override { log_.push_back("reset " + name_); }
+    void resetAndShow() override {
+        log_.push_back("reset " + name_);
+        edited = false;
+    }
     void storeCurrent() override { log_.push_back("store " + name_); }
+    // Edits the page holds; a save accepts them (not in the log).
+    bool edited = false;
+    bool holdsEdits() override { return edited; }
+    void acceptEdits() override { edited = false; }
     void create() override {}
     void onListChanged(int) override {}
     void onListOpened(int) override {}
@@ -230,6 +239,11 @@ TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
         {"old version", LocateOutcome::Located, "[DVF]\r\nVersion=1.999\r\n", kVersionMismatch},
         {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"),
          kVersionMismatch},
+        // The names left in UTF-8, as an editor saves the file by default.
+        {"saved as UTF-8", LocateOutcome::Located,
+         "[DVF]\r\nVersion=2\r\n[ZEL文字フォント01]\r\nFontType=2\r\n", kSavedAsUtf8},
+        {"larger than 16 MiB", LocateOutcome::Located,
+         "[DVF]\r\nVersion=2\r\n;" + std::string(kMaxFileBytes, 'x') + "\r\n", kNoDriverFontFile},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.name);
@@ -361,7 +375,7 @@ TEST_F(MainWindowLogicTest, ExitPromptPaths) {
     }
 }
 
-TEST_F(MainWindowLogicTest, ChoosingAnotherPrinterReplacesSettingsWithoutAsking) {
+TEST_F(MainWindowLogicTest, ChoosingAnotherPrinterWithoutEditsReplacesSettingsWithoutAsking) {
     MainWindowLogic logic = makeLogic();
     logic.initialise();
     store.fonts[3].originX = "0999";  // an unsaved edit
@@ -663,6 +677,165 @@ TEST_F(HistoryLogicTest, AHistoryFolderThatCannotBeUsedIsToldInsteadOfTheList) {
                                         "\n理由： フォルダの場所に同じ名前のファイルがあります"}));
     EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
     EXPECT_TRUE(versions.rows.empty()) << "no list is shown";
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// Another printer chosen while the pages hold edits: はい saves first, いいえ
+// discards them, キャンセル keeps the binding and the edits. A save that
+// does not happen keeps them too.
+TEST_F(MainWindowLogicTest, AnotherPrinterAsksFirstWhenEditsAreUnsaved) {
+    const std::string kNone;
+    struct Case {
+        const char* name;
+        bool pageEdited;      // a page holds an edit
+        bool factory;         // the factory settings were shown, unsaved
+        bool otherHoldsLock;  // another program is saving the file
+        bool readOnly;        // the file cannot be replaced
+        std::deque<MessageAnswer> answers;
+        std::vector<std::string> messages;
+        bool rebound;
+        bool saved;
+    };
+    const std::string rebind(kConfirmRebind), saved(kSavedMessage), failed(kSaveFailedMessage),
+        elsewhere(kSavingElsewhereText);
+    const std::vector<Case> cases = {
+        {"no edit", false, false, false, false, {}, {}, true, false},
+        {"cancel", true, false, false, false, {MessageAnswer::Cancel}, {rebind}, false, false},
+        {"no", true, false, false, false, {MessageAnswer::No}, {rebind}, true, false},
+        {"yes", true, false, false, false, {MessageAnswer::Yes}, {rebind, saved}, true, true},
+        {"factory settings unsaved",
+         false,
+         true,
+         false,
+         false,
+         {MessageAnswer::Cancel},
+         {rebind},
+         false,
+         false},
+        {"yes, the save fails",
+         true,
+         false,
+         false,
+         true,
+         {MessageAnswer::Yes},
+         {rebind, failed},
+         false,
+         false},
+        {"yes, another program saves",
+         true,
+         false,
+         true,
+         false,
+         {MessageAnswer::Yes},
+         {rebind, elsewhere},
+         false,
+         false},
+    };
+    const std::filesystem::path other = dir / "CORDD.DVF";
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        writeAll(file, "[DVF]\r\nVersion=2\r\n");
+        writeAll(other, "[DVF]\r\nVersion=3\r\n");
+        location = {LocateOutcome::Located, cp932("ZEL Vextora Alto"), file};
+        chooser.answer = "Label printer";
+        page1D.edited = false;
+        MainWindowLogic logic = makeLogic();
+        logic.initialise();
+        if (c.factory) {
+            messages.answers = {MessageAnswer::Ok};
+            logic.factorySettings();
+        }
+        page1D.edited = c.pageEdited;
+        messages.shown.clear();
+        messages.answers = c.answers;
+        log.clear();
+        if (c.readOnly) test::makeReadOnly(file);
+        std::optional<FileLock> held;
+        if (c.otherHoldsLock) held.emplace(FileLock::acquire(file));
+        location = {LocateOutcome::Located, cp932("ZEL Vextora Corda"), other};
+        chooser.answer = "調剤ラベル";
+        logic.choosePrinterDriver();
+        held.reset();
+        test::makeWritable(file);
+
+        EXPECT_EQ(messages.texts(), c.messages);
+        if (!c.messages.empty()) {
+            EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNoCancel);
+            EXPECT_EQ(messages.shown[0].icon, MessageIcon::Exclamation);
+        }
+        EXPECT_EQ(logic.driverFontFilePath(), c.rebound ? other : file);
+        EXPECT_EQ(view.status, c.rebound ? "調剤ラベル" : "Label printer");
+        // Only a new binding fills the page anew; one that stays keeps its edits.
+        EXPECT_EQ(std::count(log.begin(), log.end(), "reset 1D"), c.rebound ? 1 : 0);
+        EXPECT_EQ(page1D.edited, c.pageEdited && !c.rebound);
+        EXPECT_EQ(readAll(file).find("FontType") != std::string::npos, c.saved);
+        EXPECT_FALSE(view.closed);
+    }
+}
+
+// The save command while another program holds the file: nothing written,
+// the window says why, and the exit prompt keeps the window open.
+TEST_F(MainWindowLogicTest, ASaveHeldOffByAnotherProgramSaysSoAndKeepsTheWindow) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    const std::string before = readAll(file);
+    const FileLock held = FileLock::acquire(file);
+    ASSERT_TRUE(held.held());
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Failed);
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(kConfirmSave),
+                                                          std::string(kSavingElsewhereText)}));
+    EXPECT_EQ(messages.shown[1].icon, MessageIcon::Exclamation);
+    messages.answers = {MessageAnswer::Yes, MessageAnswer::Ok};
+    logic.confirmExit();
+    EXPECT_FALSE(view.closed);
+    EXPECT_EQ(readAll(file), before);
+}
+
+// A file that someone re-saved in UTF-8 after the window loaded it is not
+// saved into: the window says how the file must be saved and keeps the edits.
+TEST_F(HistoryLogicTest, AFileResavedAsUtf8IsNotSavedInto) {
+    MainWindowLogic logic = makeLogic();
+    open(logic);
+    const std::string utf8 = utf8FromCp932(loaded);
+    writeAll(file, utf8);
+    messages.answers = {MessageAnswer::Ok, MessageAnswer::Yes};  // save, then overwrite theirs
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Failed);
+    EXPECT_EQ(messages.texts().back(), std::string(kSavedAsUtf8Text));
+    EXPECT_EQ(readAll(file), utf8);
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// Memory that runs out in the middle of a save (here while the version is
+// kept, under the file's lock) escapes the command to the window, which
+// tells it; the file is untouched and the lock let go.
+TEST_F(MainWindowLogicTest, MemoryExhaustedInASaveLeavesTheFileAndLetsTheLockGo) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    const std::string before = readAll(file);
+    bool exhausted = true;
+    logic.setHistoryRoot(dir / "history", [&]() -> LocalTime {
+        if (exhausted) throw std::bad_alloc();
+        return {2024, 5, 1, 10, 30, 0};
+    });
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_THROW(logic.saveSettings(), std::bad_alloc);
+    EXPECT_EQ(readAll(file), before);
+    EXPECT_FALSE(std::filesystem::exists(lockFileOf(file)));
+    exhausted = false;
+    messages.answers = {MessageAnswer::Ok};
+    EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
+    EXPECT_NE(readAll(file), before);
 }
 
 }  // namespace

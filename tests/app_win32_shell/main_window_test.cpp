@@ -585,6 +585,74 @@ TEST_F(MainWindowTest, ChoosingAnotherPrinterRebindsTheWindow) {
     EXPECT_TRUE(window().isOpen());
 }
 
+// An edit typed on a page, then another printer chosen: the window asks
+// first. キャンセル keeps the binding and the edit, いいえ discards it, はい
+// saves it before the binding (both printers here share one file, so the
+// saved value comes back).
+TEST_F(MainWindowTest, AnotherPrinterAfterAnEditAsksFirst) {
+    const std::wstring question =
+        L"設定が変更されています。\n"
+        L"プリンタドライバを切り替える前に、変更を設定ファイルへ保存しますか？";
+    struct Case {
+        int answer;
+        std::vector<std::string> located;  // after the choice
+        bool keepsTheEdit;
+        bool saves;
+    };
+    const Case cases[] = {
+        {IDCANCEL, {"Label printer"}, true, false},
+        {IDNO, {"Label printer", "Second printer"}, false, false},
+        {IDYES, {"Label printer", "Second printer"}, true, true},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.answer);
+        harness.locatedNames = {"Label printer"};
+        const std::string before = readBytes(harness.driverFontFile);
+        HWND edit = focusedEditOnCharacterPage();
+        ASSERT_NE(edit, nullptr);
+        const int control = GetDlgCtrlID(edit);
+        std::wstring asked;
+        std::vector<std::wstring> buttons;
+        std::vector<std::wstring> reports;
+        {
+            ModalScript script;
+            script.onDialog(kToolCaption, [&](HWND box) {
+                asked = messageBoxText(box);
+                buttons = messageBoxButtons(box);
+                click(box, c.answer);
+            });
+            if (c.saves) {
+                script.onDialog(kToolCaption, [&](HWND box) {
+                    reports.push_back(messageBoxText(box));
+                    click(box, IDOK);
+                });
+            }
+            harness.chooser.answers = {"Second printer"};
+            command(ID_FILE_CHOOSE_PRINTER);
+            pumpMessages(&window());
+            EXPECT_TRUE(script.finished());
+        }
+        EXPECT_EQ(asked.rfind(question, 0), 0u) << "asked: " << narrow(asked);
+        EXPECT_EQ(buttons.size(), 3u);
+        EXPECT_EQ(harness.locatedNames, c.located);
+        const HWND shown = GetDlgItem(window().pageWindow(PageKind::CharacterFont), control);
+        EXPECT_EQ(text(shown) == L"123", c.keepsTheEdit) << narrow(text(shown));
+        EXPECT_EQ(readBytes(harness.driverFontFile) != before, c.saves);
+        if (c.saves) EXPECT_EQ(reports, std::vector<std::wstring>{kSaved});
+        EXPECT_TRUE(window().isOpen());
+        if (c.keepsTheEdit && !c.saves) {
+            // The edit stays unsaved: the next choice would ask again. It
+            // goes with いいえ for the next case.
+            ModalScript script;
+            script.onDialog(kToolCaption, [](HWND box) { click(box, IDNO); });
+            harness.chooser.answers = {"Label printer"};
+            command(ID_FILE_CHOOSE_PRINTER);
+            pumpMessages(&window());
+            EXPECT_TRUE(script.finished()) << "asked again";
+        }
+    }
+}
+
 TEST(MainWindowStartTest, CancellingTheFirstSelectionNeverShowsTheWindow) {
     ASSERT_TRUE(canCreateWindows()) << "needs an X display (DISPLAY, e.g. Xvfb)";
     FakeSpooler spooler;

@@ -66,7 +66,7 @@ TEST_F(FileHistoryTest, AReplacementKeepsThePresentBytesAndTheNewestTwenty) {
 TEST_F(FileHistoryTest, AFailedReplacementAddsNoVersionAndRemovesNone) {
     keepNumbered(20);
     test::makeReadOnly(file);
-    EXPECT_FALSE(replaceKeepingHistory(file, dvf("present"), "new", &history).replaced);
+    EXPECT_FALSE(replaceKeepingHistory(file, test::readBytes(file), "new", &history).replaced);
     EXPECT_EQ(test::readBytes(file), "[DVF]\r\nVersion=2\r\n");
     const Strings bytes = kept();
     ASSERT_EQ(bytes.size(), 20u);

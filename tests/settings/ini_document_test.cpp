@@ -410,5 +410,30 @@ TEST(IniDocumentRemoveKeysExcept, KeepsOnlyTheFirstExactlyNamedKey) {
     EXPECT_EQ(doc.removeKeysExcept("missing", "FontType"), 0u);
 }
 
+// Removing all keys at once gives what removing them one by one gives:
+// blank lines after a removed key stay with the line before it, whatever
+// the breaks.
+TEST(IniDocumentRemoveKeysExcept, AllAtOnceAsOneByOne) {
+    const std::vector<std::string> texts = {
+        "[S]\r\nA=1\r\n\r\nB=2\r\n\r\n\r\nFontType=1\r\nC=3\n\nD=4\r\r\n[T]\r\nA=1\r\n",
+        "[S]\nA=1\n\n\nB=2\n;keep\nC=3\n\nFontType=7\nD=4",
+        "[S]\r\n\r\nA=1\r\n\r\nB=2\r\n",
+        "A=0\r\n\r\n[S]\rA=1\r\rB=2\r\r[T]\rX=1\r",
+    };
+    for (const std::string& text : texts) {
+        IniDocument allAtOnce(text);
+        IniDocument oneByOne(text);
+        const std::vector<std::string> names = oneByOne.keyNames("S");
+        for (const std::string& name : names) {
+            if (name != "FontType") oneByOne.remove("S", name);
+        }
+        allAtOnce.removeKeysExcept("S", "FontType");
+        EXPECT_EQ(allAtOnce.bytes(), oneByOne.bytes()) << text;
+        EXPECT_EQ(allAtOnce.keyNames("S").size(),
+                  text.find("FontType") == std::string::npos ? 0u : 1u)
+            << text;
+    }
+}
+
 }  // namespace
 }  // namespace vx

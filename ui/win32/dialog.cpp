@@ -28,7 +28,30 @@ bool Dialog::createModelessWithoutControls(HWND parent, const DialogTemplate& di
                                       reinterpret_cast<LPARAM>(this)) != nullptr;
 }
 
+namespace {
+
+Dialog::EscapeHandler escapeHandler = nullptr;
+
+}  // namespace
+
+void Dialog::setEscapeHandler(EscapeHandler handler) { escapeHandler = handler; }
+
+void Dialog::reportEscape(HWND window, const std::exception& escaped) {
+    if (escapeHandler != nullptr) escapeHandler(window, escaped);
+}
+
 INT_PTR CALLBACK Dialog::procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
+    try {
+        return dispatch(hwnd, message, wParam, lParam);
+    } catch (const std::exception& escaped) {
+        reportEscape(hwnd, escaped);
+    } catch (...) {
+        reportEscape(hwnd, std::runtime_error("unknown failure"));
+    }
+    return FALSE;
+}
+
+INT_PTR Dialog::dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam) {
     Dialog* self = nullptr;
     if (message == WM_INITDIALOG) {
         self = reinterpret_cast<Dialog*>(lParam);

@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <stdexcept>
 #include <string>
 #include <string_view>
 
@@ -25,6 +26,15 @@ public:
     // The same from a template read beforehand, without its controls (the
     // caller adds them, see DialogTemplate).
     bool createModelessWithoutControls(HWND parent, const DialogTemplate& dialogTemplate);
+
+    // What escapes a handler of any dialog (exhausted memory, any other
+    // failure of the standard library) is handed to this, on the user
+    // interface thread, instead of unwinding through the system's window
+    // procedure, which cannot pass it on; the window goes on.
+    using EscapeHandler = void (*)(HWND window, const std::exception& escaped);
+    static void setEscapeHandler(EscapeHandler handler);
+    // The same for what escapes work outside a handler (the message loop's).
+    static void reportEscape(HWND window, const std::exception& escaped);
 
     HWND hwnd() const { return hwnd_; }
     HWND item(int id) const { return GetDlgItem(hwnd_, id); }
@@ -53,6 +63,7 @@ protected:
 
 private:
     static INT_PTR CALLBACK procedure(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static INT_PTR dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 
     HWND hwnd_ = nullptr;
     bool modeless_ = false;

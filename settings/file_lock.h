@@ -1,0 +1,65 @@
+// One lock per driver font file, shared by every program that saves it (the
+// window, dvftool): a writer holds it from its look at the file to the
+// replacement, so that no save is built on bytes that another save is
+// about to replace. It is a lock file beside the file, open for exclusive
+// use; the system releases it when the process ends, however it ends.
+#pragma once
+
+#include <chrono>
+#include <cstdint>
+#include <filesystem>
+#include <system_error>
+
+namespace vx {
+
+// How long a writer waits for another's save to end.
+inline constexpr std::chrono::milliseconds kLockWait{2000};
+
+enum class LockOutcome {
+    Held,
+    Busy,    // another writer held it for the whole wait
+    Failed,  // the lock file cannot be made (the folder refuses it)
+};
+
+class FileLock {
+public:
+    FileLock() = default;
+    ~FileLock() { release(); }
+    FileLock(FileLock&& other) noexcept { *this = std::move(other); }
+    FileLock& operator=(FileLock&& other) noexcept;
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+    // Waits up to `wait` for the lock of `file`.
+    static FileLock acquire(const std::filesystem::path& file,
+                            std::chrono::milliseconds wait = kLockWait);
+
+    bool held() const { return outcome_ == LockOutcome::Held; }
+    LockOutcome outcome() const { return outcome_; }
+    std::error_code error() const { return error_; }
+    // The lock file (for messages).
+    const std::filesystem::path& lockFile() const { return lockFile_; }
+    void release();
+
+private:
+    std::filesystem::path lockFile_;
+    LockOutcome outcome_ = LockOutcome::Failed;
+    std::error_code error_;
+    std::intptr_t handle_ = -1;
+};
+
+// The lock file of `file`: beside it, its name followed by ".lock".
+std::filesystem::path lockFileOf(const std::filesystem::path& file);
+
+// One attempt of the platform: the handle of the lock file held (-1 when
+// not held), whether another holds it, or why it could not be made.
+struct LockAttempt {
+    std::intptr_t handle = -1;
+    bool busy = false;
+    std::error_code error;
+};
+LockAttempt tryLockFile(const std::filesystem::path& lockFile);
+// Releases a lock that tryLockFile gave; the lock file goes.
+void unlockFile(std::intptr_t handle, const std::filesystem::path& lockFile);
+
+}  // namespace vx
