@@ -109,8 +109,6 @@ std::optional<ParsedName> parseVersionName(std::string_view name) {
     return parsed;
 }
 
-}
-
 // FNV-1a, 64 bits, as 16 hexadecimal digits.
 std::string hashText(std::string_view text) {
     std::uint64_t hash = 14695981039346656037ull;
@@ -312,9 +310,11 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
     // file at this moment: a name that is taken is never replaced.
     const LocalTime now = clock_();
     const long long sequence = existing.empty() ? 1 : existing.front().sequence + 1;
+    const int attempts =
+        static_cast<int>(std::min<long long>(100, kLargestSequence - sequence + 1));
     const DurableWrite written = writeDurably(
         layer, bytes, [&](int attempt) { return folder / versionName(sequence + attempt, now); },
-        100);
+        attempts);
     kept.added = written.file;
     if (written.error) return fail(written.error);
     return kept;
