@@ -117,8 +117,7 @@ private:
 // The texts of the main window's message boxes (UTF-8).
 namespace main_window_text {
 inline constexpr std::string_view kProgramEnds = "\nプログラムを終了します。";
-inline const std::string kNoDriverFontFile =
-    std::string(kNoDriverFontFileText) + kProgramEnds.data();
+inline const std::string kNoDriverFontFile = std::string(kNoDriverFontFileText) + kProgramEnds.data();
 inline const std::string kVersionMismatch = std::string(kVersionMismatchText) + kProgramEnds.data();
 inline constexpr std::string_view kConfirmSave = "保存しますか？";
 inline constexpr std::string_view kConfirmExit =

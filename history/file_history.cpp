@@ -159,32 +159,39 @@ FileHistory::FileHistory(fs::path root, Clock clock)
 FileHistory::FileHistory(HistoryPlaces places, Clock clock)
     : places_(std::move(places)), clock_(std::move(clock)) {}
 
-const HistoryRoot& FileHistory::rootOf(const fs::path& file) const {
-    if (onlyFolder_) return places_.user;
-    return historyRootFor(resolvedPath(file), places_);
-}
-
 namespace {
 
 // The name of a file's folder: its name and a number made from its full path.
-fs::path folderName(const fs::path& resolvedFile) {
-    const std::string hash = hashText(pathKey(resolvedFile));
-    return readableName(resolvedFile) + u8"-" + std::u8string(hash.begin(), hash.end());
+fs::path folderName(const fs::path& file) {
+    const std::string hash = hashText(pathKey(file));
+    return readableName(file) + u8"-" + std::u8string(hash.begin(), hash.end());
 }
 
 }  // namespace
 
-fs::path FileHistory::folderOf(const fs::path& file) const {
+FileHistory::Place FileHistory::placeOf(const fs::path& file) const {
+    std::error_code ec;
+    fs::path absolute = fs::absolute(file, ec);
+    if (ec) absolute = file;
+    if (onlyFolder_) return {&places_.user, folderName(absolute)};
     const fs::path resolved = resolvedPath(file);
-    const HistoryRoot& root = onlyFolder_ ? places_.user : historyRootFor(resolved, places_);
-    return root.folder() / folderName(resolved);
+    const HistoryRoot& root = historyRootFor(resolved, places_);
+    // The machine's files are named as resolved, so that every spelling
+    // of one is one history; the user's as written, as they always were.
+    return {&root, folderName(root.access == HistoryAccess::MachineWide ? resolved : absolute)};
+}
+
+const HistoryRoot& FileHistory::rootOf(const fs::path& file) const { return *placeOf(file).root; }
+
+fs::path FileHistory::folderOf(const fs::path& file) const {
+    const Place place = placeOf(file);
+    return place.root->folder() / place.name;
 }
 
 HistoryFolder FileHistory::openFolderOf(const fs::path& file, bool create,
                                         std::error_code& error) const {
-    const fs::path resolved = resolvedPath(file);
-    const HistoryRoot& root = onlyFolder_ ? places_.user : historyRootFor(resolved, places_);
-    return HistoryFolder::open(root, folderName(resolved), create, error);
+    const Place place = placeOf(file);
+    return HistoryFolder::open(*place.root, place.name, create, error);
 }
 
 std::vector<FileHistory::Entry> FileHistory::entries(const HistoryFolder& folder,

@@ -85,8 +85,9 @@ public:
     const HistoryRoot& rootOf(const std::filesystem::path& file) const;
 
     // The folder that holds the versions of `file`. The same file named by
-    // another spelling of its path (relative, "..", a link, on Windows
-    // another letter case) has the same folder.
+    // another spelling of its path (relative, "..", on Windows another
+    // letter case; in the machine's history also through a link) has the
+    // same folder.
     std::filesystem::path folderOf(const std::filesystem::path& file) const;
 
     // What the folder of `file` holds; nothing when there is no folder.
@@ -124,6 +125,12 @@ private:
     static HistoryListing listIn(const HistoryFolder& folder);
     // The bytes of the newest usable version in the folder.
     static std::optional<std::string> newestUsable(const HistoryFolder& folder);
+    // The history of a file and the name of its folder there.
+    struct Place {
+        const HistoryRoot* root;
+        std::filesystem::path name;
+    };
+    Place placeOf(const std::filesystem::path& file) const;
     // The folder of `file` as itself, made when `create`.
     HistoryFolder openFolderOf(const std::filesystem::path& file, bool create,
                                std::error_code& error) const;

@@ -48,6 +48,16 @@ HistoryFolder HistoryFolder::open(const HistoryRoot& root, const std::filesystem
     return openBelow(root.base, below, root.access, create, error);
 }
 
+std::optional<std::string> HistoryFolder::read(std::string_view name,
+                                               std::error_code& error) const {
+    error.clear();
+    if (!state_) {
+        error = std::make_error_code(std::errc::bad_file_descriptor);
+        return std::nullopt;
+    }
+    return readOpen(name, error);
+}
+
 HistoryRoot HistoryRoot::named(const std::filesystem::path& folder) {
     if (folder.empty()) return {};
     std::error_code ignored;

@@ -82,6 +82,8 @@ public:
 
 private:
     // Opens base (as it is) and each folder of `below` in it as itself.
+    // read() on an open folder.
+    std::optional<std::string> readOpen(std::string_view name, std::error_code& error) const;
     static HistoryFolder openBelow(const std::filesystem::path& base,
                                    const std::filesystem::path& below, HistoryAccess access,
                                    bool create, std::error_code& error);

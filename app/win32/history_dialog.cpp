@@ -72,8 +72,7 @@ BOOL HistoryDialog::onInitDialog() {
     HWND versions = item(IDC_HISTORY_LIST);
     addColumns(hwnd(), versions, kVersionColumns);
     addColumns(hwnd(), item(IDC_HISTORY_DIFFERENCES), kDifferenceColumns);
-    for (const VersionRow& row : offer_->rows())
-        addRow(versions, {row.time, row.size, row.difference});
+    for (const VersionRow& row : offer_->rows()) addRow(versions, {row.time, row.size, row.difference});
     // The newest is chosen to begin with.
     LVITEMW state{};
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -111,8 +110,7 @@ void HistoryDialog::compare() {
     } else {
         const std::vector<DifferenceRow> rows = offer_->differences(*index);
         HWND list = item(IDC_HISTORY_DIFFERENCES);
-        for (const DifferenceRow& row : rows)
-            addRow(list, {row.font, row.field, row.then, row.now});
+        for (const DifferenceRow& row : rows) addRow(list, {row.font, row.field, row.then, row.now});
         note = rows.empty() ? std::string(kSame)
                             : offer_->rows()[*index].time + " の設定と現在の設定で " +
                                   std::to_string(rows.size()) + " 項目が違います。";
@@ -128,17 +126,10 @@ void HistoryDialog::accept() {
 bool HistoryDialog::onCommand(int id, int code, HWND control) {
     (void)code, (void)control;
     switch (id) {
-        case IDOK:
-            accept();
-            return true;
-        case IDCANCEL:
-            endModal(IDCANCEL);
-            return true;
-        case IDC_HISTORY_COMPARE:
-            compare();
-            return true;
-        default:
-            return false;
+        case IDOK: accept(); return true;
+        case IDCANCEL: endModal(IDCANCEL); return true;
+        case IDC_HISTORY_COMPARE: compare(); return true;
+        default: return false;
     }
 }
 

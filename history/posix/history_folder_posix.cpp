@@ -161,13 +161,8 @@ std::vector<FolderEntry> HistoryFolder::entries() const {
     return found;
 }
 
-std::optional<std::string> HistoryFolder::read(std::string_view name,
-                                               std::error_code& error) const {
-    error.clear();
-    if (!state_) {
-        error = std::make_error_code(std::errc::bad_file_descriptor);
-        return std::nullopt;
-    }
+std::optional<std::string> HistoryFolder::readOpen(std::string_view name,
+                                                   std::error_code& error) const {
     const std::string item(name);
     // Non-blocking: a pipe planted under a version's name must not stall.
     const int fd =

@@ -206,13 +206,8 @@ std::vector<FolderEntry> HistoryFolder::entries() const {
     return found;
 }
 
-std::optional<std::string> HistoryFolder::read(std::string_view name,
-                                               std::error_code& error) const {
-    error.clear();
-    if (!state_) {
-        error = std::make_error_code(std::errc::bad_file_descriptor);
-        return std::nullopt;
-    }
+std::optional<std::string> HistoryFolder::readOpen(std::string_view name,
+                                                   std::error_code& error) const {
     const fs::path path = pathOf(path_, name);
     Handle file = openAsItself(path, GENERIC_READ | READ_CONTROL,
                                FILE_SHARE_READ | FILE_SHARE_DELETE, FILE_FLAG_SEQUENTIAL_SCAN);

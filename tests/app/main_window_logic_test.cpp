@@ -31,8 +31,7 @@ public:
     std::vector<Shown> shown;
     MessageAnswer show(std::string_view text, MessageButtons buttons, MessageIcon icon) override {
         shown.push_back({std::string(text), buttons, icon});
-        if (answers.empty())
-            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
@@ -128,9 +127,7 @@ private:
     std::vector<std::string>& log_;
 };
 
-std::string readAll(const std::filesystem::path& path) {
-    return readFileBytes(path).value_or("<missing>");
-}
+std::string readAll(const std::filesystem::path& path) { return readFileBytes(path).value_or("<missing>"); }
 
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -140,8 +137,7 @@ class MainWindowLogicTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("vx_main_logic_" +
-               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("vx_main_logic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         file = dir / "ALTOD.DVF";
@@ -153,13 +149,12 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     MainWindowLogic makeLogic() {
-        return MainWindowLogic(
-            store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
-            [this](const std::string& name) {
-                locatedNames.push_back(name);
-                return location;
-            },
-            help, printer);
+        return MainWindowLogic(store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
+                               [this](const std::string& name) {
+                                   locatedNames.push_back(name);
+                                   return location;
+                               },
+                               help, printer);
     }
 
     std::filesystem::path dir, file;
@@ -233,8 +228,7 @@ TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
         std::string_view message;
     };
     const Case cases[] = {
-        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n",
-         kNoDriverFontFile},
+        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
         {"no file", LocateOutcome::NoDriverFontFile, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
         {"old version", LocateOutcome::Located, "[DVF]\r\nVersion=1.999\r\n", kVersionMismatch},
         {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"),
@@ -314,8 +308,7 @@ TEST_F(MainWindowLogicTest, SaveAsksStoresThePagesInOrderAndWritesTheFile) {
     messages.answers = {MessageAnswer::Ok};
     EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
     EXPECT_EQ(log, (std::vector<std::string>{"store 1D", "store 2D", "store font"}));
-    EXPECT_EQ(messages.texts(),
-              (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::None);
     EXPECT_NE(readAll(file).find("PCpb1pb2pb3pb4=0123"), std::string::npos);

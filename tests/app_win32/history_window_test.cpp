@@ -159,5 +159,52 @@ TEST_F(HistoryWindowTest, TheDialogListsComparesAndLoadsAVersionUnsaved) {
     EXPECT_EQ(bytes(), present) << "nothing is written until the user saves";
 }
 
+TEST_F(HistoryWindowTest, APlantedFileIsListedAsUnusableAndNeverLoaded) {
+    const FileHistory history(historyRoot, [] { return LocalTime{2024, 5, 1, 10, 30, 0}; });
+    ASSERT_TRUE(history.keep(page.file(), withOriginX("0321")).added);
+    const std::string planted = withOriginX("0999");
+    std::ofstream(history.folderOf(page.file()) / L"settings.dvf", std::ios::binary) << planted;
+    const std::wstring unusable =
+        L"この以前の設定は使えません。理由： このツールが残したファイルではありません";
+    std::vector<std::wstring> listed;
+    std::wstring note, told;
+    {
+        ModalScript script;
+        script.onDialog(kDialogCaption, [&](HWND dialog) {
+            for (int n = 0; n < rows(dialog, IDC_HISTORY_LIST); ++n) {
+                listed.push_back(row(dialog, IDC_HISTORY_LIST, n));
+            }
+            LVITEMW state{};
+            state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
+            SendMessageW(GetDlgItem(dialog, IDC_HISTORY_LIST), LVM_SETITEMSTATE, 1,
+                         reinterpret_cast<LPARAM>(&state));
+            click(dialog, IDC_HISTORY_COMPARE);
+        });
+        script.when(
+            [&]() -> HWND {
+                HWND dialog = readyDialog(kDialogCaption);
+                return dialog && text(GetDlgItem(dialog, IDC_HISTORY_NOTE)) == unusable ? dialog
+                                                                                        : nullptr;
+            },
+            [&](HWND dialog) {
+                note = text(GetDlgItem(dialog, IDC_HISTORY_NOTE));
+                click(dialog, IDOK);
+            });
+        script.onDialog(kToolCaption, [&](HWND box) {
+            told = messageBoxText(box);
+            click(box, IDOK);
+        });
+        command(ID_FILE_RESTORE_HISTORY);
+        EXPECT_TRUE(script.finished());
+    }
+    ASSERT_EQ(listed.size(), 2u);
+    EXPECT_EQ(listed[1], L"settings.dvf | " + widen(byteCountText(planted.size())) +
+                             L" | 使えません（別のファイル）");
+    EXPECT_EQ(note, unusable);
+    EXPECT_EQ(told,
+              L"この以前の設定は使えません。\n理由： このツールが残したファイルではありません");
+    EXPECT_NE(page.text(IDC_BC_ORIGIN_X), L"999") << "the planted settings are not loaded";
+}
+
 }  // namespace
 }  // namespace vx::test

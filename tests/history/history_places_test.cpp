@@ -52,10 +52,10 @@ TEST(HistoryPlaces, AFileNamedThroughALinkToTheDriverFolderIsTheMachines) {
     const fs::path drivers = dir.path() / "spool" / "drivers";
     fs::create_directories(drivers / "x64" / "3");
     fs::create_directory_symlink(drivers, dir.path() / "shortcut");
-    const FileHistory history(
-        HistoryPlaces{resolvedPath(drivers), HistoryRoot::named(dir.path() / "machine"),
-                      HistoryRoot::named(dir.path() / "user")},
-        [] { return LocalTime{}; });
+    const FileHistory history(HistoryPlaces{resolvedPath(drivers),
+                                            {dir.path(), "machine", HistoryAccess::MachineWide},
+                                            HistoryRoot::named(dir.path() / "user")},
+                              [] { return LocalTime{}; });
     const fs::path direct = drivers / "x64" / "3" / "ALTOD.DVF";
     const fs::path linked = dir.path() / "shortcut" / "x64" / "3" / "ALTOD.DVF";
     EXPECT_EQ(history.folderOf(linked), history.folderOf(direct));
