@@ -638,7 +638,9 @@ TEST_F(MainWindowTest, AnotherPrinterAfterAnEditAsksFirst) {
         const HWND shown = GetDlgItem(window().pageWindow(PageKind::CharacterFont), control);
         EXPECT_EQ(text(shown) == L"123", c.keepsTheEdit) << narrow(text(shown));
         EXPECT_EQ(readBytes(harness.driverFontFile) != before, c.saves);
-        if (c.saves) EXPECT_EQ(reports, std::vector<std::wstring>{kSaved});
+        if (c.saves) {
+            EXPECT_EQ(reports, std::vector<std::wstring>{kSaved});
+        }
         EXPECT_TRUE(window().isOpen());
         if (c.keepsTheEdit && !c.saves) {
             // The edit stays unsaved: the next choice would ask again. It
