@@ -281,20 +281,6 @@ std::vector<JsonAssignment> jsonAssignments(const std::string& source, const Dvf
     return std::get<std::vector<JsonAssignment>>(std::move(parsed));
 }
 
-// A field that JSON gives as the file already shows it stays untouched, so
-// that bytes shown as replacement characters survive a round trip.
-bool showsAs(const std::vector<FontFields>& shown, const std::string& fontCp932,
-             const JsonAssignment& assignment) {
-    for (const FontFields& font : shown) {
-        if (font.fontName != fontCp932) continue;
-        for (const FieldValue& field : font.fields) {
-            if (field.name == assignment.field)
-                return utf8FromCp932(field.value) == assignment.value;
-        }
-    }
-    return false;
-}
-
 int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
     const FileOperand operand = takeFile(line.printer, rest, io);
     std::vector<JsonAssignment> assignments;

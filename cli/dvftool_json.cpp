@@ -86,4 +86,18 @@ std::variant<std::vector<JsonAssignment>, std::string> parseFontsJson(std::strin
     return assignments;
 }
 
+// A field that JSON gives as the file already shows it stays untouched, so
+// that bytes shown as replacement characters survive a round trip.
+bool showsAs(const std::vector<FontFields>& shown, const std::string& fontCp932,
+             const JsonAssignment& assignment) {
+    for (const FontFields& font : shown) {
+        if (font.fontName != fontCp932) continue;
+        for (const FieldValue& field : font.fields) {
+            if (field.name == assignment.field)
+                return utf8FromCp932(field.value) == assignment.value;
+        }
+    }
+    return false;
+}
+
 }  // namespace vx

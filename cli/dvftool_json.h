@@ -9,8 +9,8 @@
 #include <variant>
 #include <vector>
 
-#include "settings/font_fields.h"
 #include "cli/printer_files.h"
+#include "settings/font_fields.h"
 
 namespace vx {
 
@@ -32,5 +32,10 @@ using JsonAssignment = FieldAssignment;
 // The assignments of a text in the shape of fontsJson, in the text's order;
 // an error text when it is not of that shape.
 std::variant<std::vector<JsonAssignment>, std::string> parseFontsJson(std::string_view text);
+
+// True when the file's fields (`shown`) already show the assignment's value
+// for the font (code page 932): such a field stays untouched.
+bool showsAs(const std::vector<FontFields>& shown, const std::string& fontCp932,
+             const JsonAssignment& assignment);
 
 }  // namespace vx
