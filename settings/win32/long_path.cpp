@@ -7,7 +7,9 @@ std::wstring longPath(const std::filesystem::path& relative) {
     const std::filesystem::path path =
         relative.empty() ? relative : std::filesystem::absolute(relative, ec);
     if (ec) return {};
-    std::wstring text = path.wstring();
+    // The "\\?\" prefix turns off the system's own handling of "." and
+    // "..": they are resolved here.
+    std::wstring text = path.lexically_normal().wstring();
     for (wchar_t& c : text) {
         if (c == L'/') c = L'\\';
     }
