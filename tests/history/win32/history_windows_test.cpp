@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <sddl.h>
 
+#include <functional>
 #include <string>
 #include <tuple>
 
@@ -56,8 +57,9 @@ std::wstring unixPath(const fs::path& path) {
     return std::wstring(text.begin(), text.end());
 }
 
-// Runs a program of the Unix side, as Wine can; false when it cannot.
-bool runUnixTool(const wchar_t* program, std::wstring command) {
+// Runs a program of the Unix side, as Wine can, and waits until `done`
+// holds: Wine may tell that such a program ended before its work shows.
+bool runUnixTool(const wchar_t* program, std::wstring command, const std::function<bool()>& done) {
     STARTUPINFOW startup{};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process{};
@@ -68,7 +70,8 @@ bool runUnixTool(const wchar_t* program, std::wstring command) {
     WaitForSingleObject(process.hProcess, 10000);
     CloseHandle(process.hThread);
     CloseHandle(process.hProcess);
-    return true;
+    for (int tries = 0; tries < 100 && !done(); ++tries) Sleep(50);
+    return done();
 }
 
 // A folder link at `link` to `target`, for as long as this lives: a
@@ -86,7 +89,8 @@ public:
         }
         const std::wstring from = unixPath(link_), to = unixPath(target);
         if (!from.empty() && !to.empty()) {
-            runUnixTool(L"Z:\\bin\\ln", L"ln -s \"" + to + L"\" \"" + from + L"\"");
+            runUnixTool(L"Z:\\bin\\ln", L"ln -s \"" + to + L"\" \"" + from + L"\"",
+                        [this] { return exists(); });
         }
     }
     FolderLink(const FolderLink&) = delete;
@@ -95,7 +99,7 @@ public:
         if (!exists()) return;
         // Wine's RemoveDirectoryW would remove the folder the link points to.
         if (const std::wstring unix = unixPath(link_); !unix.empty()) {
-            runUnixTool(L"Z:\\bin\\rm", L"rm \"" + unix + L"\"");
+            runUnixTool(L"Z:\\bin\\rm", L"rm \"" + unix + L"\"", [this] { return !exists(); });
         } else {
             RemoveDirectoryW(link_.c_str());
         }
