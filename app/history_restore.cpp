@@ -33,25 +33,17 @@ std::string historyNotUsed(const HistoryProblem& problem) {
 
 namespace {
 
-// The list's text and the reason told for an entry that is not a readable
-// version; the others read "読めません".
-struct UnusableText {
-    Unusable reason;
-    std::string_view listed;
-    std::string_view told;
+// The list's text of an entry that is not a readable version; the others
+// read "読めません".
+constexpr std::pair<Unusable, std::string_view> kUnusableShort[] = {
+    {Unusable::Link, "使えません（リンク）"},
+    {Unusable::NotAVersion, "使えません（別のファイル）"},
+    {Unusable::OthersMayChange, "使えません（アクセス許可）"},
 };
 
-constexpr UnusableText kUnusableTexts[] = {
-    {Unusable::Link, "使えません（リンク）", "リンクです（リンクの先は読みません）"},
-    {Unusable::NotAVersion, "使えません（別のファイル）",
-     "このツールが残したファイルではありません"},
-    {Unusable::OthersMayChange, "使えません（アクセス許可）",
-     "管理者のほかにも変更できるユーザーがいます"},
-};
-
-const UnusableText* unusableText(Unusable reason) {
-    for (const UnusableText& text : kUnusableTexts) {
-        if (text.reason == reason) return &text;
+const std::string_view* unusableText(Unusable reason) {
+    for (const auto& [unusable, listed] : kUnusableShort) {
+        if (unusable == reason) return &listed;
     }
     return nullptr;
 }
@@ -59,14 +51,13 @@ const UnusableText* unusableText(Unusable reason) {
 }  // namespace
 
 std::string_view unusableShort(Unusable reason) {
-    const UnusableText* text = unusableText(reason);
-    return text != nullptr ? text->listed : kUnreadable;
+    const std::string_view* text = unusableText(reason);
+    return text != nullptr ? *text : kUnreadable;
 }
 
 std::string unusableMessage(Unusable reason) {
-    const UnusableText* text = unusableText(reason);
-    if (text == nullptr) return std::string(kVersionUnreadable);
-    return "この以前の設定は使えません。\n理由： " + std::string(text->told);
+    if (unusableText(reason) == nullptr) return std::string(kVersionUnreadable);
+    return "この以前の設定は使えません。\n理由： " + std::string(unusableReason(reason));
 }
 }  // namespace history_text
 

@@ -1,6 +1,7 @@
 #include "cli/driver_font_input.h"
 
 #include "cli/dvftool_commands.h"
+#include "cli/dvftool_messages.h"
 #include "cli/printer_files.h"
 #include "history/file_history.h"
 #include "settings/file_check.h"
@@ -9,16 +10,19 @@
 
 namespace vx {
 
+namespace text = dvftool_text;
+
 int lockForSaving(const std::filesystem::path& path, const std::string& label, FileLock& lock,
                   std::ostream& err) {
     lock = FileLock::acquire(path);
     if (lock.held()) return 0;
     if (lock.outcome() == LockOutcome::Busy) {
-        err << "dvftool: another program is saving the driver font file; nothing was written: "
-            << label << '\n';
+        text::tell(err, label, text::kSavingElsewhere);
     } else {
-        err << "dvftool: cannot lock the driver font file (" << utf8FromPath(lock.lockFile())
-            << ": " << historyReason(lock.error()) << "); nothing was written: " << label << '\n';
+        text::tell(err, label,
+                   "ロックファイル " + utf8FromPath(lock.lockFile()) +
+                       " を作れないため、保存できませんでした（" +
+                       historyReasonJapanese(lock.error()) + "）。何も書き込んでいません。");
     }
     return kExitSaveFailed;
 }
@@ -32,28 +36,22 @@ DriverFontInput readDriverFontInput(const std::filesystem::path& path, const std
     input.exit = kExitUnreadable;
     std::optional<std::string> bytes = readFileBytes(path);
     if (!bytes) {
-        if (fileTooLarge(path)) {
-            err << "dvftool: not a driver font file (larger than 16 MiB): " << label << '\n';
-        } else {
-            err << "dvftool: cannot read the driver font file: " << label << '\n';
-        }
+        text::tell(err, label,
+                   fileTooLarge(path) ? text::kFileTooLarge
+                   : fileExists(path) ? text::kFileUnreadable
+                                      : text::kFileNotFound);
         return input;
     }
     input.document = IniDocument(*bytes);
     switch (use == InputUse::Replace ? FileCheck::Accepted : checkDriverFontFile(input.document)) {
         case FileCheck::NotDriverFontFile:
-            err << "dvftool: not a driver font file (no section [DVF] with a key Version): "
-                << label << '\n';
+            text::tell(err, label, text::kNotDriverFontFile);
             return input;
         case FileCheck::SavedAsUtf8:
-            err << kSavedAsUtf8Text << '\n'
-                << "dvftool: the font sections are named in UTF-8; the driver font file must be "
-                   "saved as Shift-JIS: "
-                << label << '\n';
+            text::tell(err, label, text::kSavedAsUtf8);
             return input;
         case FileCheck::VersionNotAccepted:
-            err << kVersionMismatchText << '\n'
-                << "dvftool: version not accepted: " << label << '\n';
+            text::tell(err, label, kVersionMismatchText);
             input.exit = kExitVersion;
             return input;
         case FileCheck::Accepted:

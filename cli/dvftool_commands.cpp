@@ -9,6 +9,7 @@
 #include "cli/driver_font_input.h"
 #include "cli/dvftool_guard.h"
 #include "cli/dvftool_json.h"
+#include "cli/dvftool_messages.h"
 #include "cli/dvftool_usage.h"
 #include "cli/field_listing.h"
 #include "cli/font_copy.h"
@@ -28,14 +29,27 @@ namespace vx {
 
 namespace {
 
+namespace text = dvftool_text;
+
 // Ends a command with an exit status once its messages are written.
 struct CommandExit {
     int status;
 };
 
-[[noreturn]] void usageError(const DvfToolIo& io, std::string_view message) {
-    io.err << "dvftool: " << message << "\n\n" << kDvfToolUsage;
+// One line on what is wrong, one on where to read more.
+[[noreturn]] void usageError(const DvfToolIo& io, std::string_view about,
+                             std::string_view sentence) {
+    if (about.empty()) {
+        text::tell(io.err, sentence);
+    } else {
+        text::tell(io.err, about, sentence);
+    }
+    io.err << text::kSeeHelp << '\n';
     throw CommandExit{kExitUsage};
+}
+
+[[noreturn]] void usageError(const DvfToolIo& io, std::string_view sentence) {
+    usageError(io, {}, sentence);
 }
 
 // A driver font file as the command line names it: a path, or a printer.
@@ -45,6 +59,7 @@ struct FileOperand {
 };
 
 struct CommandLine {
+    std::string command;
     std::vector<std::string> positional;
     std::optional<std::string> printer;      // --printer NAME
     std::optional<std::string> fromPrinter;  // --from-printer NAME
@@ -66,7 +81,7 @@ void takePreviewOption(const std::string& option, const std::string& value,
         preview.dpi = leadingInteger(value);
         if (value.find_first_not_of("0123456789") != std::string::npos || preview.dpi < 50 ||
             preview.dpi > 2400) {
-            usageError(io, "--dpi takes a resolution from 50 to 2400: " + value);
+            usageError(io, "--dpi " + value, text::kDpiOutOfRange);
         }
     }
 }
@@ -74,15 +89,16 @@ void takePreviewOption(const std::string& option, const std::string& value,
 CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfToolIo& io) {
     const std::string& command = args[0];
     CommandLine line;
+    line.command = command;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
         if (command == "preview" && (arg == "--data" || arg == "--dpi" || arg == "-o")) {
-            if (i + 1 >= args.size()) usageError(io, arg + " needs a value");
+            if (i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
             takePreviewOption(arg, args[++i], line.preview, io);
             continue;
         }
         if (command == "restore" && arg == "-o" && !line.output) {
-            if (i + 1 >= args.size()) usageError(io, arg + " needs a value");
+            if (i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
             line.output = args[++i];
             continue;
         }
@@ -92,7 +108,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
         }
         const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
                                 arg == "--history" || (arg == "--json" && command == "set");
-        if (takesValue && i + 1 >= args.size()) usageError(io, arg + " needs a value");
+        if (takesValue && i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
         const bool twoFiles = command == "copy" || command == "diff";
         if (arg == "--printer" && command != "printers" && !line.printer) {
             line.printer = args[++i];
@@ -108,18 +124,19 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
         } else if (arg == "--no-history") {
             line.noHistory = true;
         } else {
-            usageError(io, "option not accepted here: " + command + " " + arg);
+            usageError(io, command + " " + arg, text::kOptionNotAccepted);
         }
     }
     return line;
 }
 
 // Takes the next file operand: the printer option when given, else the
-// next positional argument.
-FileOperand takeFile(const std::optional<std::string>& printer, std::vector<std::string>& rest,
-                     const DvfToolIo& io) {
+// next positional argument. `which` is the operand's name in the usage.
+FileOperand takeFile(const CommandLine& line, const std::optional<std::string>& printer,
+                     std::vector<std::string>& rest, const DvfToolIo& io,
+                     std::string_view which = "FILE") {
     if (printer) return {*printer, true};
-    if (rest.empty()) usageError(io, "no file given");
+    if (rest.empty()) usageError(io, line.command, text::operandMissing(which));
     FileOperand file{rest.front(), false};
     rest.erase(rest.begin());
     return file;
@@ -135,12 +152,11 @@ struct OpenedFile {
 
 std::filesystem::path printerFilePath(const FileOperand& operand, const DvfToolIo& io) {
     if (io.spooler == nullptr || io.environment == nullptr) {
-        usageError(io, "printers can be named only in the Windows build: " + operand.text);
+        usageError(io, operand.text, text::kPrinterOnWindowsOnly);
     }
     const PrinterFile file = findPrinterFile(operand.text, {*io.spooler, *io.environment});
     if (file.path) return *file.path;
-    if (!file.message.empty()) io.err << file.message << '\n';
-    io.err << "dvftool: " << file.reason << '\n';
+    text::tell(io.err, operand.text, file.reason);
     throw CommandExit{file.exit};
 }
 
@@ -176,7 +192,7 @@ SettingsStore loadStore(const OpenedFile& file) {
 // none with --no-history, else the user's history folder.
 std::optional<FileHistory> historyFor(const CommandLine& line, const DvfToolIo& io) {
     if (line.history && line.noHistory) {
-        usageError(io, "--history and --no-history exclude each other");
+        usageError(io, text::kHistoryOptionsExclude);
     }
     if (line.noHistory) return std::nullopt;
     if (line.history) return FileHistory(pathFromUtf8(*line.history), localTimeNow);
@@ -211,7 +227,7 @@ std::vector<std::string> fontNames(const std::vector<std::string>& names, const 
     loadDriverFontFile(IniDocument(), known);
     for (const std::string& name : names) {
         std::optional<std::string> font = cp932FromUtf8(name);
-        if (!font || !hasFont(known, *font)) usageError(io, "unknown driver font: " + name);
+        if (!font || !hasFont(known, *font)) usageError(io, name, text::kUnknownFont);
         fonts.push_back(std::move(*font));
     }
     return fonts;
@@ -228,8 +244,8 @@ void printTextLine(std::ostream& out, std::string_view font, std::string_view fi
 
 // The only file operand of a command that takes no further arguments.
 FileOperand onlyFile(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
-    FileOperand file = takeFile(line.printer, rest, io);
-    if (!rest.empty()) usageError(io, "too many arguments");
+    FileOperand file = takeFile(line, line.printer, rest, io);
+    if (!rest.empty()) usageError(io, rest[0], text::kTooManyArguments);
     return file;
 }
 
@@ -251,11 +267,11 @@ int dump(const CommandLine& line, std::vector<std::string>& rest, const DvfToolI
 // Assignments of `set FILE FONT FIELD=VALUE...`, checked before the file is read.
 std::vector<JsonAssignment> argumentAssignments(const std::vector<std::string>& rest,
                                                 const DvfToolIo& io) {
-    if (rest.size() < 2) usageError(io, "set needs FONT and FIELD=VALUE");
+    if (rest.size() < 2) usageError(io, text::kSetNeedsFontAndField);
     std::vector<JsonAssignment> assignments;
     for (std::size_t i = 1; i < rest.size(); ++i) {
         const std::size_t eq = rest[i].find('=');
-        if (eq == std::string::npos) usageError(io, "expected FIELD=VALUE: " + rest[i]);
+        if (eq == std::string::npos) usageError(io, rest[i], text::kNotAnAssignment);
         assignments.push_back({rest[0], rest[i].substr(0, eq), rest[i].substr(eq + 1)});
     }
     return assignments;
@@ -267,7 +283,7 @@ std::string readJsonInput(const std::string& source, const DvfToolIo& io) {
     }
     std::optional<std::string> bytes = readFileBytes(pathFromUtf8(source));
     if (!bytes) {
-        io.err << "dvftool: cannot read the JSON file: " << source << '\n';
+        text::tell(io.err, source, text::kJsonUnreadable);
         throw CommandExit{kExitUnreadable};
     }
     return std::move(*bytes);
@@ -276,16 +292,16 @@ std::string readJsonInput(const std::string& source, const DvfToolIo& io) {
 std::vector<JsonAssignment> jsonAssignments(const std::string& source, const DvfToolIo& io) {
     auto parsed = parseFontsJson(readJsonInput(source, io));
     if (const std::string* problem = std::get_if<std::string>(&parsed)) {
-        usageError(io, "JSON " + source + ": " + *problem);
+        usageError(io, source, *problem);
     }
     return std::get<std::vector<JsonAssignment>>(std::move(parsed));
 }
 
 int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
-    const FileOperand operand = takeFile(line.printer, rest, io);
+    const FileOperand operand = takeFile(line, line.printer, rest, io);
     std::vector<JsonAssignment> assignments;
     if (line.jsonInput) {
-        if (!rest.empty()) usageError(io, "set --json takes no FONT or FIELD=VALUE");
+        if (!rest.empty()) usageError(io, text::kSetJsonTakesNoMore);
         assignments = jsonAssignments(*line.jsonInput, io);
     } else {
         assignments = argumentAssignments(rest, io);
@@ -313,19 +329,19 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
 int fields(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
     const std::optional<std::string> first = rest.empty() ? std::nullopt : cp932FromUtf8(rest[0]);
     if (!line.printer && (rest.empty() || (first && fontKindOfName(*first)))) {
-        if (rest.size() > 1) usageError(io, "fields without a file takes one FONT");
+        if (rest.size() > 1) usageError(io, rest[1], text::kFieldsTakesOneFont);
         io.out << catalogueListing(first ? fontKindOfName(*first) : std::nullopt, line.json);
         return kExitDone;
     }
-    const FileOperand operand = takeFile(line.printer, rest, io);
+    const FileOperand operand = takeFile(line, line.printer, rest, io);
     const std::vector<std::string> fonts = fontNames(rest, io);
     io.out << shownListing(loadStore(openFile(operand, io)), fonts, line.json);
     return kExitDone;
 }
 
 int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
-    const FileOperand sourceOperand = takeFile(line.fromPrinter, rest, io);
-    const FileOperand targetOperand = takeFile(line.printer, rest, io);
+    const FileOperand sourceOperand = takeFile(line, line.fromPrinter, rest, io, "SOURCE");
+    const FileOperand targetOperand = takeFile(line, line.printer, rest, io, "TARGET");
     const std::vector<std::string> fonts = fontNames(rest, io);
     // Both files are read and checked before anything is written.
     const OpenedFile source = openFile(sourceOperand, io);
@@ -335,8 +351,8 @@ int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolI
 }
 
 int diff(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
-    const FileOperand aOperand = takeFile(line.fromPrinter, rest, io);
-    const FileOperand bOperand = takeFile(line.printer, rest, io);
+    const FileOperand aOperand = takeFile(line, line.fromPrinter, rest, io, "A");
+    const FileOperand bOperand = takeFile(line, line.printer, rest, io, "B");
     const std::vector<std::string> fonts = fontNames(rest, io);
     const OpenedFile a = openFile(aOperand, io);
     const OpenedFile b = openFile(bOperand, io);
@@ -355,17 +371,17 @@ int diff(const CommandLine& line, std::vector<std::string>& rest, const DvfToolI
 }
 
 int printers(const CommandLine& line, const DvfToolIo& io) {
-    if (!line.positional.empty()) usageError(io, "too many arguments");
+    if (!line.positional.empty()) usageError(io, line.positional[0], text::kTooManyArguments);
     if (io.spooler == nullptr || io.environment == nullptr) {
-        usageError(io, "printers can be listed only in the Windows build");
+        usageError(io, text::kPrintersOnWindowsOnly);
     }
     std::optional<std::vector<ListedPrinter>> listed =
         listSeriesPrinters({*io.spooler, *io.environment});
     if (!listed) {
-        io.err << "dvftool: the printers cannot be listed\n";
+        text::tell(io.err, text::kPrintersUnlisted);
         return kExitPrinter;
     }
-    if (listed->empty()) io.err << "dvftool: " << kNoPrinterText << '\n';
+    if (listed->empty()) text::tell(io.err, kNoPrinterText);
     if (line.json) {
         io.out << printersJson(*listed);
         return kExitDone;
@@ -379,40 +395,43 @@ int printers(const CommandLine& line, const DvfToolIo& io) {
 
 // preview FILE FONT [--data TEXT] [--dpi N] -o OUT.svg
 int preview(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
-    const FileOperand operand = takeFile(line.printer, rest, io);
-    if (rest.size() != 1) usageError(io, "preview needs FILE and FONT");
-    if (line.preview.output.empty()) usageError(io, "preview needs -o OUT.svg");
+    const FileOperand operand = takeFile(line, line.printer, rest, io);
+    if (rest.size() != 1) usageError(io, text::kPreviewNeedsFont);
+    if (line.preview.output.empty()) usageError(io, text::kPreviewNeedsOutput);
     const std::optional<std::string> font = cp932FromUtf8(rest[0]);
     const SettingsStore store = loadStore(openFile(operand, io));
     if (!font || !hasFont(store, *font)) {
-        usageError(io, "no driver font of this name: " + rest[0]);
+        usageError(io, rest[0], text::kUnknownFont);
     }
     const FontPreviewOutcome outcome = writeFontPreview(store, *font, line.preview);
-    if (!outcome.message.empty()) io.err << "dvftool: " << outcome.message << '\n';
+    if (!outcome.message.empty()) text::tell(io.err, outcome.about, outcome.message);
     for (const std::string& note : outcome.notes) io.err << note << '\n';
     return outcome.exit;
 }
 
 // The versions of a file are read from the history its saves keep them in.
 FileHistory historyToRead(const CommandLine& line, const DvfToolIo& io) {
-    if (line.noHistory) usageError(io, "--no-history: there is no history to read");
+    if (line.noHistory) usageError(io, text::kNoHistoryToRead);
     std::optional<FileHistory> history = historyFor(line, io);
     return history ? std::move(*history) : FileHistory(std::filesystem::path(), localTimeNow);
 }
 
-// history FILE [--json]: FILE only names the history; it is not read.
+// history FILE [--json]: FILE only names the history; it is not read. The
+// versions of a file that is gone are listed all the same, for a restore.
 int history(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
     const OpenedFile file = locateFile(onlyFile(line, rest, io), io);
+    const bool missing = !fileExists(file.path);
+    if (missing) text::tell(io.err, file.label, text::kFileNotFound);
     printHistory(historyToRead(line, io), file.path, line.json, io);
-    return kExitDone;
+    return missing ? kExitUnreadable : kExitDone;
 }
 
 // restore FILE N [-o OUT]
 int restore(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
-    const FileOperand operand = takeFile(line.printer, rest, io);
-    if (rest.size() != 1) usageError(io, "restore needs FILE and N");
+    const FileOperand operand = takeFile(line, line.printer, rest, io);
+    if (rest.size() != 1) usageError(io, text::kRestoreNeedsNumber);
     if (rest[0].empty() || rest[0].find_first_not_of("0123456789") != std::string::npos) {
-        usageError(io, "N is a number that history prints: " + rest[0]);
+        usageError(io, rest[0], text::kNotAVersionNumber);
     }
     const FileHistory history = historyToRead(line, io);
     const OpenedFile file = locateFile(operand, io);
@@ -429,7 +448,7 @@ std::vector<std::string> historyOptionsLast(const std::vector<std::string>& give
     while (first < given.size() &&
            (given[first] == "--history" || given[first] == "--no-history")) {
         const std::size_t count = given[first] == "--history" ? 2 : 1;
-        if (first + count > given.size()) usageError(io, given[first] + " needs a value");
+        if (first + count > given.size()) usageError(io, given[first], text::kOptionNeedsValue);
         options.insert(options.end(), given.begin() + first, given.begin() + first + count);
         first += count;
     }
@@ -440,7 +459,7 @@ std::vector<std::string> historyOptionsLast(const std::vector<std::string>& give
 
 int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
     const std::vector<std::string> args = historyOptionsLast(given, io);
-    if (args.empty()) usageError(io, "no command given");
+    if (args.empty()) usageError(io, text::kNoCommand);
     const std::string& command = args[0];
     if (command == "--help" || command == "-h" || command == "help") {
         io.out << kDvfToolUsage;
@@ -454,7 +473,7 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
                        command == "set" || command == "copy" || command == "diff" ||
                        command == "printers" || command == "preview" || command == "history" ||
                        command == "restore" || command == "fields";
-    if (!known) usageError(io, "unknown command: " + command);
+    if (!known) usageError(io, command, text::kUnknownCommand);
     const CommandLine line = parseCommandLine(args, io);
     std::vector<std::string> rest = line.positional;
     if (command == "printers") return printers(line, io);

@@ -23,6 +23,7 @@ enum DvfToolExit : int {
     kExitSaveFailed = 4,
     kExitPrinter = 5,
     kExitDiffer = 6,
+    kExitDataRefused = 7,  // preview: data that the font's type cannot print
 };
 
 struct DvfToolIo {

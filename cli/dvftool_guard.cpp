@@ -1,6 +1,7 @@
 #include "cli/dvftool_guard.h"
 
 #include "cli/dvftool_commands.h"
+#include "cli/dvftool_messages.h"
 
 namespace vx {
 
@@ -9,9 +10,10 @@ int reportEscaped(const std::exception& escaped, std::ostream& err) {
     try {
         if (dynamic_cast<const std::bad_alloc*>(&escaped) != nullptr ||
             dynamic_cast<const std::length_error*>(&escaped) != nullptr) {
-            err << "dvftool: not enough memory; the command was stopped\n";
+            dvftool_text::tell(err, dvftool_text::kOutOfMemory);
         } else {
-            err << "dvftool: the command was stopped: " << escaped.what() << '\n';
+            dvftool_text::tell(err,
+                               std::string("コマンドを中止しました（") + escaped.what() + "）。");
         }
     } catch (...) {
     }

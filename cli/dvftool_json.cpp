@@ -61,24 +61,25 @@ std::string printersJson(const std::vector<ListedPrinter>& printers) {
 
 std::variant<std::vector<JsonAssignment>, std::string> parseFontsJson(std::string_view input) {
     const Json json = Json::parse(input, nullptr, false);
-    if (json.is_discarded()) return std::string("not valid JSON");
-    if (!json.is_array()) return std::string("expected an array of fonts as dump --json prints");
+    if (json.is_discarded()) return std::string("JSON として読めません。");
+    if (!json.is_array())
+        return std::string("dump --json と同じ形（フォントの配列）で書いてください。");
     std::vector<JsonAssignment> assignments;
     for (const Json& font : json) {
-        if (!font.is_object()) return std::string("expected an object for each font");
+        if (!font.is_object()) return std::string("フォントごとにオブジェクトで書いてください。");
         auto name = font.find(kFontMember);
         if (name == font.end() || !name->is_string()) {
-            return std::string("a font object without its \"font\" name");
+            return std::string("\"font\"（ドライバフォント名）のないオブジェクトがあります。");
         }
         const std::string fontName = name->get<std::string>();
         for (const auto& [field, value] : font.items()) {
             if (field == kFontMember) continue;
             const std::string where = fontName + " " + field;
             if (field == kTypeIndexField) {
-                if (!value.is_number_integer()) return where + ": expected a whole number";
+                if (!value.is_number_integer()) return where + ": 整数で書いてください。";
                 assignments.push_back({fontName, field, value.dump()});
             } else {
-                if (!value.is_string()) return where + ": expected a string";
+                if (!value.is_string()) return where + ": 文字列で書いてください。";
                 assignments.push_back({fontName, field, value.get<std::string>()});
             }
         }

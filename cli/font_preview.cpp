@@ -1,10 +1,12 @@
 #include "cli/font_preview.h"
 
 #include "cli/dvftool_commands.h"
+#include "cli/dvftool_messages.h"
 #include "preview/svg_file.h"
 #include "preview/svg_writer.h"
 #include "preview/symbol_preview.h"
 #include "printer/printer_binding.h"
+#include "settings/codepage.h"
 
 namespace vx {
 
@@ -32,12 +34,14 @@ FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::strin
     settings.dpi = options.dpi;
     settings.data = options.data;
     const std::optional<SymbolPreview> preview = previewOfFont(store, fontCp932, settings);
-    if (!preview) return {kExitUsage, "no driver font of this name", {}};
-    if (!preview->error.empty()) return {kExitPrinter, "data refused: " + preview->error, {}};
+    const std::string font = utf8FromCp932(fontCp932);
+    if (!preview) return {kExitUsage, font, std::string(dvftool_text::kUnknownFont), {}};
+    if (!preview->error.empty())
+        return {kExitDataRefused, font, "データを描けません: " + preview->error, {}};
     if (!saveSvgFile(pathFromUtf8(options.output), fontPreviewSvg(*preview, options.dpi))) {
-        return {kExitSaveFailed, "cannot write " + options.output, {}};
+        return {kExitSaveFailed, options.output, std::string(dvftool_text::kOutputUnwritable), {}};
     }
-    return {kExitDone, {}, preview->notes};
+    return {kExitDone, {}, {}, preview->notes};
 }
 
 }  // namespace vx

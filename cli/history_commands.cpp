@@ -4,6 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "cli/driver_font_input.h"
+#include "cli/dvftool_messages.h"
 #include "cli/printer_files.h"
 #include "history/history_save.h"
 #include "settings/driver_font_file.h"
@@ -27,39 +28,25 @@ bool writeOutput(const std::filesystem::path& output, const std::string& bytes) 
     return false;
 }
 
-std::string_view unusableReason(Unusable reason) {
-    switch (reason) {
-        case Unusable::NotAVersion:
-            return "not a version kept by this tool";
-        case Unusable::Link:
-            return "a link (not followed)";
-        case Unusable::Unreadable:
-            return "cannot be read";
-        case Unusable::NotAccepted:
-            return "not a driver font file of an accepted version";
-        case Unusable::OthersMayChange:
-            return "others than the administrators may change it";
-    }
-    return "unusable";
-}
-
-// "the history folder X is not used: reason"
+// "以前の設定のフォルダ X を使えません（理由）。"
 std::string notUsed(const HistoryProblem& problem) {
-    return "the history folder " + utf8FromPath(problem.folder) +
-           " is not used: " + historyReason(problem.error);
+    return "以前の設定のフォルダ " + utf8FromPath(problem.folder) + " を使えません（" +
+           historyReasonJapanese(problem.error) + "）。";
 }
 
 }  // namespace
 
 void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err) {
-    err << "dvftool: warning: the file's previous bytes were not kept in the history folder "
-        << utf8FromPath(problem.folder) << ": " << historyReason(problem.error) << '\n';
+    dvftool_text::tell(err, "警告",
+                       "保存する前の設定ファイルを以前の設定のフォルダ " +
+                           utf8FromPath(problem.folder) + " に残せませんでした（" +
+                           historyReasonJapanese(problem.error) + "）。");
 }
 
 void printHistory(const FileHistory& history, const std::filesystem::path& file, bool json,
                   const DvfToolIo& io) {
     const HistoryListing listing = history.list(file);
-    if (listing.problem) io.err << "dvftool: warning: " << notUsed(*listing.problem) << '\n';
+    if (listing.problem) dvftool_text::tell(io.err, "警告", notUsed(*listing.problem));
     if (!json) {
         for (const HistoryVersion& version : listing.entries) {
             if (!version.unusable) {
@@ -93,7 +80,7 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
 int restoreVersion(const FileHistory& history, const RestoreRequest& request, const DvfToolIo& io) {
     const HistoryListing listing = history.list(request.file);
     if (listing.problem) {
-        io.err << "dvftool: " << notUsed(*listing.problem) << '\n';
+        dvftool_text::tell(io.err, notUsed(*listing.problem));
         return kExitUnreadable;
     }
     std::vector<const HistoryVersion*> versions;
@@ -102,12 +89,14 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
     }
     const int number = request.number;
     if (number < 1 || number > static_cast<int>(versions.size())) {
-        io.err << "dvftool: no version " << request.number << " of " << request.label << " ("
-               << versions.size() << " kept";
+        std::string sentence = "以前の設定 " + std::to_string(request.number) +
+                               " はありません（残っている以前の設定： " +
+                               std::to_string(versions.size());
         if (versions.size() < listing.entries.size()) {
-            io.err << ", " << listing.entries.size() - versions.size() << " unusable";
+            sentence +=
+                "、使えないもの： " + std::to_string(listing.entries.size() - versions.size());
         }
-        io.err << ")\n";
+        dvftool_text::tell(io.err, request.label, sentence + "）。");
         return kExitUnreadable;
     }
     // Listed only when it was read and accepted as a driver font file; read
@@ -115,8 +104,8 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
     const HistoryVersion& version = *versions[number - 1];
     const std::optional<std::string> bytes = FileHistory::read(version);
     if (!bytes) {
-        io.err << "dvftool: cannot read version " << number << ": " << utf8FromPath(version.file)
-               << '\n';
+        dvftool_text::tell(io.err, utf8FromPath(version.file),
+                           "以前の設定 " + std::to_string(number) + " を読み込めません。");
         return kExitUnreadable;
     }
     // The file written is locked from its look to its replacement, as a

@@ -1,6 +1,7 @@
 #include "cli/printer_files.h"
 
 #include "cli/dvftool_commands.h"
+#include "cli/dvftool_messages.h"
 #include "settings/codepage.h"
 
 namespace vx {
@@ -11,15 +12,13 @@ std::string utf8FromPath(const std::filesystem::path& path) {
 }
 
 PrinterFile findPrinterFile(std::string_view printerName, const PrinterAccess& access) {
-    const std::string name(printerName);
     const LocateResult location =
         locateDriverFontFile(printerName, access.spooler, access.environment);
     PrinterFile file;
     if (location.driverName && !isSeriesDriver(*location.driverName)) {
         file.exit = kExitPrinter;
-        file.message = kNoDriverFontFileText;
-        file.reason = "not a printer of the series: " + name + " (driver " +
-                      utf8FromCp932(*location.driverName) + ")";
+        file.reason = "このシリーズのプリンタではありません（ドライバ " +
+                      utf8FromCp932(*location.driverName) + "）。";
         return file;
     }
     switch (location.outcome) {
@@ -28,18 +27,17 @@ PrinterFile findPrinterFile(std::string_view printerName, const PrinterAccess& a
             break;
         case LocateOutcome::PrinterUnavailable:
             file.exit = kExitPrinter;
-            file.message = kNoDriverFontFileText;
-            file.reason = "the printer cannot be opened: " + name;
+            file.reason = dvftool_text::kPrinterUnavailable;
             break;
         case LocateOutcome::PrinterInfoUnreadable:
             file.exit = kExitPrinter;
-            file.reason = "the printer's information cannot be read: " + name;
+            file.reason = dvftool_text::kPrinterInfoUnreadable;
             break;
         case LocateOutcome::NoDriverFontFile:
             file.exit = kExitUnreadable;
-            file.message = kNoDriverFontFileText;
-            file.reason = "the printer has no driver font file: " + name;
-            if (!location.path.empty()) file.reason += " (" + utf8FromPath(location.path) + ")";
+            file.reason = "設定ファイルがありません";
+            if (!location.path.empty()) file.reason += "（" + utf8FromPath(location.path) + "）";
+            file.reason += "。内蔵フォントに対応したプリンタドライバをインストールしてください。";
             break;
     }
     return file;

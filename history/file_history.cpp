@@ -24,14 +24,8 @@ constexpr long long kLargestSequence = 99999999;
 // A file name, then this and the number made from the full path.
 constexpr std::size_t kReadableNameBytes = 64;
 
-struct ReasonText {
-    std::errc code;
-    std::string_view english;
-    std::string_view japanese;
-};
-
-// The Japanese of the history's own reasons, by HistoryError; the
-// English is the error's message.
+// The Japanese of the history's own reasons and of the system's errors
+// that a history meets most; others are told by their number.
 constexpr std::pair<HistoryError, std::string_view> kHistoryJapanese[] = {
     {HistoryError::Link, "フォルダの場所にリンクがあります（リンクはたどりません）"},
     {HistoryError::ForeignOwner,
@@ -40,30 +34,16 @@ constexpr std::pair<HistoryError, std::string_view> kHistoryJapanese[] = {
     {HistoryError::NumbersUsedUp, "以前の設定の番号を使い切りました"},
 };
 
-constexpr ReasonText kReasons[] = {
-    {std::errc::permission_denied, "access denied", "アクセスが拒否されました"},
-    {std::errc::operation_not_permitted, "access denied", "アクセスが拒否されました"},
-    {std::errc::read_only_file_system, "read-only file system", "読み取り専用のドライブです"},
-    {std::errc::no_space_on_device, "the disk is full", "ディスクの空き容量が足りません"},
-    {std::errc::file_exists, "a file stands where the folder belongs",
-     "フォルダの場所に同じ名前のファイルがあります"},
-    {std::errc::not_a_directory, "a file stands where the folder belongs",
-     "フォルダの場所に同じ名前のファイルがあります"},
-    {std::errc::filename_too_long, "the path is too long", "パスが長すぎます"},
-    {std::errc::no_such_file_or_directory, "the folder cannot be found",
-     "フォルダが見つかりません"},
+constexpr std::pair<std::errc, std::string_view> kSystemJapanese[] = {
+    {std::errc::permission_denied, "アクセスが拒否されました"},
+    {std::errc::operation_not_permitted, "アクセスが拒否されました"},
+    {std::errc::read_only_file_system, "読み取り専用のドライブです"},
+    {std::errc::no_space_on_device, "ディスクの空き容量が足りません"},
+    {std::errc::file_exists, "フォルダの場所に同じ名前のファイルがあります"},
+    {std::errc::not_a_directory, "フォルダの場所に同じ名前のファイルがあります"},
+    {std::errc::filename_too_long, "パスが長すぎます"},
+    {std::errc::no_such_file_or_directory, "フォルダが見つかりません"},
 };
-
-// The English and Japanese reason of an error; nullopt for the system's own.
-std::optional<std::pair<std::string, std::string_view>> reasonOf(const std::error_code& error) {
-    for (const auto& [code, japanese] : kHistoryJapanese) {
-        if (error == code) return std::pair{error.message(), japanese};
-    }
-    for (const ReasonText& reason : kReasons) {
-        if (error == reason.code) return std::pair{std::string(reason.english), reason.japanese};
-    }
-    return std::nullopt;
-}
 
 // "00000012_2024-05-01_10-30-00.dvf": the running number orders the
 // versions; the time is what the user is shown.
@@ -142,15 +122,30 @@ std::string formatLocalTime(const LocalTime& time) {
     return text;
 }
 
-std::string historyReason(const std::error_code& error) {
-    const auto reason = reasonOf(error);
-    return reason ? reason->first : error.message();
+std::string historyReasonJapanese(const std::error_code& error) {
+    for (const auto& [code, japanese] : kHistoryJapanese) {
+        if (error == code) return std::string(japanese);
+    }
+    for (const auto& [code, japanese] : kSystemJapanese) {
+        if (error == code) return std::string(japanese);
+    }
+    return "システムのエラー " + std::to_string(error.value());
 }
 
-std::string historyReasonJapanese(const std::error_code& error) {
-    const auto reason = reasonOf(error);
-    return reason ? std::string(reason->second)
-                  : "システムのエラー " + std::to_string(error.value());
+std::string_view unusableReason(Unusable reason) {
+    switch (reason) {
+        case Unusable::NotAVersion:
+            return "このツールが残したファイルではありません";
+        case Unusable::Link:
+            return "リンクです（リンクの先は読みません）";
+        case Unusable::Unreadable:
+            return "読み込めません";
+        case Unusable::NotAccepted:
+            return "受け付けるバージョンのドライバフォントファイルではありません";
+        case Unusable::OthersMayChange:
+            return "管理者のほかにも変更できるユーザーがいます";
+    }
+    return "読み込めません";
 }
 
 FileHistory::FileHistory(fs::path root, Clock clock)

@@ -66,10 +66,10 @@ struct HistoryListing {
     std::optional<HistoryProblem> problem;
 };
 
-// The reason of a problem in a few words (English for dvftool's standard
-// error, Japanese for the window).
-std::string historyReason(const std::error_code& error);
+// The reason of a problem in a few words, as the window and dvftool tell it.
 std::string historyReasonJapanese(const std::error_code& error);
+// Why an entry of a history folder is not offered back, in a few words.
+std::string_view unusableReason(Unusable reason);
 
 class FileHistory {
 public:

@@ -73,6 +73,19 @@ TEST_F(DvfToolHistory, RestorePutsTheVersionBackAndKeepsThePresentFile) {
     EXPECT_EQ(version(1), changed);
 }
 
+// A file that is gone is said to be missing (exit 2); what its saves kept
+// is listed all the same, so that it can be restored to another name.
+TEST_F(DvfToolHistory, TheHistoryOfAMissingFileSaysSoAndStillLists) {
+    ASSERT_EQ(run({"set", utf8(file), "ZEL文字フォント03", "originX=0120"}).exit, kExitDone);
+    std::filesystem::remove(file);
+    const ToolRun listed = run({"history", utf8(file)});
+    EXPECT_EQ(listed.exit, kExitUnreadable);
+    EXPECT_EQ(listed.err, "dvftool: " + utf8(file) + ": ファイルが見つかりません。\n");
+    ASSERT_EQ(tabLines(listed.out).size(), 1u);
+    EXPECT_EQ(version(1), original);
+    EXPECT_EQ(run({"history", utf8(dir.path() / "never.dvf")}).exit, kExitUnreadable);
+}
+
 TEST_F(DvfToolHistory, RefusedRestoresTouchNothing) {
     FileHistory(dir.path() / "history", [] {
         return LocalTime{};
@@ -84,12 +97,16 @@ TEST_F(DvfToolHistory, RefusedRestoresTouchNothing) {
         std::string err;
     };
     const std::vector<Case> cases = {
-        {{"restore", utf8(file), "2"}, kExitUnreadable, "no version 2 of"},
-        {{"restore", utf8(file), "0"}, kExitUnreadable, "no version 0 of"},
+        {{"restore", utf8(file), "2"}, kExitUnreadable, "以前の設定 2 はありません"},
+        {{"restore", utf8(file), "0"}, kExitUnreadable, "以前の設定 0 はありません"},
         // Not numbered, so never restored.
-        {{"restore", utf8(file), "1"}, kExitUnreadable, "(0 kept, 1 unusable)"},
-        {{"restore", utf8(file), "1", "-o", utf8(out)}, kExitUnreadable, "(0 kept, 1 unusable)"},
-        {{"restore", utf8(file), "x"}, kExitUsage, "N is a number"},
+        {{"restore", utf8(file), "1"},
+         kExitUnreadable,
+         "（残っている以前の設定： 0、使えないもの： 1）。"},
+        {{"restore", utf8(file), "1", "-o", utf8(out)}, kExitUnreadable, "使えないもの： 1"},
+        {{"restore", utf8(file), "x"},
+         kExitUsage,
+         "dvftool: x: 以前の設定は history が表示する番号"},
         {{"history", utf8(file), "--no-history"}, kExitUsage, "--no-history"},
     };
     for (const Case& c : cases) {
@@ -107,9 +124,10 @@ TEST_F(DvfToolHistory, AnUnwritableHistoryFolderWarnsAndTheSaveHappens) {
     EXPECT_EQ(saved.exit, kExitDone);
     EXPECT_EQ(saved.out, "");
     EXPECT_NE(saved.err.find("保存しました\n"), std::string::npos) << saved.err;
-    EXPECT_NE(saved.err.find("warning"), std::string::npos) << saved.err;
+    EXPECT_NE(saved.err.find("dvftool: 警告: 保存する前の設定ファイルを"), std::string::npos)
+        << saved.err;
     EXPECT_NE(saved.err.find(historyDir), std::string::npos) << saved.err;
-    EXPECT_NE(saved.err.find("a file stands where the folder belongs"), std::string::npos);
+    EXPECT_NE(saved.err.find("フォルダの場所に同じ名前のファイルがあります"), std::string::npos);
     EXPECT_NE(readBytes(file), original);
 }
 
@@ -122,19 +140,22 @@ TEST_F(DvfToolHistory, PlantedFilesAreListedAsUnusableAndNeverRestored) {
     writeBytes(folder / "settings.dvf", planted);
     const std::vector<Strings> lines = tabLines(run({"history", utf8(file)}).out);
     ASSERT_EQ(lines.size(), 3u);
-    EXPECT_EQ(lines[0], (Strings{"-", "2030-01-01 00:00:00", "18",
-                                 "unusable: not a driver font file of an accepted version: "
-                                 "00000099_2030-01-01_00-00-00.dvf"}));
+    EXPECT_EQ(lines[0],
+              (Strings{"-", "2030-01-01 00:00:00", "18",
+                       "unusable: 受け付けるバージョンのドライバフォントファイルではありません: "
+                       "00000099_2030-01-01_00-00-00.dvf"}));
     EXPECT_EQ(lines[1][0], "1");
-    EXPECT_EQ(lines[2], (Strings{"-", "", std::to_string(planted.size()),
-                                 "unusable: not a version kept by this tool: settings.dvf"}));
+    EXPECT_EQ(lines[2],
+              (Strings{"-", "", std::to_string(planted.size()),
+                       "unusable: このツールが残したファイルではありません: settings.dvf"}));
     const std::string json = run({"history", "--json", utf8(file)}).out;
     EXPECT_NE(json.find(R"("number": null,)"), std::string::npos) << json;
     EXPECT_NE(json.find(R"("file": "settings.dvf",)"), std::string::npos) << json;
 
     const ToolRun missing = run({"restore", utf8(file), "2"});
     EXPECT_EQ(missing.exit, kExitUnreadable);
-    EXPECT_NE(missing.err.find("(1 kept, 2 unusable)"), std::string::npos) << missing.err;
+    EXPECT_NE(missing.err.find("（残っている以前の設定： 1、使えないもの： 2）"), std::string::npos)
+        << missing.err;
     ASSERT_EQ(run({"restore", utf8(file), "1"}).exit, kExitDone);
     EXPECT_EQ(readBytes(file), original) << "version 1 is the tool's own, not a planted file";
 }

@@ -47,7 +47,8 @@ TEST(DvfToolPreview, RefusedDataExitsWithZintsMessageAndWritesNothing) {
     // "ZELバーコード09" is JAN/EAN13: digits only.
     const test::ToolRun run =
         dvftool({"preview", utf8(file), "ZELバーコード09", "--data", "49ABC", "-o", utf8(svg)});
-    EXPECT_EQ(run.exit, kExitPrinter);
+    EXPECT_EQ(run.exit, kExitDataRefused);
+    EXPECT_TRUE(run.err.starts_with("dvftool: ZELバーコード09: データを描けません: "));
     EXPECT_NE(run.err.find("Invalid character"), std::string::npos) << run.err;
     EXPECT_FALSE(std::filesystem::exists(svg));
 }
@@ -75,7 +76,7 @@ TEST(DvfToolPreview, WritesACharacterFontsTextAtItsCellsAndRefusesWhatItCannotPr
     const auto refused = dir.path() / "ocr.svg";
     const test::ToolRun ocr =
         dvftool({"preview", file, "ZEL文字フォント14", "--data", "AB漢", "-o", utf8(refused)});
-    EXPECT_EQ(ocr.exit, kExitPrinter);
+    EXPECT_EQ(ocr.exit, kExitDataRefused);
     EXPECT_NE(ocr.err.find("「漢」"), std::string::npos) << ocr.err;
     EXPECT_FALSE(std::filesystem::exists(refused));
 }

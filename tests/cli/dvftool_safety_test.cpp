@@ -48,14 +48,16 @@ TEST(DvfToolRefusals, FilesThatAreNoDriverFontFilesChangeNothing) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"a shopping list", "milk\r\neggs\r\n2 apples\r\n", "not a driver font file"},
-        {"a section DVF without Version", "[DVF]\r\nVersio=2\r\n", "not a driver font file"},
-        {"Version outside DVF", "[Other]\r\nVersion=2\r\n", "not a driver font file"},
-        {"re-saved as UTF-8", asUtf8(valid), "saved as Shift-JIS"},
+        {"a shopping list", "milk\r\neggs\r\n2 apples\r\n",
+         "ドライバフォントファイルではありません"},
+        {"a section DVF without Version", "[DVF]\r\nVersio=2\r\n", "[DVF] に Version がありません"},
+        {"Version outside DVF", "[Other]\r\nVersion=2\r\n",
+         "ドライバフォントファイルではありません"},
+        {"re-saved as UTF-8", asUtf8(valid), "Shift-JIS で保存し直してください"},
         {"one font section in UTF-8 beside the others",
-         valid + "[ZELバーコード20]\r\nFontType=101\r\n", "saved as Shift-JIS"},
+         valid + "[ZELバーコード20]\r\nFontType=101\r\n", "フォント名が UTF-8 で"},
         {"larger than 16 MiB", valid + ";" + std::string(kMaxFileBytes, 'x') + "\r\n",
-         "larger than 16 MiB"},
+         "16 MiB より大きいファイル"},
     };
     const std::vector<Strings> commands = {
         {"check"}, {"dump", "--json"}, {"save"}, {"set", "ZEL文字フォント01", "originX=0001"}};
@@ -76,14 +78,15 @@ TEST(DvfToolRefusals, FilesThatAreNoDriverFontFilesChangeNothing) {
     }
 }
 
-// The UTF-8 refusal carries the window's own text too, for the user who
-// reads the message rather than the script.
+// A refusal is one line: the file as named, then what to do.
 TEST(DvfToolRefusals, Utf8FileSaysItMustBeSavedAsShiftJis) {
     ScratchDir dir;
     const auto file =
         dir.withBytes("font.dvf", asUtf8(readBytes(test::dataFile("all_families.dvf"))));
     const ToolRun run = dvftool({"dump", utf8(file)});
-    EXPECT_TRUE(contains(run.err, "Shift-JIS で保存し直してください")) << run.err;
+    EXPECT_EQ(run.err, "dvftool: " + utf8(file) +
+                           ": フォント名が UTF-8 で書かれています。設定ファイルを Shift-JIS "
+                           "で保存し直してください。\n");
 }
 
 TEST(DvfToolLock, AnotherSaveHoldingTheFileMakesASaveWriteNothing) {
@@ -109,7 +112,7 @@ TEST(DvfToolLock, AnotherSaveHoldingTheFileMakesASaveWriteNothing) {
         // Reading needs no lock.
         EXPECT_EQ(dvftool({"check", utf8(file)}).exit, kExitDone);
         const ToolRun refused = dvftool({"set", utf8(file), "ZEL文字フォント01", "originX=0001"});
-        EXPECT_TRUE(contains(refused.err, "another program is saving")) << refused.err;
+        EXPECT_TRUE(contains(refused.err, "ほかのプログラムが保存しているため")) << refused.err;
         EXPECT_TRUE(contains(refused.err, utf8(file))) << refused.err;
         EXPECT_EQ(refused.out, "");
         EXPECT_EQ(readBytes(file), before);
@@ -124,7 +127,7 @@ TEST(DvfToolLock, AnotherSaveHoldingTheFileMakesASaveWriteNothing) {
     const FileLock other = FileLock::acquire(file);
     const ToolRun held = dvftool({"restore", utf8(file), "1", "--history", utf8(history)});
     EXPECT_EQ(held.exit, kExitSaveFailed) << held.err;
-    EXPECT_TRUE(contains(held.err, "another program is saving")) << held.err;
+    EXPECT_TRUE(contains(held.err, "ほかのプログラムが保存しているため")) << held.err;
 }
 
 TEST(DvfToolEscapes, WhatEscapesACommandEndsItWithAMessageAndTheFileUntouched) {
@@ -134,11 +137,11 @@ TEST(DvfToolEscapes, WhatEscapesACommandEndsItWithAMessageAndTheFileUntouched) {
         const char* message;
     };
     const std::vector<Case> cases = {
-        {"memory exhausted", [] { throw std::bad_alloc(); }, "not enough memory"},
+        {"memory exhausted", [] { throw std::bad_alloc(); }, "メモリが足りないため"},
         {"a text too long", [] { throw std::length_error("basic_string::_M_create"); },
-         "not enough memory"},
+         "メモリが足りないため"},
         {"another failure", [] { throw std::runtime_error("the disk fell off"); },
-         "the command was stopped: the disk fell off"},
+         "コマンドを中止しました（the disk fell off）。"},
     };
     for (const Case& c : cases) {
         ScratchDir dir;

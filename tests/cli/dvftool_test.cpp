@@ -109,7 +109,8 @@ TEST(DvfToolCheck, RefusedVersionLeavesTheFileUntouched) {
     };
     for (const Golden& golden :
          {Golden{"version_1_999.dvf", kExitVersion, "バージョンが一致しません。\n"},
-          Golden{"version_missing.dvf", kExitUnreadable, "not a driver font file"}}) {
+          Golden{"version_missing.dvf", kExitUnreadable,
+                 "ドライバフォントファイルではありません"}}) {
         for (const Strings& command : commands) {
             ScratchDir dir;
             const auto file = dir.copyOf(golden.name);
@@ -350,8 +351,34 @@ TEST(DvfToolUsage, HelpAndUsageErrors) {
           Strings{"printers"}, Strings{"dump", "--printer", "P"}}) {
         const ToolRun run = dvftool(args);
         EXPECT_EQ(run.exit, kExitUsage) << testing::PrintToString(args);
-        EXPECT_NE(run.err.find("Usage"), std::string::npos);
+        // One line on what is wrong, one pointing to --help.
+        EXPECT_TRUE(run.err.starts_with("dvftool: ")) << run.err;
+        EXPECT_TRUE(run.err.ends_with("。\n詳しくは dvftool --help を参照してください。\n"))
+            << run.err;
+        EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 2) << run.err;
         EXPECT_EQ(run.out, "");
+    }
+}
+
+// A usage error names what it is about, as given.
+TEST(DvfToolUsage, UsageErrorsNameTheArgument) {
+    const std::pair<Strings, std::string> cases[] = {
+        {{"frobnicate", "x.dvf"}, "dvftool: frobnicate: このコマンドはありません。"},
+        {{"diff", "a.dvf"}, "dvftool: diff: ファイル B が指定されていません。"},
+        {{"copy"}, "dvftool: copy: ファイル SOURCE が指定されていません。"},
+        {{"check", "a.dvf", "b.dvf"}, "dvftool: b.dvf: 余分な引数です。"},
+        {{"dump", "--bogus", "a.dvf"},
+         "dvftool: dump --bogus: このコマンドでは使えないオプションです。"},
+        {{"preview", "a.dvf", "ZEL文字フォント01", "--dpi", "abc", "-o", "x.svg"},
+         "dvftool: --dpi abc: 解像度は 50〜2400 の整数で指定してください。"},
+        {{"set", "a.dvf", "ZEL文字フォント01", "originX"},
+         "dvftool: originX: 項目=値 の形で指定してください。"},
+        {{"diff", "a.dvf", "b.dvf", "ZEL文字フォント31"},
+         "dvftool: ZEL文字フォント31: この名前のドライバフォントはありません。"},
+    };
+    for (const auto& [args, line] : cases) {
+        const ToolRun run = dvftool(args);
+        EXPECT_EQ(run.err, line + "\n詳しくは dvftool --help を参照してください。\n");
     }
 }
 

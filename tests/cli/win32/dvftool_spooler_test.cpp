@@ -57,7 +57,8 @@ TEST_F(DvfToolSpooler, CopiesIntoANamedPrinterAndConfirms) {
 TEST_F(DvfToolSpooler, RefusesPrintersOfOtherMakersAndWithoutAFile) {
     const ToolRun foreign = run({"check", "--printer", utf8(other)});
     EXPECT_EQ(foreign.exit, kExitPrinter);
-    EXPECT_NE(foreign.err.find("not a printer of the series: " + utf8(other)), std::string::npos)
+    EXPECT_TRUE(foreign.err.starts_with("dvftool: " + utf8(other) +
+                                        ": このシリーズのプリンタではありません"))
         << foreign.err;
     const ToolRun absent = run({"check", "--printer", utf8(missing)});
     EXPECT_EQ(absent.exit, kExitUnreadable);

@@ -210,7 +210,7 @@ TEST_F(MachineHistoryFolder, TheFolderTheToolMakesCarriesItsListWhereTheSystemKe
         EXPECT_FALSE(kept.added);
         return;
     }
-    ASSERT_TRUE(kept.added) << historyReason(kept.problem->error);
+    ASSERT_TRUE(kept.added) << historyReasonJapanese(kept.problem->error);
     HANDLE folder = CreateFileW(machine.c_str(), READ_CONTROL, FILE_SHARE_READ | FILE_SHARE_WRITE,
                                 nullptr, OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
     ASSERT_NE(folder, INVALID_HANDLE_VALUE);
