@@ -7,6 +7,7 @@
 #include <variant>
 
 #include "cli/driver_font_input.h"
+#include "cli/dvftool_command_line.h"
 #include "cli/dvftool_guard.h"
 #include "cli/dvftool_json.h"
 #include "cli/dvftool_messages.h"
@@ -30,117 +31,6 @@ namespace vx {
 namespace {
 
 namespace text = dvftool_text;
-
-// Ends a command with an exit status once its messages are written.
-struct CommandExit {
-    int status;
-};
-
-// One line on what is wrong, one on where to read more.
-[[noreturn]] void usageError(const DvfToolIo& io, std::string_view about,
-                             std::string_view sentence) {
-    if (about.empty()) {
-        text::tell(io.err, sentence);
-    } else {
-        text::tell(io.err, about, sentence);
-    }
-    io.err << text::kSeeHelp << '\n';
-    throw CommandExit{kExitUsage};
-}
-
-[[noreturn]] void usageError(const DvfToolIo& io, std::string_view sentence) {
-    usageError(io, {}, sentence);
-}
-
-// A driver font file as the command line names it: a path, or a printer.
-struct FileOperand {
-    std::string text;  // UTF-8
-    bool printer = false;
-};
-
-struct CommandLine {
-    std::string command;
-    std::vector<std::string> positional;
-    std::optional<std::string> printer;      // --printer NAME
-    std::optional<std::string> fromPrinter;  // --from-printer NAME
-    bool json = false;                       // --json
-    std::optional<std::string> jsonInput;    // set --json JSON
-    FontPreviewOptions preview;              // preview --data, --dpi, -o
-    std::optional<std::string> history;      // --history DIR
-    bool noHistory = false;                  // --no-history
-    std::optional<std::string> output;       // restore -o OUT
-};
-
-void takePreviewOption(const std::string& option, const std::string& value,
-                       FontPreviewOptions& preview, const DvfToolIo& io) {
-    if (option == "--data") {
-        preview.data = value;
-    } else if (option == "-o") {
-        preview.output = value;
-    } else {
-        preview.dpi = leadingInteger(value);
-        if (value.find_first_not_of("0123456789") != std::string::npos || preview.dpi < 50 ||
-            preview.dpi > 2400) {
-            usageError(io, "--dpi " + value, text::kDpiOutOfRange);
-        }
-    }
-}
-
-CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfToolIo& io) {
-    const std::string& command = args[0];
-    CommandLine line;
-    line.command = command;
-    for (std::size_t i = 1; i < args.size(); ++i) {
-        const std::string& arg = args[i];
-        if (command == "preview" && (arg == "--data" || arg == "--dpi" || arg == "-o")) {
-            if (i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
-            takePreviewOption(arg, args[++i], line.preview, io);
-            continue;
-        }
-        if (command == "restore" && arg == "-o" && !line.output) {
-            if (i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
-            line.output = args[++i];
-            continue;
-        }
-        if (arg.rfind("--", 0) != 0) {
-            line.positional.push_back(arg);
-            continue;
-        }
-        const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
-                                arg == "--history" || (arg == "--json" && command == "set");
-        if (takesValue && i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
-        const bool twoFiles = command == "copy" || command == "diff";
-        if (arg == "--printer" && command != "printers" && !line.printer) {
-            line.printer = args[++i];
-        } else if (arg == "--from-printer" && twoFiles && !line.fromPrinter) {
-            line.fromPrinter = args[++i];
-        } else if (arg == "--json" && command == "set" && !line.jsonInput) {
-            line.jsonInput = args[++i];
-        } else if (arg == "--json" && (command == "dump" || twoFiles || command == "printers" ||
-                                       command == "history" || command == "fields")) {
-            line.json = true;
-        } else if (arg == "--history" && !line.history) {
-            line.history = args[++i];
-        } else if (arg == "--no-history") {
-            line.noHistory = true;
-        } else {
-            usageError(io, command + " " + arg, text::kOptionNotAccepted);
-        }
-    }
-    return line;
-}
-
-// Takes the next file operand: the printer option when given, else the
-// next positional argument. `which` is the operand's name in the usage.
-FileOperand takeFile(const CommandLine& line, const std::optional<std::string>& printer,
-                     std::vector<std::string>& rest, const DvfToolIo& io,
-                     std::string_view which = "FILE") {
-    if (printer) return {*printer, true};
-    if (rest.empty()) usageError(io, line.command, text::operandMissing(which));
-    FileOperand file{rest.front(), false};
-    rest.erase(rest.begin());
-    return file;
-}
 
 struct OpenedFile {
     std::filesystem::path path;
@@ -438,23 +328,6 @@ int restore(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
     RestoreRequest request{file.path, file.label, leadingInteger(rest[0]), std::nullopt};
     if (line.output) request.output = pathFromUtf8(*line.output);
     return restoreVersion(history, request, io);
-}
-
-// The history options may come before the command too: they go after it.
-std::vector<std::string> historyOptionsLast(const std::vector<std::string>& given,
-                                            const DvfToolIo& io) {
-    std::vector<std::string> options;
-    std::size_t first = 0;
-    while (first < given.size() &&
-           (given[first] == "--history" || given[first] == "--no-history")) {
-        const std::size_t count = given[first] == "--history" ? 2 : 1;
-        if (first + count > given.size()) usageError(io, given[first], text::kOptionNeedsValue);
-        options.insert(options.end(), given.begin() + first, given.begin() + first + count);
-        first += count;
-    }
-    std::vector<std::string> args(given.begin() + first, given.end());
-    args.insert(args.end(), options.begin(), options.end());
-    return args;
 }
 
 int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
