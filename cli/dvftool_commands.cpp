@@ -15,6 +15,7 @@
 #include "cli/font_preview.h"
 #include "cli/history_commands.h"
 #include "cli/printer_files.h"
+#include "cli/report_command.h"
 #include "history/history_location.h"
 #include "history/history_save.h"
 #include "settings/codepage.h"
@@ -454,6 +455,7 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
                        command == "set" || command == "copy" || command == "diff" ||
                        command == "printers" || command == "preview" || command == "history" ||
                        command == "restore" || command == "fields";
+    if (command == "report") return runReportCommand(args, io);
     if (!known) usageError(io, "unknown command: " + command);
     const CommandLine line = parseCommandLine(args, io);
     std::vector<std::string> rest = line.positional;

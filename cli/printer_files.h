@@ -14,7 +14,6 @@
 
 namespace vx {
 
-
 // Where printers are looked up.
 struct PrinterAccess {
     Spooler& spooler;
@@ -23,6 +22,7 @@ struct PrinterAccess {
 
 struct PrinterFile {
     std::optional<std::filesystem::path> path;  // the driver font file when found
+    std::string driverName;                     // the printer's driver, when known (UTF-8)
     // Otherwise: the exit status, the window's message (may be empty) and a
     // line that names the printer and the reason (UTF-8).
     int exit = 0;
