@@ -31,6 +31,10 @@ bool named(const FontDifferences& differences, std::string_view field) {
                        [&](const FieldDifference& d) { return d.name == field; });
 }
 
+bool sameRow(const SheetField& a, const SheetField& b) {
+    return a.label == b.label && a.shown == b.shown && a.reference == b.reference;
+}
+
 }  // namespace
 
 std::vector<SheetFont> sheetFonts(const SettingsStore& settings, const SettingsStore* reference) {
@@ -62,6 +66,8 @@ std::vector<SheetFont> sheetFonts(const SettingsStore& settings, const SettingsS
                 row.reference = shownWithUnit(theirs[i]);
                 ++shownDifferences;
             }
+            // A list of several fields is one control of the page: shown once.
+            if (!sheet.fields.empty() && sameRow(sheet.fields.back(), row)) continue;
             sheet.fields.push_back(std::move(row));
         }
         if (differing != nullptr) {

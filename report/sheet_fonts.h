@@ -24,10 +24,12 @@ struct SheetField {
 
 struct SheetFont {
     FontPlace place;
-    int number = 0;                  // 1 to 60, in the order of dvftool dump
-    std::string name;                // UTF-8
-    std::string type;                // the type's name (UTF-8)
-    std::vector<SheetField> fields;  // the fields the type uses, in dump order
+    int number = 0;    // 1 to 60, in the order of dvftool dump
+    std::string name;  // UTF-8
+    std::string type;  // the type's name (UTF-8)
+    // The fields the type uses, in dump order; the fields of one list of
+    // the page (check digit and its mode) once when they show the same.
+    std::vector<SheetField> fields;
     // Against a reference: whether the font differs at all, and how many of
     // the differing fields the type does not use (they are not shown).
     bool differs = false;
