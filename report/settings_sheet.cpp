@@ -162,12 +162,20 @@ std::string block(const SettingsStore& settings, const SheetFont& font, double d
                        ". " + htmlText(font.name) + "<span class=\"type\">" + htmlText(font.type) +
                        "</span></h2>\n";
     html += picture(settings, font, dpi);
-    html += "<table class=\"fields\">\n<tr><th>項目</th><th>設定値</th></tr>\n";
-    for (const SheetField& field : font.fields) {
-        html += std::string("<tr") + (field.reference ? " class=\"differs\"" : "") + "><td>" +
-                htmlText(field.label) + "</td><td>" + valueCell(field) + "</td></tr>\n";
+    // Long lists side by side in two tables, so that a block stays short.
+    const std::size_t half =
+        font.fields.size() > 8 ? (font.fields.size() + 1) / 2 : font.fields.size();
+    html += "<div class=\"fields\">\n";
+    for (std::size_t first = 0; first < font.fields.size(); first += half) {
+        html += "<table>\n<tr><th>項目</th><th>設定値</th></tr>\n";
+        for (std::size_t i = first; i < font.fields.size() && i < first + half; ++i) {
+            const SheetField& field = font.fields[i];
+            html += std::string("<tr") + (field.reference ? " class=\"differs\"" : "") + "><td>" +
+                    htmlText(field.label) + "</td><td>" + valueCell(field) + "</td></tr>\n";
+        }
+        html += "</table>\n";
     }
-    html += "</table>\n";
+    html += "</div>\n";
     if (against && font.unusedDifferences > 0) {
         html += "<p class=\"note\">この種別が使わない項目にも、比較した設定ファイルと違う値が " +
                 std::to_string(font.unusedDifferences) + " 個あります。</p>\n";

@@ -19,7 +19,8 @@ th { background: #eee; font-weight: normal; }
 table.head th { width: 11em; }
 td.code { font-family: Consolas, "DejaVu Sans Mono", monospace; word-break: break-all; }
 td.num { text-align: right; }
-table.contents td:nth-child(2) { white-space: nowrap; }
+table.contents td:nth-child(2), table.contents td:nth-child(4),
+  table.contents td:nth-child(7) { white-space: nowrap; }
 .notice { border: 2px solid #b00; color: #b00; padding: 4px 8px; margin: 8px 0; }
 .summary { border: 2px solid #666; padding: 4px 8px; margin: 8px 0; font-weight: bold; }
 .differs { background: #ffe08a; }
@@ -30,6 +31,7 @@ section.font h2 { margin: 0 0 6px; }
 section.font.differs { background: #fff; border: 2px solid #c80; }
 .type { font-weight: normal; margin-left: 1em; }
 .picture { margin: 6px 0; }
+div.fields { display: flex; flex-wrap: wrap; gap: 12px; align-items: flex-start; }
 .picture svg { display: block; max-width: 100%; height: auto; outline: 1px dotted #888; }
 .size, .note { font-size: 9pt; color: #444; margin: 2px 0; }
 .refused { color: #b00; }
