@@ -156,7 +156,7 @@ std::string picture(const SettingsStore& settings, const SheetFont& font, double
     return html;
 }
 
-std::string block(const SettingsStore& settings, const SheetFont& font, double dpi, bool against) {
+std::string block(const SettingsStore& settings, const SheetFont& font, double dpi) {
     std::string html = "<section class=\"font" + std::string(font.differs ? " differs" : "") +
                        "\" id=\"" + fontAnchor(font) + "\">\n<h2>" + std::to_string(font.number) +
                        ". " + htmlText(font.name) + "<span class=\"type\">" + htmlText(font.type) +
@@ -176,10 +176,6 @@ std::string block(const SettingsStore& settings, const SheetFont& font, double d
         html += "</table>\n";
     }
     html += "</div>\n";
-    if (against && font.unusedDifferences > 0) {
-        html += "<p class=\"note\">この種別が使わない項目にも、比較した設定ファイルと違う値が " +
-                std::to_string(font.unusedDifferences) + " 個あります。</p>\n";
-    }
     return html + "</section>\n";
 }
 
@@ -201,8 +197,7 @@ std::string settingsSheetHtml(const SheetRequest& request) {
     html += notices(request, fonts);
     html += head(request);
     html += contents(fonts, reference != nullptr);
-    for (const SheetFont& font : fonts)
-        html += block(settings, font, request.dpi, reference != nullptr);
+    for (const SheetFont& font : fonts) html += block(settings, font, request.dpi);
     return html + "</body>\n</html>\n";
 }
 

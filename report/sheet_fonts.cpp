@@ -53,7 +53,6 @@ std::vector<SheetFont> sheetFonts(const SettingsStore& settings, const SettingsS
         const std::vector<ShownField> theirs = differing != nullptr
                                                    ? shownFields(*reference, font.fontName)
                                                    : std::vector<ShownField>{};
-        std::size_t shownDifferences = 0;
         for (std::size_t i = 0; i < shown.size(); ++i) {
             const ShownField& field = shown[i];
             if (field.name == kTypeIndexField) {
@@ -64,19 +63,12 @@ std::vector<SheetFont> sheetFonts(const SettingsStore& settings, const SettingsS
             SheetField row{field.name, field.label, shownWithUnit(field), std::nullopt};
             if (differing != nullptr && named(*differing, field.name) && i < theirs.size()) {
                 row.reference = shownWithUnit(theirs[i]);
-                ++shownDifferences;
             }
             // A list of several fields is one control of the page: shown once.
             if (!sheet.fields.empty() && sameRow(sheet.fields.back(), row)) continue;
             sheet.fields.push_back(std::move(row));
         }
-        if (differing != nullptr) {
-            sheet.differs = true;
-            // The type index and name are one setting, shown once (by name).
-            std::size_t counted = differing->fields.size();
-            if (named(*differing, kTypeIndexField)) --counted;
-            sheet.unusedDifferences = counted > shownDifferences ? counted - shownDifferences : 0;
-        }
+        sheet.differs = differing != nullptr;
         fonts.push_back(std::move(sheet));
     }
     return fonts;

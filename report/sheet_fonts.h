@@ -30,10 +30,9 @@ struct SheetFont {
     // The fields the type uses, in dump order; the fields of one list of
     // the page (check digit and its mode) once when they show the same.
     std::vector<SheetField> fields;
-    // Against a reference: whether the font differs at all, and how many of
-    // the differing fields the type does not use (they are not shown).
+    // Against a reference: whether the font differs. A save writes only
+    // the fields the type uses, so every difference is in a field shown.
     bool differs = false;
-    std::size_t unusedDifferences = 0;
 };
 
 // Every font of the settings, in dump order; with a reference, the

@@ -3,8 +3,9 @@
 // Its parts come after it in stages (WindowStaging).
 #pragma once
 
-#include <commctrl.h>
 #include <windows.h>
+// The common controls need <windows.h> before them.
+#include <commctrl.h>
 
 #include <array>
 #include <filesystem>

@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "report/sheet_fonts.h"
+#include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/font_fields.h"
 #include "settings/ini_document.h"
@@ -236,6 +237,12 @@ TEST(SettingsSheet, AgainstAReferenceMarksEachDifferenceWithTheReferencesValue) 
     }
     EXPECT_EQ(differing, (std::vector<std::string>{"ZEL文字フォント03", "ZELバーコード09",
                                                    "ZEL2次元コード05"}));
+    // Every font that differs shows where.
+    for (const SheetFont& font : fonts) {
+        bool marked = false;
+        for (const SheetField& field : font.fields) marked = marked || field.reference.has_value();
+        EXPECT_EQ(marked, font.differs) << font.name;
+    }
     const SheetFont& jan = fontNamed(fonts, "ZELバーコード09");
     for (const SheetField& field : jan.fields) {
         if (field.label == "バーコード高さ") {
