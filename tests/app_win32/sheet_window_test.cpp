@@ -48,7 +48,7 @@ TEST(SheetWindow, TheMenuCommandWritesTheSheetWithTheValueTypedOnThePage) {
         page.pump();
         EXPECT_TRUE(script.finished());
     }
-    EXPECT_EQ(told, L"設定一覧を保存しました。ブラウザで開きますか？");
+    EXPECT_EQ(told, L"設定一覧を保存しました。\nブラウザで開きますか？");
     EXPECT_EQ(ports.opened, 0);
     const std::string html = readFileBytes(ports.file).value_or("");
     EXPECT_NE(html.find("まだ保存していない変更（1 フォント）"), std::string::npos);
