@@ -6,12 +6,6 @@
 
 namespace vx {
 
-std::string byteCountText(std::uintmax_t bytes) {
-    std::string digits = std::to_string(bytes);
-    for (std::size_t i = digits.size(); i > 3; i -= 3) digits.insert(i - 3, ",");
-    return digits + " バイト";
-}
-
 namespace history_text {
 namespace {
 

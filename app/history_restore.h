@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "history/file_history.h"
+#include "report/file_facts.h"
 #include "settings/settings_store.h"
 
 namespace vx {
@@ -62,9 +63,6 @@ public:
     virtual ~VersionChooser() = default;
     virtual std::optional<std::size_t> choose(const HistoryRestore& offer) = 0;
 };
-
-// "18,541 バイト"
-std::string byteCountText(std::uintmax_t bytes);
 
 // The texts of the history's messages in the window (UTF-8).
 namespace history_text {

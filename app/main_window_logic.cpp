@@ -2,6 +2,7 @@
 
 #include <optional>
 
+#include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 
@@ -254,6 +255,20 @@ void MainWindowLogic::restoreFromHistory() {
     storeReplaced_ = true;
     bringToFront(front_);
     messages_.show(history_text::kVersionShown, MessageButtons::Ok, MessageIcon::Information);
+}
+
+void MainWindowLogic::saveSettingsSheet(SheetPorts& ports) {
+    // A copy takes what the pages show: the store stays what was loaded or
+    // saved, and a save still stores the pages itself.
+    SettingsStore shown = store_;
+    for (int n = 0; n < kPageCount; ++n) {
+        if (filled_[n]) pages_[n]->storeCurrentInto(shown);
+    }
+    const std::optional<int> resolution =
+        printerName_.empty() ? std::nullopt : printer_.verticalResolution(printerName_);
+    vx::saveSettingsSheet({driverFontFilePath_, printerName_, utf8FromCp932(driverName_),
+                           static_cast<double>(resolution.value_or(305)), &shown},
+                          ports, messages_);
 }
 
 void MainWindowLogic::confirmExit() {

@@ -9,6 +9,7 @@
 
 #include "app/history_restore.h"
 #include "app/main_window_ports.h"
+#include "app/sheet_command.h"
 #include "history/history_save.h"
 #include "pages/setting_page.h"
 #include "settings/file_check.h"
@@ -47,6 +48,9 @@ public:
     void testPrint();
     // Loads an earlier version of the bound file into the pages, unsaved.
     void restoreFromHistory();
+    // Saves the settings sheet of the bound file with what the pages show,
+    // unsaved values included; nothing is stored into the settings.
+    void saveSettingsSheet(SheetPorts& ports);
 
     void setHelpFile(std::filesystem::path helpFile) { helpFile_ = std::move(helpFile); }
     // The pages, once the window has created them.
@@ -117,7 +121,8 @@ private:
 // The texts of the main window's message boxes (UTF-8).
 namespace main_window_text {
 inline constexpr std::string_view kProgramEnds = "\nプログラムを終了します。";
-inline const std::string kNoDriverFontFile = std::string(kNoDriverFontFileText) + kProgramEnds.data();
+inline const std::string kNoDriverFontFile =
+    std::string(kNoDriverFontFileText) + kProgramEnds.data();
 inline const std::string kVersionMismatch = std::string(kVersionMismatchText) + kProgramEnds.data();
 inline constexpr std::string_view kConfirmSave = "保存しますか？";
 inline constexpr std::string_view kConfirmExit =

@@ -11,7 +11,7 @@
 
 namespace vx {
 
-enum class MessageButtons { Ok, OkCancel, YesNoCancel };
+enum class MessageButtons { Ok, OkCancel, YesNo, YesNoCancel };
 enum class MessageIcon { None, Exclamation, Information };
 enum class MessageAnswer { Ok, Cancel, Yes, No };
 

@@ -47,7 +47,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
     line.command = command;
     for (std::size_t i = 1; i < args.size(); ++i) {
         const std::string& arg = args[i];
-        if (command == "preview" && (arg == "--data" || arg == "--dpi" || arg == "-o")) {
+        const bool drawn = command == "preview" || command == "report";
+        if (drawn && (arg == "--dpi" || arg == "-o" || (arg == "--data" && command == "preview"))) {
             if (i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
             takePreviewOption(arg, args[++i], line.preview, io);
             continue;
@@ -62,7 +63,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
             continue;
         }
         const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
-                                arg == "--history" || (arg == "--json" && command == "set");
+                                arg == "--history" || (arg == "--json" && command == "set") ||
+                                (arg == "--against" && command == "report");
         if (takesValue && i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
         const bool twoFiles = command == "copy" || command == "diff";
         if (arg == "--printer" && command != "printers" && !line.printer) {
@@ -74,6 +76,8 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
         } else if (arg == "--json" && (command == "dump" || twoFiles || command == "printers" ||
                                        command == "history" || command == "fields")) {
             line.json = true;
+        } else if (arg == "--against" && command == "report" && !line.against) {
+            line.against = args[++i];
         } else if (arg == "--history" && !line.history) {
             line.history = args[++i];
         } else if (arg == "--no-history") {
@@ -91,6 +95,12 @@ FileOperand takeFile(const CommandLine& line, const std::optional<std::string>& 
     if (rest.empty()) usageError(io, line.command, text::operandMissing(which));
     FileOperand file{rest.front(), false};
     rest.erase(rest.begin());
+    return file;
+}
+
+FileOperand onlyFile(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
+    FileOperand file = takeFile(line, line.printer, rest, io);
+    if (!rest.empty()) usageError(io, rest[0], text::kTooManyArguments);
     return file;
 }
 

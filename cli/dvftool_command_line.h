@@ -30,10 +30,11 @@ struct CommandLine {
     std::optional<std::string> fromPrinter;  // --from-printer NAME
     bool json = false;                       // --json
     std::optional<std::string> jsonInput;    // set --json JSON
-    FontPreviewOptions preview;              // preview --data, --dpi, -o
+    FontPreviewOptions preview;              // preview --data, --dpi, -o; report --dpi, -o
     std::optional<std::string> history;      // --history DIR
     bool noHistory = false;                  // --no-history
     std::optional<std::string> output;       // restore -o OUT
+    std::optional<std::string> against;      // report --against REF
 };
 
 // Writes a usage error (one line on what is wrong, `about` first when
@@ -50,6 +51,9 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
 FileOperand takeFile(const CommandLine& line, const std::optional<std::string>& printer,
                      std::vector<std::string>& rest, const DvfToolIo& io,
                      std::string_view which = "FILE");
+
+// The only file operand of a command that takes no further arguments.
+FileOperand onlyFile(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io);
 
 // The history options may come before the command too: they go after it.
 std::vector<std::string> historyOptionsLast(const std::vector<std::string>& given,

@@ -16,7 +16,9 @@
 #include "cli/font_copy.h"
 #include "cli/font_preview.h"
 #include "cli/history_commands.h"
+#include "cli/opened_file.h"
 #include "cli/printer_files.h"
+#include "cli/report_command.h"
 #include "history/history_location.h"
 #include "history/history_save.h"
 #include "settings/codepage.h"
@@ -31,52 +33,6 @@ namespace vx {
 namespace {
 
 namespace text = dvftool_text;
-
-struct OpenedFile {
-    std::filesystem::path path;
-    std::string label;  // for messages (UTF-8)
-    std::string bytes;  // as read
-    IniDocument document;
-    FileLock lock;  // held from reading to replacing by a command that saves
-};
-
-std::filesystem::path printerFilePath(const FileOperand& operand, const DvfToolIo& io) {
-    if (io.spooler == nullptr || io.environment == nullptr) {
-        usageError(io, operand.text, text::kPrinterOnWindowsOnly);
-    }
-    const PrinterFile file = findPrinterFile(operand.text, {*io.spooler, *io.environment});
-    if (file.path) return *file.path;
-    text::tell(io.err, operand.text, file.reason);
-    throw CommandExit{file.exit};
-}
-
-// The file's path and how messages name it, without reading it.
-OpenedFile locateFile(const FileOperand& operand, const DvfToolIo& io) {
-    OpenedFile file;
-    file.path = operand.printer ? printerFilePath(operand, io) : pathFromUtf8(operand.text);
-    file.label =
-        operand.printer ? operand.text + " (" + utf8FromPath(file.path) + ")" : operand.text;
-    return file;
-}
-
-// Reads a driver font file and checks that it may be used; a file that a
-// command saves is locked first.
-OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io,
-                    InputUse use = InputUse::Read) {
-    OpenedFile file = locateFile(operand, io);
-    DriverFontInput input = readDriverFontInput(file.path, file.label, use, io.err);
-    if (input.exit != 0) throw CommandExit{input.exit};
-    file.bytes = std::move(input.bytes);
-    file.document = std::move(input.document);
-    file.lock = std::move(input.lock);
-    return file;
-}
-
-SettingsStore loadStore(const OpenedFile& file) {
-    SettingsStore store;
-    loadDriverFontFile(file.document, store);
-    return store;
-}
 
 // Where this run keeps the versions that its saves replace: --history DIR,
 // none with --no-history, else the user's history folder.
@@ -131,13 +87,6 @@ void printTextLine(std::ostream& out, std::string_view font, std::string_view fi
 }
 
 // ---- commands ----
-
-// The only file operand of a command that takes no further arguments.
-FileOperand onlyFile(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
-    FileOperand file = takeFile(line, line.printer, rest, io);
-    if (!rest.empty()) usageError(io, rest[0], text::kTooManyArguments);
-    return file;
-}
 
 int dump(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
     const OpenedFile file = openFile(onlyFile(line, rest, io), io);
@@ -345,7 +294,7 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
     const bool known = command == "check" || command == "dump" || command == "save" ||
                        command == "set" || command == "copy" || command == "diff" ||
                        command == "printers" || command == "preview" || command == "history" ||
-                       command == "restore" || command == "fields";
+                       command == "restore" || command == "fields" || command == "report";
     if (!known) usageError(io, command, text::kUnknownCommand);
     const CommandLine line = parseCommandLine(args, io);
     std::vector<std::string> rest = line.positional;
@@ -358,6 +307,7 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
     if (command == "preview") return preview(line, rest, io);
     if (command == "history") return history(line, rest, io);
     if (command == "restore") return restore(line, rest, io);
+    if (command == "report") return report(line, rest, io);
     // check and save
     const OpenedFile file =
         openFile(onlyFile(line, rest, io), io, command == "save" ? InputUse::Save : InputUse::Read);

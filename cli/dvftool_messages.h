@@ -31,6 +31,8 @@ inline constexpr std::string_view kPreviewNeedsFont =
     "preview にはファイルとドライバフォント名が必要です。";
 inline constexpr std::string_view kPreviewNeedsOutput =
     "preview には -o で SVG ファイルの名前が必要です。";
+inline constexpr std::string_view kReportNeedsOutput =
+    "report には -o で設定一覧の HTML ファイルの名前が必要です。";
 inline constexpr std::string_view kRestoreNeedsNumber =
     "restore にはファイルと以前の設定の番号が必要です。";
 // Said of the argument concerned.
@@ -62,6 +64,9 @@ inline constexpr std::string_view kSavingElsewhere =
     "ほかのプログラムが保存しているため、保存できませんでした。何も書き込んでいません。";
 inline constexpr std::string_view kJsonUnreadable = "JSON ファイルを読み込めません。";
 inline constexpr std::string_view kOutputUnwritable = "ファイルに書き込めません。";
+inline constexpr std::string_view kReportOverDriverFontFile =
+    "設定ファイルと同じファイルには設定一覧を書き込めません。";
+inline constexpr std::string_view kReportUnwritable = "設定一覧を書き込めませんでした。";
 // Said of a printer.
 inline constexpr std::string_view kPrinterUnavailable = "プリンタを開けません。";
 inline constexpr std::string_view kPrinterInfoUnreadable = "プリンタの情報を読み込めません。";

@@ -2,38 +2,20 @@
 
 #include "cli/dvftool_commands.h"
 #include "cli/dvftool_messages.h"
+#include "preview/font_preview_of.h"
 #include "preview/svg_file.h"
 #include "preview/svg_writer.h"
-#include "preview/symbol_preview.h"
 #include "printer/printer_binding.h"
 #include "settings/codepage.h"
 
 namespace vx {
-
-namespace {
-
-std::optional<SymbolPreview> previewOfFont(const SettingsStore& store, const std::string& font,
-                                           const PreviewSettings& settings) {
-    for (int n = 0; n < kCharacterFontCount; ++n) {
-        if (characterFontName(n) == font) return previewCharacterFont(store.fonts[n], settings);
-    }
-    for (int n = 0; n < kBarcodeFontCount; ++n) {
-        if (barcodeFontName(n) == font) return previewBarcode(store.barcodes[n], settings);
-    }
-    for (int n = 0; n < kCode2DFontCount; ++n) {
-        if (code2DFontName(n) == font) return previewCode2D(store.codes2D[n], settings);
-    }
-    return std::nullopt;
-}
-
-}  // namespace
 
 FontPreviewOutcome writeFontPreview(const SettingsStore& store, const std::string& fontCp932,
                                     const FontPreviewOptions& options) {
     PreviewSettings settings;
     settings.dpi = options.dpi;
     settings.data = options.data;
-    const std::optional<SymbolPreview> preview = previewOfFont(store, fontCp932, settings);
+    const std::optional<SymbolPreview> preview = previewOfNamedFont(store, fontCp932, settings);
     const std::string font = utf8FromCp932(fontCp932);
     if (!preview) return {kExitUsage, font, std::string(dvftool_text::kUnknownFont), {}};
     if (!preview->error.empty())

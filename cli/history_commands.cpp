@@ -1,6 +1,5 @@
 #include "cli/history_commands.h"
 
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "cli/driver_font_input.h"
@@ -14,19 +13,6 @@
 namespace vx {
 
 namespace {
-
-// A version's bytes into OUT: an existing file is replaced in one step, a
-// new one is removed again when it cannot be written whole.
-bool writeOutput(const std::filesystem::path& output, const std::string& bytes) {
-    if (fileExists(output)) return replaceFileContents(output, bytes);
-    std::ofstream out(output, std::ios::binary | std::ios::trunc);
-    if (out) out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
-    if (out) out.close();
-    if (!out.fail()) return true;
-    std::error_code ignored;
-    std::filesystem::remove(output, ignored);
-    return false;
-}
 
 // "以前の設定のフォルダ X を使えません（理由）。"
 std::string notUsed(const HistoryProblem& problem) {
@@ -114,7 +100,7 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         FileLock lock;
         const std::string label = utf8FromPath(*request.output);
         if (int exit = lockForSaving(*request.output, label, lock, io.err)) return exit;
-        return reportSave(writeOutput(*request.output, *bytes), io);
+        return reportSave(saveOutputFile(*request.output, *bytes), io);
     }
     const DriverFontInput present =
         readDriverFontInput(request.file, request.label, InputUse::Replace, io.err);

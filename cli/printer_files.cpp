@@ -15,6 +15,7 @@ PrinterFile findPrinterFile(std::string_view printerName, const PrinterAccess& a
     const LocateResult location =
         locateDriverFontFile(printerName, access.spooler, access.environment);
     PrinterFile file;
+    if (location.driverName) file.driverName = utf8FromCp932(*location.driverName);
     if (location.driverName && !isSeriesDriver(*location.driverName)) {
         file.exit = kExitPrinter;
         file.reason = "このシリーズのプリンタではありません（ドライバ " +

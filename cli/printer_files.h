@@ -22,6 +22,7 @@ struct PrinterAccess {
 
 struct PrinterFile {
     std::optional<std::filesystem::path> path;  // the driver font file when found
+    std::string driverName;                     // the printer's driver, when known (UTF-8)
     // Otherwise: the exit status and the reason, a sentence (UTF-8).
     int exit = 0;
     std::string reason;

@@ -109,6 +109,11 @@ void RowPage<Record>::storeCurrent() {
 }
 
 template <class Record>
+void RowPage<Record>::storeCurrentInto(SettingsStore& copy) {
+    description_.record(copy, currentFont_) = describedRecord();
+}
+
+template <class Record>
 void RowPage<Record>::storeShown() {
     storeInto(record());
 }

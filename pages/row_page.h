@@ -49,6 +49,7 @@ public:
     // usable edit applies first, whatever has the focus, so that no save
     // writes an unchecked number.
     void storeCurrent() override;
+    void storeCurrentInto(SettingsStore& copy) override;
     bool holdsEdits() override;
     void acceptEdits() override;
     // The record of the font shown as the next store would write it, while

@@ -5,6 +5,8 @@
 
 namespace vx {
 
+struct SettingsStore;
+
 // The three pages, in the order of the main window's tabs.
 enum class PageKind { Barcode, Code2D, CharacterFont };
 inline constexpr int kPageCount = 3;
@@ -21,6 +23,10 @@ public:
     // Moves the values of the page's controls into the record of its
     // current driver font.
     virtual void storeCurrent() = 0;
+    // The same into the record of the current driver font in `copy`, while
+    // the page, its memories and its store stay as they are (a sheet of the
+    // values shown, unsaved ones included).
+    virtual void storeCurrentInto(SettingsStore& copy) = 0;
     // Whether the page holds values other than those it showed since its
     // last resetAndShow: on the font shown, or stored into the record of
     // another. What the page itself changes in showing a value (a number

@@ -65,6 +65,7 @@
 #define ID_SHOW_PREVIEW                 32827  // "プレビュー(&V)...", Ctrl+R
 #define ID_SHOW_PAGE_CODE2D             32826  // "内蔵２次元コード(&Q)", Ctrl+Q
 #define ID_FILE_RESTORE_HISTORY         32840  // "以前の設定に戻す(&R)..."
+#define ID_FILE_SAVE_SHEET              32841  // "設定一覧を保存(&L)..."
 #define ID_PREVIEW_ZOOM_IN              32830  // preview: Ctrl+plus
 #define ID_PREVIEW_ZOOM_OUT             32831  // preview: Ctrl+minus
 #define ID_PREVIEW_TRUE_SIZE            32832  // preview: Ctrl+0

@@ -52,6 +52,9 @@ for f in "$project" VXDrvFontTool.hhc VXDrvFontTool.hhk $files; do
             sed -e "\|^$marker\$|{r $fields" -e 'd;}' "$srcdir/$f" \
                 | sed 's/charset=utf-8/charset=Shift_JIS/' \
                 | "$iconv" -f UTF-8 -t CP932 > "$work/$f" ;;
+        screenshots/*)
+            # The pictures are the README's, kept once in docs/.
+            cp "$srcdir/../../docs/$f" "$work/$f" ;;
         *.hhp)
             "$iconv" -f UTF-8 -t CP932 < "$srcdir/$f" > "$work/$f" ;;
         *)

@@ -15,7 +15,7 @@ packages=("$@")
     cmake g++ make libgtest-dev googletest libbenchmark-dev nlohmann-json3-dev libzint-dev
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 wine64-preloader xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
-    ghostscript fp-utils-3.2.2 imagemagick xdotool python3
+    ghostscript fp-utils-3.2.2 imagemagick xdotool python3 chromium
     msitools wixl gcab zip unzip ccache
 )
 missing=()

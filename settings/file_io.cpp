@@ -38,6 +38,16 @@ bool replaceFileContents(const std::filesystem::path& target, std::string_view b
     return replaceFileContents(platformFileLayer(), target, bytes);
 }
 
+bool saveOutputFile(FileLayer& layer, const std::filesystem::path& path, std::string_view bytes) {
+    if (path.empty()) return false;
+    if (layer.exists(path)) return replaceFileContents(layer, path, bytes);
+    return !writeDurably(layer, bytes, [&](int) { return path; }).error;
+}
+
+bool saveOutputFile(const std::filesystem::path& path, std::string_view bytes) {
+    return saveOutputFile(platformFileLayer(), path, bytes);
+}
+
 bool fileTooLarge(const std::filesystem::path& path) {
     std::error_code ec;
     const std::uintmax_t size = std::filesystem::file_size(path, ec);

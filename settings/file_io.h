@@ -53,4 +53,12 @@ bool replaceFileContents(FileLayer& layer, const std::filesystem::path& target,
                          std::string_view bytes);
 bool replaceFileContents(const std::filesystem::path& target, std::string_view bytes);
 
+// Puts `bytes` at `path` for a program's output (a picture, a sheet, a
+// version written out): an existing file is replaced in one step, a new one
+// is written whole before it takes the name. Never writes through a link:
+// a link at `path` is replaced, not followed. False when nothing was
+// written; an existing file is then as it was.
+bool saveOutputFile(FileLayer& layer, const std::filesystem::path& path, std::string_view bytes);
+bool saveOutputFile(const std::filesystem::path& path, std::string_view bytes);
+
 }  // namespace vx

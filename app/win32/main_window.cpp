@@ -31,9 +31,8 @@ constexpr TabSpec kTabs[kPageCount] = {
 // A menu bitmap with its grey background (RGB 192, 192, 192) made
 // transparent, as a 32-bit bitmap with alpha that menus draw blended.
 HBITMAP loadMenuBitmap(int id) {
-    HBITMAP source = static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr),
-                                                     MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0,
-                                                     LR_CREATEDIBSECTION));
+    HBITMAP source = static_cast<HBITMAP>(LoadImageW(
+        GetModuleHandleW(nullptr), MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
     if (source == nullptr) return nullptr;
     BITMAPINFO info{};
     info.bmiHeader.biSize = sizeof info.bmiHeader;
@@ -68,8 +67,7 @@ MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& c
     : store_(store),
       labelPrinter_(spooler),
       staging_([this] { makeFrame(); }, pages_),
-      logic_(store,
-             {nullptr, nullptr, nullptr},  // the pages exist once the window does
+      logic_(store, {nullptr, nullptr, nullptr},  // the pages exist once the window does
              *this, messages_, chooser, std::move(locator), *this, labelPrinter_) {
     accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
     logic_.setHistoryPlaces(defaultHistoryPlaces(), localTimeNow);
@@ -133,6 +131,7 @@ bool MainWindow::preTranslate(MSG& message) {
 
 BOOL MainWindow::onInitDialog() {
     messages_.setOwner(hwnd());
+    win32SheetPorts_.setOwner(hwnd());
     logic_.initialise();
     return TRUE;
 }
@@ -140,8 +139,8 @@ BOOL MainWindow::onInitDialog() {
 void MainWindow::makeFrame() {
     setUpMenu();
     locateHelpFile();
-    icon_ = static_cast<HICON>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP),
-                                          IMAGE_ICON, 16, 16, 0));
+    icon_ = static_cast<HICON>(
+        LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDI_APP), IMAGE_ICON, 16, 16, 0));
     SendMessageW(hwnd(), WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon_));
     SendMessageW(hwnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon_));
     createToolbar();
@@ -194,11 +193,10 @@ void MainWindow::locateHelpFile() {
 }
 
 void MainWindow::createToolbar() {
-    toolbar_ = CreateWindowExW(0, TOOLBARCLASSNAMEW, nullptr,
-                               WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS |
-                                   CCS_ADJUSTABLE | CCS_TOP,
-                               0, 0, 0, 0, hwnd(), reinterpret_cast<HMENU>(IDC_MAIN_TOOLBAR),
-                               GetModuleHandleW(nullptr), nullptr);
+    toolbar_ = CreateWindowExW(
+        0, TOOLBARCLASSNAMEW, nullptr,
+        WS_CHILD | WS_VISIBLE | WS_BORDER | TBSTYLE_TOOLTIPS | CCS_ADJUSTABLE | CCS_TOP, 0, 0, 0, 0,
+        hwnd(), reinterpret_cast<HMENU>(IDC_MAIN_TOOLBAR), GetModuleHandleW(nullptr), nullptr);
     SendMessageW(toolbar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageW(toolbar_, TB_SETBITMAPSIZE, 0, MAKELPARAM(16, 16));
     TBADDBITMAP strip{GetModuleHandleW(nullptr), IDB_TOOLBAR};
@@ -259,11 +257,24 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
             logic_.restoreFromHistory();
             updatePreview();
             return true;
-        case ID_FILE_EXIT: logic_.confirmExit(); return true;
-        case ID_SHOW_PAGE_BARCODE: logic_.selectPage(PageKind::Barcode); return true;
-        case ID_SHOW_PAGE_CODE2D: logic_.selectPage(PageKind::Code2D); return true;
-        case ID_SHOW_PAGE_FONT: logic_.selectPage(PageKind::CharacterFont); return true;
-        case ID_HELP_CONTENTS: logic_.openHelp(); return true;
+        case ID_FILE_SAVE_SHEET:
+            logic_.saveSettingsSheet(*sheetPorts_);
+            return true;
+        case ID_FILE_EXIT:
+            logic_.confirmExit();
+            return true;
+        case ID_SHOW_PAGE_BARCODE:
+            logic_.selectPage(PageKind::Barcode);
+            return true;
+        case ID_SHOW_PAGE_CODE2D:
+            logic_.selectPage(PageKind::Code2D);
+            return true;
+        case ID_SHOW_PAGE_FONT:
+            logic_.selectPage(PageKind::CharacterFont);
+            return true;
+        case ID_HELP_CONTENTS:
+            logic_.openHelp();
+            return true;
         case ID_HELP_ABOUT: {
             AboutDialog about;
             about.runModal(hwnd(), IDD_ABOUTBOX);
@@ -274,12 +285,18 @@ bool MainWindow::onCommand(int id, int code, HWND control) {
             updatePreview();
             return true;
         case ID_SHOW_PREVIEW:
-        case ID_TOOLBAR_PREVIEW: openPreview(); return true;
-        case ID_TEST_PRINT: logic_.testPrint(); return true;
+        case ID_TOOLBAR_PREVIEW:
+            openPreview();
+            return true;
+        case ID_TEST_PRINT:
+            logic_.testPrint();
+            return true;
         // Enter and Esc do nothing: the window ends only through the exit prompt.
         case IDOK:
-        case IDCANCEL: return true;
-        default: return false;
+        case IDCANCEL:
+            return true;
+        default:
+            return false;
     }
 }
 

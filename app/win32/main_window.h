@@ -4,6 +4,7 @@
 #pragma once
 
 #include <windows.h>
+// The common controls need <windows.h> before them.
 #include <commctrl.h>
 
 #include <array>
@@ -11,13 +12,14 @@
 #include <memory>
 
 #include "app/main_window_logic.h"
-#include "ui/win32/dialog.h"
 #include "app/win32/history_dialog.h"
 #include "app/win32/message_boxes_win32.h"
 #include "app/win32/preview_window.h"
 #include "app/win32/setting_page_slot.h"
+#include "app/win32/sheet_ports_win32.h"
 #include "app/win32/test_label_printer_win32.h"
 #include "app/win32/window_staging.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 
@@ -39,6 +41,8 @@ public:
     bool isOpen() const { return hwnd() != nullptr && !closed_; }
     HWND pageWindow(PageKind page) const { return pages_[static_cast<int>(page)]->view.hwnd(); }
     const PreviewWindow& preview() const { return preview_; }
+    // Where 設定一覧を保存 asks for a file and opens it (tests answer it).
+    void setSheetPorts(SheetPorts& ports) { sheetPorts_ = &ports; }
     // One pass of the message loop's filtering: accelerators first.
     bool preTranslate(MSG& message);
     // Handles one message as the window's loop does.
@@ -87,6 +91,8 @@ private:
     MainWindowLogic logic_;
     PreviewWindow preview_;
     HistoryDialog historyDialog_{*this};
+    Win32SheetPorts win32SheetPorts_;
+    SheetPorts* sheetPorts_ = &win32SheetPorts_;
     // Read from the spooler when the preview first needs it after a binding.
     std::optional<PreviewPrinter> previewPrinter_;
 

@@ -4,6 +4,7 @@
 
 #include <deque>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <utility>
 
@@ -31,7 +32,8 @@ public:
     std::vector<Shown> shown;
     MessageAnswer show(std::string_view text, MessageButtons buttons, MessageIcon icon) override {
         shown.push_back({std::string(text), buttons, icon});
-        if (answers.empty()) return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
+        if (answers.empty())
+            return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Cancel;
         MessageAnswer answer = answers.front();
         answers.pop_front();
         return answer;
@@ -111,6 +113,12 @@ public:
         edited = false;
     }
     void storeCurrent() override { log_.push_back("store " + name_); }
+    void storeCurrentInto(SettingsStore& copy) override {
+        log_.push_back("describe " + name_);
+        if (describe) describe(copy);
+    }
+    // What the page's controls show beyond the store.
+    std::function<void(SettingsStore&)> describe;
     // Edits the page holds; a save accepts them (not in the log).
     bool edited = false;
     bool holdsEdits() override { return edited; }
@@ -127,7 +135,9 @@ private:
     std::vector<std::string>& log_;
 };
 
-std::string readAll(const std::filesystem::path& path) { return readFileBytes(path).value_or("<missing>"); }
+std::string readAll(const std::filesystem::path& path) {
+    return readFileBytes(path).value_or("<missing>");
+}
 
 void writeAll(const std::filesystem::path& path, const std::string& bytes) {
     std::ofstream(path, std::ios::binary) << bytes;
@@ -137,7 +147,8 @@ class MainWindowLogicTest : public ::testing::Test {
 protected:
     void SetUp() override {
         dir = std::filesystem::temp_directory_path() /
-              ("vx_main_logic_" + std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+              ("vx_main_logic_" +
+               std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
         std::filesystem::remove_all(dir);
         std::filesystem::create_directories(dir);
         file = dir / "ALTOD.DVF";
@@ -149,12 +160,13 @@ protected:
     void TearDown() override { std::filesystem::remove_all(dir); }
 
     MainWindowLogic makeLogic() {
-        return MainWindowLogic(store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
-                               [this](const std::string& name) {
-                                   locatedNames.push_back(name);
-                                   return location;
-                               },
-                               help, printer);
+        return MainWindowLogic(
+            store, {&page1D, &page2D, &pageFont}, view, messages, chooser,
+            [this](const std::string& name) {
+                locatedNames.push_back(name);
+                return location;
+            },
+            help, printer);
     }
 
     std::filesystem::path dir, file;
@@ -228,7 +240,8 @@ TEST_F(MainWindowLogicTest, FatalBindingOutcomesEndTheWindowWithTheirMessage) {
         std::string_view message;
     };
     const Case cases[] = {
-        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
+        {"unavailable", LocateOutcome::PrinterUnavailable, "[DVF]\r\nVersion=2\r\n",
+         kNoDriverFontFile},
         {"no file", LocateOutcome::NoDriverFontFile, "[DVF]\r\nVersion=2\r\n", kNoDriverFontFile},
         {"old version", LocateOutcome::Located, "[DVF]\r\nVersion=1.999\r\n", kVersionMismatch},
         {"no version", LocateOutcome::Located, cp932("[ZEL文字フォント01]\r\nFontType=2\r\n"),
@@ -308,7 +321,8 @@ TEST_F(MainWindowLogicTest, SaveAsksStoresThePagesInOrderAndWritesTheFile) {
     messages.answers = {MessageAnswer::Ok};
     EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
     EXPECT_EQ(log, (std::vector<std::string>{"store 1D", "store 2D", "store font"}));
-    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
+    EXPECT_EQ(messages.texts(),
+              (std::vector<std::string>{std::string(kConfirmSave), std::string(kSavedMessage)}));
     EXPECT_EQ(messages.shown[0].buttons, MessageButtons::OkCancel);
     EXPECT_EQ(messages.shown[1].icon, MessageIcon::None);
     EXPECT_NE(readAll(file).find("PCpb1pb2pb3pb4=0123"), std::string::npos);
@@ -829,6 +843,51 @@ TEST_F(MainWindowLogicTest, MemoryExhaustedInASaveLeavesTheFileAndLetsTheLockGo)
     messages.answers = {MessageAnswer::Ok};
     EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
     EXPECT_NE(readAll(file), before);
+}
+
+}  // namespace
+}  // namespace vx
+
+namespace vx {
+namespace {
+
+// Hands out one prepared file name and records what the browser opened.
+class FakeSheetPorts : public SheetPorts {
+public:
+    std::filesystem::path file;
+    std::vector<std::filesystem::path> opened;
+    std::optional<std::filesystem::path> chooseSheetFile(const std::string&) override {
+        return file;
+    }
+    bool openInBrowser(const std::filesystem::path& path) override {
+        opened.push_back(path);
+        return true;
+    }
+};
+
+TEST_F(MainWindowLogicTest, TheSheetTakesWhatTheFilledPagesShowWithoutStoringIt) {
+    MainWindowLogic logic = makeLogic();
+    logic.initialise();
+    logic.selectPage(PageKind::CharacterFont);
+    // The character page shows an unsaved origin for its first font.
+    pageFont.describe = [](SettingsStore& copy) { copy.fonts[0].originX = "0120"; };
+    const SettingsStore before = store;
+    log.clear();
+    FakeSheetPorts ports;
+    ports.file = dir / "sheet.html";
+    messages.answers = {MessageAnswer::Yes};
+    logic.saveSettingsSheet(ports);
+    // Only the pages filled since the load describe; none stores.
+    EXPECT_EQ(log, (Log{"describe 1D", "describe font"}));
+    EXPECT_TRUE(store.fonts[0].originX == before.fonts[0].originX);
+    const std::string html = readAll(ports.file);
+    EXPECT_NE(html.find("まだ保存していない変更（1 フォント）"), std::string::npos);
+    EXPECT_NE(html.find("<td>Label printer</td>"), std::string::npos);
+    EXPECT_NE(html.find("<td>ZEL Vextora Alto</td>"), std::string::npos);
+    EXPECT_EQ(html.find("<span class=\"differs\">"), std::string::npos) << "no reference";
+    EXPECT_EQ(messages.texts(), (std::vector<std::string>{std::string(sheet_text::kSavedOpen)}));
+    EXPECT_EQ(messages.shown[0].buttons, MessageButtons::YesNo);
+    EXPECT_EQ(ports.opened, (std::vector<std::filesystem::path>{ports.file}));
 }
 
 }  // namespace

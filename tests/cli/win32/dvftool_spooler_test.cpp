@@ -54,6 +54,21 @@ TEST_F(DvfToolSpooler, CopiesIntoANamedPrinterAndConfirms) {
               kExitDone);
 }
 
+TEST_F(DvfToolSpooler, ReportsANamedPrintersFileWithItsDriverAndRefusesAnother) {
+    ScratchDir dir;
+    const auto out = dir.path() / "sheet.html";
+    const ToolRun report = run({"report", "--printer", utf8(wristband), "-o", test::utf8(out)});
+    ASSERT_EQ(report.exit, kExitDone) << report.err;
+    const std::string html = readBytes(out);
+    EXPECT_NE(html.find("<td>" + utf8(wristband) + "</td>"), std::string::npos);
+    EXPECT_NE(html.find("<td>ZEL Vextora Alto ﾘｽﾄﾊﾞﾝﾄﾞL</td>"), std::string::npos);
+    EXPECT_NE(html.find("ALTOLD.DVF</td>"), std::string::npos);
+    const auto refused = dir.path() / "refused.html";
+    EXPECT_EQ(run({"report", "--printer", utf8(other), "-o", test::utf8(refused)}).exit,
+              kExitPrinter);
+    EXPECT_FALSE(std::filesystem::exists(refused));
+}
+
 TEST_F(DvfToolSpooler, RefusesPrintersOfOtherMakersAndWithoutAFile) {
     const ToolRun foreign = run({"check", "--printer", utf8(other)});
     EXPECT_EQ(foreign.exit, kExitPrinter);

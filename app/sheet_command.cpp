@@ -1,0 +1,85 @@
+#include "app/sheet_command.h"
+
+#include <system_error>
+
+#include "history/history_location.h"
+#include "report/file_facts.h"
+#include "report/settings_sheet.h"
+#include "settings/driver_font_file.h"
+#include "settings/file_io.h"
+#include "settings/font_fields.h"
+
+namespace vx {
+
+namespace {
+
+std::string utf8Path(const std::filesystem::path& path) {
+    const std::u8string text = path.u8string();
+    return std::string(text.begin(), text.end());
+}
+
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
+}  // namespace
+
+std::string suggestedSheetName(const std::string& printer) {
+    std::string name = "設定一覧";
+    if (!printer.empty()) name += "_" + printer;
+    for (char& c : name) {
+        if (std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos ||
+            static_cast<unsigned char>(c) < 0x20) {
+            c = '_';
+        }
+    }
+    return name + ".html";
+}
+
+void saveSettingsSheet(const SheetSubject& subject, SheetPorts& ports, MessageBoxes& messages) {
+    using namespace sheet_text;
+    if (subject.driverFontFile.empty()) {
+        messages.show(kNoFile, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    // The file as it is now: its facts head the sheet, and what the pages
+    // show is compared with it.
+    const std::optional<std::string> bytes = readFileBytes(subject.driverFontFile);
+    if (!bytes) {
+        messages.show(kFileUnreadable, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    const std::optional<std::filesystem::path> chosen =
+        ports.chooseSheetFile(suggestedSheetName(subject.printer));
+    if (!chosen) return;
+    if (sameFile(*chosen, subject.driverFontFile)) {
+        messages.show(kNotOverDriverFontFile, MessageButtons::Ok, MessageIcon::Exclamation);
+        return;
+    }
+    SettingsStore onDisk;
+    loadDriverFontFile(IniDocument(*bytes), onDisk);
+    SheetRequest sheet;
+    sheet.settings = subject.shown;
+    sheet.file = describeSheetFile(subject.driverFontFile, *bytes);
+    sheet.printer = subject.printer;
+    sheet.driver = subject.driver;
+    sheet.dpi = subject.dpi;
+    sheet.madeAt = formatLocalTime(localTimeNow());
+    sheet.unsavedFonts = compareFontFields(onDisk, *subject.shown, {}).size();
+    if (!saveOutputFile(*chosen, settingsSheetHtml(sheet))) {
+        messages.show(std::string(kSaveFailed) + utf8Path(*chosen), MessageButtons::Ok,
+                      MessageIcon::Exclamation);
+        return;
+    }
+    if (messages.show(kSavedOpen, MessageButtons::YesNo, MessageIcon::Information) !=
+        MessageAnswer::Yes) {
+        return;
+    }
+    if (!ports.openInBrowser(*chosen)) {
+        messages.show(std::string(kNotOpened) + utf8Path(*chosen), MessageButtons::Ok,
+                      MessageIcon::Exclamation);
+    }
+}
+
+}  // namespace vx

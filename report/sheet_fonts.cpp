@@ -1,0 +1,96 @@
+#include "report/sheet_fonts.h"
+
+#include <algorithm>
+#include <array>
+#include <string_view>
+
+#include "settings/codepage.h"
+#include "settings/font_fields.h"
+
+namespace vx {
+
+namespace {
+
+// The field's own name, without a 2D code's parameter record.
+std::string_view ownName(std::string_view name) {
+    const std::size_t dot = name.rfind('.');
+    return dot == std::string_view::npos ? name : name.substr(dot + 1);
+}
+
+// The fields of a font that differ from the reference's, by name.
+const FontDifferences* differencesOf(const std::vector<FontDifferences>& all,
+                                     const std::string& font) {
+    for (const FontDifferences& found : all) {
+        if (found.fontName == font) return &found;
+    }
+    return nullptr;
+}
+
+bool named(const FontDifferences& differences, std::string_view field) {
+    return std::any_of(differences.fields.begin(), differences.fields.end(),
+                       [&](const FieldDifference& d) { return d.name == field; });
+}
+
+bool sameRow(const SheetField& a, const SheetField& b) {
+    return a.label == b.label && a.shown == b.shown && a.reference == b.reference;
+}
+
+}  // namespace
+
+std::vector<SheetFont> sheetFonts(const SettingsStore& settings, const SettingsStore* reference) {
+    const std::vector<FontDifferences> differences =
+        reference != nullptr ? compareFontFields(settings, *reference, {})
+                             : std::vector<FontDifferences>{};
+    std::vector<SheetFont> fonts;
+    int number = 0;
+    for (const FontFields& font : listFontFields(settings)) {
+        SheetFont sheet;
+        sheet.place = *placeOf(settings, font.fontName);
+        sheet.number = ++number;
+        sheet.name = utf8FromCp932(font.fontName);
+        const FontDifferences* differing = differencesOf(differences, font.fontName);
+        const std::vector<ShownField> shown = shownFields(settings, font.fontName);
+        const std::vector<ShownField> theirs = differing != nullptr
+                                                   ? shownFields(*reference, font.fontName)
+                                                   : std::vector<ShownField>{};
+        for (std::size_t i = 0; i < shown.size(); ++i) {
+            const ShownField& field = shown[i];
+            if (field.name == kTypeIndexField) {
+                sheet.type = field.shown;
+                continue;
+            }
+            if (!field.used) continue;
+            SheetField row{field.name, field.label, shownWithUnit(field), std::nullopt};
+            if (differing != nullptr && named(*differing, field.name) && i < theirs.size()) {
+                row.reference = shownWithUnit(theirs[i]);
+            }
+            // A list of several fields is one control of the page: shown once.
+            if (!sheet.fields.empty() && sameRow(sheet.fields.back(), row)) continue;
+            sheet.fields.push_back(std::move(row));
+        }
+        sheet.differs = differing != nullptr;
+        fonts.push_back(std::move(sheet));
+    }
+    return fonts;
+}
+
+SheetFigures sheetFigures(const SheetFont& font) {
+    constexpr std::array<std::string_view, 2> kPosition = {"originX", "originY"};
+    constexpr std::array<std::string_view, 6> kSize = {"sizeX",     "sizeY",   "moduleWidth",
+                                                       "narrowBar", "wideBar", "height"};
+    constexpr std::array<std::string_view, 1> kRotation = {"rotation"};
+    SheetFigures figures;
+    const auto pick = [&](auto names, std::vector<const SheetField*>& into) {
+        for (const std::string_view name : names) {
+            for (const SheetField& field : font.fields) {
+                if (ownName(field.name) == name) into.push_back(&field);
+            }
+        }
+    };
+    pick(kPosition, figures.position);
+    pick(kSize, figures.size);
+    pick(kRotation, figures.rotation);
+    return figures;
+}
+
+}  // namespace vx
