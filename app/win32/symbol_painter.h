@@ -7,7 +7,7 @@
 #include <cmath>
 
 #include "app/preview_content.h"
-#include "app/preview_zoom.h"
+#include "preview/preview_zoom.h"
 
 namespace vx {
 
