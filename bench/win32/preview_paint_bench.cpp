@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "app/preview_content.h"
-#include "app/win32/installed_faces.h"
-#include "app/win32/symbol_painter.h"
 #include "bench/preview_fonts.h"
+#include "preview/win32/installed_faces.h"
+#include "preview/win32/symbol_painter.h"
 
 namespace {
 
