@@ -6,7 +6,6 @@
 
 #include "app/preview_subject.h"
 #include "app/win32/about_dialog.h"
-#include "app/win32/printer_paper_win32.h"
 #include "history/history_location.h"
 #include "resources/resource.h"
 #include "settings/file_io.h"
@@ -66,6 +65,7 @@ std::filesystem::path executableDirectory() {
 MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& chooser,
                        MainWindowLogic::Locator locator)
     : store_(store),
+      spooler_(spooler),
       labelPrinter_(spooler),
       staging_([this] { makeFrame(); }, pages_),
       logic_(store,
@@ -411,7 +411,7 @@ const PreviewPrinter& MainWindow::previewPrinter() {
         if (!printer.name.empty()) {
             // The resolution as the test print reads it.
             printer.resolution = labelPrinter_.verticalResolution(printer.name);
-            if (std::optional<DevicePaper> paper = readDevicePaper(printer.name)) {
+            if (std::optional<DevicePaper> paper = readDevicePaper(printer.name, spooler_)) {
                 printer.label = labelFromDevicePaper(*paper);
             }
         }

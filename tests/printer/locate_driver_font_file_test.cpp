@@ -380,6 +380,43 @@ TEST(PrinterResolutionTest, AnyFailureGivesNothingAndClosesThePrinter) {
     EXPECT_EQ(readVerticalResolution("Nobody", empty), std::nullopt);
 }
 
+// ---- the paper of the default device mode, for the preview's label ----
+
+TEST(PrinterPaperTest, ReadsThePaperOfTheDefaultDeviceModeAndCloses) {
+    FakeSpooler spooler;
+    FakePrinter printer{"Wristband printer", "ZEL Vextora Basso"};
+    printer.paper = DevicePaper{kDeviceModePaperLength | kDeviceModePaperWidth, 1, 0, 2500, 250};
+    spooler.add(printer);
+    const std::optional<DevicePaper> paper = readDevicePaper("Wristband printer", spooler);
+    ASSERT_TRUE(paper);
+    EXPECT_EQ(paper->fields, kDeviceModePaperLength | kDeviceModePaperWidth);
+    EXPECT_EQ(paper->paperLength, 2500);
+    EXPECT_EQ(paper->paperWidth, 250);
+    EXPECT_EQ(spooler.opens(), 1);
+    EXPECT_EQ(spooler.openHandles(), 0);
+}
+
+TEST(PrinterPaperTest, NoPaperWhenThePrinterCannotBeOpenedOrReadOrHasNoDeviceMode) {
+    struct Case {
+        const char* description;
+        bool openFails, infoFails, noDeviceMode;
+    };
+    for (const Case& c :
+         {Case{"open fails", true, false, false}, Case{"info fails", false, true, false},
+          Case{"no default device mode", false, false, true}}) {
+        FakeSpooler spooler;
+        FakePrinter printer{"Label printer", "ZEL Vextora Alto"};
+        if (!c.noDeviceMode) printer.paper = DevicePaper{kDeviceModePaperSize, 1, 9, 0, 0};
+        printer.openFails = c.openFails;
+        printer.infoFails = c.infoFails;
+        spooler.add(printer);
+        EXPECT_EQ(readDevicePaper("Label printer", spooler), std::nullopt) << c.description;
+        EXPECT_EQ(spooler.openHandles(), 0) << c.description;
+    }
+    FakeSpooler empty;
+    EXPECT_EQ(readDevicePaper("Nobody", empty), std::nullopt);
+}
+
 TEST(PrinterResolutionTest, ScaleFactorIsOneOnlyAt305Dpi) {
     EXPECT_EQ(testPrintScaleFactor(305), 1);
     for (int dpi : {0, 203, 300, 304, 306, 600, -305})
