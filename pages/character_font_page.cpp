@@ -205,7 +205,8 @@ CharacterFontPage::CharacterFontPage(SettingsStore& store, Controls& controls)
 }
 
 CharacterFontScope CharacterFontPage::scope(int typeIndex) {
-    return {controls(), fields(), typeIndex, memories_, currentFont()};
+    return {controls(), fields(),      typeIndex,
+            memories_,  currentFont(), [this](int id, bool usable) { enableRowOf(id, usable); }};
 }
 
 CharacterFontScope CharacterFontPage::scope() { return scope(record().typeIndex); }

@@ -193,8 +193,4 @@ std::string paddedRecordText(std::string_view pageText, int width) {
     return zeroPadded(recordText(pageText), width);
 }
 
-void setEnabled(Controls& controls, std::initializer_list<int> ids, bool enabled) {
-    for (int id : ids) controls.setEnabled(id, enabled);
-}
-
 }  // namespace vx
