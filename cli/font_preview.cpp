@@ -5,6 +5,7 @@
 #include "preview/svg_writer.h"
 #include "preview/symbol_preview.h"
 #include "printer/printer_binding.h"
+#include "settings/font_names.h"
 
 namespace vx {
 

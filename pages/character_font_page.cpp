@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "settings/field_codes.h"
 #include "settings/field_specs.h"
+#include "settings/font_names.h"
 
 namespace vx {
 

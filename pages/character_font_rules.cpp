@@ -6,6 +6,7 @@
 #include "pages/character_font_lists.h"
 #include "resources/resource.h"
 #include "settings/field_specs.h"
+#include "settings/leading_integer.h"
 
 namespace vx::charfont {
 

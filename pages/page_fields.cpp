@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "settings/codepage.h"
+#include "settings/leading_integer.h"
 #include "settings/settings_store.h"
 
 namespace vx {

@@ -8,6 +8,7 @@
 
 #include "pages/coded_list.h"
 #include "pages/per_font_memory.h"
+#include "settings/font_names.h"
 #include "tests/pages/fake_controls.h"
 
 namespace vx {
