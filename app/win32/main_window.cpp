@@ -7,6 +7,7 @@
 #include "app/preview_subject.h"
 #include "app/win32/about_dialog.h"
 #include "history/history_location.h"
+#include "preview/label_size.h"
 #include "resources/resource.h"
 #include "settings/file_io.h"
 
