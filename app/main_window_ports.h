@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "printer/label_printer.h"
 #include "printer/printer_binding.h"
 
 namespace vx {
@@ -54,16 +55,6 @@ public:
     virtual ~HelpViewer() = default;
     // Shows the file's default topic; false when no viewer window results.
     virtual bool show(const std::filesystem::path& helpFile) = 0;
-};
-
-class LabelPrinter {
-public:
-    virtual ~LabelPrinter() = default;
-    // Vertical resolution of the printer's default device mode, in dots
-    // per inch; nothing when the printer or its information is unavailable.
-    virtual std::optional<int> verticalResolution(const std::string& printerName) = 0;
-    // Prints the test label scaled by `factor`; false when nothing printed.
-    virtual bool printTestLabel(const std::string& printerName, int factor) = 0;
 };
 
 }  // namespace vx

@@ -6,6 +6,7 @@
 
 #include "preview/symbol_layout.h"
 #include "settings/codepage.h"
+#include "settings/font_names.h"
 
 namespace vx {
 

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "app/preview_subject.h"
+#include "preview/preview_scene.h"
 #include "preview/symbol_preview.h"
 #include "preview/text_plan.h"
 
@@ -19,20 +20,12 @@ struct PreviewPrinter {
     std::optional<LabelSize> label;  // from its device mode's paper
 };
 
-struct PreviewContent {
-    std::string title;                    // font name and type (UTF-8)
-    std::optional<SymbolPreview> symbol;  // a symbol, or a character font's text
-    // The installed face that stands in for a character font's glyphs
-    // (UTF-8); empty when none of its families is installed.
-    std::string face;
-    bool faceOfOwnDesign = true;  // false: a monospaced face stands in for an OCR face
-    double dpi = kDefaultPreviewDpi;
-    std::optional<LabelSize> label;
+// The scene drawn, and what the window says around it.
+struct PreviewContent : PreviewScene {
+    std::string title;               // font name and type (UTF-8)
+    bool faceOfOwnDesign = true;     // false: a monospaced face stands in for an OCR face
     std::vector<std::string> lines;  // printer, label, size, placement, notes
     std::string warning;             // data refused, font off the label
-    // The area the font needs, in mm from the label's top-left corner: up
-    // to the far edges of the symbol or text at its origin.
-    double symbolRightMm = 0, symbolBottomMm = 0;
 };
 
 // `data`: the text to encode or write (UTF-8); nothing: the type's sample.

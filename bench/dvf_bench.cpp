@@ -29,6 +29,7 @@
 #include "bench/dvf_fixture.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
+#include "settings/font_names.h"
 #include "settings/ini_document.h"
 #include "settings/settings_store.h"
 

@@ -8,21 +8,21 @@
 
 #include <string>
 
-#include "bench/preview_fonts.h"
 #include "preview/svg_writer.h"
 #include "preview/symbol_preview.h"
+#include "tests/preview/preview_records.h"
 
 namespace {
 
 void previewOfType(benchmark::State& state) {
-    const vx::Code2DRecord record = vx::bench::largestFontOfType(static_cast<int>(state.range(0)));
+    const vx::Code2DRecord record = vx::test::largestCode2DOfType(static_cast<int>(state.range(0)));
     const vx::PreviewSettings settings{305, std::nullopt, vx::LabelSize{50, 30}};
     for (auto _ : state) benchmark::DoNotOptimize(vx::previewCode2D(record, settings));
 }
 BENCHMARK(previewOfType)->DenseRange(0, 5)->Unit(benchmark::kMillisecond);
 
 void previewOfLongData(benchmark::State& state) {
-    const vx::Code2DRecord record = vx::bench::largestFontOfType(static_cast<int>(state.range(0)));
+    const vx::Code2DRecord record = vx::test::largestCode2DOfType(static_cast<int>(state.range(0)));
     std::string data;
     while (data.size() < 500) data += "ZEL Vextora 0123456789 ";
     const vx::PreviewSettings settings{305, data.substr(0, 500), std::nullopt};
@@ -31,16 +31,15 @@ void previewOfLongData(benchmark::State& state) {
 BENCHMARK(previewOfLongData)->Arg(3)->Arg(4)->Unit(benchmark::kMillisecond);
 
 void characterFont200(benchmark::State& state) {
-    const vx::CharacterFontRecord record = vx::bench::characterFontForFigures();
-    const vx::PreviewSettings settings{305, vx::bench::charactersForFigures(),
-                                       vx::LabelSize{100, 50}};
+    const vx::CharacterFontRecord record = vx::test::longTextFont();
+    const vx::PreviewSettings settings{305, vx::test::longText(), vx::LabelSize{100, 50}};
     for (auto _ : state) benchmark::DoNotOptimize(vx::previewCharacterFont(record, settings));
 }
 BENCHMARK(characterFont200)->Unit(benchmark::kMillisecond);
 
 void characterFont200Svg(benchmark::State& state) {
-    const vx::CharacterFontRecord record = vx::bench::characterFontForFigures();
-    const vx::PreviewSettings settings{305, vx::bench::charactersForFigures(), std::nullopt};
+    const vx::CharacterFontRecord record = vx::test::longTextFont();
+    const vx::PreviewSettings settings{305, vx::test::longText(), std::nullopt};
     for (auto _ : state) {
         benchmark::DoNotOptimize(
             vx::fontPreviewSvg(vx::previewCharacterFont(record, settings), 305));

@@ -1,7 +1,7 @@
 #include "cli/dvftool_command_line.h"
 
 #include "cli/dvftool_messages.h"
-#include "settings/settings_store.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

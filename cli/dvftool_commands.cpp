@@ -26,6 +26,7 @@
 #include "settings/file_io.h"
 #include "settings/file_messages.h"
 #include "settings/font_fields.h"
+#include "settings/leading_integer.h"
 #include "vx_version.h"
 
 namespace vx {

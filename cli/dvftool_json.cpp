@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "settings/codepage.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

@@ -5,6 +5,7 @@
 #include "settings/codepage.h"
 #include "settings/field_values.h"
 #include "settings/font_fields.h"
+#include "settings/font_names.h"
 #include "settings/font_places.h"
 
 namespace vx {

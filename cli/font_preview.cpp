@@ -7,6 +7,7 @@
 #include "preview/svg_writer.h"
 #include "printer/printer_binding.h"
 #include "settings/codepage.h"
+#include "settings/font_names.h"
 
 namespace vx {
 

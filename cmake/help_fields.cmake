@@ -12,6 +12,9 @@ if(CMAKE_CROSSCOMPILING)
         ${PROJECT_SOURCE_DIR}/settings/driver_font_keys.cpp
         ${PROJECT_SOURCE_DIR}/settings/field_catalogue.cpp
         ${PROJECT_SOURCE_DIR}/settings/field_values.cpp
+        ${PROJECT_SOURCE_DIR}/settings/font_names.cpp
+        ${PROJECT_SOURCE_DIR}/settings/font_type_numbers.cpp
+        ${PROJECT_SOURCE_DIR}/settings/leading_integer.cpp
         ${PROJECT_SOURCE_DIR}/settings/settings_store.cpp
         # The host's code page layer.
         ${PROJECT_SOURCE_DIR}/settings/posix/codepage_posix.cpp)

@@ -6,6 +6,7 @@
 #include "pages/symbol_rotations.h"
 #include "resources/resource.h"
 #include "settings/field_specs.h"
+#include "settings/font_names.h"
 
 namespace vx {
 

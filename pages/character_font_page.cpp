@@ -6,6 +6,7 @@
 #include "resources/resource.h"
 #include "settings/field_codes.h"
 #include "settings/field_specs.h"
+#include "settings/font_names.h"
 
 namespace vx {
 
@@ -205,7 +206,8 @@ CharacterFontPage::CharacterFontPage(SettingsStore& store, Controls& controls)
 }
 
 CharacterFontScope CharacterFontPage::scope(int typeIndex) {
-    return {controls(), fields(), typeIndex, memories_, currentFont()};
+    return {controls(), fields(),      typeIndex,
+            memories_,  currentFont(), [this](int id, bool usable) { enableRowOf(id, usable); }};
 }
 
 CharacterFontScope CharacterFontPage::scope() { return scope(record().typeIndex); }

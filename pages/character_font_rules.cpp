@@ -6,6 +6,7 @@
 #include "pages/character_font_lists.h"
 #include "resources/resource.h"
 #include "settings/field_specs.h"
+#include "settings/leading_integer.h"
 
 namespace vx::charfont {
 
@@ -44,35 +45,27 @@ void applyTypeRules(const CharacterFontScope& scope) {
 
 void applySizeRules(const CharacterFontScope& scope) {
     const bool outline = outlineShown(scope);
-    setEnabled(scope.controls, {IDC_FONT_H_MAG, IDC_FONT_V_MAG}, !outline);
-    setEnabled(scope.controls,
-               {IDC_FONT_WIDTH, IDC_FONT_WIDTH_SPIN, IDC_FONT_WIDTH_AUTO, IDC_FONT_HEIGHT,
-                IDC_FONT_HEIGHT_SPIN, IDC_FONT_HEIGHT_AUTO},
-               outline);
+    scope.enableRows({IDC_FONT_H_MAG, IDC_FONT_V_MAG}, !outline);
+    scope.enableRows({IDC_FONT_WIDTH, IDC_FONT_HEIGHT}, outline);
 }
 
 void applyEmphasisRules(const CharacterFontScope& scope) {
     const bool bitmap = !outlineShown(scope);
-    scope.controls.setEnabled(IDC_FONT_EMPHASIS, bitmap);
-    setEnabled(scope.controls,
-               {IDC_FONT_SHIFT_X, IDC_FONT_SHIFT_Y, IDC_FONT_SHIFT_X_SPIN, IDC_FONT_SHIFT_Y_SPIN},
-               bitmap && scope.fields.text(IDC_FONT_EMPHASIS) == kEmphasised);
+    scope.enableRow(IDC_FONT_EMPHASIS, bitmap);
+    scope.enableRows({IDC_FONT_SHIFT_X, IDC_FONT_SHIFT_Y},
+                     bitmap && scope.fields.text(IDC_FONT_EMPHASIS) == kEmphasised);
 }
 
 void applyAlignmentRules(const CharacterFontScope& scope) {
     const std::string& alignment = scope.fields.text(IDC_FONT_ALIGNMENT);
     const bool lineBreak = alignment == kLineBreak;
-    setEnabled(scope.controls, {IDC_FONT_AREA_WIDTH, IDC_FONT_AREA_WIDTH_SPIN},
-               lineBreak || alignment == kJustified);
-    setEnabled(scope.controls,
-               {IDC_FONT_LINE_FEED, IDC_FONT_LINE_FEED_SPIN, IDC_FONT_AREA_LINES,
-                IDC_FONT_AREA_LINES_SPIN},
-               lineBreak);
+    scope.enableRow(IDC_FONT_AREA_WIDTH, lineBreak || alignment == kJustified);
+    scope.enableRows({IDC_FONT_LINE_FEED, IDC_FONT_AREA_LINES}, lineBreak);
 }
 
 void applySpacingRules(const CharacterFontScope& scope) {
-    setEnabled(scope.controls, {IDC_FONT_SPACING, IDC_FONT_SPACING_SPIN},
-               scope.fields.text(IDC_FONT_SPACING_ADJUST) != kNoSpacingAdjust);
+    scope.enableRow(IDC_FONT_SPACING,
+                    scope.fields.text(IDC_FONT_SPACING_ADJUST) != kNoSpacingAdjust);
     const FieldRange range = spacingRange(scope.typeIndex);
     scope.controls.setSpinRange(IDC_FONT_SPACING_SPIN, range.minimum, range.maximum);
 }
@@ -96,27 +89,11 @@ void rebuildRotationList(const CharacterFontScope& scope) {
 }
 
 void applyDecorationRules(const CharacterFontScope& scope) {
-    Controls& controls = scope.controls;
-    setEnabled(controls,
-               {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_Y, IDC_FONT_FRAME_GAP_X,
-                IDC_FONT_FRAME_GAP_Y, IDC_FONT_STRIKE_END, IDC_FONT_REVERSE_AREA_X_SPIN,
-                IDC_FONT_REVERSE_AREA_Y_SPIN, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y_SPIN,
-                IDC_FONT_STRIKE_END_SPIN},
-               false);
     const std::string& decoration = scope.fields.text(IDC_FONT_DECORATION);
-    if (decoration == kReversedText) {
-        setEnabled(controls,
-                   {IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_X_SPIN, IDC_FONT_REVERSE_AREA_Y,
-                    IDC_FONT_REVERSE_AREA_Y_SPIN},
-                   true);
-    } else if (decoration == kFramedText) {
-        setEnabled(controls,
-                   {IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_X_SPIN, IDC_FONT_FRAME_GAP_Y,
-                    IDC_FONT_FRAME_GAP_Y_SPIN},
-                   true);
-    } else if (decoration == kStruckText) {
-        setEnabled(controls, {IDC_FONT_STRIKE_END, IDC_FONT_STRIKE_END_SPIN}, true);
-    }
+    scope.enableRows({IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_Y},
+                     decoration == kReversedText);
+    scope.enableRows({IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_Y}, decoration == kFramedText);
+    scope.enableRow(IDC_FONT_STRIKE_END, decoration == kStruckText);
 }
 
 NotedLineTexts noteLineTexts(const PageFields& fields) {

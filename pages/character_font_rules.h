@@ -4,6 +4,8 @@
 // brings back per driver font.
 #pragma once
 
+#include <functional>
+#include <initializer_list>
 #include <string>
 
 #include "pages/controls.h"
@@ -42,6 +44,13 @@ struct CharacterFontScope {
     int typeIndex;
     CharacterFontMemories& memories;
     int font;
+    // Enables the page's row of a control: the control with its up-down
+    // control and "自動" box.
+    std::function<void(int id, bool usable)> enableRow;
+
+    void enableRows(std::initializer_list<int> ids, bool usable) const {
+        for (int id : ids) enableRow(id, usable);
+    }
 };
 
 // Run after the page fields have been filled for the font shown: every rule

@@ -3,6 +3,8 @@
 #include "pages/symbol_rotations.h"
 #include "resources/resource.h"
 #include "settings/field_specs.h"
+#include "settings/font_names.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

@@ -4,6 +4,7 @@
 #include <stdexcept>
 
 #include "settings/codepage.h"
+#include "settings/leading_integer.h"
 #include "settings/settings_store.h"
 
 namespace vx {
@@ -191,10 +192,6 @@ std::string pageText(std::string_view recordText) { return utf8FromCp932(recordT
 
 std::string paddedRecordText(std::string_view pageText, int width) {
     return zeroPadded(recordText(pageText), width);
-}
-
-void setEnabled(Controls& controls, std::initializer_list<int> ids, bool enabled) {
-    for (int id : ids) controls.setEnabled(id, enabled);
 }
 
 }  // namespace vx

@@ -8,7 +8,6 @@
 // two.
 #pragma once
 
-#include <initializer_list>
 #include <span>
 #include <string>
 #include <string_view>
@@ -127,8 +126,5 @@ std::string recordText(std::string_view pageText);
 std::string pageText(std::string_view recordText);
 // A page text as a record value padded to `width` bytes of the file.
 std::string paddedRecordText(std::string_view pageText, int width);
-
-// Enables or disables a set of controls together.
-void setEnabled(Controls& controls, std::initializer_list<int> ids, bool enabled);
 
 }  // namespace vx

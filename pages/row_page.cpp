@@ -206,6 +206,21 @@ std::optional<FieldRange> RowPage<Record>::rangeOf(const Row& row) const {
 
 template <class Record>
 void RowPage<Record>::enableRow(const Row& row, bool usable) {
+    enableControl(row, usable);
+    if (row.autoBox != 0) controls_.setEnabled(row.autoBox, usable);
+}
+
+template <class Record>
+void RowPage<Record>::enableRowOf(int id, bool usable) {
+    if (const Row* r = row(id)) {
+        enableRow(*r, usable);
+    } else {
+        controls_.setEnabled(id, usable);
+    }
+}
+
+template <class Record>
+void RowPage<Record>::enableControl(const Row& row, bool usable) {
     controls_.setEnabled(row.id, usable);
     if (row.spin != 0) controls_.setEnabled(row.spin, usable);
 }
@@ -307,7 +322,7 @@ void RowPage<Record>::showRow(const Row& row, const Record& r) {
 
 template <class Record>
 void RowPage<Record>::applyAutoRule(const Row& edit) {
-    enableRow(edit, controls_.enabled(edit.autoBox) && !fields_.flag(edit.autoBox));
+    enableControl(edit, controls_.enabled(edit.autoBox) && !fields_.flag(edit.autoBox));
 }
 
 template <class Record>

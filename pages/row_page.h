@@ -112,8 +112,11 @@ protected:
     // The catalogue's entry of a row's field for a type; the row's own when
     // the type has none of that name or another row stands for it.
     const FieldSpec* specFor(const Row& row, int typeIndex) const;
-    // Enables a control with its up-down control.
+    // Enables a row: its control with its up-down control and its "自動"
+    // box. The one way every page enables what a type or a choice uses.
     void enableRow(const Row& row, bool usable);
+    // The same by the control's ID; a control without a row alone.
+    void enableRowOf(int id, bool usable);
     // Enables each list and edit that names a field of the catalogue as far
     // as the type uses it (a type outside the table uses them all), and
     // gives an up-down control the range of the type's own entry.
@@ -142,6 +145,9 @@ private:
         std::function<void()> run;
     };
     void runReactions(PageEvent event, int id);
+    // A row's control and its up-down control, without its "自動" box
+    // (which decides about them).
+    void enableControl(const Row& row, bool usable);
     void storeInto(Record& record);
     // The range check of every usable edit, on the page fields (true when
     // one was corrected), and shown in the controls.

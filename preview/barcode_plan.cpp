@@ -8,6 +8,7 @@
 #include "preview/symbol_layout.h"
 #include "preview/symbol_preview.h"
 #include "settings/field_codes.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

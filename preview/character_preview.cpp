@@ -7,6 +7,8 @@
 #include "preview/text_layout.h"
 #include "settings/codepage.h"
 #include "settings/field_codes.h"
+#include "settings/font_names.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

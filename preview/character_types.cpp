@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <iterator>
 
+#include "settings/font_type_numbers.h"
 #include "settings/settings_store.h"
 
 namespace vx {

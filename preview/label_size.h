@@ -2,26 +2,12 @@
 // mode.
 #pragma once
 
-#include <cstdint>
 #include <optional>
 
 #include "preview/symbol_preview.h"
+#include "printer/device_paper.h"
 
 namespace vx {
-
-// The paper fields of a device mode as the spooler gives them.
-struct DevicePaper {
-    std::uint32_t fields = 0;  // which of the fields below are valid
-    int orientation = 0;       // 1 portrait, 2 landscape
-    int paperSize = 0;         // a standard paper's number, 0 for none
-    int paperLength = 0;       // 0.1 mm, overrides the standard paper
-    int paperWidth = 0;        // 0.1 mm, overrides the standard paper
-};
-
-inline constexpr std::uint32_t kDeviceModeOrientation = 0x1;
-inline constexpr std::uint32_t kDeviceModePaperSize = 0x2;
-inline constexpr std::uint32_t kDeviceModePaperLength = 0x4;
-inline constexpr std::uint32_t kDeviceModePaperWidth = 0x8;
 
 // The label as it comes out of the printer (width across the print head);
 // nothing when the device mode names no size.

@@ -1,6 +1,7 @@
 #include "preview/symbol_preview.h"
 
 #include "preview/symbol_layout.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

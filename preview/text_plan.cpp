@@ -7,6 +7,7 @@
 #include "preview/symbol_layout.h"
 #include "settings/codepage.h"
 #include "settings/field_codes.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

@@ -91,9 +91,8 @@ bool isSeriesDriver(std::string_view driverNameCp932) {
 std::optional<std::vector<PrinterEntry>> selectablePrinterEntries(Spooler& spooler) {
     std::optional<std::vector<PrinterEntry>> printers = spooler.localPrinters();
     if (!printers) return std::nullopt;
-    std::erase_if(*printers, [](const PrinterEntry& printer) {
-        return !isSeriesDriver(printer.driverName);
-    });
+    std::erase_if(*printers,
+                  [](const PrinterEntry& printer) { return !isSeriesDriver(printer.driverName); });
     for (PrinterEntry& printer : *printers) {
         if (printer.status == 0) printer.status = spooler.queueStatus(printer.name);
     }
@@ -166,7 +165,8 @@ std::optional<std::string> legacyDriverFontFilePath(std::string_view driverNameC
         (version->major == 5 && version->minor == 0) ? "WINNT" : "WINDOWS";
     // The Alto driver keeps its own file there; every other driver Corda's.
     const std::string fileName =
-        driverFontFileName(driverNameCp932 == kAltoDriver ? kAltoDriver : kCordaDriver).value_or("");
+        driverFontFileName(driverNameCp932 == kAltoDriver ? kAltoDriver : kCordaDriver)
+            .value_or("");
     std::string path(1, windows->front());
     path += ":\\";
     path += systemFolder;
@@ -229,6 +229,13 @@ std::optional<int> readVerticalResolution(std::string_view printerName, Spooler&
     std::optional<PrinterInfo> info = printer.info();
     if (!printer.close() || !info) return std::nullopt;
     return info->verticalResolution;
+}
+
+std::optional<DevicePaper> readDevicePaper(std::string_view printerName, Spooler& spooler) {
+    PrinterHandle printer = PrinterHandle::open(spooler, printerName);
+    if (!printer) return std::nullopt;
+    std::optional<PrinterInfo> info = printer.info();
+    return info ? info->paper : std::nullopt;
 }
 
 int testPrintScaleFactor(int verticalResolution) { return verticalResolution == 305 ? 1 : 2; }

@@ -20,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+#include "printer/device_paper.h"
+
 namespace vx {
 
 // A status bit of the spooler: the printer needs the user's attention.
@@ -27,8 +29,8 @@ inline constexpr std::uint32_t kPrinterStatusUserIntervention = 0x00100000;
 
 // One local printer as the spooler lists it.
 struct PrinterEntry {
-    std::string name;        // UTF-8
-    std::string driverName;  // code page 932
+    std::string name;          // UTF-8
+    std::string driverName;    // code page 932
     std::uint32_t status = 0;  // as the enumeration reports it
 };
 
@@ -36,6 +38,7 @@ struct PrinterEntry {
 struct PrinterInfo {
     std::string driverName;                 // code page 932
     std::optional<int> verticalResolution;  // of the default device mode; none without one
+    std::optional<DevicePaper> paper{};     // of the default device mode; none without one
 };
 
 class PrinterHandle;
@@ -148,7 +151,8 @@ enum class LocateOutcome {
 // What the user is told when a printer's driver font file cannot be had
 // (UTF-8).
 inline constexpr std::string_view kNoDriverFontFileText =
-    "設定ファイルがありません。\n内蔵フォントに対応したプリンタドライバをインストールしてください。";
+    "設定ファイルがありません。\n内蔵フォントに対応したプリンタドライバをインストールしてください"
+    "。";
 
 struct LocateResult {
     LocateOutcome outcome = LocateOutcome::PrinterUnavailable;
@@ -185,6 +189,11 @@ std::optional<std::string> legacyDriverFontFilePath(std::string_view driverNameC
 // test print; nullopt when the printer cannot be opened, read or closed,
 // or has no default device mode.
 std::optional<int> readVerticalResolution(std::string_view printerName, Spooler& spooler);
+
+// The paper of a printer's default device mode, for the preview's label;
+// nullopt when the printer cannot be opened or read, or has no default
+// device mode.
+std::optional<DevicePaper> readDevicePaper(std::string_view printerName, Spooler& spooler);
 
 // The test label's scale factor: 1 at 305 dots per inch, 2 otherwise.
 int testPrintScaleFactor(int verticalResolution);

@@ -14,7 +14,6 @@
 
 namespace vx {
 
-inline constexpr std::string_view kToolCaption = "内蔵フォント設定ツール";
 inline constexpr std::string_view kPrinterListHeader = "プリンタドライバ名";
 inline constexpr int kPrinterListColumnWidth = 300;  // pixels
 inline constexpr std::string_view kNoPrinterText = "利用可能なプリンタドライバがありません。";
@@ -34,6 +33,9 @@ struct PrinterSelectionServices {
     std::function<void(int status)> endProcess;
     // The printers that can be chosen; empty: listSelectablePrinters.
     std::function<std::vector<std::string>()> listPrinters;
+    // The tool's caption (UTF-8), for the selection window's own message
+    // boxes when `warn` is left empty.
+    std::string caption{};
 };
 
 class PrinterSelection {

@@ -21,6 +21,7 @@
 #include "settings/field_specs.h"
 #include "settings/field_values.h"
 #include "settings/font_fields.h"
+#include "settings/font_names.h"
 #include "settings/settings_store.h"
 
 namespace vx {

@@ -7,6 +7,9 @@
 #include "settings/driver_font_keys.h"
 #include "settings/field_codes.h"
 #include "settings/file_io.h"
+#include "settings/font_names.h"
+#include "settings/font_type_numbers.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 

@@ -2,6 +2,7 @@
 
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "settings/font_names.h"
 #include "settings/settings_store.h"
 
 namespace vx {

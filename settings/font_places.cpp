@@ -1,5 +1,7 @@
 #include "settings/font_places.h"
 
+#include "settings/font_names.h"
+
 #include <algorithm>
 
 namespace vx {

@@ -1,4 +1,4 @@
-// The in-memory settings of the 60 driver fonts and their constant tables.
+// The in-memory settings of the 60 driver fonts: the store and its records.
 // Every field except a type index holds exactly the bytes (code page 932)
 // of one driver font file value.
 #pragma once
@@ -101,35 +101,6 @@ struct SettingsStore {
     std::array<Code2DRecord, kCode2DFontCount> codes2D;
 };
 
-// Driver font names (also section names), code page 932, by font number.
-const std::string& characterFontName(int fontNumber);
-const std::string& barcodeFontName(int fontNumber);
-const std::string& code2DFontName(int fontNumber);
-
-// Type names, code page 932, by type index; an empty text for an index
-// outside the table.
-const std::string& characterTypeName(int typeIndex);
-const std::string& barcodeTypeName(int typeIndex);
-const std::string& code2DTypeName(int typeIndex);
-
-// Type index of a type name (byte-wise comparison), -1 when none matches.
-int characterTypeIndexOf(std::string_view typeName);
-int barcodeTypeIndexOf(std::string_view typeName);
-int code2DTypeIndexOf(std::string_view typeName);
-
-// "FontType" numbers and type indexes.
-int characterTypeIndexFromFontType(int fontType);
-int characterFontTypeFromTypeIndex(int typeIndex);
-int barcodeTypeIndexFromFontType(int fontType);
-int barcodeFontTypeFromTypeIndex(int typeIndex);
-int code2DTypeIndexFromFontType(int fontType);
-int code2DFontTypeFromTypeIndex(int typeIndex);
-
-// The "FontType" a font has when its section holds none, as text.
-std::string characterFactoryFontType(int fontNumber);
-std::string barcodeFactoryFontType(int fontNumber);
-std::string code2DFactoryFontType(int fontNumber);
-
 // Text fields of a record by name, in record order, for tools that address
 // fields by name (the type index is not among them).
 template <class Record>
@@ -189,10 +160,5 @@ void forEachCode2DParams(Code2D& record, Visitor&& visit) {
         });
     }
 }
-
-// The leading decimal integer of a text as the C library reads it: leading
-// white space and a sign accepted, stops at the first non-digit, 0 without
-// digits. Saturates instead of overflowing.
-int leadingInteger(std::string_view text);
 
 }  // namespace vx

@@ -1,7 +1,7 @@
 #include "app/win32/escape_report_win32.h"
 
 #include "app/escaped_failure.h"
-#include "printer/printer_selection.h"
+#include "app/tool_caption.h"
 #include "ui/win32/dialog.h"
 
 namespace vx {

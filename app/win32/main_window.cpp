@@ -6,8 +6,8 @@
 
 #include "app/preview_subject.h"
 #include "app/win32/about_dialog.h"
-#include "app/win32/printer_paper_win32.h"
 #include "history/history_location.h"
+#include "preview/label_size.h"
 #include "resources/resource.h"
 #include "settings/file_io.h"
 
@@ -65,6 +65,7 @@ std::filesystem::path executableDirectory() {
 MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& chooser,
                        MainWindowLogic::Locator locator)
     : store_(store),
+      spooler_(spooler),
       labelPrinter_(spooler),
       staging_([this] { makeFrame(); }, pages_),
       logic_(store, {nullptr, nullptr, nullptr},  // the pages exist once the window does
@@ -428,7 +429,7 @@ const PreviewPrinter& MainWindow::previewPrinter() {
         if (!printer.name.empty()) {
             // The resolution as the test print reads it.
             printer.resolution = labelPrinter_.verticalResolution(printer.name);
-            if (std::optional<DevicePaper> paper = readDevicePaper(printer.name)) {
+            if (std::optional<DevicePaper> paper = readDevicePaper(printer.name, spooler_)) {
                 printer.label = labelFromDevicePaper(*paper);
             }
         }

@@ -17,8 +17,8 @@
 #include "app/win32/preview_window.h"
 #include "app/win32/setting_page_slot.h"
 #include "app/win32/sheet_ports_win32.h"
-#include "app/win32/test_label_printer_win32.h"
 #include "app/win32/window_staging.h"
+#include "printer/win32/test_label_printer_win32.h"
 #include "ui/win32/dialog.h"
 
 namespace vx {
@@ -84,6 +84,7 @@ private:
     const PreviewPrinter& previewPrinter();
 
     SettingsStore& store_;
+    Spooler& spooler_;
     Win32MessageBoxes messages_;
     Win32LabelPrinter labelPrinter_;
     PageSlots pages_;

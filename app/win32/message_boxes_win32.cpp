@@ -1,5 +1,6 @@
 #include "app/win32/message_boxes_win32.h"
 
+#include "app/tool_caption.h"
 #include "ui/win32/dialog.h"
 
 namespace vx {

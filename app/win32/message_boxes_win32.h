@@ -4,7 +4,6 @@
 #include <windows.h>
 
 #include "app/main_window_ports.h"
-#include "printer/printer_selection.h"
 
 namespace vx {
 

@@ -5,11 +5,11 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/win32/installed_faces.h"
-#include "app/win32/symbol_painter.h"
+#include "app/tool_caption.h"
 #include "preview/svg_file.h"
 #include "preview/svg_writer.h"
-#include "printer/printer_selection.h"
+#include "preview/win32/installed_faces.h"
+#include "preview/win32/symbol_painter.h"
 #include "resources/resource.h"
 
 namespace vx {

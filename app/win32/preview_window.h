@@ -11,7 +11,7 @@
 #include <optional>
 
 #include "app/preview_content.h"
-#include "app/preview_zoom.h"
+#include "preview/preview_zoom.h"
 #include "ui/win32/dialog.h"
 
 namespace vx {

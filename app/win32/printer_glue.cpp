@@ -2,6 +2,7 @@
 
 #include <utility>
 
+#include "app/tool_caption.h"
 #include "printer/win32/printer_select_dialog.h"
 #include "resources/resource.h"
 
@@ -9,6 +10,7 @@ namespace vx {
 
 std::optional<std::string> WindowPrinterChooser::choose(const std::string& currentPrinterName) {
     PrinterSelectionServices services;
+    services.caption = kToolCaption;
     if (firstList_ != nullptr) services.listPrinters = [this] { return firstList_->take(); };
     PrinterSelectDialog dialog(spooler_, std::move(services));
     return dialog.run(owner_ != nullptr ? owner_->hwnd() : nullptr, currentPrinterName);

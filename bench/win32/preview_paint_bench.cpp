@@ -19,9 +19,9 @@
 #include <vector>
 
 #include "app/preview_content.h"
-#include "app/win32/installed_faces.h"
-#include "app/win32/symbol_painter.h"
-#include "bench/preview_fonts.h"
+#include "preview/win32/installed_faces.h"
+#include "preview/win32/symbol_painter.h"
+#include "tests/preview/preview_records.h"
 
 namespace {
 
@@ -73,7 +73,7 @@ int wmain(int argc, wchar_t** argv) {
     const char* names[] = {"Data Matrix", "MaxiCode", "MicroPDF417",
                            "PDF417",      "QR code",  "GS1 Composite"};
     auto code2D = [](int type) {
-        return vx::PreviewSubject{vx::PageKind::Code2D, 0, vx::bench::largestFontOfType(type)};
+        return vx::PreviewSubject{vx::PageKind::Code2D, 0, vx::test::largestCode2DOfType(type)};
     };
     for (int type = 0; type < 6; ++type)
         measure(names[type], code2D(type), std::nullopt, canvas, rounds);
@@ -83,8 +83,8 @@ int wmain(int argc, wchar_t** argv) {
     measure("PDF417, 500 characters", code2D(3), longData, canvas, rounds);
     measure("QR code, 500 characters", code2D(4), longData, canvas, rounds);
     const vx::PreviewSubject text{vx::PageKind::CharacterFont, 0,
-                                  vx::bench::characterFontForFigures()};
-    measure("Kanji font, 200 chars", text, vx::bench::charactersForFigures(), canvas, rounds);
+                                  vx::test::longTextFont()};
+    measure("Kanji font, 200 chars", text, vx::test::longText(), canvas, rounds);
 
     SelectObject(canvas, old);
     DeleteObject(bitmap);

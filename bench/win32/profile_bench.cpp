@@ -45,7 +45,7 @@
 #include "settings/file_io.h"
 #include "settings/ini_document.h"
 #include "settings/settings_store.h"
-#include "tests/win32/platform_profile.h"
+#include "tests/settings/win32/platform_profile.h"
 
 namespace vx::test {
 namespace {

@@ -20,6 +20,7 @@ PrinterSelectDialog::PrinterSelectDialog(Spooler& spooler, PrinterSelectionServi
                                   }
                               },
                               overrides_.listPrinters,
+                              overrides_.caption,
                           }) {}
 
 std::optional<std::string> PrinterSelectDialog::run(HWND owner, const std::string& currentName) {
@@ -36,7 +37,7 @@ void PrinterSelectDialog::warn(std::string_view text) {
         overrides_.warn(text);
         return;
     }
-    MessageBoxW(hwnd(), widen(text).c_str(), widen(kToolCaption).c_str(),
+    MessageBoxW(hwnd(), widen(text).c_str(), widen(overrides_.caption).c_str(),
                 MB_OK | MB_ICONEXCLAMATION);
 }
 

@@ -16,7 +16,8 @@ namespace vx {
 class PrinterSelectDialog : public Dialog {
 public:
     // Services left empty take the real ones: a message box owned by the
-    // selection window, ending the process, and reading the spooler.
+    // selection window (with the services' caption), ending the process,
+    // and reading the spooler.
     explicit PrinterSelectDialog(Spooler& spooler, PrinterSelectionServices services = {});
 
     // Shows the selection modally with the item named `currentName`

@@ -75,6 +75,19 @@ std::optional<InfoBlock> getPrinter(HANDLE printer, DWORD level) {
     return block;
 }
 
+DevicePaper devicePaperOf(const DEVMODEW& mode) {
+    DevicePaper paper;
+    if (mode.dmFields & DM_ORIENTATION) paper.fields |= kDeviceModeOrientation;
+    if (mode.dmFields & DM_PAPERSIZE) paper.fields |= kDeviceModePaperSize;
+    if (mode.dmFields & DM_PAPERLENGTH) paper.fields |= kDeviceModePaperLength;
+    if (mode.dmFields & DM_PAPERWIDTH) paper.fields |= kDeviceModePaperWidth;
+    paper.orientation = mode.dmOrientation;
+    paper.paperSize = mode.dmPaperSize;
+    paper.paperLength = mode.dmPaperLength;
+    paper.paperWidth = mode.dmPaperWidth;
+    return paper;
+}
+
 }  // namespace
 
 std::optional<std::vector<PrinterEntry>> WinspoolSpooler::localPrinters() {
@@ -128,7 +141,10 @@ std::optional<PrinterInfo> WinspoolSpooler::printerInfo(Handle handle) {
     const auto* info = reinterpret_cast<const PRINTER_INFO_2W*>(block->data());
     PrinterInfo result;
     result.driverName = cp932FromWide(info->pDriverName);
-    if (info->pDevMode != nullptr) result.verticalResolution = info->pDevMode->dmYResolution;
+    if (const DEVMODEW* mode = info->pDevMode; mode != nullptr) {
+        result.verticalResolution = mode->dmYResolution;
+        result.paper = devicePaperOf(*mode);
+    }
     return result;
 }
 

@@ -12,6 +12,7 @@
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 #include "settings/file_lock.h"
+#include "settings/font_names.h"
 #include "tests/settings/test_support.h"
 
 namespace vx {

@@ -19,7 +19,7 @@
 #include <sstream>
 #include <string>
 
-#include "app/win32/test_label_printer_win32.h"
+#include "printer/win32/test_label_printer_win32.h"
 #include "printer/win32/winspool_spooler.h"
 #include "resources/resource.h"
 #include "tests/app_win32_shell/postscript_printers.h"

@@ -14,6 +14,7 @@
 #include "resources/resource.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "settings/font_names.h"
 #include "settings/ini_document.h"
 #include "tests/pages/fake_controls.h"
 #include "tests/pages/page_test_base.h"

@@ -12,6 +12,7 @@
 #include "pages/character_font_page.h"
 #include "resources/resource.h"
 #include "settings/driver_font_file.h"
+#include "settings/font_names.h"
 #include "settings/settings_store.h"
 #include "tests/pages/fake_controls.h"
 #include "tests/pages/page_test_base.h"

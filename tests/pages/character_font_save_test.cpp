@@ -5,6 +5,7 @@
 
 #include "character_font_fixture.h"
 #include "settings/codepage.h"
+#include "settings/font_names.h"
 #include "settings/ini_document.h"
 
 namespace vx::charfont {

@@ -8,6 +8,7 @@
 
 #include "pages/coded_list.h"
 #include "pages/per_font_memory.h"
+#include "settings/font_names.h"
 #include "tests/pages/fake_controls.h"
 
 namespace vx {
@@ -75,6 +76,8 @@ private:
     std::string typeText(const R& r) const override { return pageText(r.typeName); }
     void storeType(R& r, std::string_view text) override { r.setTypeByName(text); }
     int shownTypeIndex() const override { return record().typeIndex; }
+    // The origin is of no use to the third type (for the test's sake).
+    void applyTypeRules() override { enableRowOf(kOrigin, shownTypeIndex() != 2); }
 };
 
 class RowPageTest : public ::testing::Test {
@@ -146,6 +149,26 @@ TEST_F(RowPageTest, AutoBoxGreysItsEditAndTheEditRemembersItsTextPerFont) {
     page.onClicked(kOriginAuto);
     page.storeCurrent();
     EXPECT_EQ(store.barcodes[0].originX, "0345");
+}
+
+TEST_F(RowPageTest, ARowIsEnabledWithItsUpDownControlAndAutoBoxWhichThenDecides) {
+    struct Case {
+        int font;  // of type font % 3
+        bool automatic;
+        bool rowUsable, editUsable;
+    };
+    for (const Case c :
+         {Case{0, false, true, true}, Case{0, true, true, false}, Case{2, false, false, false},
+          Case{2, true, false, false}, Case{3, true, true, false}, Case{3, false, true, true}}) {
+        chooseFont(c.font == 0 ? 1 : 0);  // another font first: the store is then read
+        store.barcodes[static_cast<std::size_t>(c.font)].originX = c.automatic ? "default" : "0012";
+        chooseFont(c.font);
+        EXPECT_EQ(controls.enabled(kOriginAuto), c.rowUsable) << c.font << c.automatic;
+        EXPECT_EQ(controls.checked(kOriginAuto), c.automatic) << c.font << c.automatic;
+        EXPECT_EQ(controls.enabled(kOrigin), c.editUsable) << c.font << c.automatic;
+        EXPECT_EQ(controls.enabled(kOriginSpin), c.editUsable) << c.font << c.automatic;
+        EXPECT_TRUE(controls.enabled(kHeight)) << c.font;  // another row keeps its state
+    }
 }
 
 TEST_F(RowPageTest, TheDescribedRecordIsTheNextStoreWithoutTouchingStoreOrMemories) {

@@ -10,6 +10,7 @@
 #include "preview/symbol_preview.h"
 #include "preview/text_plan.h"
 #include "preview_records.h"
+#include "settings/font_type_numbers.h"
 
 namespace vx {
 namespace {

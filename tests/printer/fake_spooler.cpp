@@ -78,7 +78,7 @@ std::optional<PrinterInfo> FakeSpooler::printerInfo(Handle handle) {
     FakePrinter& printer = *find(it->second);
     log_.push_back("info " + printer.name);
     if (printer.infoFails) return std::nullopt;
-    return PrinterInfo{printer.driverName, printer.verticalResolution};
+    return PrinterInfo{printer.driverName, printer.verticalResolution, printer.paper};
 }
 
 bool FakeSpooler::closePrinter(Handle handle) {

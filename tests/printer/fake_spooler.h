@@ -19,6 +19,7 @@ struct FakePrinter {
     std::uint32_t status = 0;       // as enumerated
     std::uint32_t queueStatus = 0;  // as the queue reports it
     std::optional<int> verticalResolution = 300;
+    std::optional<DevicePaper> paper{};  // none: no paper in the device mode
     bool openFails = false;
     bool infoFails = false;
     bool closeFails = false;

@@ -357,27 +357,51 @@ TEST(PrinterResolutionTest, ReadsTheDefaultDeviceModeAndCloses) {
     EXPECT_EQ(spooler.openHandles(), 0);
 }
 
+// The paper, for a preview, is still shown when the spooler reports a
+// failed close; the resolution, for a print, is not.
 TEST(PrinterResolutionTest, AnyFailureGivesNothingAndClosesThePrinter) {
     struct Case {
         const char* description;
         bool openFails, infoFails, closeFails, noDeviceMode;
+        bool paperRead;
     };
-    for (const Case& c : {Case{"open fails", true, false, false, false},
-                          Case{"info fails", false, true, false, false},
-                          Case{"close fails", false, false, true, false},
-                          Case{"no default device mode", false, false, false, true}}) {
+    for (const Case& c : {Case{"open fails", true, false, false, false, false},
+                          Case{"info fails", false, true, false, false, false},
+                          Case{"close fails", false, false, true, false, true},
+                          Case{"no default device mode", false, false, false, true, false}}) {
         FakeSpooler spooler;
         FakePrinter printer{"Label printer", "ZEL Vextora Alto"};
         printer.verticalResolution = c.noDeviceMode ? std::nullopt : std::optional<int>(203);
+        if (!c.noDeviceMode) printer.paper = DevicePaper{kDeviceModePaperSize, 1, 9, 0, 0};
         printer.openFails = c.openFails;
         printer.infoFails = c.infoFails;
         printer.closeFails = c.closeFails;
         spooler.add(printer);
         EXPECT_EQ(readVerticalResolution("Label printer", spooler), std::nullopt) << c.description;
         EXPECT_EQ(spooler.openHandles(), 0) << c.description;
+        EXPECT_EQ(readDevicePaper("Label printer", spooler).has_value(), c.paperRead)
+            << c.description;
+        EXPECT_EQ(spooler.openHandles(), 0) << c.description;
     }
     FakeSpooler empty;
     EXPECT_EQ(readVerticalResolution("Nobody", empty), std::nullopt);
+    EXPECT_EQ(readDevicePaper("Nobody", empty), std::nullopt);
+}
+
+// ---- the paper of the default device mode, for the preview's label ----
+
+TEST(PrinterPaperTest, ReadsThePaperOfTheDefaultDeviceModeAndCloses) {
+    FakeSpooler spooler;
+    FakePrinter printer{"Wristband printer", "ZEL Vextora Basso"};
+    printer.paper = DevicePaper{kDeviceModePaperLength | kDeviceModePaperWidth, 1, 0, 2500, 250};
+    spooler.add(printer);
+    const std::optional<DevicePaper> paper = readDevicePaper("Wristband printer", spooler);
+    ASSERT_TRUE(paper);
+    EXPECT_EQ(paper->fields, kDeviceModePaperLength | kDeviceModePaperWidth);
+    EXPECT_EQ(paper->paperLength, 2500);
+    EXPECT_EQ(paper->paperWidth, 250);
+    EXPECT_EQ(spooler.opens(), 1);
+    EXPECT_EQ(spooler.openHandles(), 0);
 }
 
 TEST(PrinterResolutionTest, ScaleFactorIsOneOnlyAt305Dpi) {

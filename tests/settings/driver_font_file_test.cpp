@@ -10,6 +10,8 @@
 #include <utility>
 #include <vector>
 
+#include "settings/font_names.h"
+#include "settings/leading_integer.h"
 #include "tests/settings/test_support.h"
 
 namespace vx {

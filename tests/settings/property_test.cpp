@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "settings/driver_font_file.h"
+#include "settings/font_names.h"
 #include "settings/ini_document.h"
 #include "tests/settings/test_support.h"
 

@@ -20,6 +20,8 @@ namespace {
 using test::ModalScript;
 
 const std::wstring kSelectionCaption = L"プリンタの選択";
+// The caption the tool gives the selection, and how its boxes show it.
+const std::string kToolCaption = "内蔵フォント設定ツール";
 const std::wstring kToolCaptionW = L"内蔵フォント設定ツール";
 const std::wstring kNoPrinterText =
     L"利用可能なプリンタドライバがありません。\nツールを終了します。";
@@ -104,7 +106,7 @@ protected:
     // Services that record instead of ending the process; message boxes
     // are the real ones.
     PrinterSelectionServices recordingEnd() {
-        return {{}, [this](int status) { endStatuses.push_back(status); }, {}};
+        return {{}, [this](int status) { endStatuses.push_back(status); }, {}, kToolCaption};
     }
 
     FakeSpooler spooler;
@@ -264,7 +266,9 @@ TEST(PrinterSelectDialogProcessTest, DISABLED_ChildEndsTheProcess) {
         GTEST_SKIP() << "runs only as the child of EndsTheProcessWithStatus1";
     }
     FakeSpooler empty;
-    PrinterSelectDialog dialog(empty);
+    PrinterSelectionServices services;
+    services.caption = kToolCaption;
+    PrinterSelectDialog dialog(empty, services);
     ModalScript script;
     script.onDialog(kToolCaptionW, [](HWND box) { test::click(box, IDOK); });
     dialog.run(nullptr, "");

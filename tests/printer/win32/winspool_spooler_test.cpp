@@ -117,6 +117,8 @@ TEST_F(WinspoolSpoolerTest, OpensReadsAndClosesAPrinter) {
     ASSERT_TRUE(info);
     EXPECT_EQ(info->driverName, "ZEL Vextora Basso \xD8\xBD\xC4\xCA\xDE\xDD\xC4\xDE(Flex)");
     EXPECT_EQ(info->verticalResolution, 203);
+    // The paper comes from the same default device mode.
+    EXPECT_TRUE(info->paper);
     EXPECT_TRUE(printer.close());
 }
 

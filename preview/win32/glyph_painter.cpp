@@ -1,4 +1,4 @@
-#include "app/win32/glyph_painter.h"
+#include "preview/win32/glyph_painter.h"
 
 #include "ui/win32/dialog.h"
 

@@ -11,8 +11,8 @@
 
 #include "settings/codepage.h"
 #include "settings/ini_document.h"
-#include "tests/win32/platform_profile.h"
-#include "tests/win32/profile_comparison.h"
+#include "tests/settings/win32/platform_profile.h"
+#include "tests/settings/win32/profile_comparison.h"
 
 namespace vx::test {
 namespace {

@@ -1,35 +1,13 @@
-#include "app/win32/test_label_printer_win32.h"
+#include "printer/win32/test_label_printer_win32.h"
 
 #include <windows.h>
-#include <winspool.h>
 
-
-#include "ui/win32/dialog.h"
 #include "resources/resource.h"
+#include "ui/win32/dialog.h"
 
 namespace vx {
 
 namespace {
-
-// Opens a printer for use and closes it whatever happens.
-class OpenedPrinter {
-public:
-    explicit OpenedPrinter(const std::wstring& name) {
-        PRINTER_DEFAULTSW defaults{nullptr, nullptr, PRINTER_ACCESS_USE};
-        if (!OpenPrinterW(const_cast<wchar_t*>(name.c_str()), &handle_, &defaults)) {
-            handle_ = nullptr;
-        }
-    }
-    ~OpenedPrinter() {
-        if (handle_ != nullptr) ClosePrinter(handle_);
-    }
-    OpenedPrinter(const OpenedPrinter&) = delete;
-    OpenedPrinter& operator=(const OpenedPrinter&) = delete;
-    HANDLE get() const { return handle_; }
-
-private:
-    HANDLE handle_ = nullptr;
-};
 
 class DeviceContext {
 public:
@@ -56,19 +34,22 @@ bool Win32LabelPrinter::printTestLabel(const std::string& printerName, int facto
     HMODULE module = GetModuleHandleW(nullptr);
     HRSRC resource = FindResourceW(module, MAKEINTRESOURCEW(IDB_TEST_LABEL), MAKEINTRESOURCEW(2));
     HGLOBAL loaded = resource != nullptr ? LoadResource(module, resource) : nullptr;
-    const auto* info = loaded != nullptr ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
+    const auto* info =
+        loaded != nullptr ? static_cast<const BITMAPINFO*>(LockResource(loaded)) : nullptr;
     if (info == nullptr) return false;
     const BITMAPINFOHEADER& header = info->bmiHeader;
     DWORD colours = header.biClrUsed;
     if (colours == 0 && header.biBitCount <= 8) colours = 1u << header.biBitCount;
-    const BYTE* bits = reinterpret_cast<const BYTE*>(info) + header.biSize + colours * sizeof(RGBQUAD);
+    const BYTE* bits =
+        reinterpret_cast<const BYTE*>(info) + header.biSize + colours * sizeof(RGBQUAD);
     const int width = header.biWidth;
     const int height = header.biHeight < 0 ? -header.biHeight : header.biHeight;
 
     const std::wstring name = widen(printerName);
     DeviceContext dc(name);
-    OpenedPrinter printer(name);
-    if (dc.get() == nullptr || printer.get() == nullptr) return false;
+    // The printer stays open for use until the label is printed.
+    PrinterHandle printer = PrinterHandle::open(spooler_, printerName);
+    if (dc.get() == nullptr || !printer) return false;
     DOCINFOW document{};
     document.cbSize = sizeof document;
     document.lpszDocName = L"testprint";

@@ -1,4 +1,4 @@
-#include "tests/win32/platform_profile.h"
+#include "tests/settings/win32/platform_profile.h"
 
 #include <stdexcept>
 

@@ -1,4 +1,4 @@
-#include "app/win32/installed_faces.h"
+#include "preview/win32/installed_faces.h"
 
 #include <windows.h>
 

@@ -2,7 +2,7 @@
 // of the chosen printer.
 #pragma once
 
-#include "app/main_window_ports.h"
+#include "printer/label_printer.h"
 #include "printer/printer_binding.h"
 
 namespace vx {

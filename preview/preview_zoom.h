@@ -5,7 +5,7 @@
 
 #include <string>
 
-#include "app/preview_content.h"
+#include "preview/preview_scene.h"
 
 namespace vx {
 
@@ -24,7 +24,7 @@ struct PreviewScale {
 
 // The scale for a canvas of `canvasWidth` × `canvasHeight` pixels on a
 // screen of `screenDpi`.
-PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int canvasHeight,
+PreviewScale previewScale(const PreviewScene& scene, int canvasWidth, int canvasHeight,
                           int screenDpi, PreviewZoom zoom);
 
 // The line that says at which scale the picture is drawn (UTF-8).
@@ -42,7 +42,7 @@ PreviewZoom zoomedOut(PreviewZoom zoom, int fitPercent);
 struct ScrollPosition {
     int x = 0, y = 0;
 };
-ScrollPosition scrollToFont(const PreviewContent& content, const PreviewScale& scale,
-                            int canvasWidth, int canvasHeight);
+ScrollPosition scrollToFont(const PreviewScene& scene, const PreviewScale& scale, int canvasWidth,
+                            int canvasHeight);
 
 }  // namespace vx

@@ -1,4 +1,4 @@
-#include "app/preview_zoom.h"
+#include "preview/preview_zoom.h"
 
 #include <algorithm>
 #include <cmath>
@@ -34,12 +34,12 @@ int percentOf(PreviewZoom zoom, int fitPercent) {
 
 // The factor of true size at which what matters fits the canvas: the font
 // at its origin, or the label when nothing is drawn.
-double fittingFactor(const PreviewContent& content, int canvasWidth, int canvasHeight,
+double fittingFactor(const PreviewScene& scene, int canvasWidth, int canvasHeight,
                      double pixelsPerMm) {
-    double width = content.symbolRightMm, height = content.symbolBottomMm;
-    if ((width <= 0 || height <= 0) && content.label) {
-        width = content.label->widthMm;
-        height = content.label->heightMm;
+    double width = scene.symbolRightMm, height = scene.symbolBottomMm;
+    if ((width <= 0 || height <= 0) && scene.label) {
+        width = scene.label->widthMm;
+        height = scene.label->heightMm;
     }
     if (width <= 0 || height <= 0 || canvasWidth <= 0 || canvasHeight <= 0) return 1;
     const double fit =
@@ -49,24 +49,24 @@ double fittingFactor(const PreviewContent& content, int canvasWidth, int canvasH
 
 }  // namespace
 
-PreviewScale previewScale(const PreviewContent& content, int canvasWidth, int canvasHeight,
+PreviewScale previewScale(const PreviewScene& scene, int canvasWidth, int canvasHeight,
                           int screenDpi, PreviewZoom zoom) {
     PreviewScale scale;
     scale.zoom = zoom;
     const double trueSize = screenDpi / 25.4;
     double factor = fixedPercent(zoom) / 100.0;
     if (zoom == PreviewZoom::FitWindow) {
-        factor = fittingFactor(content, canvasWidth, canvasHeight, trueSize);
+        factor = fittingFactor(scene, canvasWidth, canvasHeight, trueSize);
         // Rounded down, so that the percentage never promises more than is drawn.
         scale.percent = std::max(1, static_cast<int>(std::floor(factor * 100 + 1e-9)));
     } else {
         scale.percent = fixedPercent(zoom);
     }
     scale.pixelsPerMm = trueSize * factor;
-    const double labelWidth = content.label ? content.label->widthMm : 0;
-    const double labelHeight = content.label ? content.label->heightMm : 0;
-    scale.sceneWidth = std::max(labelWidth, content.symbolRightMm) * scale.pixelsPerMm;
-    scale.sceneHeight = std::max(labelHeight, content.symbolBottomMm) * scale.pixelsPerMm;
+    const double labelWidth = scene.label ? scene.label->widthMm : 0;
+    const double labelHeight = scene.label ? scene.label->heightMm : 0;
+    scale.sceneWidth = std::max(labelWidth, scene.symbolRightMm) * scale.pixelsPerMm;
+    scale.sceneHeight = std::max(labelHeight, scene.symbolBottomMm) * scale.pixelsPerMm;
     // A pixel's rounding does not scroll.
     scale.scrolls = scale.sceneWidth > canvasWidth + 1 || scale.sceneHeight > canvasHeight + 1;
     return scale;
@@ -97,18 +97,18 @@ PreviewZoom zoomedOut(PreviewZoom zoom, int fitPercent) {
     return fitPercent < now ? PreviewZoom::FitWindow : zoom;
 }
 
-ScrollPosition scrollToFont(const PreviewContent& content, const PreviewScale& scale,
-                            int canvasWidth, int canvasHeight) {
-    auto along = [&](double startMm, double endMm, double scene, int canvas) {
+ScrollPosition scrollToFont(const PreviewScene& scene, const PreviewScale& scale, int canvasWidth,
+                            int canvasHeight) {
+    auto along = [&](double startMm, double endMm, double extent, int canvas) {
         const double start = startMm * scale.pixelsPerMm, end = endMm * scale.pixelsPerMm;
         const double wanted = end - start <= canvas ? (start + end - canvas) / 2 : start;
-        const double furthest = std::max(0.0, scene - canvas);
+        const double furthest = std::max(0.0, extent - canvas);
         return static_cast<int>(std::lround(std::clamp(wanted, 0.0, furthest)));
     };
-    const double left = content.symbol ? content.symbol->originXMm.value_or(0) : 0;
-    const double top = content.symbol ? content.symbol->originYMm.value_or(0) : 0;
-    return {along(left, content.symbolRightMm, scale.sceneWidth, canvasWidth),
-            along(top, content.symbolBottomMm, scale.sceneHeight, canvasHeight)};
+    const double left = scene.symbol ? scene.symbol->originXMm.value_or(0) : 0;
+    const double top = scene.symbol ? scene.symbol->originYMm.value_or(0) : 0;
+    return {along(left, scene.symbolRightMm, scale.sceneWidth, canvasWidth),
+            along(top, scene.symbolBottomMm, scale.sceneHeight, canvasHeight)};
 }
 
 }  // namespace vx

@@ -1,4 +1,4 @@
-#include "tests/win32/profile_comparison.h"
+#include "tests/settings/win32/profile_comparison.h"
 
 #include <cstdio>
 

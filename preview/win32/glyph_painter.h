@@ -7,8 +7,8 @@
 
 #include <string>
 
-#include "app/win32/symbol_painter.h"
 #include "preview/symbol_geometry.h"
+#include "preview/win32/symbol_painter.h"
 
 namespace vx {
 

@@ -6,8 +6,8 @@
 
 #include <cmath>
 
-#include "app/preview_content.h"
-#include "app/preview_zoom.h"
+#include "preview/preview_scene.h"
+#include "preview/preview_zoom.h"
 
 namespace vx {
 
@@ -22,7 +22,7 @@ struct DotMapping {
 // Paints into `area` of `dc`, the scene scrolled by `scroll` pixels where it
 // is larger than the area; returns where the box of what is printed lies
 // (empty when nothing is drawn).
-RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
-                  const PreviewScale& scale, ScrollPosition scroll = {});
+RECT paintPreview(HDC dc, const RECT& area, const PreviewScene& scene, const PreviewScale& scale,
+                  ScrollPosition scroll = {});
 
 }  // namespace vx

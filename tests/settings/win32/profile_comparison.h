@@ -8,7 +8,7 @@
 #include <vector>
 
 #include "settings/ini_document.h"
-#include "tests/win32/platform_profile.h"
+#include "tests/settings/win32/platform_profile.h"
 
 namespace vx::test {
 

@@ -1,10 +1,10 @@
-#include "app/win32/symbol_painter.h"
+#include "preview/win32/symbol_painter.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
 
-#include "app/win32/glyph_painter.h"
+#include "preview/win32/glyph_painter.h"
 #include "ui/win32/dialog.h"
 
 namespace vx {
@@ -89,8 +89,8 @@ void paintTexts(HDC dc, const SymbolGeometry& geometry, const DotMapping& at) {
 
 }  // namespace
 
-RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
-                  const PreviewScale& scale, ScrollPosition scroll) {
+RECT paintPreview(HDC dc, const RECT& area, const PreviewScene& scene, const PreviewScale& scale,
+                  ScrollPosition scroll) {
     const int saved = SaveDC(dc);
     IntersectClipRect(dc, area.left, area.top, area.right, area.bottom);
     const double ppm = scale.pixelsPerMm;
@@ -102,11 +102,11 @@ RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
         area.top + (scale.sceneHeight <= roomDown ? (roomDown - scale.sceneHeight) / 2
                                                   : -static_cast<double>(scroll.y));
 
-    fill(dc, area, content.label ? kOutside : kLabel);
-    if (content.label) {
+    fill(dc, area, scene.label ? kOutside : kLabel);
+    if (scene.label) {
         RECT label{static_cast<int>(std::lround(left)), static_cast<int>(std::lround(top)),
-                   static_cast<int>(std::lround(left + content.label->widthMm * ppm)),
-                   static_cast<int>(std::lround(top + content.label->heightMm * ppm))};
+                   static_cast<int>(std::lround(left + scene.label->widthMm * ppm)),
+                   static_cast<int>(std::lround(top + scene.label->heightMm * ppm))};
         fill(dc, label, kLabel);
         SelectObject(dc, GetStockObject(NULL_BRUSH));
         SelectObject(dc, GetStockObject(BLACK_PEN));
@@ -114,16 +114,16 @@ RECT paintPreview(HDC dc, const RECT& area, const PreviewContent& content,
     }
 
     RECT symbolBox{};
-    if (content.symbol && content.symbol->error.empty()) {
-        const SymbolPreview& symbol = *content.symbol;
+    if (scene.symbol && scene.symbol->error.empty()) {
+        const SymbolPreview& symbol = *scene.symbol;
         const DotMapping at{left + symbol.originXMm.value_or(0) * ppm,
-                            top + symbol.originYMm.value_or(0) * ppm, ppm * 25.4 / content.dpi};
+                            top + symbol.originYMm.value_or(0) * ppm, ppm * 25.4 / scene.dpi};
         paintBars(dc, symbol.geometry, at);
         paintHexagons(dc, symbol.geometry, at);
         paintRings(dc, symbol.geometry, at);
         paintTexts(dc, symbol.geometry, at);
         paintGuides(dc, symbol.geometry, at);
-        paintGlyphs(dc, symbol.geometry, content.face, at);
+        paintGlyphs(dc, symbol.geometry, scene.face, at);
         symbolBox = {at.x(0), at.y(0), at.x(symbol.geometry.width), at.y(symbol.geometry.height)};
     }
     RestoreDC(dc, saved);
