@@ -3,6 +3,7 @@
 #include <cmath>
 #include <cstdio>
 
+#include "preview/markup_text.h"
 #include "preview/symbol_layout.h"
 
 namespace vx {
@@ -33,32 +34,9 @@ std::string hexagonPoints(const DotHexagon& h) {
     return points;
 }
 
-std::string escaped(std::string_view text) {
-    std::string out;
-    for (char c : text) {
-        switch (c) {
-            case '&':
-                out += "&amp;";
-                break;
-            case '<':
-                out += "&lt;";
-                break;
-            case '>':
-                out += "&gt;";
-                break;
-            case '"':
-                out += "&quot;";
-                break;
-            default:
-                out += c;
-        }
-    }
-    return out;
-}
-
 std::string fontAttributes(const GlyphFace& face) {
     std::string families;
-    for (const std::string& family : face.families) families += "'" + escaped(family) + "', ";
+    for (const std::string& family : face.families) families += "'" + markupText(family) + "', ";
     std::string out = " font-family=\"" + families + face.generic + "\"";
     if (face.bold) out += " font-weight=\"bold\"";
     if (face.italic) out += " font-style=\"italic\"";
@@ -82,7 +60,7 @@ std::string glyphText(const DotGlyph& glyph) {
         text += " transform=\"rotate(" + number(glyph.quarterTurns * 90) + ' ' + number(centreX) +
                 ' ' + number(centreY) + ")\"";
     }
-    return text + '>' + escaped(glyph.text) + "</text>\n";
+    return text + '>' + markupText(glyph.text) + "</text>\n";
 }
 
 }  // namespace
@@ -92,7 +70,7 @@ std::string symbolSvg(const SymbolGeometry& g, double dpi, std::string_view titl
     svg += "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"" + number(mmFromDots(g.width, dpi)) +
            "mm\" height=\"" + number(mmFromDots(g.height, dpi)) + "mm\" viewBox=\"0 0 " +
            number(g.width) + ' ' + number(g.height) + "\">\n";
-    if (!title.empty()) svg += "<title>" + escaped(title) + "</title>\n";
+    if (!title.empty()) svg += "<title>" + markupText(title) + "</title>\n";
     svg += "<g fill=\"#000\">\n";
     for (const DotRect& r : g.bars) {
         svg += "<rect x=\"" + number(r.x) + "\" y=\"" + number(r.y) + "\" width=\"" +

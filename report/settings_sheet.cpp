@@ -4,10 +4,10 @@
 #include <string_view>
 
 #include "preview/font_preview_of.h"
+#include "preview/markup_text.h"
 #include "preview/svg_writer.h"
 #include "preview/symbol_layout.h"
 #include "report/file_facts.h"
-#include "report/html_text.h"
 #include "report/sheet_fonts.h"
 #include "report/sheet_style.h"
 #include "vx_version.h"
@@ -38,15 +38,15 @@ std::string millimetres(double value) {
     return text;
 }
 
-std::string orNone(const std::string& text) { return text.empty() ? "—" : htmlText(text); }
+std::string orNone(const std::string& text) { return text.empty() ? "—" : markupText(text); }
 
 std::string fontAnchor(const SheetFont& font) { return "font-" + std::to_string(font.number); }
 
 // A value, and beside it the reference's where it differs.
 std::string valueCell(const SheetField& field) {
-    if (!field.reference) return htmlText(field.shown);
-    return "<span class=\"differs\">" + htmlText(field.shown) + "</span> <span class=\"ref\">（" +
-           htmlText(*field.reference) + "）</span>";
+    if (!field.reference) return markupText(field.shown);
+    return "<span class=\"differs\">" + markupText(field.shown) + "</span> <span class=\"ref\">（" +
+           markupText(*field.reference) + "）</span>";
 }
 
 // Every page printed names the printer and the day in its top margin.
@@ -70,19 +70,19 @@ std::string head(const SheetRequest& request) {
     std::string html = "<table class=\"head\">\n";
     addHeadRow(html, "プリンタ", orNone(request.printer));
     addHeadRow(html, "プリンタドライバ", orNone(request.driver));
-    addHeadRow(html, "設定ファイル", htmlText(file.path), true);
+    addHeadRow(html, "設定ファイル", markupText(file.path), true);
     addHeadRow(html, "バージョン (Version)", orNone(file.version));
     addHeadRow(html, "サイズ", byteCountText(file.size));
     addHeadRow(html, "最終更新日時", orNone(file.modified));
-    addHeadRow(html, "SHA-256", htmlText(file.sha256), true);
+    addHeadRow(html, "SHA-256", markupText(file.sha256), true);
     if (request.against) {
-        addHeadRow(html, "比較した設定ファイル", htmlText(request.against->path), true);
+        addHeadRow(html, "比較した設定ファイル", markupText(request.against->path), true);
     }
     char dpi[32];
     std::snprintf(dpi, sizeof dpi, "%g dpi", request.dpi);
     addHeadRow(html, "図の解像度", dpi);
-    addHeadRow(html, "ツールのバージョン", htmlText(VX_VERSION_TEXT));
-    addHeadRow(html, "作成日時", htmlText(request.madeAt));
+    addHeadRow(html, "ツールのバージョン", markupText(VX_VERSION_TEXT));
+    addHeadRow(html, "作成日時", markupText(request.madeAt));
     return html + "</table>\n";
 }
 
@@ -111,7 +111,7 @@ std::string figureCell(const std::vector<const SheetField*>& fields, bool labell
     std::string cell;
     for (const SheetField* field : fields) {
         if (!cell.empty()) cell += labelled ? "、" : ", ";
-        if (labelled) cell += htmlText(field->label) + " ";
+        if (labelled) cell += markupText(field->label) + " ";
         cell += valueCell(*field);
     }
     return cell.empty() ? "—" : cell;
@@ -126,8 +126,8 @@ std::string contents(const std::vector<SheetFont>& fonts, bool against) {
         const SheetFigures figures = sheetFigures(font);
         html += std::string("<tr") + (font.differs ? " class=\"differs\"" : "") +
                 "><td class=\"num\">" + std::to_string(font.number) + "</td><td><a href=\"#" +
-                fontAnchor(font) + "\">" + htmlText(font.name) + "</a></td><td>" +
-                htmlText(font.type) + "</td><td>" + figureCell(figures.position, false) +
+                fontAnchor(font) + "\">" + markupText(font.name) + "</a></td><td>" +
+                markupText(font.type) + "</td><td>" + figureCell(figures.position, false) +
                 "</td><td>" + figureCell(figures.size, true) + "</td><td>" +
                 figureCell(figures.rotation, false) + "</td>";
         if (against) html += font.differs ? "<td>違いあり</td>" : "<td>同じ</td>";
@@ -142,16 +142,16 @@ std::string picture(const SettingsStore& settings, const SheetFont& font, double
     previewSettings.dpi = dpi;
     const SymbolPreview preview = previewOfFont(settings, font.place, previewSettings);
     if (!preview.error.empty()) {
-        return "<p class=\"refused\">図を描けません： " + htmlText(preview.error) + "</p>\n";
+        return "<p class=\"refused\">図を描けません： " + markupText(preview.error) + "</p>\n";
     }
     std::string svg = fontPreviewSvg(preview, dpi);
     if (svg.rfind("<?xml", 0) == 0) svg.erase(0, svg.find('\n') + 1);
     std::string html = "<div class=\"picture\">" + svg + "</div>\n";
     html += "<p class=\"size\">実寸： 幅 " + millimetres(mmFromDots(preview.geometry.width, dpi)) +
             " mm × 高さ " + millimetres(mmFromDots(preview.geometry.height, dpi)) +
-            " mm（見本のデータ： " + htmlText(preview.data) + "）</p>\n";
+            " mm（見本のデータ： " + markupText(preview.data) + "）</p>\n";
     for (const std::string& note : preview.notes) {
-        html += "<p class=\"note\">" + htmlText(note) + "</p>\n";
+        html += "<p class=\"note\">" + markupText(note) + "</p>\n";
     }
     return html;
 }
@@ -159,8 +159,8 @@ std::string picture(const SettingsStore& settings, const SheetFont& font, double
 std::string block(const SettingsStore& settings, const SheetFont& font, double dpi) {
     std::string html = "<section class=\"font" + std::string(font.differs ? " differs" : "") +
                        "\" id=\"" + fontAnchor(font) + "\">\n<h2>" + std::to_string(font.number) +
-                       ". " + htmlText(font.name) + "<span class=\"type\">" + htmlText(font.type) +
-                       "</span></h2>\n";
+                       ". " + markupText(font.name) + "<span class=\"type\">" +
+                       markupText(font.type) + "</span></h2>\n";
     html += picture(settings, font, dpi);
     // Long lists side by side in two tables, so that a block stays short.
     const std::size_t half =
@@ -171,7 +171,7 @@ std::string block(const SettingsStore& settings, const SheetFont& font, double d
         for (std::size_t i = first; i < font.fields.size() && i < first + half; ++i) {
             const SheetField& field = font.fields[i];
             html += std::string("<tr") + (field.reference ? " class=\"differs\"" : "") + "><td>" +
-                    htmlText(field.label) + "</td><td>" + valueCell(field) + "</td></tr>\n";
+                    markupText(field.label) + "</td><td>" + valueCell(field) + "</td></tr>\n";
         }
         html += "</table>\n";
     }
@@ -192,8 +192,8 @@ std::string settingsSheetHtml(const SheetRequest& request) {
         "<meta http-equiv=\"Content-Security-Policy\" content=\"default-src 'none'; "
         "style-src 'unsafe-inline'\">\n"
         "<meta name=\"generator\" content=\"VXDrvFontTool " VX_VERSION_TEXT "\">\n<title>" +
-        htmlText(title) + "</title>\n<style>" + std::string(kSheetStyle) + printHeader(request) +
-        "</style>\n</head>\n<body>\n<h1>" + htmlText(title) + "</h1>\n";
+        markupText(title) + "</title>\n<style>" + std::string(kSheetStyle) + printHeader(request) +
+        "</style>\n</head>\n<body>\n<h1>" + markupText(title) + "</h1>\n";
     html += notices(request, fonts);
     html += head(request);
     html += contents(fonts, reference != nullptr);

@@ -78,6 +78,16 @@ TEST(CharacterSvg, TextInTheSubstitutesFamilyAtItsCellSizeWithTheBoxInMillimetre
     EXPECT_NE(title[1].str().find("ゼロサプレス（4 桁）"), std::string::npos);
 }
 
+// A control character from the file (here in the font's name) would make
+// the SVG ill-formed: it is drawn as U+FFFD instead.
+TEST(CharacterSvg, AControlCharacterFromTheFileKeepsTheSvgWellFormed) {
+    CharacterFontRecord r = test::characterFontOfType(test::kKanjiMincho24);
+    r.fontName = cp932("ZEL文字フォント07") + "\x1b";
+    const std::string svg = fontPreviewSvg(previewCharacterFont(r, {305, "A", std::nullopt}), 305);
+    EXPECT_EQ(svg.find('\x1b'), std::string::npos);
+    EXPECT_NE(svg.find("<title>ZEL文字フォント07\xEF\xBF\xBD"), std::string::npos) << svg;
+}
+
 TEST(CharacterSvg, SymbolsHaveNoTitleAndNoText) {
     const SymbolPreview p = previewCode2D(test::code2DOfType(test::kQrCode), {});
     const std::string svg = fontPreviewSvg(p, 305);

@@ -4,8 +4,8 @@
 
 #include <string>
 
+#include "preview/markup_text.h"
 #include "report/file_facts.h"
-#include "report/html_text.h"
 #include "report/sha256.h"
 #include "tests/settings/test_support.h"
 
@@ -52,7 +52,7 @@ TEST(HtmlText, NothingFromAFileOpensMarkup) {
          "b\xEF\xBF\xBD"
          "c\xEF\xBF\xBD"},
     };
-    for (const auto& c : cases) EXPECT_EQ(htmlText(c.in), c.out) << c.in;
+    for (const auto& c : cases) EXPECT_EQ(markupText(c.in), c.out) << c.in;
 }
 
 TEST(SheetFile, TellsTheFilesPathVersionSizeTimeAndDigest) {

@@ -1,8 +1,8 @@
-#include "report/html_text.h"
+#include "preview/markup_text.h"
 
 namespace vx {
 
-std::string htmlText(std::string_view utf8) {
+std::string markupText(std::string_view utf8) {
     std::string out;
     out.reserve(utf8.size());
     for (const char c : utf8) {
