@@ -1,7 +1,5 @@
 #include "app/sheet_command.h"
 
-#include <system_error>
-
 #include "history/history_location.h"
 #include "report/file_facts.h"
 #include "report/settings_sheet.h"
@@ -16,11 +14,6 @@ namespace {
 std::string utf8Path(const std::filesystem::path& path) {
     const std::u8string text = path.u8string();
     return std::string(text.begin(), text.end());
-}
-
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
 }
 
 }  // namespace

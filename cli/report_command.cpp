@@ -2,7 +2,6 @@
 
 #include <filesystem>
 #include <optional>
-#include <system_error>
 
 #include "cli/dvftool_messages.h"
 #include "cli/opened_file.h"
@@ -14,16 +13,7 @@
 
 namespace vx {
 
-namespace {
-
 namespace text = dvftool_text;
-
-bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
-    std::error_code error;
-    return std::filesystem::equivalent(a, b, error) && !error;
-}
-
-}  // namespace
 
 int report(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo& io) {
     const FileOperand operand = onlyFile(line, rest, io);

@@ -54,4 +54,9 @@ bool fileTooLarge(const std::filesystem::path& path) {
     return !ec && size > kMaxFileBytes;
 }
 
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b) {
+    std::error_code error;
+    return std::filesystem::equivalent(a, b, error) && !error;
+}
+
 }  // namespace vx

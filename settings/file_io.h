@@ -24,6 +24,10 @@ bool fileTooLarge(const std::filesystem::path& path);
 
 bool fileExists(const std::filesystem::path& path);
 
+// Whether both paths name one existing file, however spelled (so that an
+// output can be refused where it would take a driver font file's place).
+bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
+
 // The steps of one replacement: a temporary file beside the target is
 // written and flushed, then put in the target's place (keeping the target's
 // attributes). Each step reports whether it succeeded.
