@@ -14,7 +14,6 @@ inline constexpr std::string_view kSeeHelp = "詳しくは dvftool --help を参
 
 // Usage errors.
 inline constexpr std::string_view kNoCommand = "コマンドが指定されていません。";
-inline constexpr std::string_view kNoFile = "ファイルが指定されていません。";
 inline constexpr std::string_view kNoHistoryToRead =
     "--no-history を付けると、読む以前の設定がありません。";
 inline constexpr std::string_view kHistoryOptionsExclude =
