@@ -14,16 +14,8 @@
 #include "tests/settings/recording_layer.h"
 #include "tests/settings/test_support.h"
 
-namespace vx {
+namespace vx::test {
 namespace {
-
-using test::dvftool;
-using test::readBytes;
-using test::ScratchDir;
-using test::sj;
-using test::Strings;
-using test::ToolRun;
-using test::utf8;
 
 ToolRun dvftoolThrough(FileLayer& layer, const Strings& args) {
     std::istringstream in;
@@ -168,4 +160,4 @@ TEST(DvfToolEscapes, WhatEscapesACommandEndsItWithAMessageAndTheFileUntouched) {
 }
 
 }  // namespace
-}  // namespace vx
+}  // namespace vx::test

@@ -8,16 +8,8 @@
 #include "tests/cli/dvftool_run.h"
 #include "tests/settings/test_support.h"
 
-namespace vx {
+namespace vx::test {
 namespace {
-
-using test::dvftool;
-using test::readBytes;
-using test::ScratchDir;
-using test::sj;
-using test::Strings;
-using test::ToolRun;
-using test::utf8;
 
 // On a file without font sections every font has its factory type:
 // ZELバーコード03 is CODE128, ZELバーコード04 CODE39, ZEL文字フォント01 明朝 8ポイント
@@ -142,4 +134,4 @@ TEST(DvfToolSetChecks, LeavesAValueAsTheFileHoldsItUncheckedSoADumpGoesBackWhole
 }
 
 }  // namespace
-}  // namespace vx
+}  // namespace vx::test

@@ -11,16 +11,8 @@
 #include "tests/cli/dvftool_run.h"
 #include "tests/settings/test_support.h"
 
-namespace vx {
+namespace vx::test {
 namespace {
-
-using test::dvftool;
-using test::readBytes;
-using test::ScratchDir;
-using test::sj;
-using test::Strings;
-using test::ToolRun;
-using test::utf8;
 
 struct DumpLine {
     std::string font, field, value;
@@ -403,4 +395,4 @@ TEST(DvfToolUsage, EmptyFileArgumentIsUnreadable) {
 }
 
 }  // namespace
-}  // namespace vx
+}  // namespace vx::test
