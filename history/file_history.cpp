@@ -183,6 +183,10 @@ fs::path FileHistory::folderOf(const fs::path& file) const {
     return place.root->folder() / place.name;
 }
 
+fs::path FileHistory::refusedFolder(const HistoryFolder& refused, const fs::path& file) const {
+    return refused.path().empty() ? folderOf(file) : refused.path();
+}
+
 HistoryFolder FileHistory::openFolderOf(const fs::path& file, bool create,
                                         std::error_code& error) const {
     const Place place = placeOf(file);
@@ -267,7 +271,7 @@ HistoryListing FileHistory::list(const fs::path& file) const {
     HistoryListing listing;
     // No folder yet: no versions, and nothing wrong.
     if (error != std::errc::no_such_file_or_directory) {
-        listing.problem = HistoryProblem{folderOf(file), error};
+        listing.problem = HistoryProblem{refusedFolder(folder, file), error};
     }
     return listing;
 }
@@ -299,7 +303,10 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
     // Held open while the version is written: no link, and on Windows not
     // to be moved or replaced meanwhile.
     const HistoryFolder opened = openFolderOf(file, true, ec);
-    if (ec) return fail(ec);
+    if (ec) {
+        kept.problem = HistoryProblem{refusedFolder(opened, file), ec};
+        return kept;
+    }
 
     const std::vector<Entry> existing = entries(opened);
     if (newestUsable(opened) == bytes) return kept;

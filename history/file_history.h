@@ -134,6 +134,9 @@ private:
     // The folder of `file` as itself, made when `create`.
     HistoryFolder openFolderOf(const std::filesystem::path& file, bool create,
                                std::error_code& error) const;
+    // The folder on the way to the folder of `file` that was refused.
+    std::filesystem::path refusedFolder(const HistoryFolder& refused,
+                                        const std::filesystem::path& file) const;
 
     HistoryPlaces places_;
     bool onlyFolder_ = false;  // the user's place for every file

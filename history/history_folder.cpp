@@ -42,7 +42,11 @@ HistoryFolder HistoryFolder::open(const HistoryRoot& root, const std::filesystem
     }
     // The base is taken as it is, links and all.
     if (create) std::filesystem::create_directories(root.base, error);
-    if (error) return {};
+    if (error) {
+        HistoryFolder refused;
+        refused.path_ = root.base;
+        return refused;
+    }
     std::filesystem::path below = root.below;
     if (!name.empty()) below /= name;
     return openBelow(root.base, below, root.access, create, error);

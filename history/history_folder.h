@@ -64,7 +64,9 @@ class HistoryFolder {
 public:
     // Opens the folder `name` (one name) of `root`, making what is missing
     // when `create`. Sets `error` and returns an empty folder when it cannot
-    // be had; a folder that does not exist is errc::no_such_file_or_directory.
+    // be had, its path() the folder on the way that was refused (the base,
+    // a folder of the history, or the file's own); a folder that does not
+    // exist is errc::no_such_file_or_directory.
     static HistoryFolder open(const HistoryRoot& root, const std::filesystem::path& name,
                               bool create, std::error_code& error);
 

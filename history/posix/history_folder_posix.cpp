@@ -112,12 +112,14 @@ HistoryFolder HistoryFolder::openBelow(const fs::path& base, const fs::path& bel
                                        HistoryAccess access, bool create, std::error_code& error) {
     HistoryFolder folder;
     auto state = std::make_shared<State>();
+    folder.path_ = base;  // while empty: the folder refused
     state->fd = ::open(base.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (state->fd < 0) {
         error = lastError();
         return folder;
     }
     for (const fs::path& part : below) {
+        folder.path_ /= part;
         const int next = openPart(state->fd, part, create, access, error);
         if (next < 0) return folder;
         ::close(state->fd);

@@ -162,19 +162,18 @@ HistoryFolder HistoryFolder::openBelow(const fs::path& base, const fs::path& bel
     state->held.emplace_back(CreateFileW(base.c_str(), FILE_READ_ATTRIBUTES,
                                          FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
                                          FILE_FLAG_BACKUP_SEMANTICS, nullptr));
+    folder.path_ = base;  // while empty: the folder refused
     if (!state->held.back()) {
         error = lastError();
         return folder;
     }
-    fs::path path = base;
     for (const fs::path& part : below) {
-        path /= part;
-        Handle next = openPart(path, create, access, error);
+        folder.path_ /= part;
+        Handle next = openPart(folder.path_, create, access, error);
         if (error) return folder;
         state->held.push_back(std::move(next));
     }
     folder.state_ = std::move(state);
-    folder.path_ = path;
     folder.access_ = access;
     return folder;
 }

@@ -120,13 +120,16 @@ TEST_F(HistoryLinks, ALinkWhereAFolderBelongsIsNeitherWrittenNorPrunedThrough) {
         EXPECT_EQ(test::readBytes(file), dvf("saved"));
         ASSERT_TRUE(replaced.historyProblem);
         EXPECT_EQ(replaced.historyProblem->error, HistoryError::Link);
-        EXPECT_EQ(replaced.historyProblem->folder, history.folderOf(file));
+        // The link is named: the folder that was refused.
+        const fs::path refused = fileFolder ? history.folderOf(file) : dir.path() / "history";
+        EXPECT_EQ(replaced.historyProblem->folder, refused);
         history.prune(file);
         EXPECT_EQ(entriesIn(elsewhere), kKeptVersions + 5) << "nothing written or removed there";
         const HistoryListing listing = history.list(file);
         EXPECT_TRUE(listing.entries.empty());
         ASSERT_TRUE(listing.problem);
         EXPECT_EQ(listing.problem->error, HistoryError::Link);
+        EXPECT_EQ(listing.problem->folder, refused);
     }
 }
 
@@ -152,6 +155,32 @@ TEST_F(HistoryLinks, AVersionThatIsALinkIsUnusableAndPruningRemovesOnlyRegularVe
     EXPECT_EQ(test::readBytes(target), dvf("a file elsewhere"));
 }
 
+// Whichever folder on the way is refused is the one named, when a version
+// is kept and when the versions are listed: the tool's folder, the history
+// in it, or the file's own folder.
+TEST_F(HistoryLinks, TheFolderNamedIsTheOneThatWasRefused) {
+    const fs::path tool = dir.path() / "VXDrvFontTool";
+    const FileHistory nested(
+        HistoryPlaces{{}, {}, {dir.path(), fs::path("VXDrvFontTool") / "history", HistoryAccess::Private}},
+        [] { return LocalTime{2024, 6, 1, 9, 0, 0}; });
+    const fs::path elsewhere = elsewhereWith(1);
+    for (const fs::path& refused : {tool, tool / "history", nested.folderOf(file)}) {
+        SCOPED_TRACE(refused.string());
+        fs::remove_all(tool);
+        fs::create_directories(refused.parent_path());
+        fs::create_directory_symlink(elsewhere, refused);
+        const FileHistory::Kept kept = nested.keep(file, dvf("present"));
+        EXPECT_FALSE(kept.added);
+        ASSERT_TRUE(kept.problem);
+        EXPECT_EQ(kept.problem->error, HistoryError::Link);
+        EXPECT_EQ(kept.problem->folder, refused);
+        const HistoryListing listing = nested.list(file);
+        ASSERT_TRUE(listing.problem);
+        EXPECT_EQ(listing.problem->folder, refused);
+    }
+    EXPECT_EQ(entriesIn(elsewhere), 1u);
+}
+
 // The machine's history on POSIX systems: root's alone.
 TEST_F(HistoryLinks, AMachineFolderThatOthersMayWriteIsNotUsedAndTheSaveGoesOn) {
     const fs::path drivers = dir.path() / "drivers";
@@ -169,7 +198,7 @@ TEST_F(HistoryLinks, AMachineFolderThatOthersMayWriteIsNotUsedAndTheSaveGoesOn) 
     EXPECT_TRUE(replaced.replaced);
     ASSERT_TRUE(replaced.historyProblem);
     EXPECT_EQ(replaced.historyProblem->error, HistoryError::OthersMayChange);
-    EXPECT_EQ(replaced.historyProblem->folder.parent_path(), dir.path() / "machine");
+    EXPECT_EQ(replaced.historyProblem->folder, dir.path() / "machine");
     EXPECT_FALSE(fs::exists(dir.path() / "user"));
 
     fs::permissions(dir.path() / "machine", fs::perms::others_write | fs::perms::group_write,
@@ -178,6 +207,7 @@ TEST_F(HistoryLinks, AMachineFolderThatOthersMayWriteIsNotUsedAndTheSaveGoesOn) 
     if (::geteuid() != 0) {
         ASSERT_TRUE(kept.problem);
         EXPECT_EQ(kept.problem->error, HistoryError::ForeignOwner);
+        EXPECT_EQ(kept.problem->folder, dir.path() / "machine");
         return;
     }
     ASSERT_TRUE(kept.added) << kept.problem->error.message();
