@@ -74,7 +74,7 @@ CHAR_DEMO = [
     (26, dict(originX="0020", originY="00700", sizeX="0045", sizeY="0045", areaWidth="0500",
               **JUSTIFIED)),
     # 28..30: spare slots, two of them set up for other uses
-    (26, dict(originX="0000", originY="00000", sizeX="0120", sizeY="0120", rotation="01")),
+    (26, dict(originX="0000", originY="00000", sizeX="0120", sizeY="0120", rotation="11")),
     (1, dict()),
     (15, dict(originX="0010", originY="00800", **LEFT)),
 ]
@@ -153,7 +153,7 @@ CODE2D_DEMO = [
 # ---------------------------------------------------------------------------
 
 WRISTBAND = {
-    **{name: dict(rotation="01") for name in CHAR_FONTS[:6]},
+    **{name: dict(rotation="11") for name in CHAR_FONTS[:6]},
     "ZELバーコード03": dict(height="0060", rotation="1"),
     "ZEL2次元コード05": dict(moduleWidth="03", originX="0020", originY="00020"),
 }
