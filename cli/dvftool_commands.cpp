@@ -156,7 +156,10 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
         return line.jsonInput && font && showsAs(shown, *font, assignment);
     });
     // All or nothing: one line per value the window could not have stored.
-    const std::vector<std::string> refusals = assignFontFields(store, assignments);
+    // A dump lists every field of a font, also those its type (maybe the
+    // type it gets here) leaves unused: those are passed over.
+    const std::vector<std::string> refusals = assignFontFields(
+        store, assignments, line.jsonInput ? UnusedFields::PassOver : UnusedFields::Refuse);
     if (!refusals.empty()) {
         for (const std::string& refusal : refusals) io.err << "dvftool: " << refusal << '\n';
         throw CommandExit{kExitUsage};

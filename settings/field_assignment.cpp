@@ -27,12 +27,13 @@ std::optional<int> parseInteger(std::string_view text) {
 class FontAssignment {
 public:
     FontAssignment(SettingsStore& store, FontPlace place, std::string fontUtf8,
-                   std::vector<std::string>& refusals)
+                   std::vector<std::string>& refusals, UnusedFields unused)
         : store_(store),
           place_(place),
           font_(std::move(fontUtf8)),
           before_(fieldsAt(store, place)),
-          refusals_(refusals) {}
+          refusals_(refusals),
+          unused_(unused) {}
 
     void run(const std::vector<const FieldAssignment*>& assignments) {
         std::vector<Pending> pending;
@@ -52,7 +53,9 @@ public:
         for (const Pending& change : pending) {
             if (!isTypeField(change.assignment->field)) assignField(change, typeIndex);
         }
-        for (const Pending& change : pending) checkTogether(change, typeIndex);
+        for (const Pending& change : pending) {
+            if (!passedOver_.contains(change.assignment)) checkTogether(change, typeIndex);
+        }
     }
 
 private:
@@ -124,6 +127,10 @@ private:
         if (spec->form == FieldForm::Fixed) return refuse(assignment, "変えられません");
         const bool ownRecord = !name.record || typeIndexOf(*name.record) == typeIndex;
         if (!ownRecord || !spec->types.contains(typeIndex)) {
+            if (unused_ == UnusedFields::PassOver) {
+                passedOver_.insert(&assignment);
+                return;
+            }
             return refuse(assignment, typeUtf8(typeIndex) + " では使いません");
         }
         if (hasControlCharacter(change.value)) return refuse(assignment, "制御文字は使えません");
@@ -199,6 +206,8 @@ private:
     std::string font_;
     FontFields before_;
     std::vector<std::string>& refusals_;
+    UnusedFields unused_;
+    std::set<const FieldAssignment*> passedOver_;
     std::set<const CodedEntry*> checkedLists_;
     std::set<std::string_view> checkedPairs_;
 };
@@ -206,7 +215,8 @@ private:
 }  // namespace
 
 std::vector<std::string> assignFontFields(SettingsStore& store,
-                                          std::span<const FieldAssignment> assignments) {
+                                          std::span<const FieldAssignment> assignments,
+                                          UnusedFields unused) {
     SettingsStore changed = store;
     std::vector<std::string> refusals;
     // Each font's assignments together, fonts in the order first named.
@@ -224,7 +234,7 @@ std::vector<std::string> assignFontFields(SettingsStore& store,
             refusals.push_back(font + ": ドライバフォント名ではありません");
             continue;
         }
-        FontAssignment(changed, *place, font, refusals).run(list);
+        FontAssignment(changed, *place, font, refusals, unused).run(list);
     }
     if (refusals.empty()) store = std::move(changed);
     return refusals;

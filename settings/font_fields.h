@@ -48,8 +48,14 @@ struct FieldAssignment {
 // stored in their key's width. The type's name and index are one setting:
 // either sets both. Returns one line per refusal (UTF-8, "FONT FIELD=VALUE:
 // what is accepted"); with any, the store is unchanged.
+//
+// A field that the font's type does not use is refused when named on its
+// own; in a whole font's listing (a dump taken back) it is passed over,
+// since no save writes it and it cannot change the file.
+enum class UnusedFields { Refuse, PassOver };
 std::vector<std::string> assignFontFields(SettingsStore& store,
-                                          std::span<const FieldAssignment> assignments);
+                                          std::span<const FieldAssignment> assignments,
+                                          UnusedFields unused = UnusedFields::Refuse);
 
 // A field as the page shows it.
 struct ShownField {

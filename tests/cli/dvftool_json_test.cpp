@@ -4,6 +4,12 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
+#include <cctype>
+#include <filesystem>
+#include <map>
+#include <set>
+
 #include "settings/ini_document.h"
 #include "tests/cli/dvftool_run.h"
 #include "tests/settings/test_support.h"
@@ -123,6 +129,87 @@ TEST(DvfToolJson, RefusedJsonLeavesTheFileUntouched) {
     const auto file = dir.copyOf("all_families.dvf");
     EXPECT_EQ(dvftool({"set", utf8(file), "--json", utf8(dir.path() / "なし.json")}).exit,
               kExitUnreadable);
+}
+
+// "FONT\tFIELD" -> value, from dump's text.
+std::map<std::string, std::string> dumpedValues(const std::filesystem::path& file) {
+    std::map<std::string, std::string> values;
+    for (const Strings& line : tabLines(dvftool({"dump", utf8(file)}).out)) {
+        if (line.size() == 3) values[line[0] + "\t" + line[1]] = line[2];
+    }
+    return values;
+}
+
+// The roll-out that the help suggests: one file's dump taken into another.
+// A dump lists every field of a font, also those that its type leaves
+// unused (a 2D code's other parameter records); no save writes those, so
+// they are passed over, and afterwards the two files hold the same
+// settings. Every ordered pair of demo files that dvftool accepts.
+TEST(DvfToolJson, ADumpTakenIntoAnotherFileMakesTheSameSettings) {
+    std::vector<std::filesystem::path> demos;
+    for (const auto& entry : std::filesystem::directory_iterator(VX_DEMO_DIR)) {
+        std::string extension = entry.path().extension().string();
+        for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        if (extension != ".dvf") continue;
+        if (dvftool({"check", utf8(entry.path())}).exit == kExitDone) demos.push_back(entry.path());
+    }
+    std::sort(demos.begin(), demos.end());
+    ASSERT_GE(demos.size(), 6u);
+    int unusedDiffer = 0;
+    for (const auto& a : demos) {
+        const ToolRun dump = dvftool({"dump", "--json", utf8(a)});
+        ASSERT_EQ(dump.exit, kExitDone) << dump.err;
+        const auto aValues = dumpedValues(a);
+        for (const auto& b : demos) {
+            if (a == b) continue;
+            const std::string pair = a.filename().string() + " -> " + b.filename().string();
+            // The pairs that name, with another value, a field that the
+            // font's type does not use, as `fields` lists the used ones.
+            std::set<std::string> used;
+            for (const Strings& line : tabLines(dvftool({"fields", utf8(b)}).out)) {
+                if (line.size() > 1) used.insert(line[0] + "\t" + line[1]);
+            }
+            const auto bValues = dumpedValues(b);
+            unusedDiffer += std::any_of(aValues.begin(), aValues.end(), [&](const auto& value) {
+                return !used.contains(value.first) && bValues.at(value.first) != value.second;
+            });
+            ScratchDir dir;
+            const auto target = dir.withBytes("target.dvf", readBytes(b));
+            const ToolRun set = dvftool({"set", utf8(target), "--json", "-"}, dump.out);
+            EXPECT_EQ(set.exit, kExitDone) << pair << "\n" << set.err;
+            const ToolRun diff = dvftool({"diff", utf8(a), utf8(target)});
+            EXPECT_EQ(diff.exit, kExitDone) << pair << "\n" << diff.out;
+        }
+    }
+    EXPECT_GT(unusedDiffer, 0);
+}
+
+TEST(DvfToolJson, AnUnusedFieldIsPassedOverAndAUsedOneStillRefusedByName) {
+    ScratchDir dir;
+    const auto file = dir.copyOf("all_families.dvf");
+    const std::string before = readBytes(file);
+    // ZEL2次元コード05 is a QR code: its PDF417 fields are not written.
+    ToolRun run = dvftool({"set", utf8(file), "--json", "-"},
+                          R"([{"font": "ZEL2次元コード05", "Pdf417Params.securityLevel": "99",
+                               "QrCodeParams.moduleWidth": "999"}])");
+    EXPECT_EQ(run.exit, kExitUsage);
+    EXPECT_NE(run.err.find("ZEL2次元コード05 QrCodeParams.moduleWidth=999: "), std::string::npos)
+        << run.err;
+    EXPECT_EQ(run.err.find("Pdf417Params"), std::string::npos) << run.err;
+    EXPECT_EQ(readBytes(file), before);
+
+    run = dvftool({"set", utf8(file), "--json", "-"},
+                  R"([{"font": "ZEL2次元コード05", "Pdf417Params.securityLevel": "99",
+                       "QrCodeParams.moduleWidth": "07"}])");
+    EXPECT_EQ(run.exit, kExitDone) << run.err;
+    const ToolRun dump = dvftool({"dump", utf8(file)});
+    EXPECT_NE(dump.out.find("ZEL2次元コード05\tQrCodeParams.moduleWidth\t07\n"), std::string::npos);
+    EXPECT_EQ(dump.out.find("Pdf417Params.securityLevel\t99"), std::string::npos);
+
+    // Named on the command line, the same field is refused, as before.
+    run = dvftool({"set", utf8(file), "ZEL2次元コード05", "Pdf417Params.securityLevel=1"});
+    EXPECT_EQ(run.exit, kExitUsage);
+    EXPECT_NE(run.err.find("QRコード では使いません"), std::string::npos) << run.err;
 }
 
 TEST(DvfToolJson, DiffNamesBothValues) {
