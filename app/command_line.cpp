@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "history/history_option.h"
+
 namespace vx {
 
 namespace {
@@ -67,6 +69,19 @@ StartupSwitch parseStartupSwitch(std::string_view commandLine) {
         }
     }
     return StartupSwitch::None;
+}
+
+HistoryFolderOption historyFolderOption(std::string_view commandLine) {
+    const std::vector<std::string> args = splitArguments(commandLine);
+    HistoryFolderOption option;
+    for (std::size_t i = 1; i < args.size(); ++i) {
+        const HistoryOptionRead read = readHistoryOption(args, i, option.folder);
+        if (read == HistoryOptionRead::NoFolder || read == HistoryOptionRead::Repeated) {
+            option.faulty = true;
+        }
+    }
+    if (option.faulty) option.folder.reset();
+    return option;
 }
 
 std::string applicationName(std::string_view executablePath) {

@@ -60,6 +60,7 @@ public:
     // offers them back.
     void setHistoryRoot(std::filesystem::path root, FileHistory::Clock clock);
     void setHistoryPlaces(HistoryPlaces places, FileHistory::Clock clock);
+    void setHistory(FileHistory history) { history_.emplace(std::move(history)); }
     void setVersionChooser(VersionChooser* chooser) { versionChooser_ = chooser; }
 
     const std::string& printerName() const { return printerName_; }

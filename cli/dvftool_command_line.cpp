@@ -1,6 +1,7 @@
 #include "cli/dvftool_command_line.h"
 
 #include "cli/dvftool_messages.h"
+#include "history/history_option.h"
 #include "settings/leading_integer.h"
 
 namespace vx {
@@ -62,8 +63,18 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
             line.positional.push_back(arg);
             continue;
         }
+        switch (readHistoryOption(args, i, line.history)) {
+            case HistoryOptionRead::Taken:
+                continue;
+            case HistoryOptionRead::NoFolder:
+                usageError(io, arg, text::kOptionNeedsValue);
+            case HistoryOptionRead::Repeated:
+                usageError(io, arg, text::kOptionOnlyOnce);
+            case HistoryOptionRead::NotTheOption:
+                break;
+        }
         const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
-                                arg == "--history" || (arg == "--json" && command == "set") ||
+                                (arg == "--json" && command == "set") ||
                                 (arg == "--against" && command == "report");
         if (takesValue && i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
         const bool twoFiles = command == "copy" || command == "diff";
@@ -78,8 +89,6 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
             line.json = true;
         } else if (arg == "--against" && command == "report" && !line.against) {
             line.against = args[++i];
-        } else if (arg == "--history" && !line.history) {
-            line.history = args[++i];
         } else if (arg == "--no-history") {
             line.noHistory = true;
         } else {

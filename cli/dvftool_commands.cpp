@@ -20,6 +20,7 @@
 #include "cli/printer_files.h"
 #include "cli/report_command.h"
 #include "history/history_location.h"
+#include "history/history_option.h"
 #include "history/history_save.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
@@ -42,7 +43,7 @@ std::optional<FileHistory> historyFor(const CommandLine& line, const DvfToolIo& 
         usageError(io, text::kHistoryOptionsExclude);
     }
     if (line.noHistory) return std::nullopt;
-    if (line.history) return FileHistory(pathFromUtf8(*line.history), localTimeNow);
+    if (line.history) return historyInFolder(*line.history);
     if (io.historyPlaces) return FileHistory(*io.historyPlaces, localTimeNow);
     return std::nullopt;
 }

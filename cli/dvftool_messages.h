@@ -38,6 +38,7 @@ inline constexpr std::string_view kRestoreNeedsNumber =
 inline constexpr std::string_view kUnknownCommand = "このコマンドはありません。";
 inline constexpr std::string_view kOptionNotAccepted = "このコマンドでは使えないオプションです。";
 inline constexpr std::string_view kOptionNeedsValue = "このオプションの後に値が必要です。";
+inline constexpr std::string_view kOptionOnlyOnce = "このオプションは 1 回だけ指定できます。";
 inline constexpr std::string_view kDpiOutOfRange = "解像度は 50〜2400 の整数で指定してください。";
 inline constexpr std::string_view kTooManyArguments = "余分な引数です。";
 inline constexpr std::string_view kPrinterOnWindowsOnly =

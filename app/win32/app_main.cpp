@@ -9,7 +9,9 @@
 #include "app/command_line.h"
 #include "app/win32/escape_report_win32.h"
 #include "app/win32/main_window.h"
+#include "app/win32/message_boxes_win32.h"
 #include "app/win32/printer_glue.h"
+#include "history/history_option.h"
 #include "ui/win32/dialog.h"
 
 namespace {
@@ -24,7 +26,7 @@ void activateRunningCopy() {
     SetForegroundWindow(other);
 }
 
-int runTool() {
+int runTool(const vx::HistoryFolderOption& history) {
     INITCOMMONCONTROLSEX controls{sizeof controls, ICC_WIN95_CLASSES | ICC_STANDARD_CLASSES |
                                                        ICC_TAB_CLASSES | ICC_BAR_CLASSES |
                                                        ICC_LISTVIEW_CLASSES | ICC_UPDOWN_CLASS};
@@ -48,6 +50,7 @@ int runTool() {
         vx::WindowPrinterChooser chooser(spooler, &firstList);
         vx::MainWindow window(store, spooler, chooser, vx::makeLocator(spooler, environment));
         chooser.setOwner(&window);
+        if (history.folder) window.logic().setHistory(vx::historyInFolder(*history.folder));
         if (window.open()) window.runUntilClosed();
     }
     CloseHandle(mutex);
@@ -63,8 +66,16 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int) {
     // ends it at once.
     int status = 0;
     try {
-        if (vx::parseStartupSwitch(vx::narrow(GetCommandLineW())) == vx::StartupSwitch::None) {
-            status = runTool();
+        const std::string commandLine = vx::narrow(GetCommandLineW());
+        if (vx::parseStartupSwitch(commandLine) == vx::StartupSwitch::None) {
+            const vx::HistoryFolderOption history = vx::historyFolderOption(commandLine);
+            if (history.faulty) {
+                vx::Win32MessageBoxes().show(vx::kHistoryOptionFaulty, vx::MessageButtons::Ok,
+                                             vx::MessageIcon::Exclamation);
+                status = 1;
+            } else {
+                status = runTool(history);
+            }
         }
     } catch (const std::exception& escaped) {
         // Before the window runs or after it ended: told, then the end.

@@ -33,6 +33,34 @@ TEST(StartupSwitchTest, RecognisesSwitchesAsTheToolDoes) {
     }
 }
 
+// The window's `--history DIR`, read as dvftool reads it.
+TEST(HistoryFolderOptionTest, NamesOneFolderOrIsFaulty) {
+    struct Case {
+        const char* commandLine;
+        std::optional<std::string> folder;
+        bool faulty;
+    };
+    const Case cases[] = {
+        {"VXDrvFontTool.exe", std::nullopt, false},
+        {"VXDrvFontTool.exe --history C:\\hist", "C:\\hist", false},
+        {"\"C:\\Program Files\\VXDrvFontTool.exe\" --history \"C:\\users\\a b\\history\"",
+         "C:\\users\\a b\\history", false},
+        // Other arguments are passed over, as before.
+        {"VXDrvFontTool.exe other --history D:\\h more", "D:\\h", false},
+        {"VXDrvFontTool.exe --History D:\\h", std::nullopt, false},
+        {"VXDrvFontTool.exe --history", std::nullopt, true},
+        {"VXDrvFontTool.exe --history \"\"", std::nullopt, true},
+        {"VXDrvFontTool.exe --history a --history b", std::nullopt, true},
+        // The program's own path is not read as an option.
+        {"--history", std::nullopt, false},
+    };
+    for (const Case& c : cases) {
+        const HistoryFolderOption option = historyFolderOption(c.commandLine);
+        EXPECT_EQ(option.folder, c.folder) << c.commandLine;
+        EXPECT_EQ(option.faulty, c.faulty) << c.commandLine;
+    }
+}
+
 TEST(ApplicationNameTest, IsTheExecutableBaseName) {
     EXPECT_EQ(applicationName("C:\\Windows\\x\\VXDrvFontTool.exe"), "VXDrvFontTool");
     EXPECT_EQ(applicationName("C:/a.b/Copy of tool.exe"), "Copy of tool");

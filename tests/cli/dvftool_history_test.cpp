@@ -32,6 +32,26 @@ protected:
     }
 };
 
+// The option names one folder: none, an empty one or a second is a usage
+// error, wherever it stands, and nothing is saved.
+TEST_F(DvfToolHistory, AHistoryOptionWithoutOneFolderIsRefusedAndNothingSaved) {
+    const std::string option = "dvftool: --history: このオプションの後に値が必要です。\n";
+    const std::string twice = "dvftool: --history: このオプションは 1 回だけ指定できます。\n";
+    const std::pair<Strings, std::string> cases[] = {
+        {{"save", utf8(file), "--history"}, option},
+        {{"save", utf8(file), "--history", ""}, option},
+        {{"--history", "", "save", utf8(file)}, option},
+        {{"save", utf8(file), "--history", historyDir, "--history", historyDir}, twice},
+    };
+    for (const auto& [args, message] : cases) {
+        const ToolRun refused = dvftool(args);
+        EXPECT_EQ(refused.exit, kExitUsage) << args.back();
+        EXPECT_EQ(refused.err.substr(0, message.size()), message);
+        EXPECT_EQ(readBytes(file), original);
+        EXPECT_FALSE(std::filesystem::exists(historyDir));
+    }
+}
+
 TEST_F(DvfToolHistory, SetCopyAndSaveKeepWhatTheyReplace) {
     EXPECT_EQ(run({"history", "--json", utf8(file)}).out, "[]\n");
     ASSERT_EQ(run({"set", utf8(file), "ZEL文字フォント03", "originX=0120"}).exit, kExitDone);
