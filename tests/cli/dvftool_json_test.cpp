@@ -2,12 +2,11 @@
 // every kind of font, and JSON that is refused without touching the file.
 #include <gtest/gtest.h>
 
-#include <nlohmann/json.hpp>
-
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
 #include <map>
+#include <nlohmann/json.hpp>
 #include <set>
 
 #include "settings/ini_document.h"
@@ -149,7 +148,8 @@ TEST(DvfToolJson, ADumpTakenIntoAnotherFileMakesTheSameSettings) {
     std::vector<std::filesystem::path> demos;
     for (const auto& entry : std::filesystem::directory_iterator(VX_DEMO_DIR)) {
         std::string extension = entry.path().extension().string();
-        for (char& c : extension) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        for (char& c : extension)
+            c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
         if (extension != ".dvf") continue;
         if (dvftool({"check", utf8(entry.path())}).exit == kExitDone) demos.push_back(entry.path());
     }

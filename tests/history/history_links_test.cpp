@@ -161,7 +161,8 @@ TEST_F(HistoryLinks, AVersionThatIsALinkIsUnusableAndPruningRemovesOnlyRegularVe
 TEST_F(HistoryLinks, TheFolderNamedIsTheOneThatWasRefused) {
     const fs::path tool = dir.path() / "VXDrvFontTool";
     const FileHistory nested(
-        HistoryPlaces{{}, {}, {dir.path(), fs::path("VXDrvFontTool") / "history", HistoryAccess::Private}},
+        HistoryPlaces{
+            {}, {}, {dir.path(), fs::path("VXDrvFontTool") / "history", HistoryAccess::Private}},
         [] { return LocalTime{2024, 6, 1, 9, 0, 0}; });
     const fs::path elsewhere = elsewhereWith(1);
     for (const fs::path& refused : {tool, tool / "history", nested.folderOf(file)}) {
