@@ -1,7 +1,7 @@
 #!/bin/bash
 # Create the Wine prefix used by the demo and the Windows tests.
 #
-#   scripts/make-demo-prefix.sh PREFIXDIR
+#   scripts/make-demo-prefix.sh [--reset-files] PREFIXDIR
 #
 # Creates PREFIXDIR once: a 64-bit Wine prefix with
 #   - X11 "Managed" = N (windows open and close without a window manager),
@@ -14,16 +14,23 @@
 #     Wine's PostScript driver, so that a test print ends up as a
 #     PostScript file ($DEMO_PRINT_OUT, default PREFIXDIR/testprint.ps).
 #
-# When PREFIXDIR already holds the finished marker the script does nothing.
-# The marker is written last, so an interrupted run is simply repeated.
+# When PREFIXDIR already holds the finished marker the script does nothing,
+# except that --reset-files puts the demo driver font files back as demo/
+# holds them (what a run on the demo printers saved in them goes). The
+# marker is written last, so an interrupted run is simply repeated.
 #
 # Needs: wine64 and coreutils, grep, sed, iconv (no X display), and the
 # driver font files in demo/ (scripts/gen_demo_dvf.py writes them).
 
 set -euo pipefail
 
+reset_files=
+if [ "${1:-}" = --reset-files ]; then
+    reset_files=1
+    shift
+fi
 if [ $# -ne 1 ] || [ -z "$1" ]; then
-    echo "usage: $0 PREFIXDIR" >&2
+    echo "usage: $0 [--reset-files] PREFIXDIR" >&2
     exit 2
 fi
 
@@ -31,12 +38,26 @@ fi
 # demo prefix is brought up to date once.
 MARKER_NAME=.vx-demo-prefix-ready-2
 
-if [ -f "$1/$MARKER_NAME" ]; then
-    exit 0
-fi
-
 SCRIPT_DIR=$(cd "$(dirname "$0")" && pwd)
 DEMO_DIR=$SCRIPT_DIR/../demo
+# Driver font files installed (the "新ﾘｽﾄﾊﾞﾝﾄﾞ" driver deliberately has none).
+DVF_FILES=(ALTOD.DVF ALTOLD.DVF BASSD.DVF BASSED.DVF CORDD.DVF)
+SPOOL_BELOW=drive_c/windows/system32/spool/drivers/x64/3
+
+install_dvf_files() {  # spool folder
+    local f
+    mkdir -p "$1"
+    for f in "${DVF_FILES[@]}"; do
+        cp "$DEMO_DIR/$f" "$1/$f"
+    done
+}
+
+if [ -f "$1/$MARKER_NAME" ]; then
+    if [ -n "$reset_files" ]; then
+        install_dvf_files "$1/$SPOOL_BELOW"
+    fi
+    exit 0
+fi
 
 mkdir -p "$1"
 PREFIX=$(cd "$1" && pwd)
@@ -92,7 +113,7 @@ export WINEARCH=win64
 export WINEDEBUG=-all
 export DISPLAY=
 
-SPOOL_DIR=$PREFIX/drive_c/windows/system32/spool/drivers/x64/3
+SPOOL_DIR=$PREFIX/$SPOOL_BELOW
 
 # --- Demo printers ---------------------------------------------------------
 # name | driver | port | status | resolution (dpi) | label width x length (0.1 mm)
@@ -119,9 +140,6 @@ PRINTERS=(
     "新リストバンド 試験機|ZEL Vextora Alto 新ﾘｽﾄﾊﾞﾝﾄﾞ|USB004|0x00000000|305|250x2540"
     "事務所 レーザー 2F|Norvik LB-5200 PCL6|IP_192.168.10.50|0x00000000||"
 )
-
-# Driver font files installed (the "新ﾘｽﾄﾊﾞﾝﾄﾞ" driver deliberately has none).
-DVF_FILES=(ALTOD.DVF ALTOLD.DVF BASSD.DVF BASSED.DVF CORDD.DVF)
 
 for f in "${DVF_FILES[@]}"; do
     if [ ! -f "$DEMO_DIR/$f" ]; then
@@ -263,10 +281,7 @@ extract_generic_ppd() {
 
 WINEDLLOVERRIDES="mscoree=;mshtml=" "$WINE64" wineboot -i
 
-mkdir -p "$SPOOL_DIR"
-for f in "${DVF_FILES[@]}"; do
-    cp "$DEMO_DIR/$f" "$SPOOL_DIR/$f"
-done
+install_dvf_files "$SPOOL_DIR"
 extract_generic_ppd "$SPOOL_DIR/$PS_PPD"
 mkdir -p "$(dirname "$PRINT_OUT")"
 

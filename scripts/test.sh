@@ -1,12 +1,13 @@
 #!/usr/bin/env bash
 # Builds everything and runs every test: natively, a minute of fuzzing, then
 # the Windows build under Wine (with a virtual display for the tests that
-# open windows). Ends with what was tested, per suite and in total: the test
-# cases (GoogleTest's own counts, from each program's XML report) and the
-# programs that ran them.
+# open windows), the run command's headless demo and the packages. Ends with
+# what was tested, per suite and in total: the test cases (GoogleTest's own
+# counts, from each program's XML report; the demo's and the packages'
+# checks) and the programs that ran them.
 #
-# Usage: scripts/test.sh [SUITE...]    SUITE: native, fuzz, windows, package
-#                                      (default: all)
+# Usage: scripts/test.sh [SUITE...]    SUITE: native, fuzz, windows, demo,
+#                                      package (default: all)
 #
 # Exits 0 when every test passed, 1 when a test failed, and 2 when a set-up
 # step (installing, building, the Wine prefix, the virtual display, the Wine
@@ -17,9 +18,9 @@ cd "$root" || exit 2
 source "$root/scripts/virtual-display.sh"
 
 suites=("$@")
-[ ${#suites[@]} -gt 0 ] || suites=(native fuzz windows package)
+[ ${#suites[@]} -gt 0 ] || suites=(native fuzz windows demo package)
 for suite in "${suites[@]}"; do
-    case $suite in native | fuzz | windows | package) ;; *) echo "unknown suite: $suite" >&2; exit 2 ;; esac
+    case $suite in native | fuzz | windows | demo | package) ;; *) echo "unknown suite: $suite" >&2; exit 2 ;; esac
 done
 wanted() { [[ " ${suites[*]} " == *" $1 "* ]]; }
 
@@ -50,6 +51,23 @@ summary_line() {  # label passed failed skipped programs failed_programs
 
 jobs=$(nproc)
 ctest_failed=0
+# How long the demo may run once the programs are built (seconds).
+demo_limit=300
+
+# Adds the line of a suite that is one script printing
+#   NAME: N checks passed, M failed
+# as its last such line; each check is a test case. A script that ends in
+# failure without a failed check, or without the line, counts one failure.
+add_checks_suite() {  # label log status
+    local label=$1 log=$2 status=$3 line passed=0 failed=1
+    line=$(grep -E "^$label: [0-9]+ checks passed, [0-9]+ failed\$" "$log" | tail -1)
+    if [ -n "$line" ]; then
+        passed=$(sed -E 's/^[a-z]+: ([0-9]+) .*/\1/' <<<"$line")
+        failed=$(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")
+        [ "$status" -ne 0 ] && [ "$failed" -eq 0 ] && failed=1
+    fi
+    add_suite "$label" "$passed" "$failed" 0 1 $((failed > 0))
+}
 
 # Runs the CTest tests of a preset and adds the suite's line from the
 # programs' XML reports.
@@ -111,20 +129,35 @@ if wanted windows; then
     run_ctest_suite windows windows
 fi
 
+if wanted demo; then
+    # The run command as a new user runs it, without a display: it drives the
+    # tool through the demo on a virtual display of its own, in a demo prefix
+    # of its own, and checks each screenshot (taken only while exactly the
+    # windows expected are open), the saves, the restore and the end; each
+    # check counts as a test case. A run that does not end within the time
+    # limit counts as one failure.
+    echo "== Demo (scripts/run.sh without a display)"
+    "$root/scripts/build-zint-mingw.sh" || setup_failed "building zint for Windows (scripts/build-zint-mingw.sh)"
+    cmake --preset windows -DVX_WARNINGS_AS_ERRORS=ON >/dev/null || setup_failed "configuring the Windows build"
+    cmake --build --preset windows -j "$jobs" --target VXDrvFontTool help_file dvftool ||
+        setup_failed "building for Windows"
+    VX_DEMO_PREFIX=${VX_DEMO_PREFIX:-$root/build/demo-test-prefix} \
+        timeout --kill-after=20 "$demo_limit" env -u DISPLAY "$root/scripts/run.sh" 2>&1 |
+        tee "$root/build/test-demo.log"
+    status=${PIPESTATUS[0]}
+    if [ "$status" -eq 124 ] || [ "$status" -eq 137 ]; then
+        echo "test.sh: scripts/run.sh did not end within $demo_limit s" | tee -a "$root/build/test-demo.log" >&2
+    fi
+    add_checks_suite demo "$root/build/test-demo.log" "$status"
+fi
+
 if wanted package; then
     # Builds the MSI and the zip and installs, upgrades and removes them
     # under Wine in a prefix of its own; each of its checks counts as a test
     # case. A run that ends without its count line counts as one failure.
     echo "== Packages"
     "$root/scripts/test-package.sh" 2>&1 | tee "$root/build/test-package.log"
-    line=$(grep -E '^package: [0-9]+ checks passed, [0-9]+ failed$' "$root/build/test-package.log" | tail -1)
-    if [ -z "$line" ]; then
-        add_suite package 0 1 0 1 1
-    else
-        package_passed=$(sed -E 's/^package: ([0-9]+) .*/\1/' <<<"$line")
-        package_failed=$(sed -E 's/.* ([0-9]+) failed$/\1/' <<<"$line")
-        add_suite package "$package_passed" "$package_failed" 0 1 $((package_failed > 0))
-    fi
+    add_checks_suite package "$root/build/test-package.log" 0
 fi
 
 echo
