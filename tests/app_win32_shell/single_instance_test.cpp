@@ -13,9 +13,12 @@
 #include <string>
 #include <thread>
 
+#include "app/command_line.h"
 #include "tests/app_win32_shell/shell_fixture.h"
 #include "tests/printer/fake_spooler.h"
+#include "tests/printer/win32/modal_script.h"
 #include "tests/printer/win32/registry_printers.h"
+#include "ui/win32/dialog.h"
 
 namespace vx::test {
 namespace {
@@ -83,9 +86,13 @@ public:
 
     // The process's printer selection, once it shows; null after `limit`.
     HWND waitForSelection(std::chrono::milliseconds limit = 15s) const {
+        return waitForDialog(kSelectionCaption, limit);
+    }
+    // A dialog of the process with this caption, once it shows.
+    HWND waitForDialog(const std::wstring& caption, std::chrono::milliseconds limit = 15s) const {
         const auto deadline = std::chrono::steady_clock::now() + limit;
         while (std::chrono::steady_clock::now() < deadline) {
-            if (HWND window = windowOf(process_.dwProcessId, kSelectionCaption)) return window;
+            if (HWND window = windowOf(process_.dwProcessId, caption)) return window;
             if (!running()) return nullptr;
             std::this_thread::sleep_for(20ms);
         }
@@ -250,6 +257,27 @@ TEST_F(SingleInstanceTest, ServerSwitchesEndAtOnceWithoutAWindow) {
         EXPECT_EQ(tool.exitCode(), 0u) << narrow(arguments);
         EXPECT_FALSE(tool.showedWindow()) << narrow(arguments);
     }
+}
+
+// The option for testing: with a folder the tool starts as usual; without
+// one it says so and ends before anything else.
+TEST_F(SingleInstanceTest, AHistoryOptionWithoutAFolderIsToldAndEndsTheProgram) {
+    for (const wchar_t* arguments : {L"--history", L"--history \"\"", L"--history a --history b"}) {
+        ToolProcess tool(program, arguments);
+        ASSERT_TRUE(tool.started());
+        HWND box = tool.waitForDialog(kToolCaption);
+        ASSERT_NE(box, nullptr) << "no message with " << narrow(arguments);
+        EXPECT_EQ(messageBoxText(box), widen(kHistoryOptionFaulty));
+        PostMessageW(box, WM_COMMAND, IDOK, 0);
+        EXPECT_TRUE(tool.waitForEnd());
+        EXPECT_EQ(tool.exitCode(), 1u);
+    }
+    ToolProcess tool(program, L"--history \"" + (directory.path() / L"履歴").wstring() + L"\"");
+    HWND selection = tool.waitForSelection();
+    EXPECT_NE(selection, nullptr) << "the tool did not start with a history folder";
+    if (selection != nullptr) cancel(selection);
+    EXPECT_TRUE(tool.waitForEnd());
+    EXPECT_EQ(tool.exitCode(), 0u);
 }
 
 TEST_F(SingleInstanceTest, ARegistrationSwitchFollowedByMoreStartsTheToolNormally) {
