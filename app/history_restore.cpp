@@ -76,7 +76,8 @@ HistoryRestore::HistoryRestore(const FileHistory& history, const std::filesystem
             const std::u8string name = version.file.filename().u8string();
             time.assign(name.begin(), name.end());
         }
-        VersionRow row{std::move(time), byteCountText(version.bytes), std::move(difference)};
+        VersionRow row{std::move(time), byteCountText(version.bytes), std::move(difference), {}, {},
+                       {}};
         if (!version.unusable) {
             const ChangeAuthor author = version.record ? version.record->author : ChangeAuthor{};
             row.user = shownOrUnknown(author.user);
@@ -109,6 +110,14 @@ std::string HistoryRestore::authorTip(std::size_t index) const {
     const VersionRow& row = rows_[index];
     return "この設定を置き換えたユーザー： " + row.user + "\nコンピュータ： " + row.computer +
            "\nプログラム： " + row.program;
+}
+
+std::string HistoryRestore::authorLine(std::size_t index) const {
+    if (index >= rows_.size() || unusable_[index]) return {};
+    const VersionRow& row = rows_[index];
+    std::string line = "置き換えたユーザー： " + row.user;
+    if (row.computer == kUnknownAuthor && row.program == kUnknownAuthor) return line;
+    return line + "（コンピュータ： " + row.computer + "、" + row.program + "）";
 }
 
 std::vector<DifferenceRow> HistoryRestore::differences(std::size_t index) const {

@@ -52,9 +52,10 @@ public:
     std::vector<DifferenceRow> differences(std::size_t index) const;
     // The file of an entry (the version's, for the events of a restore).
     std::filesystem::path file(std::size_t index) const;
-    // Who replaced a version, in lines (the list's tip); empty for an
-    // unusable entry.
+    // Who replaced a version, in lines (the list's tip), and in one line
+    // (above a comparison); empty for an unusable entry.
     std::string authorTip(std::size_t index) const;
+    std::string authorLine(std::size_t index) const;
 
 private:
     SettingsStore shown_;

@@ -8,18 +8,14 @@
 # the programs (VX_EVENT_MESSAGES_RC names that script).
 set(event_messages_sources ${PROJECT_SOURCE_DIR}/scripts/event_messages.cpp
                            ${PROJECT_SOURCE_DIR}/events/event_messages.cpp)
+include(${CMAKE_CURRENT_LIST_DIR}/host_program.cmake)
 if(CMAKE_CROSSCOMPILING)
-    find_program(VX_HOST_CXX NAMES c++ g++ REQUIRED
-                 DOC "The build machine's C++ compiler, for programs that run during the build")
+    # With the host's code page layer.
+    list(APPEND event_messages_sources ${PROJECT_SOURCE_DIR}/settings/codepage.cpp
+         ${PROJECT_SOURCE_DIR}/settings/posix/codepage_posix.cpp)
     set(event_messages_program ${PROJECT_BINARY_DIR}/host/event_messages)
-    add_custom_command(
-        OUTPUT ${event_messages_program}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/host
-        COMMAND ${VX_HOST_CXX} -std=c++20 -I${PROJECT_SOURCE_DIR} ${event_messages_sources}
-                -o ${event_messages_program}
-        DEPENDS ${event_messages_sources} ${PROJECT_SOURCE_DIR}/events/event_messages.h
-        COMMENT "Building event_messages for the build machine"
-        VERBATIM)
+    vx_host_program(event_messages SOURCES ${event_messages_sources}
+                    DEPENDS ${PROJECT_SOURCE_DIR}/events/event_messages.h)
     set(VX_EVENT_MESSAGES_BIN ${PROJECT_BINARY_DIR}/generated/event_messages.bin)
     add_custom_command(
         OUTPUT ${VX_EVENT_MESSAGES_BIN}
@@ -40,6 +36,5 @@ if(CMAKE_CROSSCOMPILING)
     endfunction()
 else()
     add_executable(event_messages ${event_messages_sources})
-    target_include_directories(event_messages PRIVATE ${PROJECT_SOURCE_DIR})
-    target_link_libraries(event_messages PRIVATE vx_warnings)
+    target_link_libraries(event_messages PRIVATE vx_settings vx_warnings)
 endif()

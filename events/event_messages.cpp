@@ -2,6 +2,8 @@
 
 #include <map>
 
+#include "settings/codepage.h"
+
 namespace vx {
 
 namespace {
@@ -57,28 +59,6 @@ void putLittleEndian(std::string& bytes, std::size_t at, std::uint32_t value) {
     for (int i = 0; i < 4; ++i) bytes[at + i] = static_cast<char>((value >> (8 * i)) & 0xFF);
 }
 
-// UTF-8 to UTF-16 code units, for the table (the texts are the program's own).
-std::u16string utf16(std::string_view text) {
-    std::u16string result;
-    for (std::size_t i = 0; i < text.size();) {
-        const auto lead = static_cast<unsigned char>(text[i]);
-        const int length = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
-        std::uint32_t code = length == 1 ? lead : lead & (0x3F >> (length - 1));
-        for (int k = 1; k < length && i + k < text.size(); ++k) {
-            code = (code << 6) | (static_cast<unsigned char>(text[i + k]) & 0x3F);
-        }
-        if (code >= 0x10000) {
-            code -= 0x10000;
-            result += static_cast<char16_t>(0xD800 + (code >> 10));
-            result += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        } else {
-            result += static_cast<char16_t>(code);
-        }
-        i += static_cast<std::size_t>(length);
-    }
-    return result;
-}
-
 }  // namespace
 
 const std::vector<EventMessage>& eventMessages() { return kMessages; }
@@ -130,7 +110,7 @@ std::string messageTableResource() {
         putLittleEndian(bytes, blockTable + b * 12 + 8, static_cast<std::uint32_t>(bytes.size()));
         for (std::uint16_t id = blocks[b].first; id <= blocks[b].second; ++id) {
             std::u16string text;
-            for (const char16_t c : utf16(byId.at(id))) {
+            for (const char16_t c : utf16FromUtf8(byId.at(id))) {
                 if (c == u'\n') text += u'\r';
                 text += c;
             }

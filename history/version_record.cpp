@@ -1,9 +1,11 @@
 #include "history/version_record.h"
 
+#include <algorithm>
 #include <array>
 #include <utility>
 
 #include "history/file_history.h"
+#include "settings/codepage.h"
 
 namespace vx {
 
@@ -31,50 +33,20 @@ std::string& field(VersionRecord& record, const RecordKey& key) {
     return key.text != nullptr ? record.*key.text : record.author.*key.authorText;
 }
 
-// The length of the UTF-8 character at text[i]; 0 when it is not one.
-std::size_t utf8Length(std::string_view text, std::size_t i) {
-    const auto byte = [&](std::size_t k) { return static_cast<unsigned char>(text[k]); };
-    const unsigned char lead = byte(i);
-    std::size_t length = lead < 0x80 ? 1 : lead >= 0xC2 && lead < 0xE0 ? 2
-                                       : lead >= 0xE0 && lead < 0xF0   ? 3
-                                       : lead >= 0xF0 && lead < 0xF5   ? 4
-                                                                       : 0;
-    if (length == 0 || i + length > text.size()) return 0;
-    for (std::size_t k = 1; k < length; ++k) {
-        if ((byte(i + k) & 0xC0) != 0x80) return 0;
-    }
-    // Overlong three- and four-byte forms, surrogates and beyond U+10FFFF.
-    if ((lead == 0xE0 && byte(i + 1) < 0xA0) || (lead == 0xED && byte(i + 1) >= 0xA0) ||
-        (lead == 0xF0 && byte(i + 1) < 0x90) || (lead == 0xF4 && byte(i + 1) >= 0x90)) {
-        return 0;
-    }
-    return length;
-}
+bool controlCharacter(char c) { return (c >= 0 && c < 0x20) || c == 0x7F; }
 
-// Valid UTF-8 without control characters.
+// Valid UTF-8 (what decodes and encodes back to itself) without control
+// characters.
 bool plainText(std::string_view text) {
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = utf8Length(text, i);
-        if (length == 0 || (length == 1 && (text[i] < 0x20 || text[i] == 0x7F))) return false;
-        i += length;
-    }
-    return true;
+    return std::none_of(text.begin(), text.end(), controlCharacter) &&
+           utf8FromUtf16(utf16FromUtf8(text)) == text;
 }
 
-// A name as the system gave it, made plain text: what is not (bytes of
-// another encoding, control characters) becomes "?".
+// A name as the system gave it, made plain text: bytes of another encoding
+// become U+FFFD, control characters "?".
 std::string plain(std::string_view text) {
-    std::string result;
-    for (std::size_t i = 0; i < text.size();) {
-        const std::size_t length = utf8Length(text, i);
-        if (length == 0 || (length == 1 && (text[i] < 0x20 || text[i] == 0x7F))) {
-            result += '?';
-            i += length == 0 ? 1 : length;
-            continue;
-        }
-        result.append(text.substr(i, length));
-        i += length;
-    }
+    std::string result = utf8FromUtf16(utf16FromUtf8(text));
+    std::replace_if(result.begin(), result.end(), controlCharacter, '?');
     return result;
 }
 

@@ -121,8 +121,7 @@ void HistoryDialog::compare() {
         note = rows.empty() ? std::string(kSame)
                             : version.time + " の設定と現在の設定で " +
                                   std::to_string(rows.size()) + " 項目が違います。";
-        note += "\n置き換えたユーザー： " + version.user + "（コンピュータ： " + version.computer +
-                "、" + version.program + "）";
+        note += "\n" + offer_->authorLine(*index);
     }
     SetWindowTextW(item(IDC_HISTORY_NOTE), widen(note).c_str());
 }

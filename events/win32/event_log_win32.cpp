@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "events/change_event.h"
+#include "history/win32/process_account_win32.h"
 #include "settings/codepage.h"
 
 namespace vx {
@@ -25,21 +26,6 @@ WORD eventType(EventLevel level) {
     return EVENTLOG_INFORMATION_TYPE;
 }
 
-// The process's account, for the event's user; empty when it cannot be read.
-std::vector<unsigned char> processUser() {
-    std::vector<unsigned char> buffer;
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return buffer;
-    DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    buffer.resize(size);
-    if (size == 0 || !GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
-        buffer.clear();
-    }
-    CloseHandle(token);
-    return buffer;
-}
-
 class EventLog final : public EventWriter {
 public:
     void write(const ChangeEvent& event) override {
@@ -54,9 +40,9 @@ public:
         for (const std::u16string& insert : inserts) {
             strings.push_back(reinterpret_cast<LPCWSTR>(insert.c_str()));
         }
-        const std::vector<unsigned char> user = processUser();
-        const PSID sid =
-            user.empty() ? nullptr : reinterpret_cast<const TOKEN_USER*>(user.data())->User.Sid;
+        // The event's user: the account that saved.
+        const std::vector<unsigned char> user = processTokenUser();
+        const PSID sid = processSid(user);
         const EventMessage& message = eventMessage(event.kind);
         ReportEventW(log, eventType(message.level), 0, message.id, sid,
                      static_cast<WORD>(strings.size()), 0, strings.data(), nullptr);

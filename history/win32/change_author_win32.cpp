@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "history/version_record.h"
+#include "history/win32/process_account_win32.h"
 #include "settings/codepage.h"
 
 namespace vx {
@@ -17,23 +18,14 @@ std::string utf8(const wchar_t* text) {
 }
 
 std::string accountName() {
-    HANDLE token = nullptr;
-    if (!OpenProcessToken(GetCurrentProcess(), TOKEN_QUERY, &token)) return {};
-    DWORD size = 0;
-    GetTokenInformation(token, TokenUser, nullptr, 0, &size);
-    std::vector<unsigned char> buffer(size);
-    std::string account;
-    if (size > 0 && GetTokenInformation(token, TokenUser, buffer.data(), size, &size)) {
-        const PSID sid = reinterpret_cast<const TOKEN_USER*>(buffer.data())->User.Sid;
-        wchar_t name[256], domain[256];
-        DWORD nameSize = 256, domainSize = 256;
-        SID_NAME_USE use;
-        if (LookupAccountSidW(nullptr, sid, name, &nameSize, domain, &domainSize, &use)) {
-            account = domain[0] != L'\0' ? utf8(domain) + "\\" + utf8(name) : utf8(name);
-        }
-    }
-    CloseHandle(token);
-    return account;
+    const std::vector<unsigned char> tokenUser = processTokenUser();
+    const PSID sid = processSid(tokenUser);
+    if (sid == nullptr) return {};
+    wchar_t name[256], domain[256];
+    DWORD nameSize = 256, domainSize = 256;
+    SID_NAME_USE use;
+    if (!LookupAccountSidW(nullptr, sid, name, &nameSize, domain, &domainSize, &use)) return {};
+    return domain[0] != L'\0' ? utf8(domain) + "\\" + utf8(name) : utf8(name);
 }
 
 std::string userName() {

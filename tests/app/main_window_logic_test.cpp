@@ -929,12 +929,13 @@ TEST_F(ChangeRecordingTest, ASaveKeepsWhoSavedAndTellsTheEventLog) {
     EXPECT_EQ(event.file, file);
     EXPECT_EQ(event.fonts, font3);
     // The version kept is the file as loaded, recorded as this user's change.
-    const std::vector<HistoryVersion> versions = FileHistory(dir / "history", clock).versions(file);
-    ASSERT_EQ(versions.size(), 1u);
-    EXPECT_EQ(event.keptVersion, versions[0].file);
-    ASSERT_TRUE(versions[0].record);
-    EXPECT_EQ(versions[0].record->author.user, "BYOIN\\田中");
-    EXPECT_EQ(versions[0].record->author.program, "VXDrvFontTool 4.0.0");
+    const std::vector<HistoryVersion> keptVersions =
+        FileHistory(dir / "history", clock).versions(file);
+    ASSERT_EQ(keptVersions.size(), 1u);
+    EXPECT_EQ(event.keptVersion, keptVersions[0].file);
+    ASSERT_TRUE(keptVersions[0].record);
+    EXPECT_EQ(keptVersions[0].record->author.user, "BYOIN\\田中");
+    EXPECT_EQ(keptVersions[0].record->author.program, "VXDrvFontTool 4.0.0");
     EXPECT_NE(eventText(event).find("ユーザー： BYOIN\\田中\n"), std::string::npos);
     EXPECT_NE(eventText(event).find("残した以前の設定の番号： 1\n"), std::string::npos);
 
@@ -944,6 +945,12 @@ TEST_F(ChangeRecordingTest, ASaveKeepsWhoSavedAndTellsTheEventLog) {
     ASSERT_EQ(versions.rows.size(), 1u);
     EXPECT_EQ(versions.rows[0].user, "BYOIN\\田中");
     EXPECT_EQ(versions.rows[0].computer, "NS-3F-PC01");
+    const HistoryRestore offer(FileHistory(dir / "history", clock), file, store);
+    EXPECT_EQ(offer.authorTip(0),
+              "この設定を置き換えたユーザー： BYOIN\\田中\nコンピュータ： NS-3F-PC01\n"
+              "プログラム： VXDrvFontTool 4.0.0");
+    EXPECT_EQ(offer.authorLine(0),
+              "置き換えたユーザー： BYOIN\\田中（コンピュータ： NS-3F-PC01、VXDrvFontTool 4.0.0）");
 }
 
 TEST_F(ChangeRecordingTest, AVersionPutBackAndSavedIsARestore) {
@@ -953,6 +960,8 @@ TEST_F(ChangeRecordingTest, AVersionPutBackAndSavedIsARestore) {
     versions.answer = 0;
     logic.restoreFromHistory();
     EXPECT_EQ(versions.rows[0].user, "不明");
+    EXPECT_EQ(HistoryRestore(FileHistory(dir / "history", clock), file, store).authorLine(0),
+              "置き換えたユーザー： 不明");
     const std::filesystem::path restored = FileHistory(dir / "history", clock).versions(file)[0].file;
     messages.answers = {MessageAnswer::Ok};
     ASSERT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
@@ -971,7 +980,7 @@ TEST_F(ChangeRecordingTest, EachRefusedSaveWritesItsEvent) {
     struct Case {
         const char* what;
         std::function<void()> meanwhile;  // after the load, before the save
-        std::vector<MessageAnswer> answers;
+        std::deque<MessageAnswer> answers;
         int id;
     };
     std::optional<FileLock> held;

@@ -55,14 +55,18 @@ TEST_F(DvfToolEvents, ASaveRecordsItsAuthorAndTellsTheEventLog) {
     EXPECT_EQ(event.keptVersion->filename().string().substr(0, 9), "00000001_");
     EXPECT_EQ(event.author.user, "BYOIN\\suzuki");
 
-    // The same bytes again keep no version, and change no font.
+    // A save changes no font; a second one finds the same bytes as the
+    // newest version and keeps none.
     ASSERT_EQ(run({"save", utf8(file)}).exit, kExitDone);
-    ASSERT_EQ(events.ids(), (std::vector<int>{1000, 1000}));
+    ASSERT_EQ(run({"save", utf8(file)}).exit, kExitDone);
+    ASSERT_EQ(events.ids(), (std::vector<int>{1000, 1000, 1000}));
     EXPECT_EQ(events.written[1].fonts, std::vector<std::string>{});
-    EXPECT_FALSE(events.written[1].keptVersion);
+    EXPECT_TRUE(events.written[1].keptVersion);
+    EXPECT_FALSE(events.written[2].keptVersion);
+    EXPECT_NE(eventText(events.written[2]).find("残した以前の設定の番号： なし\n"), std::string::npos);
 
     const std::vector<Strings> lines = tabLines(run({"history", utf8(file)}).out);
-    ASSERT_EQ(lines.size(), 1u);
+    ASSERT_EQ(lines.size(), 2u);
     ASSERT_EQ(lines[0].size(), 6u);
     EXPECT_EQ((Strings{lines[0][3], lines[0][4], lines[0][5]}),
               (Strings{"BYOIN\\suzuki", "NS-4F-PC02", "dvftool 4.0.0"}));

@@ -104,7 +104,7 @@ TEST(VersionRecordName, BelongsToItsVersionAndIsNoVersion) {
     EXPECT_EQ(versionOfRecordName(version + ".who"), version);
     EXPECT_FALSE(versionSequence(version + ".who"));
     EXPECT_EQ(versionSequence(version), 12);
-    for (const std::string other :
+    for (const std::string& other :
          {version, std::string("notes.who"), "0" + version + ".who", version + ".who.who"}) {
         SCOPED_TRACE(other);
         EXPECT_FALSE(versionOfRecordName(other));
