@@ -76,8 +76,8 @@ HistoryRestore::HistoryRestore(const FileHistory& history, const std::filesystem
             const std::u8string name = version.file.filename().u8string();
             time.assign(name.begin(), name.end());
         }
-        VersionRow row{std::move(time), byteCountText(version.bytes), std::move(difference), {}, {},
-                       {}};
+        VersionRow row{
+            std::move(time), byteCountText(version.bytes), std::move(difference), {}, {}, {}};
         if (!version.unusable) {
             const ChangeAuthor author = version.record ? version.record->author : ChangeAuthor{};
             row.user = shownOrUnknown(author.user);

@@ -37,7 +37,8 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
     if (!json) {
         for (const HistoryVersion& version : listing.entries) {
             if (!version.unusable) {
-                const ChangeAuthor author = version.record ? version.record->author : ChangeAuthor{};
+                const ChangeAuthor author =
+                    version.record ? version.record->author : ChangeAuthor{};
                 io.out << version.number << '\t' << version.time << '\t' << version.bytes << '\t'
                        << shownOrUnknown(author.user) << '\t' << shownOrUnknown(author.computer)
                        << '\t' << shownOrUnknown(author.program) << '\n';
@@ -54,7 +55,8 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
         if (!version.unusable) {
             // Null for what the version's record does not tell.
             const auto known = [](const std::string& text) {
-                return text.empty() ? nlohmann::ordered_json(nullptr) : nlohmann::ordered_json(text);
+                return text.empty() ? nlohmann::ordered_json(nullptr)
+                                    : nlohmann::ordered_json(text);
             };
             const ChangeAuthor author = version.record ? version.record->author : ChangeAuthor{};
             list.push_back({{"number", version.number},
@@ -125,8 +127,8 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
     const HistoryReplace replaced =
         replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer);
     if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
-    recordReplacement(io, {request.printer, request.file, present.bytes, *bytes, replaced,
-                           version.file});
+    recordReplacement(
+        io, {request.printer, request.file, present.bytes, *bytes, replaced, version.file});
     return reportSave(replaced.replaced, io);
 }
 

@@ -9,19 +9,19 @@ namespace vx {
 namespace {
 
 // Lines every event ends with.
-#define VX_EVENT_WHO                  \
-    "\n"                              \
-    "プリンタ： %1\n"                 \
-    "ファイル： %2\n"                 \
-    "ユーザー： %3\n"                 \
-    "コンピュータ： %4\n"             \
+#define VX_EVENT_WHO             \
+    "\n"                         \
+    "プリンタ： %1\n"       \
+    "ファイル： %2\n"       \
+    "ユーザー： %3\n"       \
+    "コンピュータ： %4\n" \
     "プログラム： %5\n"
-#define VX_EVENT_CHANGED                \
-    "変更したフォントの数： %6\n"       \
-    "変更したフォント： %7\n"           \
-    "残した以前の設定の番号： %8\n"     \
+#define VX_EVENT_CHANGED                        \
+    "変更したフォントの数： %6\n"    \
+    "変更したフォント： %7\n"          \
+    "残した以前の設定の番号： %8\n" \
     "残した以前の設定のファイル： %9"
-#define VX_EVENT_WANTED             \
+#define VX_EVENT_WANTED                                  \
     "変更しようとしたフォントの数： %6\n" \
     "変更しようとしたフォント： %7"
 

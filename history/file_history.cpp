@@ -325,7 +325,8 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
     // A record that cannot be written leaves the version whole: its author
     // is then unknown.
     if (author_) {
-        kept.record = writeVersionRecord(layer, *written.file, {*author_, formatLocalTime(now)}).file;
+        kept.record =
+            writeVersionRecord(layer, *written.file, {*author_, formatLocalTime(now)}).file;
     }
     return kept;
 }

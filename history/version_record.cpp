@@ -93,7 +93,8 @@ std::optional<VersionRecord> parseVersionRecord(std::string_view text) {
         if (eq == std::string_view::npos || !plainText(line)) return std::nullopt;
         // Keys of a later layout are passed over.
         for (const RecordKey& key : kKeys) {
-            if (line.substr(0, eq) == key.key) field(record, key) = std::string(line.substr(eq + 1));
+            if (line.substr(0, eq) == key.key)
+                field(record, key) = std::string(line.substr(eq + 1));
         }
     }
     return record;

@@ -1,9 +1,9 @@
 // event_messages OUT: writes the message table resource of the event log's
 // texts (events/event_messages.cpp) to OUT, for the programs' resources.
+#include "events/event_messages.h"
+
 #include <fstream>
 #include <iostream>
-
-#include "events/event_messages.h"
 
 int main(int argc, char** argv) {
     if (argc != 2) {

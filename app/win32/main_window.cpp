@@ -75,7 +75,8 @@ MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& c
     accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
     logic_.setHistoryPlaces(defaultHistoryPlaces(), localTimeNow);
     logic_.setVersionChooser(&historyDialog_);
-    logic_.setChangeRecording(&platformEventWriter(), currentAuthor("VXDrvFontTool " VX_VERSION_TEXT));
+    logic_.setChangeRecording(&platformEventWriter(),
+                              currentAuthor("VXDrvFontTool " VX_VERSION_TEXT));
 }
 
 MainWindow::~MainWindow() {

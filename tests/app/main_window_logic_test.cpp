@@ -962,7 +962,8 @@ TEST_F(ChangeRecordingTest, AVersionPutBackAndSavedIsARestore) {
     EXPECT_EQ(versions.rows[0].user, "不明");
     EXPECT_EQ(HistoryRestore(FileHistory(dir / "history", clock), file, store).authorLine(0),
               "置き換えたユーザー： 不明");
-    const std::filesystem::path restored = FileHistory(dir / "history", clock).versions(file)[0].file;
+    const std::filesystem::path restored =
+        FileHistory(dir / "history", clock).versions(file)[0].file;
     messages.answers = {MessageAnswer::Ok};
     ASSERT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
     ASSERT_EQ(events.written.size(), 1u);
@@ -985,7 +986,10 @@ TEST_F(ChangeRecordingTest, EachRefusedSaveWritesItsEvent) {
     };
     std::optional<FileLock> held;
     const Case cases[] = {
-        {"the lock held", [&] { held.emplace(FileLock::acquire(file)); }, {MessageAnswer::Ok}, 2000},
+        {"the lock held",
+         [&] { held.emplace(FileLock::acquire(file)); },
+         {MessageAnswer::Ok},
+         2000},
         {"changed meanwhile, kept",
          [&] { writeAll(file, withOriginX("0555")); },
          {MessageAnswer::Ok, MessageAnswer::Cancel},

@@ -158,11 +158,10 @@ TEST_F(HistoryWindowTest, TheDialogListsComparesAndLoadsAVersionUnsaved) {
         EXPECT_TRUE(script.finished());
     }
     const std::wstring size = widen(byteCountText(present.size()));
-    EXPECT_EQ(listed,
-              (std::vector<std::wstring>{
-                  L"2024-05-01 10:30:00 | BYOIN\\田中 | " + size + L" | 1 フォント",
-                  L"2024-04-30 09:12:40 | 不明 | " + size + L" | 違いなし",
-                  L"2024-04-26 17:45:12 | 不明 | " + size + L" | 2 フォント"}));
+    EXPECT_EQ(listed, (std::vector<std::wstring>{
+                          L"2024-05-01 10:30:00 | BYOIN\\田中 | " + size + L" | 1 フォント",
+                          L"2024-04-30 09:12:40 | 不明 | " + size + L" | 違いなし",
+                          L"2024-04-26 17:45:12 | 不明 | " + size + L" | 2 フォント"}));
     EXPECT_EQ(tip,
               L"この設定を置き換えたユーザー： BYOIN\\田中\nコンピュータ： NS-3F-PC01\n"
               L"プログラム： dvftool 4.0.0");

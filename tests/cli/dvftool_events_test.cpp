@@ -63,7 +63,8 @@ TEST_F(DvfToolEvents, ASaveRecordsItsAuthorAndTellsTheEventLog) {
     EXPECT_EQ(events.written[1].fonts, std::vector<std::string>{});
     EXPECT_TRUE(events.written[1].keptVersion);
     EXPECT_FALSE(events.written[2].keptVersion);
-    EXPECT_NE(eventText(events.written[2]).find("残した以前の設定の番号： なし\n"), std::string::npos);
+    EXPECT_NE(eventText(events.written[2]).find("残した以前の設定の番号： なし\n"),
+              std::string::npos);
 
     const std::vector<Strings> lines = tabLines(run({"history", utf8(file)}).out);
     ASSERT_EQ(lines.size(), 2u);
@@ -129,8 +130,7 @@ TEST_F(DvfToolEvents, RefusedSavesWriteTheirEventsAndReadingWritesNone) {
 
     events.written.clear();
     makeReadOnly(file);
-    EXPECT_EQ(run({"set", utf8(file), "ZEL文字フォント03", "originX=0130"}).exit,
-              kExitSaveFailed);
+    EXPECT_EQ(run({"set", utf8(file), "ZEL文字フォント03", "originX=0130"}).exit, kExitSaveFailed);
     makeWritable(file);
     EXPECT_EQ(events.ids(), std::vector<int>{3000});
     EXPECT_EQ(events.written[0].fonts, std::vector<std::string>{"ZEL文字フォント03"});

@@ -1,11 +1,12 @@
 // The events of saves and restores: each kind's number and level, the text
 // with its insertion strings as Event Viewer shows it, and the message
 // table the programs carry, read back as Windows reads it.
+#include "events/change_event.h"
+
 #include <gtest/gtest.h>
 
 #include <map>
 
-#include "events/change_event.h"
 #include "settings/codepage.h"
 
 namespace vx {
@@ -151,7 +152,8 @@ TEST(ChangeEvents, TheMessageTableHoldsEveryTextWithWindowsLineEnds) {
         SCOPED_TRACE(message.id);
         ASSERT_TRUE(texts.contains(message.id));
         std::string expected;
-        for (const char c : message.text) expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
+        for (const char c : message.text)
+            expected += c == '\n' ? std::string("\r\n") : std::string(1, c);
         EXPECT_EQ(texts.at(message.id), expected);
     }
 }

@@ -88,7 +88,8 @@ TEST(VersionRecordText, TextsThatAreNotTheToolsAreNotRead) {
         {"a line without =", good + "nonsense\n"},
         {"a control character", good + "note=\x1b[31m\n"},
         {"invalid UTF-8", good + "note=\xff\n"},
-        {"larger than a record", good + "note=" + std::string(kLargestVersionRecordBytes, 'x') + "\n"},
+        {"larger than a record",
+         good + "note=" + std::string(kLargestVersionRecordBytes, 'x') + "\n"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);

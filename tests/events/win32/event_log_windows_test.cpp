@@ -3,9 +3,8 @@
 // rendering; who saves is the account the process runs as. (That the event
 // log under Wine takes the events without failing a save, the dvftool
 // processes' tests show.)
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include "events/change_event.h"
 #include "settings/codepage.h"
@@ -19,11 +18,11 @@ std::string formatted(DWORD id, const std::vector<std::u16string>& inserts) {
         arguments.push_back(reinterpret_cast<DWORD_PTR>(insert.c_str()));
     }
     wchar_t* text = nullptr;
-    const DWORD length = FormatMessageW(
-        FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ALLOCATE_BUFFER |
-            FORMAT_MESSAGE_ARGUMENT_ARRAY,
-        GetModuleHandleW(nullptr), id, 0, reinterpret_cast<LPWSTR>(&text), 0,
-        reinterpret_cast<va_list*>(arguments.data()));
+    const DWORD length =
+        FormatMessageW(FORMAT_MESSAGE_FROM_HMODULE | FORMAT_MESSAGE_ALLOCATE_BUFFER |
+                           FORMAT_MESSAGE_ARGUMENT_ARRAY,
+                       GetModuleHandleW(nullptr), id, 0, reinterpret_cast<LPWSTR>(&text), 0,
+                       reinterpret_cast<va_list*>(arguments.data()));
     if (length == 0) return "<error " + std::to_string(GetLastError()) + ">";
     std::string result = utf8FromUtf16(reinterpret_cast<const char16_t*>(text));
     LocalFree(text);
