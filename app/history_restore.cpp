@@ -76,7 +76,16 @@ HistoryRestore::HistoryRestore(const FileHistory& history, const std::filesystem
             const std::u8string name = version.file.filename().u8string();
             time.assign(name.begin(), name.end());
         }
-        rows_.push_back({std::move(time), byteCountText(version.bytes), std::move(difference)});
+        VersionRow row{
+            std::move(time), byteCountText(version.bytes), std::move(difference), {}, {}, {}};
+        if (!version.unusable) {
+            const ChangeAuthor author = version.record ? version.record->author : ChangeAuthor{};
+            row.user = shownOrUnknown(author.user);
+            row.computer = shownOrUnknown(author.computer);
+            row.program = shownOrUnknown(author.program);
+        }
+        rows_.push_back(std::move(row));
+        files_.push_back(version.file);
         versions_.push_back(std::move(settings));
         unusable_.push_back(version.unusable);
     }
@@ -90,6 +99,25 @@ const SettingsStore* HistoryRestore::settings(std::size_t index) const {
 std::optional<Unusable> HistoryRestore::unusable(std::size_t index) const {
     if (index >= unusable_.size()) return Unusable::NotAVersion;
     return unusable_[index];
+}
+
+std::filesystem::path HistoryRestore::file(std::size_t index) const {
+    return index < files_.size() ? files_[index] : std::filesystem::path();
+}
+
+std::string HistoryRestore::authorTip(std::size_t index) const {
+    if (index >= rows_.size() || unusable_[index]) return {};
+    const VersionRow& row = rows_[index];
+    return "この設定を置き換えたユーザー： " + row.user + "\nコンピュータ： " + row.computer +
+           "\nプログラム： " + row.program;
+}
+
+std::string HistoryRestore::authorLine(std::size_t index) const {
+    if (index >= rows_.size() || unusable_[index]) return {};
+    const VersionRow& row = rows_[index];
+    std::string line = "置き換えたユーザー： " + row.user;
+    if (row.computer == kUnknownAuthor && row.program == kUnknownAuthor) return line;
+    return line + "（コンピュータ： " + row.computer + "、" + row.program + "）";
 }
 
 std::vector<DifferenceRow> HistoryRestore::differences(std::size_t index) const {

@@ -21,6 +21,9 @@ struct VersionRow {
     std::string time;  // "YYYY-MM-DD HH:MM:SS"; an unusable entry's file name without one
     std::string size;  // "18,541 バイト"
     std::string difference;  // "3 フォント", "違いなし", "読めません", "使えません（リンク）"
+    // Who replaced the version (its record): "DOMAIN\name", the computer,
+    // the program; "不明" without a record, empty for an unusable entry.
+    std::string user, computer, program;
 };
 
 // One field that differs between a version and the settings shown (UTF-8),
@@ -47,12 +50,19 @@ public:
     std::optional<Unusable> unusable(std::size_t index) const;
     // The fields in which a version differs from the settings shown.
     std::vector<DifferenceRow> differences(std::size_t index) const;
+    // The file of an entry (the version's, for the events of a restore).
+    std::filesystem::path file(std::size_t index) const;
+    // Who replaced a version, in lines (the list's tip), and in one line
+    // (above a comparison); empty for an unusable entry.
+    std::string authorTip(std::size_t index) const;
+    std::string authorLine(std::size_t index) const;
 
 private:
     SettingsStore shown_;
     std::vector<VersionRow> rows_;
     std::vector<std::optional<SettingsStore>> versions_;
     std::vector<std::optional<Unusable>> unusable_;
+    std::vector<std::filesystem::path> files_;
     std::optional<HistoryProblem> problem_;
 };
 

@@ -38,6 +38,7 @@ void MainWindowLogic::load(const IniDocument& file) {
     loadDriverFontFile(file, store_);
     filled_.fill(false);
     storeReplaced_ = false;
+    restoredVersion_.reset();
 }
 
 // A page not filled since the load shows nothing of the store's (at most an
@@ -123,8 +124,8 @@ SaveCommandResult MainWindowLogic::saveNow() {
     // someone else's save, which is not overwritten without asking.
     std::optional<std::string> expected = loadedBytes_;
     for (;;) {
-        const HistorySave save = saveKeepingHistory(store_, driverFontFilePath_,
-                                                    history_ ? &*history_ : nullptr, expected);
+        const HistorySave save =
+            saveKeepingHistory(store_, driverFontFilePath_, savingHistory(), expected);
         if (save.outcome != HistorySaveOutcome::ChangedMeanwhile) return reportSave(save);
         switch (messages_.show(history_text::kChangedMeanwhile, MessageButtons::YesNoCancel,
                                MessageIcon::Exclamation)) {
@@ -132,15 +133,18 @@ SaveCommandResult MainWindowLogic::saveNow() {
                 expected = save.present;  // the other save becomes a version
                 break;
             case MessageAnswer::No:
+                recordWithheld();
                 return reload(*save.present) ? SaveCommandResult::Declined
                                              : SaveCommandResult::Withheld;
             default:
+                recordWithheld();
                 return SaveCommandResult::Withheld;
         }
     }
 }
 
 SaveCommandResult MainWindowLogic::reportSave(const HistorySave& save) {
+    recordSave(save);
     switch (save.outcome) {
         case HistorySaveOutcome::Saved:
             break;
@@ -159,6 +163,7 @@ SaveCommandResult MainWindowLogic::reportSave(const HistorySave& save) {
     }
     loadedBytes_ = save.written;
     storeReplaced_ = false;
+    restoredVersion_.reset();
     for (int n = 0; n < kPageCount; ++n) {
         if (filled_[n]) pages_[n]->acceptEdits();
     }
@@ -253,6 +258,7 @@ void MainWindowLogic::restoreFromHistory() {
     store_ = *settings;
     filled_.fill(false);
     storeReplaced_ = true;
+    restoredVersion_ = offer->file(*chosen);
     bringToFront(front_);
     messages_.show(history_text::kVersionShown, MessageButtons::Ok, MessageIcon::Information);
 }

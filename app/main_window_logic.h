@@ -10,6 +10,7 @@
 #include "app/history_restore.h"
 #include "app/main_window_ports.h"
 #include "app/sheet_command.h"
+#include "events/change_event.h"
 #include "history/history_save.h"
 #include "pages/setting_page.h"
 #include "settings/file_check.h"
@@ -62,6 +63,9 @@ public:
     void setHistoryPlaces(HistoryPlaces places, FileHistory::Clock clock);
     void setHistory(FileHistory history) { history_.emplace(std::move(history)); }
     void setVersionChooser(VersionChooser* chooser) { versionChooser_ = chooser; }
+    // Who saves (kept in the record of each version a save keeps) and where
+    // each save's, restore's and refused save's event goes (nowhere until set).
+    void setChangeRecording(EventWriter* events, ChangeAuthor author);
 
     const std::string& printerName() const { return printerName_; }
     const std::string& driverName() const { return driverName_; }
@@ -91,6 +95,12 @@ private:
     bool settleEditsBeforeRebinding();
     // The message that refuses a file which may not be edited.
     void refuseFile(FileCheck check);
+    // The history a save keeps the file's bytes in, with who saves.
+    const FileHistory* savingHistory();
+    // The event of a save's outcome; of a save the user withheld.
+    void recordSave(const HistorySave& save);
+    void recordWithheld();
+    ChangeEvent changeEvent(ChangeEventKind kind) const;
 
     SettingsStore& store_;
     std::array<SettingPage*, kPageCount> pages_;
@@ -117,6 +127,11 @@ private:
     // The store was replaced as a whole (factory settings, an earlier
     // version) since the file was loaded or saved.
     bool storeReplaced_ = false;
+    EventWriter* events_ = nullptr;
+    ChangeAuthor author_;
+    // The version shown since it was loaded from the history: the next
+    // save puts it back.
+    std::optional<std::filesystem::path> restoredVersion_;
 };
 
 // The texts of the main window's message boxes (UTF-8).

@@ -43,7 +43,9 @@ DriverFontInput readDriverFontInput(const std::filesystem::path& path, const std
         return input;
     }
     input.document = IniDocument(*bytes);
-    switch (use == InputUse::Replace ? FileCheck::Accepted : checkDriverFontFile(input.document)) {
+    input.check =
+        use == InputUse::Replace ? FileCheck::Accepted : checkDriverFontFile(input.document);
+    switch (input.check) {
         case FileCheck::NotDriverFontFile:
             text::tell(err, label, text::kNotDriverFontFile);
             return input;

@@ -8,6 +8,7 @@
 #include <ostream>
 #include <string>
 
+#include "settings/file_check.h"
 #include "settings/file_lock.h"
 #include "settings/ini_document.h"
 
@@ -18,6 +19,7 @@ struct DriverFontInput {
     std::string bytes;     // as read
     IniDocument document;  // of the bytes
     FileLock lock;         // held for a command that saves
+    FileCheck check = FileCheck::Accepted;  // why a file was refused
 };
 
 enum class InputUse {

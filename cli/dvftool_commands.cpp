@@ -6,6 +6,7 @@
 #include <string_view>
 #include <variant>
 
+#include "cli/change_events.h"
 #include "cli/driver_font_input.h"
 #include "cli/dvftool_command_line.h"
 #include "cli/dvftool_guard.h"
@@ -43,9 +44,14 @@ std::optional<FileHistory> historyFor(const CommandLine& line, const DvfToolIo& 
         usageError(io, text::kHistoryOptionsExclude);
     }
     if (line.noHistory) return std::nullopt;
-    if (line.history) return historyInFolder(*line.history);
-    if (io.historyPlaces) return FileHistory(*io.historyPlaces, localTimeNow);
-    return std::nullopt;
+    std::optional<FileHistory> history;
+    if (line.history) {
+        history.emplace(historyInFolder(*line.history));
+    } else if (io.historyPlaces) {
+        history.emplace(*io.historyPlaces, localTimeNow);
+    }
+    if (history) history->setAuthor(dvftoolAuthor(io));
+    return history;
 }
 
 // Replaces the file by `bytes` in one step, keeping its bytes as read as a
@@ -57,6 +63,7 @@ int replaceFile(const OpenedFile& file, const std::string& bytes, const CommandL
     const HistoryReplace replaced =
         replaceKeepingHistory(file.path, file.bytes, bytes, history ? &*history : nullptr, layer);
     if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
+    recordReplacement(io, {file.printer, file.path, file.bytes, bytes, replaced, std::nullopt});
     return reportSave(replaced.replaced, io);
 }
 
@@ -279,7 +286,8 @@ int restore(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
     }
     const FileHistory history = historyToRead(line, io);
     const OpenedFile file = locateFile(operand, io);
-    RestoreRequest request{file.path, file.label, leadingInteger(rest[0]), std::nullopt};
+    RestoreRequest request{file.path, file.label, leadingInteger(rest[0]), std::nullopt,
+                           file.printer};
     if (line.output) request.output = pathFromUtf8(*line.output);
     return restoreVersion(history, request, io);
 }

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "events/change_event.h"
 #include "history/history_places.h"
 #include "printer/printer_binding.h"
 #include "settings/file_layer.h"
@@ -40,6 +41,11 @@ struct DvfToolIo {
     // The file operations through which saves reach the disk; the
     // platform's when null.
     FileLayer* fileLayer = nullptr;
+    // Where the events of saves, restores and refused saves go; nowhere
+    // when null.
+    EventWriter* events = nullptr;
+    // Who saves; this process's user and computer when unset.
+    std::optional<ChangeAuthor> author = std::nullopt;
 };
 
 // Tells "保存しました" or "保存できませんでした" (standard error); the exit status

@@ -10,7 +10,9 @@
 int main(int argc, char** argv) {
     return vx::runGuarded(std::cerr, [&] {
         std::vector<std::string> args(argv + 1, argv + argc);
-        return vx::runDvfTool(
-            args, {std::cin, std::cout, std::cerr, nullptr, nullptr, vx::defaultHistoryPlaces()});
+        vx::DvfToolIo io{std::cin, std::cout, std::cerr,
+                         nullptr,  nullptr,   vx::defaultHistoryPlaces()};
+        io.events = &vx::platformEventWriter();
+        return vx::runDvfTool(args, io);
     });
 }

@@ -2,6 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include "cli/change_events.h"
 #include "cli/driver_font_input.h"
 #include "cli/dvftool_messages.h"
 #include "cli/printer_files.h"
@@ -36,7 +37,11 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
     if (!json) {
         for (const HistoryVersion& version : listing.entries) {
             if (!version.unusable) {
-                io.out << version.number << '\t' << version.time << '\t' << version.bytes << '\n';
+                const ChangeAuthor author =
+                    version.record ? version.record->author : ChangeAuthor{};
+                io.out << version.number << '\t' << version.time << '\t' << version.bytes << '\t'
+                       << shownOrUnknown(author.user) << '\t' << shownOrUnknown(author.computer)
+                       << '\t' << shownOrUnknown(author.program) << '\n';
                 continue;
             }
             io.out << "-\t" << version.time << '\t' << version.bytes
@@ -48,8 +53,18 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
     nlohmann::ordered_json list = nlohmann::ordered_json::array();
     for (const HistoryVersion& version : listing.entries) {
         if (!version.unusable) {
-            list.push_back(
-                {{"number", version.number}, {"time", version.time}, {"bytes", version.bytes}});
+            // Null for what the version's record does not tell.
+            const auto known = [](const std::string& text) {
+                return text.empty() ? nlohmann::ordered_json(nullptr)
+                                    : nlohmann::ordered_json(text);
+            };
+            const ChangeAuthor author = version.record ? version.record->author : ChangeAuthor{};
+            list.push_back({{"number", version.number},
+                            {"time", version.time},
+                            {"bytes", version.bytes},
+                            {"user", known(author.user)},
+                            {"computer", known(author.computer)},
+                            {"program", known(author.program)}});
             continue;
         }
         nlohmann::ordered_json time = nullptr;
@@ -104,11 +119,16 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
     }
     const DriverFontInput present =
         readDriverFontInput(request.file, request.label, InputUse::Replace, io.err);
-    if (present.exit != 0) return present.exit;
+    if (present.exit != 0) {
+        recordRefusal(io, request.printer, request.file, present);
+        return present.exit;
+    }
     FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
     const HistoryReplace replaced =
         replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer);
     if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
+    recordReplacement(
+        io, {request.printer, request.file, present.bytes, *bytes, replaced, version.file});
     return reportSave(replaced.replaced, io);
 }
 

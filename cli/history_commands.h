@@ -15,10 +15,12 @@ namespace vx {
 // "dvftool: warning: ..." naming the folder and the reason.
 void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err);
 
-// One line per version, newest first: N TAB YYYY-MM-DD HH:MM:SS TAB bytes;
-// an unusable entry among them as - TAB time (or nothing) TAB bytes TAB
-// "unusable: " reason ": " its file name. With `json` an array of
-// {"number", "time", "bytes"}, an unusable entry with "number" null and its
+// One line per version, newest first: N TAB YYYY-MM-DD HH:MM:SS TAB bytes
+// TAB user TAB computer TAB program (who replaced it, "不明" for what its
+// record does not tell); an unusable entry among them as - TAB time (or
+// nothing) TAB bytes TAB "unusable: " reason ": " its file name. With
+// `json` an array of {"number", "time", "bytes", "user", "computer",
+// "program"} (null for what is not known), an unusable entry with "number" null and its
 // "file" and "unusable" reason. A history folder that is not used is
 // warned about on standard error, and nothing is listed.
 void printHistory(const FileHistory& history, const std::filesystem::path& file, bool json,
@@ -29,6 +31,7 @@ struct RestoreRequest {
     std::string label;                            // the file as the user named it (UTF-8)
     int number = 0;                               // 1 for the newest
     std::optional<std::filesystem::path> output;  // -o OUT
+    std::string printer;                          // when named by its printer (UTF-8)
 };
 
 // Puts version N's bytes into the file (keeping its present bytes as a

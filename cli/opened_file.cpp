@@ -1,5 +1,6 @@
 #include "cli/opened_file.h"
 
+#include "cli/change_events.h"
 #include "cli/dvftool_messages.h"
 #include "cli/printer_files.h"
 #include "settings/driver_font_file.h"
@@ -30,13 +31,17 @@ OpenedFile locateFile(const FileOperand& operand, const DvfToolIo& io) {
         operand.printer ? printerFilePath(operand, file.driver, io) : pathFromUtf8(operand.text);
     file.label =
         operand.printer ? operand.text + " (" + utf8FromPath(file.path) + ")" : operand.text;
+    if (operand.printer) file.printer = operand.text;
     return file;
 }
 
 OpenedFile openFile(const FileOperand& operand, const DvfToolIo& io, InputUse use) {
     OpenedFile file = locateFile(operand, io);
     DriverFontInput input = readDriverFontInput(file.path, file.label, use, io.err);
-    if (input.exit != 0) throw CommandExit{input.exit};
+    if (input.exit != 0) {
+        if (use != InputUse::Read) recordRefusal(io, file.printer, file.path, input);
+        throw CommandExit{input.exit};
+    }
     file.bytes = std::move(input.bytes);
     file.document = std::move(input.document);
     file.lock = std::move(input.lock);

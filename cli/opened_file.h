@@ -17,6 +17,7 @@ struct OpenedFile {
     std::filesystem::path path;
     std::string label;   // for messages (UTF-8)
     std::string driver;  // a printer's driver, when named by its printer (UTF-8)
+    std::string printer;  // the printer, when named by it (UTF-8)
     std::string bytes;   // as read
     IniDocument document;
     FileLock lock;  // held from reading to replacing by a command that saves

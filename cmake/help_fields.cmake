@@ -5,6 +5,7 @@
 #
 # Sets VX_HELP_FIELDS_PROGRAM, the program to run, and a target help_fields
 # that builds it.
+include(${CMAKE_CURRENT_LIST_DIR}/host_program.cmake)
 if(CMAKE_CROSSCOMPILING)
     set(help_fields_sources
         ${PROJECT_SOURCE_DIR}/scripts/help_fields.cpp
@@ -18,19 +19,10 @@ if(CMAKE_CROSSCOMPILING)
         ${PROJECT_SOURCE_DIR}/settings/settings_store.cpp
         # The host's code page layer.
         ${PROJECT_SOURCE_DIR}/settings/posix/codepage_posix.cpp)
-    find_program(VX_HOST_CXX NAMES c++ g++ REQUIRED
-                 DOC "The build machine's C++ compiler, for programs that run during the build")
     # Rebuilt when the catalogue or any header of the settings changes.
     file(GLOB help_fields_headers CONFIGURE_DEPENDS ${PROJECT_SOURCE_DIR}/settings/*.h)
+    vx_host_program(help_fields SOURCES ${help_fields_sources} DEPENDS ${help_fields_headers})
     set(VX_HELP_FIELDS_PROGRAM ${PROJECT_BINARY_DIR}/host/help_fields)
-    add_custom_command(
-        OUTPUT ${VX_HELP_FIELDS_PROGRAM}
-        COMMAND ${CMAKE_COMMAND} -E make_directory ${PROJECT_BINARY_DIR}/host
-        COMMAND ${VX_HOST_CXX} -std=c++20 -I${PROJECT_SOURCE_DIR} ${help_fields_sources}
-                -o ${VX_HELP_FIELDS_PROGRAM}
-        DEPENDS ${help_fields_sources} ${help_fields_headers}
-        COMMENT "Building help_fields for the build machine"
-        VERBATIM)
     add_custom_target(help_fields DEPENDS ${VX_HELP_FIELDS_PROGRAM})
 else()
     add_executable(help_fields ${PROJECT_SOURCE_DIR}/scripts/help_fields.cpp)

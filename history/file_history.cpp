@@ -236,10 +236,13 @@ HistoryListing FileHistory::listIn(const HistoryFolder& folder) {
     HistoryListing listing;
     std::vector<FolderEntry> others;
     int number = 0;
-    for (Entry& entry : entries(folder, &others)) {
+    std::vector<Entry> found = entries(folder, &others);
+    const VersionRecords records(folder, others);
+    for (Entry& entry : found) {
         HistoryVersion version;
         version.unusable = unusableVersion(entry.found, folder, version.contents);
         if (!version.unusable) version.number = ++number;
+        version.record = records.of(entry.found.name);
         version.time = std::move(entry.time);
         version.bytes = entry.found.bytes;
         version.file = std::move(entry.file);
@@ -326,6 +329,12 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
         attempts);
     kept.added = written.file;
     if (written.error) return fail(written.error);
+    // A record that cannot be written leaves the version whole: its author
+    // is then unknown.
+    if (author_) {
+        kept.record =
+            writeVersionRecord(layer, *written.file, {*author_, formatLocalTime(now)}).file;
+    }
     return kept;
 }
 
@@ -339,6 +348,13 @@ void FileHistory::prune(const fs::path& file) const {
     for (std::size_t i = kKeptVersions; i < existing.size(); ++i) {
         folder.removeFile(existing[i].found.name);
     }
+    removeLeftOverRecords(folder);
+}
+
+std::optional<long long> versionSequence(std::string_view fileName) {
+    const std::optional<ParsedName> parsed = parseVersionName(fileName);
+    if (!parsed) return std::nullopt;
+    return parsed->sequence;
 }
 
 }  // namespace vx

@@ -18,6 +18,7 @@
 #include <vector>
 
 #include "history/history_places.h"
+#include "history/version_record.h"
 #include "settings/file_layer.h"
 
 namespace vx {
@@ -56,6 +57,8 @@ struct HistoryVersion {
     std::filesystem::path file;
     std::optional<Unusable> unusable;
     std::string contents;  // a usable version's bytes, as read and checked
+    // Who replaced it; nullopt when its record is missing or not trusted.
+    std::optional<VersionRecord> record;
 };
 
 // Everything in a file's history folder: the versions newest first with the
@@ -70,6 +73,10 @@ struct HistoryListing {
 std::string historyReasonJapanese(const std::error_code& error);
 // Why an entry of a history folder is not offered back, in a few words.
 std::string_view unusableReason(Unusable reason);
+
+// The running number of a version's file name ("00000012_....dvf": 12);
+// nullopt for any other name.
+std::optional<long long> versionSequence(std::string_view fileName);
 
 class FileHistory {
 public:
@@ -98,8 +105,13 @@ public:
     // A usable version's bytes exactly; nullopt for an unusable entry.
     static std::optional<std::string> read(const HistoryVersion& version);
 
+    // Who makes the changes whose replaced bytes this history keeps: each
+    // version kept from now on gets its record. None until set.
+    void setAuthor(ChangeAuthor author) { author_ = std::move(author); }
+
     struct Kept {
         std::optional<std::filesystem::path> added;  // the new version's file
+        std::optional<std::filesystem::path> record;  // its record's file
         std::optional<HistoryProblem> problem;
     };
     // Keeps `bytes` as the newest version of `file`, unless the newest
@@ -141,6 +153,7 @@ private:
     HistoryPlaces places_;
     bool onlyFolder_ = false;  // the user's place for every file
     Clock clock_;
+    std::optional<ChangeAuthor> author_;
 };
 
 }  // namespace vx

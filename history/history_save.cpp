@@ -23,7 +23,9 @@ HistoryReplace replaceKeepingHistory(const std::filesystem::path& path, std::str
     if (history == nullptr) return result;
     if (result.replaced) {
         history->prune(path);
+        result.keptVersion = kept.added;
     } else if (kept.added && readFileBytes(path) == present) {
+        if (kept.record) layer.remove(*kept.record);
         layer.remove(*kept.added);
     }
     return result;
@@ -54,6 +56,7 @@ HistorySave saveKeepingHistory(const SettingsStore& store, const std::filesystem
     const HistoryReplace replaced =
         replaceKeepingHistory(path, *save.present, save.written, history, layer);
     save.historyProblem = replaced.historyProblem;
+    save.keptVersion = replaced.keptVersion;
     save.outcome = replaced.replaced ? HistorySaveOutcome::Saved : HistorySaveOutcome::Failed;
     if (!replaced.replaced && readFileBytes(path) != save.written) save.written.clear();
     return save;

@@ -19,6 +19,8 @@ struct HistoryReplace {
     // Set when the present bytes could not be kept; the file is replaced
     // all the same.
     std::optional<HistoryProblem> historyProblem;
+    // The version that keeps the replaced bytes, when one was added.
+    std::optional<std::filesystem::path> keptVersion;
 };
 
 // Replaces the file at `path`, which holds `present`, by `bytes` in one
@@ -48,6 +50,7 @@ struct HistorySave {
     // What the file holds after the save; empty when it holds no new bytes.
     std::string written;
     std::optional<HistoryProblem> historyProblem;
+    std::optional<std::filesystem::path> keptVersion;  // as HistoryReplace's
     FileCheck check = FileCheck::Accepted;  // why the file was NotAccepted
 };
 

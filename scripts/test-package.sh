@@ -156,6 +156,27 @@ check "an older version is removed before anything new is installed" \
     test "$(sequence "$old_msi" InstallValidate)" -lt "$(sequence "$old_msi" RemoveExistingProducts)" -a \
     "$(sequence "$old_msi" RemoveExistingProducts)" -lt "$(sequence "$old_msi" InstallInitialize)"
 
+event_source_key='SYSTEM\CurrentControlSet\Services\EventLog\Application\VXDrvFontTool'
+registry_rows() {  # package: the Registry table's rows of the event source (root, name, value, component)
+    msiinfo export "$1" Registry | tr -d '\r' |
+        K=$event_source_key awk -F'\t' '$3 == ENVIRON["K"] || $3 == ENVIRON["K"] "\\" { print $2 "|" $4 "|" $5 "|" $6 }' |
+        sort
+}
+check_value "the MSI registers the event source for the machine, its texts in the tool" \
+    "$(registry_rows "$old_msi" | tr '\n' ' ')" \
+    "2|EventMessageFile|[INSTALLDIR]VXDrvFontTool.exe|ToolProgram 2|TypesSupported|#7|ToolProgram "
+# The message table as the programs carry it: each event's first line, in UTF-16.
+carries_event_texts() {  # program
+    python3 - "$1" <<'PY'
+import sys
+data = open(sys.argv[1], 'rb').read()
+texts = ['設定ファイルを保存しました。\r\n', '設定ファイルを以前の設定に戻しました。\r\n']
+sys.exit(0 if all(t.encode('utf-16-le') in data for t in texts) else 1)
+PY
+}
+check "the tool carries the events' texts for Event Viewer" carries_event_texts "$old_files/VXDrvFontTool.exe"
+check "dvftool.exe carries them too" carries_event_texts "$old_files/dvftool.exe"
+
 # --- install, upgrade, downgrade, uninstall ------------------------------------------
 drive=$prefix/drive_c
 installed=$drive/Program\ Files/ZEL/VXDrvFontTool
@@ -250,6 +271,16 @@ icon=$(registry 'HKLM\Software\Classes\Installer\Products' |
 check "the product is registered for the machine with the program's icon" \
     cmp -s "$prefix/$icon" resources/icons/app.ico
 check "the installed dvftool.exe --version prints the version" test "$(tool_version)" = "dvftool $version"
+event_source() {  # the event source's values as the registry holds them
+    registry "HKLM\\$event_source_key" | grep -E '^"(EventMessageFile|TypesSupported)"=' | sed 's/\\\\/\\/g'
+}
+check_value "the event source is registered, naming the installed tool" "$(event_source | tr '\n' ' ')" \
+    '"EventMessageFile"="C:\Program Files\ZEL\VXDrvFontTool\VXDrvFontTool.exe" "TypesSupported"=dword:00000007 '
+# Wine keeps no event log: the events of a save go nowhere, and the save succeeds.
+cp "$drive/windows/system32/spool/drivers/x64/3/ALTOD.DVF" "$drive/events-copy.dvf"
+"$wine" "C:\\Program Files\\ZEL\\VXDrvFontTool\\dvftool.exe" --no-history set 'C:\events-copy.dvf' \
+    ZEL文字フォント03 originX=0120 </dev/null >/dev/null 2>&1
+check "a save by the installed dvftool.exe writes its event and succeeds" test $? -eq 0
 "$wine" start "C:\\ProgramData\\Microsoft\\Windows\\Start Menu\\Programs\\$product.lnk" </dev/null >/dev/null 2>&1
 check "the tool started from its shortcut shows the printer selection" window_appears "プリンタの選択" 30
 check "the tool ends when told to close" tool_ends
@@ -281,6 +312,7 @@ check "no installed file is left" test ! -e "$installed"
 check "the ZEL folder is gone" test ! -e "$drive/Program Files/ZEL"
 check "the shortcut is gone" test ! -e "$shortcut"
 check "the Apps & features entry is gone" test "$(product_entries)" = 0
+check "the event source is gone" test -z "$(event_source)"
 check "driver font files and the settings history stay as they were" \
     test "$(user_data)" = "$user_data_before" -a -n "$user_data_before"
 

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
 #include <initializer_list>
 #include <string>
 #include <string_view>
@@ -18,7 +19,8 @@ struct Column {
     int width;  // dialog units
 };
 
-constexpr Column kVersionColumns[] = {{"日時", 110}, {"サイズ", 80}, {"現在との違い", 110}};
+constexpr Column kVersionColumns[] = {
+    {"日時", 88}, {"ユーザー", 84}, {"サイズ", 60}, {"現在との違い", 76}};
 constexpr Column kDifferenceColumns[] = {
     {"フォント", 70}, {"項目", 122}, {"以前の値", 56}, {"現在の値", 56}};
 
@@ -72,7 +74,11 @@ BOOL HistoryDialog::onInitDialog() {
     HWND versions = item(IDC_HISTORY_LIST);
     addColumns(hwnd(), versions, kVersionColumns);
     addColumns(hwnd(), item(IDC_HISTORY_DIFFERENCES), kDifferenceColumns);
-    for (const VersionRow& row : offer_->rows()) addRow(versions, {row.time, row.size, row.difference});
+    // Who replaced a version, and on which computer, shows when the mouse rests on it.
+    SendMessageW(versions, LVM_SETEXTENDEDLISTVIEWSTYLE, LVS_EX_INFOTIP, LVS_EX_INFOTIP);
+    for (const VersionRow& row : offer_->rows()) {
+        addRow(versions, {row.time, row.user, row.size, row.difference});
+    }
     // The newest is chosen to begin with.
     LVITEMW state{};
     state.stateMask = state.state = LVIS_SELECTED | LVIS_FOCUSED;
@@ -111,9 +117,11 @@ void HistoryDialog::compare() {
         const std::vector<DifferenceRow> rows = offer_->differences(*index);
         HWND list = item(IDC_HISTORY_DIFFERENCES);
         for (const DifferenceRow& row : rows) addRow(list, {row.font, row.field, row.then, row.now});
+        const VersionRow& version = offer_->rows()[*index];
         note = rows.empty() ? std::string(kSame)
-                            : offer_->rows()[*index].time + " の設定と現在の設定で " +
+                            : version.time + " の設定と現在の設定で " +
                                   std::to_string(rows.size()) + " 項目が違います。";
+        note += "\n" + offer_->authorLine(*index);
     }
     SetWindowTextW(item(IDC_HISTORY_NOTE), widen(note).c_str());
 }
@@ -140,6 +148,18 @@ bool HistoryDialog::onNotify(NMHDR& header, LRESULT& result) {
         if ((change.uChanged & LVIF_STATE) &&
             ((change.uNewState ^ change.uOldState) & LVIS_SELECTED)) {
             clearComparison();
+        }
+        result = 0;
+        return true;
+    }
+    if (header.code == LVN_GETINFOTIPW) {
+        auto& tip = reinterpret_cast<NMLVGETINFOTIPW&>(header);
+        const std::wstring text = widen(offer_->authorTip(static_cast<std::size_t>(tip.iItem)));
+        if (tip.pszText != nullptr && tip.cchTextMax > 0) {
+            const std::size_t room = static_cast<std::size_t>(tip.cchTextMax) - 1;
+            const std::size_t length = std::min(text.size(), room);
+            text.copy(tip.pszText, length);
+            tip.pszText[length] = L'\0';
         }
         result = 0;
         return true;

@@ -6,10 +6,12 @@
 
 #include "app/preview_subject.h"
 #include "app/win32/about_dialog.h"
+#include "events/change_event.h"
 #include "history/history_location.h"
 #include "preview/label_size.h"
 #include "resources/resource.h"
 #include "settings/file_io.h"
+#include "vx_version.h"
 
 namespace vx {
 
@@ -73,6 +75,8 @@ MainWindow::MainWindow(SettingsStore& store, Spooler& spooler, PrinterChooser& c
     accelerators_ = LoadAcceleratorsW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(IDR_MAINMENU));
     logic_.setHistoryPlaces(defaultHistoryPlaces(), localTimeNow);
     logic_.setVersionChooser(&historyDialog_);
+    logic_.setChangeRecording(&platformEventWriter(),
+                              currentAuthor("VXDrvFontTool " VX_VERSION_TEXT));
 }
 
 MainWindow::~MainWindow() {

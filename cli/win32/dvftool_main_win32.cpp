@@ -26,7 +26,10 @@ int wmain(int argc, wchar_t** argv) {
         }
         vx::WinspoolSpooler spooler;
         vx::Win32Environment environment;
-        return vx::runDvfTool(args, {std::cin, std::cout, std::cerr, &spooler, &environment,
-                                     vx::defaultHistoryPlaces()});
+        vx::DvfToolIo io{std::cin, std::cout,    std::cerr,
+                         &spooler, &environment, vx::defaultHistoryPlaces()};
+        // Each save, restore and refused save is told to the event log.
+        io.events = &vx::platformEventWriter();
+        return vx::runDvfTool(args, io);
     });
 }

@@ -894,3 +894,136 @@ TEST_F(MainWindowLogicTest, TheSheetTakesWhatTheFilledPagesShowWithoutStoringIt)
 
 }  // namespace
 }  // namespace vx
+
+namespace vx {
+namespace {
+
+// ---- Who changed the file: the versions' records and the events ----
+
+class RecordedEvents : public EventWriter {
+public:
+    std::vector<ChangeEvent> written;
+    void write(const ChangeEvent& event) override { written.push_back(event); }
+};
+
+class ChangeRecordingTest : public HistoryLogicTest {
+protected:
+    void openRecording(MainWindowLogic& logic) {
+        logic.setChangeRecording(&events, author);
+        open(logic);
+        store.fonts[2].originX = "0777";  // an edit the pages hold
+    }
+    const ChangeAuthor author{"BYOIN\\田中", "NS-3F-PC01", "VXDrvFontTool 4.0.0"};
+    RecordedEvents events;
+    const std::vector<std::string> font3{"ZEL文字フォント03"};
+};
+
+TEST_F(ChangeRecordingTest, ASaveKeepsWhoSavedAndTellsTheEventLog) {
+    MainWindowLogic logic = makeLogic();
+    openRecording(logic);
+    messages.answers = {MessageAnswer::Ok};
+    ASSERT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
+    ASSERT_EQ(events.written.size(), 1u);
+    const ChangeEvent& event = events.written[0];
+    EXPECT_EQ(eventMessage(event.kind).id, 1000);
+    EXPECT_EQ(event.printer, "Label printer");
+    EXPECT_EQ(event.file, file);
+    EXPECT_EQ(event.fonts, font3);
+    // The version kept is the file as loaded, recorded as this user's change.
+    const std::vector<HistoryVersion> keptVersions =
+        FileHistory(dir / "history", clock).versions(file);
+    ASSERT_EQ(keptVersions.size(), 1u);
+    EXPECT_EQ(event.keptVersion, keptVersions[0].file);
+    ASSERT_TRUE(keptVersions[0].record);
+    EXPECT_EQ(keptVersions[0].record->author.user, "BYOIN\\田中");
+    EXPECT_EQ(keptVersions[0].record->author.program, "VXDrvFontTool 4.0.0");
+    EXPECT_NE(eventText(event).find("ユーザー： BYOIN\\田中\n"), std::string::npos);
+    EXPECT_NE(eventText(event).find("残した以前の設定の番号： 1\n"), std::string::npos);
+
+    // The list of versions names who replaced each, and the computer in its tip.
+    versions.answer.reset();
+    logic.restoreFromHistory();
+    ASSERT_EQ(versions.rows.size(), 1u);
+    EXPECT_EQ(versions.rows[0].user, "BYOIN\\田中");
+    EXPECT_EQ(versions.rows[0].computer, "NS-3F-PC01");
+    const HistoryRestore offer(FileHistory(dir / "history", clock), file, store);
+    EXPECT_EQ(offer.authorTip(0),
+              "この設定を置き換えたユーザー： BYOIN\\田中\nコンピュータ： NS-3F-PC01\n"
+              "プログラム： VXDrvFontTool 4.0.0");
+    EXPECT_EQ(offer.authorLine(0),
+              "置き換えたユーザー： BYOIN\\田中（コンピュータ： NS-3F-PC01、VXDrvFontTool 4.0.0）");
+}
+
+TEST_F(ChangeRecordingTest, AVersionPutBackAndSavedIsARestore) {
+    MainWindowLogic logic = makeLogic();
+    openRecording(logic);
+    FileHistory(dir / "history", clock).keep(file, withOriginX("0100"));  // no record
+    versions.answer = 0;
+    logic.restoreFromHistory();
+    EXPECT_EQ(versions.rows[0].user, "不明");
+    EXPECT_EQ(HistoryRestore(FileHistory(dir / "history", clock), file, store).authorLine(0),
+              "置き換えたユーザー： 不明");
+    const std::filesystem::path restored =
+        FileHistory(dir / "history", clock).versions(file)[0].file;
+    messages.answers = {MessageAnswer::Ok};
+    ASSERT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
+    ASSERT_EQ(events.written.size(), 1u);
+    EXPECT_EQ(eventMessage(events.written[0].kind).id, 1001);
+    EXPECT_EQ(events.written[0].restoredVersion, restored);
+    EXPECT_EQ(events.written[0].fonts, font3);
+    // The next save is a save again.
+    store.fonts[2].originX = "0200";
+    messages.answers = {MessageAnswer::Ok};
+    ASSERT_EQ(logic.saveSettings(), SaveCommandResult::Saved);
+    EXPECT_EQ(eventMessage(events.written.back().kind).id, 1000);
+}
+
+TEST_F(ChangeRecordingTest, EachRefusedSaveWritesItsEvent) {
+    struct Case {
+        const char* what;
+        std::function<void()> meanwhile;  // after the load, before the save
+        std::deque<MessageAnswer> answers;
+        int id;
+    };
+    std::optional<FileLock> held;
+    const Case cases[] = {
+        {"the lock held",
+         [&] { held.emplace(FileLock::acquire(file)); },
+         {MessageAnswer::Ok},
+         2000},
+        {"changed meanwhile, kept",
+         [&] { writeAll(file, withOriginX("0555")); },
+         {MessageAnswer::Ok, MessageAnswer::Cancel},
+         2001},
+        {"changed meanwhile, loaded again",
+         [&] { writeAll(file, withOriginX("0555")); },
+         {MessageAnswer::Ok, MessageAnswer::No},
+         2001},
+        {"re-saved as UTF-8, overwritten",
+         [&] { writeAll(file, utf8FromCp932(loaded)); },
+         {MessageAnswer::Ok, MessageAnswer::Yes},
+         2002},
+        {"read-only", [&] { test::makeReadOnly(file); }, {MessageAnswer::Ok}, 3000},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        events.written.clear();
+        MainWindowLogic logic = makeLogic();
+        openRecording(logic);
+        c.meanwhile();
+        messages.answers = c.answers;
+        logic.saveSettings();
+        held.reset();
+        test::makeWritable(file);
+        ASSERT_EQ(events.written.size(), 1u);
+        const ChangeEvent& event = events.written[0];
+        EXPECT_EQ(eventMessage(event.kind).id, c.id);
+        // What the user wanted to save, against the file as loaded.
+        EXPECT_EQ(event.fonts, font3);
+        EXPECT_FALSE(event.keptVersion);
+        EXPECT_EQ(eventInserts(event)[2], "BYOIN\\田中");
+    }
+}
+
+}  // namespace
+}  // namespace vx

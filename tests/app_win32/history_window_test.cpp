@@ -106,12 +106,14 @@ TEST_F(HistoryWindowTest, TheDialogListsComparesAndLoadsAVersionUnsaved) {
     const LocalTime times[] = {
         {2024, 4, 26, 17, 45, 12}, {2024, 4, 30, 9, 12, 40}, {2024, 5, 1, 10, 30, 0}};
     int kept = 0;
-    const FileHistory history(historyRoot, [&] { return times[kept++]; });
+    FileHistory history(historyRoot, [&] { return times[kept++]; });
     for (const std::string& version : {twoFonts.bytes(), present, withOriginX("0321")}) {
+        // The newest with the record of who replaced it, the others without.
+        if (kept == 2) history.setAuthor({"BYOIN\\田中", "NS-3F-PC01", "dvftool 4.0.0"});
         history.keep(page.file(), version);
     }
     std::vector<std::wstring> listed;
-    std::wstring difference, note, shown;
+    std::wstring difference, note, shown, tip;
     int comparedAtFirst = -1;
     {
         ModalScript script;
@@ -120,6 +122,15 @@ TEST_F(HistoryWindowTest, TheDialogListsComparesAndLoadsAVersionUnsaved) {
                 listed.push_back(row(dialog, IDC_HISTORY_LIST, n));
             }
             comparedAtFirst = rows(dialog, IDC_HISTORY_DIFFERENCES);
+            // The tip the list asks for when the mouse rests on the newest row.
+            wchar_t buffer[256] = L"?";
+            NMLVGETINFOTIPW request{};
+            request.hdr = {GetDlgItem(dialog, IDC_HISTORY_LIST), IDC_HISTORY_LIST,
+                           static_cast<UINT>(LVN_GETINFOTIPW)};
+            request.pszText = buffer;
+            request.cchTextMax = 256;
+            SendMessageW(dialog, WM_NOTIFY, IDC_HISTORY_LIST, reinterpret_cast<LPARAM>(&request));
+            tip = buffer;
             click(dialog, IDC_HISTORY_COMPARE);
         });
         script.when(
@@ -147,13 +158,18 @@ TEST_F(HistoryWindowTest, TheDialogListsComparesAndLoadsAVersionUnsaved) {
         EXPECT_TRUE(script.finished());
     }
     const std::wstring size = widen(byteCountText(present.size()));
-    EXPECT_EQ(listed,
-              (std::vector<std::wstring>{L"2024-05-01 10:30:00 | " + size + L" | 1 フォント",
-                                         L"2024-04-30 09:12:40 | " + size + L" | 違いなし",
-                                         L"2024-04-26 17:45:12 | " + size + L" | 2 フォント"}));
+    EXPECT_EQ(listed, (std::vector<std::wstring>{
+                          L"2024-05-01 10:30:00 | BYOIN\\田中 | " + size + L" | 1 フォント",
+                          L"2024-04-30 09:12:40 | 不明 | " + size + L" | 違いなし",
+                          L"2024-04-26 17:45:12 | 不明 | " + size + L" | 2 フォント"}));
+    EXPECT_EQ(tip,
+              L"この設定を置き換えたユーザー： BYOIN\\田中\nコンピュータ： NS-3F-PC01\n"
+              L"プログラム： dvftool 4.0.0");
     EXPECT_EQ(comparedAtFirst, 0) << "compared before 比較 was pressed";
     EXPECT_EQ(difference, L"ZELバーコード01 | 基点X座標 (originX) | 321 x0.1mm | 40 x0.1mm");
-    EXPECT_EQ(note, L"2024-05-01 10:30:00 の設定と現在の設定で 1 項目が違います。");
+    EXPECT_EQ(note,
+              L"2024-05-01 10:30:00 の設定と現在の設定で 1 項目が違います。\n"
+              L"置き換えたユーザー： BYOIN\\田中（コンピュータ： NS-3F-PC01、dvftool 4.0.0）");
     EXPECT_EQ(shown, widen(history_text::kVersionShown));
     EXPECT_EQ(page.text(IDC_BC_ORIGIN_X), L"321");
     EXPECT_EQ(bytes(), present) << "nothing is written until the user saves";
@@ -198,7 +214,7 @@ TEST_F(HistoryWindowTest, APlantedFileIsListedAsUnusableAndNeverLoaded) {
         EXPECT_TRUE(script.finished());
     }
     ASSERT_EQ(listed.size(), 2u);
-    EXPECT_EQ(listed[1], L"settings.dvf | " + widen(byteCountText(planted.size())) +
+    EXPECT_EQ(listed[1], L"settings.dvf |  | " + widen(byteCountText(planted.size())) +
                              L" | 使えません（別のファイル）");
     EXPECT_EQ(note, unusable);
     EXPECT_EQ(told,
