@@ -189,6 +189,11 @@ bool HistoryFolder::removeFile(std::string_view name) const {
     return ::unlinkat(state_->fd, item.c_str(), 0) == 0;
 }
 
+HeldFolder HistoryFolder::held() const {
+    if (!state_) return {};
+    return {state_->fd, path_};
+}
+
 fs::path resolvedPath(const fs::path& path) {
     std::error_code ec;
     const fs::path absolute = fs::absolute(path, ec).lexically_normal();
