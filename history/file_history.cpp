@@ -345,6 +345,13 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
     return kept;
 }
 
+void FileHistory::removeVersion(const fs::path& file, const fs::path& added) const {
+    std::error_code error;
+    const HistoryFolder folder = openFolderOf(file, false, error);
+    const std::u8string name = added.filename().u8string();
+    if (!error) folder.removeFile(std::string(name.begin(), name.end()));
+}
+
 void FileHistory::prune(const fs::path& file) const {
     std::error_code error;
     const HistoryFolder folder = openFolderOf(file, false, error);

@@ -109,6 +109,11 @@ public:
     Kept keep(const std::filesystem::path& file, std::string_view bytes,
               FileLayer& layer = platformFileLayer()) const;
 
+    // Removes the version `added` that keep() just made, in the history
+    // folder of `file` as opened without links.
+    void removeVersion(const std::filesystem::path& file,
+                       const std::filesystem::path& added) const;
+
     // Removes all but the newest kKeptVersions usable versions of `file`,
     // and what is named as a version but older than the last of them. Only
     // usable versions count: files or folders planted under versions' names

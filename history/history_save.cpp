@@ -37,7 +37,7 @@ HistoryReplace replaceKeepingHistory(const std::filesystem::path& path, std::str
     if (outcome != ReplaceOutcome::Failed) {
         history->prune(path);
     } else if (kept.added && readFileBytes(path) == present) {
-        layer.remove(*kept.added);
+        history->removeVersion(path, *kept.added);
     }
     return result;
 }
