@@ -65,7 +65,12 @@ LockAttempt tryLockFile(const std::filesystem::path& lockFile) {
     // A lock file whose holder has just closed it refuses access until it
     // is gone; one that still refuses at the end of the wait is a file left
     // behind that is not ours to open (read-only, or another's).
-    const bool exists = GetFileAttributesW(name.c_str()) != INVALID_FILE_ATTRIBUTES;
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    const bool exists = attributes != INVALID_FILE_ATTRIBUTES;
+    if (exists && (attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) {
+        attempt.notAFile = true;
+        return attempt;
+    }
     attempt.busy = error == ERROR_SHARING_VIOLATION || error == ERROR_LOCK_VIOLATION ||
                    (error == ERROR_ACCESS_DENIED && exists);
     if (error == ERROR_ACCESS_DENIED && exists) {

@@ -215,5 +215,26 @@ TEST(FileLockEdges, AnotherUsersLockFileIsToldApartFromAHeldLock) {
 }
 #endif
 
+#ifdef _WIN32
+// A lock file left behind that refuses us (read-only: it cannot be opened to
+// be deleted on close) is told apart once the wait is over; a folder at its
+// name is no lock file.
+TEST(FileLockEdges, WhatStandsAtTheLockFilesNameOnWindows) {
+    test::ScratchDir dir;
+    const fs::path file = dir.withBytes("ALTOD.DVF", "x");
+    test::writeBytes(lockFileOf(file), "");
+    test::makeReadOnly(lockFileOf(file));
+    const FileLock leftBehind = FileLock::acquire(file, 200ms);
+    EXPECT_EQ(leftBehind.outcome(), LockOutcome::LeftBehind);
+    EXPECT_FALSE(leftBehind.owner().empty());
+    test::makeWritable(lockFileOf(file));
+    fs::remove(lockFileOf(file));
+    fs::create_directory(lockFileOf(file));
+    EXPECT_EQ(FileLock::acquire(file, 200ms).outcome(), LockOutcome::NotAFile);
+    fs::remove(lockFileOf(file));
+    EXPECT_TRUE(FileLock::acquire(file, 0ms).held());
+}
+#endif
+
 }  // namespace
 }  // namespace vx
