@@ -186,7 +186,9 @@ TEST(FileLockEdges, AnotherUsersLockFileIsToldApartFromAHeldLock) {
             ::open(lockFileOf(file).c_str(), O_RDONLY | O_CREAT | O_CLOEXEC, 0600);
         ASSERT_GE(leftBehind, 0);
         ::fchmod(leftBehind, 0600);
-        if (held) ASSERT_EQ(::flock(leftBehind, LOCK_EX), 0);
+        if (held) {
+            ASSERT_EQ(::flock(leftBehind, LOCK_EX), 0);
+        }
         int result[2];
         ASSERT_EQ(::pipe(result), 0);
         const pid_t child = ::fork();
