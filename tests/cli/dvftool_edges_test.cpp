@@ -169,23 +169,35 @@ TEST_F(DvfToolEdges, OutputThatCannotBeWrittenEndsInFailure) {
 #endif
 
 // The lock file removed while a save holds it, and a second writer in: the
-// first does not replace the file, and says why.
+// first does not replace the file, and says why. On Windows a held lock file
+// cannot be removed at all, and the save goes on.
 TEST_F(DvfToolEdges, ALockFileRemovedWhileHeldStopsTheSaveBeforeItReplaces) {
     RecordingLayer layer;
     FileLock second;
+    std::error_code removal;
+    bool tried = false;
     layer.fails = [&](const LayerStep& step) {
-        if (step.what == "rename" && !second.held()) {
-            fs::remove(lockFileOf(file));
+        if (step.what == "rename" && !tried) {
+            tried = true;
+            fs::remove(lockFileOf(file), removal);
             second = FileLock::acquire(file, std::chrono::milliseconds(0));
         }
         return false;
     };
     const ToolRun stopped = set(file, "0001", &layer);
+#ifdef _WIN32
+    EXPECT_TRUE(removal);
+    EXPECT_FALSE(second.held());
+    EXPECT_EQ(stopped.exit, kExitDone) << stopped.err;
+    EXPECT_NE(readBytes(file), original);
+#else
+    EXPECT_FALSE(removal);
     EXPECT_TRUE(second.held());
     EXPECT_EQ(stopped.exit, kExitSaveFailed);
     EXPECT_EQ(stopped.err, "dvftool: " + utf8(file) + ": " + std::string(kLockLostText) + "\n");
     EXPECT_EQ(readBytes(file), original);
     EXPECT_TRUE(fs::exists(lockFileOf(file))) << "the second writer's lock file stays";
+#endif
 }
 
 // Only the folder's sync after the replacement fails: the file holds the

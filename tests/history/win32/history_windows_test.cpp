@@ -264,20 +264,18 @@ TEST(HistoryLinksWindows, AFolderLinkNamedAsAVersionIsListedAsALink) {
     EXPECT_FALSE(listing.entries[1].unusable);
 }
 
-// A driver font file that is a symbolic link (under Wine one of the Unix
-// side) is not saved through: the link stays, the file it names keeps its
-// bytes, and no version or lock file is made.
+// A driver font file that is a symbolic link is not saved through: the link
+// stays, the file it names keeps its bytes, and no version or lock file is
+// made. Wine shows a Unix link to a file as a plain file and makes none of
+// its own, and Windows makes one only with the right to.
 TEST(HistoryLinksWindows, ASaveThroughAFileLinkIsRefused) {
+    if (underWine()) GTEST_SKIP() << "Wine shows no link to a file to a Windows program";
     test::ScratchDir dir;
     const fs::path target = dir.withBytes("real.dvf", dvf("real"));
     const fs::path link = dir.path() / "ALTOD.DVF";
     constexpr DWORD kUnprivileged = 0x2;
-    if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), kUnprivileged) ||
-        GetFileAttributesW(link.c_str()) == INVALID_FILE_ATTRIBUTES) {
-        const std::wstring from = unixPath(link), to = unixPath(target);
-        ASSERT_FALSE(from.empty());
-        ASSERT_TRUE(runUnixTool(L"Z:\\bin\\ln", L"ln -s \"" + to + L"\" \"" + from + L"\"",
-                                [&] { return fs::exists(link); }));
+    if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), kUnprivileged)) {
+        GTEST_SKIP() << "this user may not make symbolic links";
     }
     ASSERT_TRUE(isSymbolicLink(link));
     EXPECT_FALSE(isSymbolicLink(target));
@@ -291,9 +289,7 @@ TEST(HistoryLinksWindows, ASaveThroughAFileLinkIsRefused) {
     EXPECT_TRUE(isSymbolicLink(link));
     EXPECT_FALSE(fs::exists(dir.path() / "history"));
     EXPECT_FALSE(fs::exists(lockFileOf(link)));
-    if (const std::wstring unix = unixPath(link); !unix.empty()) {
-        runUnixTool(L"Z:\\bin\\rm", L"rm \"" + unix + L"\"", [&] { return !fs::exists(link); });
-    }
+    DeleteFileW(link.c_str());
 }
 
 }  // namespace
