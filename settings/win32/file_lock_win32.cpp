@@ -81,9 +81,20 @@ LockAttempt tryLockFile(const std::filesystem::path& lockFile) {
 }
 
 // Held without sharing, the lock file can be neither removed nor renamed by
-// anyone else: it is the one at its name for as long as it is held.
-bool lockFileStillNamed(std::intptr_t handle, const std::filesystem::path&) {
-    return reinterpret_cast<HANDLE>(handle) != INVALID_HANDLE_VALUE;
+// anyone else; asked all the same: the file at its name (opened for its
+// attributes only, which sharing does not refuse) is the one held.
+bool lockFileStillNamed(std::intptr_t handle, const std::filesystem::path& lockFile) {
+    BY_HANDLE_FILE_INFORMATION held{}, named{};
+    if (!GetFileInformationByHandle(reinterpret_cast<HANDLE>(handle), &held)) return false;
+    HANDLE now = CreateFileW(longPath(lockFile).c_str(), FILE_READ_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_OPEN_REPARSE_POINT, nullptr);
+    if (now == INVALID_HANDLE_VALUE) return false;
+    const BOOL known = GetFileInformationByHandle(now, &named);
+    CloseHandle(now);
+    return known && held.dwVolumeSerialNumber == named.dwVolumeSerialNumber &&
+           held.nFileIndexHigh == named.nFileIndexHigh &&
+           held.nFileIndexLow == named.nFileIndexLow;
 }
 
 void unlockFile(std::intptr_t handle, const std::filesystem::path&) {

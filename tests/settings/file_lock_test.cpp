@@ -244,7 +244,13 @@ TEST(FileLockEdges, WhatStandsAtTheLockFilesNameOnWindows) {
     fs::create_directory(lockFileOf(file));
     EXPECT_EQ(FileLock::acquire(file, 200ms).outcome(), LockOutcome::NotAFile);
     fs::remove(lockFileOf(file));
-    EXPECT_TRUE(FileLock::acquire(file, 0ms).held());
+    const FileLock held = FileLock::acquire(file, 0ms);
+    EXPECT_TRUE(held.held());
+    // Held, it cannot be removed, and it is still the file's lock.
+    std::error_code removal;
+    fs::remove(lockFileOf(file), removal);
+    EXPECT_TRUE(removal);
+    EXPECT_TRUE(held.stillHeld());
 }
 #endif
 
