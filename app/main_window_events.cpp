@@ -36,8 +36,12 @@ ChangeEvent MainWindowLogic::changeEvent(ChangeEventKind kind) const {
 void MainWindowLogic::recordSave(const HistorySave& save) {
     if (events_ == nullptr) return;
     ChangeEventKind kind = ChangeEventKind::Failed;
+    // A replacement the disk did not confirm is in the file all the same.
+    const bool replaced = save.outcome == HistorySaveOutcome::Saved ||
+                          save.outcome == HistorySaveOutcome::NotConfirmed;
     switch (save.outcome) {
         case HistorySaveOutcome::Saved:
+        case HistorySaveOutcome::NotConfirmed:
             kind = restoredVersion_ ? ChangeEventKind::Restored : ChangeEventKind::Saved;
             break;
         case HistorySaveOutcome::Busy:
@@ -50,10 +54,12 @@ void MainWindowLogic::recordSave(const HistorySave& save) {
             kind = ChangeEventKind::ChangedMeanwhile;
             break;
         case HistorySaveOutcome::Failed:
+        case HistorySaveOutcome::Refused:  // a link, too large, the lock lost
+        case HistorySaveOutcome::LockRefused:
             break;
     }
     ChangeEvent event = changeEvent(kind);
-    if (save.outcome == HistorySaveOutcome::Saved) {
+    if (replaced) {
         // What the save changed in the file as it found it.
         if (save.present) event.fonts = changedFonts(*save.present, save.written);
         event.keptVersion = save.keptVersion;

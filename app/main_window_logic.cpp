@@ -154,6 +154,20 @@ SaveCommandResult MainWindowLogic::reportSave(const HistorySave& save) {
         case HistorySaveOutcome::NotAccepted:
             refuseFile(save.check);
             return SaveCommandResult::Failed;
+        case HistorySaveOutcome::Refused:
+            messages_.show(saveRefusalText(save.refusal.value_or(SaveRefusal::LockLost)),
+                           MessageButtons::Ok, MessageIcon::Exclamation);
+            return SaveCommandResult::Failed;
+        case HistorySaveOutcome::LockRefused:
+            messages_.show(lockRefusalText(save.lock), MessageButtons::Ok,
+                           MessageIcon::Exclamation);
+            return SaveCommandResult::Failed;
+        case HistorySaveOutcome::NotConfirmed:
+            // The file holds the new bytes: no longer someone else's save,
+            // but not known to be on the disk, so the edits stay unsaved.
+            loadedBytes_ = save.written;
+            messages_.show(kNotConfirmedText, MessageButtons::Ok, MessageIcon::Exclamation);
+            return SaveCommandResult::Failed;
         default:
             // A file that holds the new bytes all the same (only their
             // folder did not sync) is no longer someone else's save.

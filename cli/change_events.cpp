@@ -12,7 +12,9 @@ ChangeAuthor dvftoolAuthor(const DvfToolIo& io) {
 void recordReplacement(const DvfToolIo& io, const Replacement& replacement) {
     if (io.events == nullptr) return;
     ChangeEvent event;
-    event.kind = !replacement.outcome.replaced ? ChangeEventKind::Failed
+    // A replacement the disk did not confirm is in the file all the same.
+    const bool replaced = replacement.outcome.replaced || replacement.outcome.unconfirmed;
+    event.kind = !replaced                      ? ChangeEventKind::Failed
                  : replacement.restoredVersion ? ChangeEventKind::Restored
                                                : ChangeEventKind::Saved;
     event.printer = replacement.printer;

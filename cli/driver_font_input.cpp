@@ -3,7 +3,7 @@
 #include "cli/dvftool_commands.h"
 #include "cli/dvftool_messages.h"
 #include "cli/printer_files.h"
-#include "history/file_history.h"
+#include "history/history_save.h"
 #include "settings/file_check.h"
 #include "settings/file_io.h"
 #include "settings/file_messages.h"
@@ -16,20 +16,20 @@ int lockForSaving(const std::filesystem::path& path, const std::string& label, F
                   std::ostream& err) {
     lock = FileLock::acquire(path);
     if (lock.held()) return 0;
-    if (lock.outcome() == LockOutcome::Busy) {
-        text::tell(err, label, text::kSavingElsewhere);
-    } else {
-        text::tell(err, label,
-                   "ロックファイル " + utf8FromPath(lock.lockFile()) +
-                       " を作れないため、保存できませんでした（" +
-                       historyReasonJapanese(lock.error()) + "）。何も書き込んでいません。");
-    }
+    text::tell(err, label,
+               lock.outcome() == LockOutcome::Busy ? std::string(text::kSavingElsewhere)
+                                                   : lockRefusalText(lock));
     return kExitSaveFailed;
 }
 
 DriverFontInput readDriverFontInput(const std::filesystem::path& path, const std::string& label,
                                     InputUse use, std::ostream& err) {
     DriverFontInput input;
+    if (use != InputUse::Read && isSymbolicLink(path)) {
+        text::tell(err, label, kLinkRefusedText);
+        input.exit = kExitSaveFailed;
+        return input;
+    }
     if (use != InputUse::Read && (input.exit = lockForSaving(path, label, input.lock, err)) != 0) {
         return input;
     }

@@ -60,11 +60,10 @@ int replaceFile(const OpenedFile& file, const std::string& bytes, const CommandL
                 const DvfToolIo& io) {
     const std::optional<FileHistory> history = historyFor(line, io);
     FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
-    const HistoryReplace replaced =
-        replaceKeepingHistory(file.path, file.bytes, bytes, history ? &*history : nullptr, layer);
-    if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
+    const HistoryReplace replaced = replaceKeepingHistory(
+        file.path, file.bytes, bytes, history ? &*history : nullptr, layer, &file.lock);
     recordReplacement(io, {file.printer, file.path, file.bytes, bytes, replaced, std::nullopt});
-    return reportSave(replaced.replaced, io);
+    return reportReplace(replaced, file.label, io);
 }
 
 // Writes the store's 60 font sections into the file as read, and saves it.
@@ -169,7 +168,7 @@ int set(const CommandLine& line, std::vector<std::string>& rest, const DvfToolIo
     const std::vector<std::string> refusals = assignFontFields(
         store, assignments, line.jsonInput ? UnusedFields::PassOver : UnusedFields::Refuse);
     if (!refusals.empty()) {
-        for (const std::string& refusal : refusals) io.err << "dvftool: " << refusal << '\n';
+        for (const std::string& refusal : refusals) text::tell(io.err, refusal);
         throw CommandExit{kExitUsage};
     }
     return saveStore(store, file, line, io);
@@ -339,13 +338,21 @@ int reportSave(bool saved, const DvfToolIo& io) {
 }
 
 int runDvfTool(const std::vector<std::string>& args, const DvfToolIo& io) {
-    return runGuarded(io.err, [&] {
+    const int status = runGuarded(io.err, [&] {
         try {
             return runCommand(args, io);
         } catch (const CommandExit& exit) {
             return exit.status;
         }
     });
+    // An output that did not reach its place (a full disk, a closed pipe)
+    // is no result: a script must not take the part written for the whole.
+    io.out.flush();
+    if (io.out.fail()) {
+        text::tell(io.err, text::kOutputFailed);
+        return kExitSaveFailed;
+    }
+    return status;
 }
 
 }  // namespace vx

@@ -25,6 +25,9 @@ enum DvfToolExit : int {
     kExitPrinter = 5,
     kExitDiffer = 6,
     kExitDataRefused = 7,  // preview: data that the font's type cannot print
+    // The file holds the new bytes, but the disk did not confirm them (its
+    // folder's sync failed).
+    kExitNotConfirmed = 8,
 };
 
 struct DvfToolIo {

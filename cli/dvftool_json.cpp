@@ -1,6 +1,8 @@
 #include "cli/dvftool_json.h"
 
 #include <nlohmann/json.hpp>
+#include <optional>
+#include <set>
 
 #include "settings/codepage.h"
 #include "settings/leading_integer.h"
@@ -60,9 +62,38 @@ std::string printersJson(const std::vector<ListedPrinter>& printers) {
     return text(list);
 }
 
+namespace {
+
+// The first member name that an object of the text gives twice: JSON leaves
+// its meaning open, and taking either silently could write what the user
+// did not mean.
+std::optional<std::string> repeatedMember(std::string_view input) {
+    std::vector<std::set<std::string>> open;
+    std::optional<std::string> repeated;
+    const Json::parser_callback_t watch = [&](int, nlohmann::json::parse_event_t event,
+                                              Json& parsed) {
+        using Event = nlohmann::json::parse_event_t;
+        if (event == Event::object_start) open.emplace_back();
+        if (event == Event::object_end && !open.empty()) open.pop_back();
+        if (event == Event::key && !open.empty() && !repeated &&
+            !open.back().insert(parsed.get<std::string>()).second) {
+            repeated = parsed.get<std::string>();
+        }
+        return true;
+    };
+    const Json ignored = Json::parse(input, watch, false);
+    return repeated;
+}
+
+}  // namespace
+
 std::variant<std::vector<JsonAssignment>, std::string> parseFontsJson(std::string_view input) {
     const Json json = Json::parse(input, nullptr, false);
     if (json.is_discarded()) return std::string("JSON として読めません。");
+    if (const std::optional<std::string> repeated = repeatedMember(input)) {
+        return "同じオブジェクトに \"" + *repeated +
+               "\" が二度あります。どちらの値を使うか決められないため、一つにしてください。";
+    }
     if (!json.is_array())
         return std::string("dump --json と同じ形（フォントの配列）で書いてください。");
     std::vector<JsonAssignment> assignments;

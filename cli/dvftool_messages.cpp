@@ -1,15 +1,48 @@
 #include "cli/dvftool_messages.h"
 
+#include <cstdio>
+
 namespace vx::dvftool_text {
 
 std::string operandMissing(std::string_view which) {
     return "ファイル " + std::string(which) + " が指定されていません。";
 }
 
-void tell(std::ostream& err, std::string_view about, std::string_view sentence) {
-    err << "dvftool: " << about << ": " << sentence << '\n';
+std::string escapedControls(std::string_view text) {
+    std::string shown;
+    shown.reserve(text.size());
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        char escape[8];
+        if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\t') {
+            shown += "\\t";
+        } else if (c < 0x20 || c == 0x7f) {
+            std::snprintf(escape, sizeof escape, "\\x%02x", c);
+            shown += escape;
+        } else if (c == 0xc2 && i + 1 < text.size() &&
+                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9f) {
+            // A control character of the second set (U+0080 to U+009F).
+            std::snprintf(escape, sizeof escape, "\\u%04x",
+                          static_cast<unsigned char>(text[++i]));
+            shown += escape;
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    return shown;
 }
 
-void tell(std::ostream& err, std::string_view sentence) { err << "dvftool: " << sentence << '\n'; }
+void tell(std::ostream& err, std::string_view about, std::string_view sentence) {
+    err << "dvftool: " << escapedControls(about) << ": " << escapedControls(sentence) << '\n';
+}
+
+void tell(std::ostream& err, std::string_view sentence) {
+    err << "dvftool: " << escapedControls(sentence) << '\n';
+}
 
 }  // namespace vx::dvftool_text

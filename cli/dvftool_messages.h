@@ -73,9 +73,17 @@ inline constexpr std::string_view kPrinterInfoUnreadable = "プリンタの情�
 inline constexpr std::string_view kPrintersUnlisted = "プリンタの一覧を取得できません。";
 // Said of the command.
 inline constexpr std::string_view kOutOfMemory = "メモリが足りないため、コマンドを中止しました。";
+inline constexpr std::string_view kOutputFailed =
+    "標準出力に書き込めませんでした（ディスクがいっぱい、出力先が閉じている、など）。"
+    "出力は不完全です。";
+
+// `text` (UTF-8) with its control characters shown as escapes ("\n", "\t",
+// "\x1b", "\u009b"), so that what a file, a name or a value holds can
+// neither break a message into lines nor reach the terminal as a command.
+std::string escapedControls(std::string_view text);
 
 // Writes "dvftool: <about>: <sentence>" (or "dvftool: <sentence>" without
-// `about`) and a line break.
+// `about`) and a line break, control characters escaped.
 void tell(std::ostream& err, std::string_view about, std::string_view sentence);
 void tell(std::ostream& err, std::string_view sentence);
 

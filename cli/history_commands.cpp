@@ -6,7 +6,6 @@
 #include "cli/driver_font_input.h"
 #include "cli/dvftool_messages.h"
 #include "cli/printer_files.h"
-#include "history/history_save.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 #include "settings/file_messages.h"
@@ -30,6 +29,19 @@ void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err) {
                            historyReasonJapanese(problem.error) + "）。");
 }
 
+int reportReplace(const HistoryReplace& replaced, const std::string& label, const DvfToolIo& io) {
+    if (replaced.refused) {
+        dvftool_text::tell(io.err, label, saveRefusalText(*replaced.refused));
+        return kExitSaveFailed;
+    }
+    if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
+    if (replaced.unconfirmed) {
+        dvftool_text::tell(io.err, label, kNotConfirmedText);
+        return kExitNotConfirmed;
+    }
+    return reportSave(replaced.replaced, io);
+}
+
 void printHistory(const FileHistory& history, const std::filesystem::path& file, bool json,
                   const DvfToolIo& io) {
     const HistoryListing listing = history.list(file);
@@ -46,7 +58,8 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
             }
             io.out << "-\t" << version.time << '\t' << version.bytes
                    << "\tunusable: " << unusableReason(*version.unusable) << ": "
-                   << utf8FromPath(version.file.filename()) << '\n';
+                   << dvftool_text::escapedControls(utf8FromPath(version.file.filename()))
+                   << '\n';
         }
         return;
     }
@@ -110,12 +123,22 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         return kExitUnreadable;
     }
     // The file written is locked from its look to its replacement, as a
-    // save locks it.
-    if (request.output) {
+    // save locks it. An output that is the file itself is the file: its
+    // present settings are kept as a version first.
+    FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
+    if (request.output && !sameFile(*request.output, request.file)) {
         FileLock lock;
         const std::string label = utf8FromPath(*request.output);
         if (int exit = lockForSaving(*request.output, label, lock, io.err)) return exit;
-        return reportSave(saveOutputFile(*request.output, *bytes), io);
+        switch (writeOutputFile(layer, *request.output, *bytes)) {
+            case ReplaceOutcome::Replaced:
+                return reportSave(true, io);
+            case ReplaceOutcome::NotConfirmed:
+                dvftool_text::tell(io.err, label, kNotConfirmedText);
+                return kExitNotConfirmed;
+            case ReplaceOutcome::Failed:
+                return reportSave(false, io);
+        }
     }
     const DriverFontInput present =
         readDriverFontInput(request.file, request.label, InputUse::Replace, io.err);
@@ -123,13 +146,11 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         recordRefusal(io, request.printer, request.file, present);
         return present.exit;
     }
-    FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
-    const HistoryReplace replaced =
-        replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer);
-    if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
+    const HistoryReplace replaced = replaceKeepingHistory(request.file, present.bytes, *bytes,
+                                                          &history, layer, &present.lock);
     recordReplacement(
         io, {request.printer, request.file, present.bytes, *bytes, replaced, version.file});
-    return reportSave(replaced.replaced, io);
+    return reportReplace(replaced, request.label, io);
 }
 
 }  // namespace vx

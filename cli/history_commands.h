@@ -9,11 +9,16 @@
 
 #include "cli/dvftool_commands.h"
 #include "history/file_history.h"
+#include "history/history_save.h"
 
 namespace vx {
 
 // "dvftool: warning: ..." naming the folder and the reason.
 void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err);
+
+// Tells how a replacement of the file named `label` ended (and a version
+// not kept); the exit status that goes with it.
+int reportReplace(const HistoryReplace& replaced, const std::string& label, const DvfToolIo& io);
 
 // One line per version, newest first: N TAB YYYY-MM-DD HH:MM:SS TAB bytes
 // TAB user TAB computer TAB program (who replaced it, "不明" for what its

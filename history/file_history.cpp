@@ -164,16 +164,13 @@ fs::path folderName(const fs::path& file) {
 
 }  // namespace
 
+// Every file is named as resolved, links and ".." as the system follows
+// them, so that every spelling of one is one history and no spelling files
+// its versions under another file. A path without links resolves to itself.
 FileHistory::Place FileHistory::placeOf(const fs::path& file) const {
-    std::error_code ec;
-    fs::path absolute = fs::absolute(file, ec);
-    if (ec) absolute = file;
-    if (onlyFolder_) return {&places_.user, folderName(absolute)};
     const fs::path resolved = resolvedPath(file);
-    const HistoryRoot& root = historyRootFor(resolved, places_);
-    // The machine's files are named as resolved, so that every spelling
-    // of one is one history; the user's as written, as they always were.
-    return {&root, folderName(root.access == HistoryAccess::MachineWide ? resolved : absolute)};
+    if (onlyFolder_) return {&places_.user, folderName(resolved)};
+    return {&historyRootFor(resolved, places_), folderName(resolved)};
 }
 
 const HistoryRoot& FileHistory::rootOf(const fs::path& file) const { return *placeOf(file).root; }
@@ -260,11 +257,36 @@ HistoryListing FileHistory::listIn(const HistoryFolder& folder) {
     return listing;
 }
 
-std::optional<std::string> FileHistory::newestUsable(const HistoryFolder& folder) {
-    for (HistoryVersion& version : listIn(folder).entries) {
-        if (!version.unusable) return std::move(version.contents);
+std::vector<FileHistory::Entry> FileHistory::usableEntries(const HistoryFolder& folder,
+                                                           std::string* newest) {
+    std::vector<Entry> usable;
+    for (Entry& entry : entries(folder)) {
+        std::string contents;
+        if (unusableVersion(entry.found, folder, contents)) continue;
+        if (newest != nullptr && usable.empty()) *newest = std::move(contents);
+        usable.push_back(std::move(entry));
     }
-    return std::nullopt;
+    return usable;
+}
+
+void FileHistory::removeLeftovers(const HistoryFolder& folder) {
+    for (const FolderEntry& item : folder.entries()) {
+        const std::optional<std::string> version = temporaryNameFor(item.name);
+        if (item.kind == EntryKind::File && version &&
+            (parseVersionName(*version) || versionOfRecordName(*version))) {
+            folder.removeFile(item.name);
+        }
+    }
+}
+
+DurableWrite FileHistory::writeVersion(const HistoryFolder& folder, std::string_view bytes,
+                                       long long sequence, const LocalTime& now,
+                                       FileLayer& layer) const {
+    const int attempts =
+        static_cast<int>(std::min<long long>(100, kLargestSequence - sequence + 1));
+    return writeDurablyIn(
+        layer, folder.held(), bytes,
+        [&](int attempt) { return fs::path(versionName(sequence + attempt, now)); }, attempts);
 }
 
 HistoryListing FileHistory::list(const fs::path& file) const {
@@ -311,42 +333,56 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
         return kept;
     }
 
-    const std::vector<Entry> existing = entries(opened);
-    if (newestUsable(opened) == bytes) return kept;
-    if (!existing.empty() && existing.front().sequence >= kLargestSequence) {
+    // The caller holds the file's lock: no save of it is writing here.
+    removeLeftovers(opened);
+    // Numbered after the newest usable version: whatever else bears a
+    // version's name (planted, unreadable) neither uses numbers up nor
+    // counts as kept.
+    std::string newest;
+    const std::vector<Entry> own = usableEntries(opened, &newest);
+    if (!own.empty() && newest == bytes) return kept;
+    if (!own.empty() && own.front().sequence >= kLargestSequence) {
         return fail(HistoryError::NumbersUsedUp);
     }
 
     // On the disk before it has its name, and its name on the disk before
     // the file is replaced. Another program may keep a version of the same
-    // file at this moment: a name that is taken is never replaced.
+    // file at this moment, and a planted file may bear the name: a name
+    // that is taken is never replaced.
+    const long long sequence = own.empty() ? 1 : own.front().sequence + 1;
     const LocalTime now = clock_();
-    const long long sequence = existing.empty() ? 1 : existing.front().sequence + 1;
-    const int attempts =
-        static_cast<int>(std::min<long long>(100, kLargestSequence - sequence + 1));
-    const DurableWrite written = writeDurably(
-        layer, bytes, [&](int attempt) { return folder / versionName(sequence + attempt, now); },
-        attempts);
+    const DurableWrite written = writeVersion(opened, bytes, sequence, now, layer);
     kept.added = written.file;
     if (written.error) return fail(written.error);
     // A record that cannot be written leaves the version whole: its author
     // is then unknown.
     if (author_) {
         kept.record =
-            writeVersionRecord(layer, *written.file, {*author_, formatLocalTime(now)}).file;
+            writeVersionRecord(layer, opened, *written.file, {*author_, formatLocalTime(now)}).file;
     }
     return kept;
+}
+
+void FileHistory::removeVersion(const fs::path& file, const fs::path& added) const {
+    std::error_code error;
+    const HistoryFolder folder = openFolderOf(file, false, error);
+    const std::u8string name = added.filename().u8string();
+    if (error) return;
+    const std::string version(name.begin(), name.end());
+    folder.removeFile(versionRecordName(version));
+    folder.removeFile(version);
 }
 
 void FileHistory::prune(const fs::path& file) const {
     std::error_code error;
     const HistoryFolder folder = openFolderOf(file, false, error);
     if (error) return;
-    // Only the tool's own files: regular files named as versions.
-    std::vector<Entry> existing = entries(folder);
-    std::erase_if(existing, [](const Entry& entry) { return entry.found.kind != EntryKind::File; });
-    for (std::size_t i = kKeptVersions; i < existing.size(); ++i) {
-        folder.removeFile(existing[i].found.name);
+    const std::vector<Entry> own = usableEntries(folder);
+    if (own.size() <= kKeptVersions) return;
+    // Only regular files named as versions; removeFile takes nothing else.
+    const long long oldestKept = own[kKeptVersions - 1].sequence;
+    for (const Entry& entry : entries(folder)) {
+        if (entry.sequence < oldestKept) folder.removeFile(entry.found.name);
     }
     removeLeftOverRecords(folder);
 }

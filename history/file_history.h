@@ -19,6 +19,7 @@
 
 #include "history/history_places.h"
 #include "history/version_record.h"
+#include "settings/durable_write.h"
 #include "settings/file_layer.h"
 
 namespace vx {
@@ -120,7 +121,15 @@ public:
     Kept keep(const std::filesystem::path& file, std::string_view bytes,
               FileLayer& layer = platformFileLayer()) const;
 
-    // Removes all but the newest kKeptVersions versions of `file`.
+    // Removes the version `added` that keep() just made, in the history
+    // folder of `file` as opened without links.
+    void removeVersion(const std::filesystem::path& file,
+                       const std::filesystem::path& added) const;
+
+    // Removes all but the newest kKeptVersions usable versions of `file`,
+    // and what is named as a version but older than the last of them. Only
+    // usable versions count: files or folders planted under versions' names
+    // push none of the tool's own out.
     void prune(const std::filesystem::path& file) const;
 
 private:
@@ -135,8 +144,18 @@ private:
     static std::vector<Entry> entries(const HistoryFolder& folder,
                                       std::vector<FolderEntry>* others = nullptr);
     static HistoryListing listIn(const HistoryFolder& folder);
-    // The bytes of the newest usable version in the folder.
-    static std::optional<std::string> newestUsable(const HistoryFolder& folder);
+    // The usable versions in the folder, newest first; the newest's bytes
+    // into `newest` when given.
+    static std::vector<Entry> usableEntries(const HistoryFolder& folder,
+                                            std::string* newest = nullptr);
+    // Writes `bytes` as the version numbered `sequence` (or, when another
+    // program took that name meanwhile, one of the next numbers) in the
+    // opened folder, made and named in that very folder: on the disk
+    // (flushed, the folder synced) before it has its name.
+    DurableWrite writeVersion(const HistoryFolder& folder, std::string_view bytes,
+                              long long sequence, const LocalTime& now, FileLayer& layer) const;
+    // Removes the temporary files of versions that a save stopped halfway left.
+    static void removeLeftovers(const HistoryFolder& folder);
     // The history of a file and the name of its folder there.
     struct Place {
         const HistoryRoot* root;

@@ -17,6 +17,8 @@
 #include <system_error>
 #include <vector>
 
+#include "settings/file_layer.h"
+
 namespace vx {
 
 enum class HistoryAccess {
@@ -81,6 +83,8 @@ public:
     std::optional<std::string> read(std::string_view name, std::error_code& error) const;
     // Removes a regular file in it; never a link, a folder or anything else.
     bool removeFile(std::string_view name) const;
+    // The folder as the file layer makes and names files in it.
+    HeldFolder held() const;
 
 private:
     // Opens base (as it is) and each folder of `below` in it as itself.

@@ -10,12 +10,24 @@
 #include "history/file_history.h"
 #include "settings/file_check.h"
 #include "settings/file_layer.h"
+#include "settings/file_lock.h"
 #include "settings/settings_store.h"
 
 namespace vx {
 
+// Why a save was not even tried; the file and its history are untouched.
+enum class SaveRefusal {
+    Link,      // the file is a symbolic link (saves do not go through links)
+    TooLarge,  // the new bytes would be larger than kMaxFileBytes
+    LockLost,  // the lock file was removed meanwhile: another writer may be in
+};
+
 struct HistoryReplace {
     bool replaced = false;
+    // The file holds the new bytes, but its folder's sync failed: whether
+    // they survive a power cut is not known. `replaced` is false.
+    bool unconfirmed = false;
+    std::optional<SaveRefusal> refused;
     // Set when the present bytes could not be kept; the file is replaced
     // all the same.
     std::optional<HistoryProblem> historyProblem;
@@ -29,10 +41,14 @@ struct HistoryReplace {
 // the versions beyond the newest kKeptVersions go. A replacement that
 // failed halfway and left nothing at the file's name puts the new bytes
 // there, or else `present`. The version just kept goes again only when the
-// file is found to hold exactly its bytes. The caller holds the file's lock.
+// file is found to hold exactly its bytes. The caller holds the file's lock
+// (`lock`, asked before the replacement whether it still is the file's);
+// the tool's own temporary files that a stopped save left beside the file
+// and in its history go first.
 HistoryReplace replaceKeepingHistory(const std::filesystem::path& path, std::string_view present,
                                      std::string_view bytes, const FileHistory* history,
-                                     FileLayer& layer = platformFileLayer());
+                                     FileLayer& layer = platformFileLayer(),
+                                     const FileLock* lock = nullptr);
 
 enum class HistorySaveOutcome {
     Saved,
@@ -40,6 +56,9 @@ enum class HistorySaveOutcome {
     ChangedMeanwhile,
     Busy,         // another program held the file's lock for the whole wait
     NotAccepted,  // the file is no longer one that may be saved into
+    Refused,      // see `refusal`; nothing written
+    LockRefused,  // the lock file is not to be had (see `lock`); nothing written
+    NotConfirmed,  // the file holds the new bytes; the disk did not confirm them
 };
 
 struct HistorySave {
@@ -52,7 +71,15 @@ struct HistorySave {
     std::optional<HistoryProblem> historyProblem;
     std::optional<std::filesystem::path> keptVersion;  // as HistoryReplace's
     FileCheck check = FileCheck::Accepted;  // why the file was NotAccepted
+    std::optional<SaveRefusal> refusal;     // why it was Refused
+    FileLock lock;  // for LockRefused: the lock as tried (never held)
 };
+
+// The sentence that tells why the lock file of a save was not to be had
+// (Failed, NotAFile, LeftBehind), for the window and dvftool (UTF-8).
+std::string lockRefusalText(const FileLock& lock);
+// The sentence that tells why a save was refused (UTF-8).
+std::string_view saveRefusalText(SaveRefusal refusal);
 
 // Writes the store into the file at `path` as a save does (its font
 // sections rewritten, every other byte kept), keeping the file's present

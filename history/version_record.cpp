@@ -100,14 +100,14 @@ std::optional<VersionRecord> parseVersionRecord(std::string_view text) {
     return record;
 }
 
-DurableWrite writeVersionRecord(FileLayer& layer, const fs::path& version,
-                                const VersionRecord& record) {
+DurableWrite writeVersionRecord(FileLayer& layer, const HistoryFolder& folder,
+                                const fs::path& version, const VersionRecord& record) {
     const std::u8string name = version.filename().u8string();
-    const fs::path file =
-        version.parent_path() /
-        fs::path(std::u8string(name) +
-                 std::u8string(kVersionRecordExtension.begin(), kVersionRecordExtension.end()));
-    return writeDurably(layer, formatVersionRecord(record), [&](int) { return file; });
+    const fs::path file = fs::path(
+        std::u8string(name) +
+        std::u8string(kVersionRecordExtension.begin(), kVersionRecordExtension.end()));
+    return writeDurablyIn(layer, folder.held(), formatVersionRecord(record),
+                          [&](int) { return file; });
 }
 
 VersionRecords::VersionRecords(const HistoryFolder& folder, std::vector<FolderEntry>& others)

@@ -58,10 +58,11 @@ std::optional<std::string> versionOfRecordName(std::string_view name);
 std::string formatVersionRecord(const VersionRecord& record);
 std::optional<VersionRecord> parseVersionRecord(std::string_view text);
 
-// Writes the record of the version file `version` beside it, as durably as
-// the version (flushed before it has its name, the folder synced); never
-// replaces a file.
-DurableWrite writeVersionRecord(FileLayer& layer, const std::filesystem::path& version,
+// Writes the record of the version file `version` beside it in the opened
+// history folder, as durably as the version (flushed before it has its
+// name, the folder synced); never replaces a file.
+DurableWrite writeVersionRecord(FileLayer& layer, const HistoryFolder& folder,
+                                const std::filesystem::path& version,
                                 const VersionRecord& record);
 
 // The records found in a history folder, by the name of their version.

@@ -6,6 +6,7 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <system_error>
 
@@ -29,7 +30,26 @@ DurableWrite writeDurably(FileLayer& layer, std::string_view bytes,
                           const std::function<std::filesystem::path(int attempt)>& nameFor,
                           int attempts = 1);
 
-// A name for a temporary file beside `file` that no other writer picks.
+// writeDurably for names (`nameFor` gives one name, no folder) in a folder
+// held open: the file is made and renamed in that very folder. The result's
+// file is the folder's path and the name.
+DurableWrite writeDurablyIn(FileLayer& layer, const HeldFolder& folder, std::string_view bytes,
+                            const std::function<std::filesystem::path(int attempt)>& nameFor,
+                            int attempts = 1);
+
+// A name for a temporary file beside `file` that no other writer picks:
+// ".NAME.<hex>.<hex>.<n>.tmp".
 std::filesystem::path temporaryNameBeside(const std::filesystem::path& file);
+
+// The name of the file that a temporary file of the tool's own pattern was
+// for (earlier versions' Windows pattern "NAME.<n>.<n>.tmp" included); nullopt
+// for any other name. Names are UTF-8.
+std::optional<std::string> temporaryNameFor(std::string_view name);
+
+// Removes the temporary files of the tool's own pattern for `file` beside
+// it, which a save stopped halfway (a crash, a power cut) leaves; regular
+// files only, never a link or a folder. The caller holds the file's lock,
+// so no save of the file is writing one.
+void removeLeftoverTemporaries(FileLayer& layer, const std::filesystem::path& file);
 
 }  // namespace vx

@@ -17,31 +17,53 @@ bool replaceFileContents(FileReplacement& replacement, std::string_view bytes) {
     return false;
 }
 
-bool replaceFileContents(FileLayer& layer, const std::filesystem::path& target,
-                         std::string_view bytes) {
-    if (target.empty()) return false;
+namespace {
+
+ReplaceOutcome outcomeOf(const DurableWrite& written) {
+    if (!written.file) return ReplaceOutcome::Failed;
+    return written.error ? ReplaceOutcome::NotConfirmed : ReplaceOutcome::Replaced;
+}
+
+}  // namespace
+
+ReplaceOutcome replaceWholeFile(FileLayer& layer, const std::filesystem::path& target,
+                                std::string_view bytes) {
+    if (target.empty()) return ReplaceOutcome::Failed;
     const bool existed = layer.exists(target);
     bool replaced = false;
     if (std::unique_ptr<FileReplacement> replacement = layer.replacement(target)) {
         replaced = replaceFileContents(*replacement, bytes);
     }
-    if (replaced) return !layer.syncFolder(target.parent_path());
+    if (replaced) {
+        return layer.syncFolder(target.parent_path()) ? ReplaceOutcome::NotConfirmed
+                                                      : ReplaceOutcome::Replaced;
+    }
     // A replacement that failed halfway (the file moved away, the new one
     // not in its place) leaves nothing at the name: the new bytes go there.
     if (existed && !layer.exists(target)) {
-        return !writeDurably(layer, bytes, [&](int) { return target; }).error;
+        return outcomeOf(writeDurably(layer, bytes, [&](int) { return target; }));
     }
-    return false;
+    return ReplaceOutcome::Failed;
+}
+
+bool replaceFileContents(FileLayer& layer, const std::filesystem::path& target,
+                         std::string_view bytes) {
+    return replaceWholeFile(layer, target, bytes) == ReplaceOutcome::Replaced;
 }
 
 bool replaceFileContents(const std::filesystem::path& target, std::string_view bytes) {
     return replaceFileContents(platformFileLayer(), target, bytes);
 }
 
+ReplaceOutcome writeOutputFile(FileLayer& layer, const std::filesystem::path& path,
+                               std::string_view bytes) {
+    if (path.empty()) return ReplaceOutcome::Failed;
+    if (layer.exists(path)) return replaceWholeFile(layer, path, bytes);
+    return outcomeOf(writeDurably(layer, bytes, [&](int) { return path; }));
+}
+
 bool saveOutputFile(FileLayer& layer, const std::filesystem::path& path, std::string_view bytes) {
-    if (path.empty()) return false;
-    if (layer.exists(path)) return replaceFileContents(layer, path, bytes);
-    return !writeDurably(layer, bytes, [&](int) { return path; }).error;
+    return writeOutputFile(layer, path, bytes) == ReplaceOutcome::Replaced;
 }
 
 bool saveOutputFile(const std::filesystem::path& path, std::string_view bytes) {

@@ -24,6 +24,11 @@ bool fileTooLarge(const std::filesystem::path& path);
 
 bool fileExists(const std::filesystem::path& path);
 
+// Whether `path` itself is a symbolic link (on Windows any reparse point),
+// whatever it points to. Saves refuse such a file: a replacement would put
+// a file in the link's place and leave the file it names as it was.
+bool isSymbolicLink(const std::filesystem::path& path);
+
 // Whether both paths name one existing file, however spelled (so that an
 // output can be refused where it would take a driver font file's place).
 bool sameFile(const std::filesystem::path& a, const std::filesystem::path& b);
@@ -49,10 +54,18 @@ class FileLayer;
 
 // Runs the steps in order; on the first failure discards and returns false.
 bool replaceFileContents(FileReplacement& replacement, std::string_view bytes);
+
+enum class ReplaceOutcome {
+    Replaced,      // the file holds the new bytes, its folder synced
+    NotConfirmed,  // the file holds the new bytes; the folder's sync failed
+    Failed,        // the file holds no new bytes
+};
 // Replaces the file through the layer, then syncs its folder so that the
 // new name is on the disk. When a failed step left nothing at the file's
-// name, the new bytes are put there as a new file. True only when the file
-// holds `bytes` and its folder is synced.
+// name, the new bytes are put there as a new file.
+ReplaceOutcome replaceWholeFile(FileLayer& layer, const std::filesystem::path& target,
+                                std::string_view bytes);
+// replaceWholeFile, true only when Replaced.
 bool replaceFileContents(FileLayer& layer, const std::filesystem::path& target,
                          std::string_view bytes);
 bool replaceFileContents(const std::filesystem::path& target, std::string_view bytes);
@@ -62,6 +75,8 @@ bool replaceFileContents(const std::filesystem::path& target, std::string_view b
 // is written whole before it takes the name. Never writes through a link:
 // a link at `path` is replaced, not followed. False when nothing was
 // written; an existing file is then as it was.
+ReplaceOutcome writeOutputFile(FileLayer& layer, const std::filesystem::path& path,
+                               std::string_view bytes);
 bool saveOutputFile(FileLayer& layer, const std::filesystem::path& path, std::string_view bytes);
 bool saveOutputFile(const std::filesystem::path& path, std::string_view bytes);
 

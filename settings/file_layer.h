@@ -3,6 +3,7 @@
 // make one of them fail; the program uses the platform's.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <string_view>
@@ -21,6 +22,13 @@ public:
     virtual std::error_code flush() = 0;
 };
 
+// A folder held open (POSIX: its descriptor; Windows: its handle, which no
+// one may move or remove while it is held), with its path for messages.
+struct HeldFolder {
+    std::intptr_t handle = -1;
+    std::filesystem::path path;
+};
+
 class FileLayer {
 public:
     virtual ~FileLayer() = default;
@@ -37,6 +45,18 @@ public:
     // Puts the folder's names (new files, renames) on the disk. Where the
     // file system keeps names safe itself, there is nothing to do.
     virtual std::error_code syncFolder(const std::filesystem::path& folder) = 0;
+    // createNew, renameNew and syncFolder for names in a held folder: the
+    // names are made in that very folder, never in one that a link put in
+    // its path meanwhile names (POSIX: relative to its descriptor; Windows:
+    // after proving that its path still names the folder held).
+    virtual std::unique_ptr<NewFile> createNewIn(const HeldFolder& folder,
+                                                 const std::filesystem::path& name,
+                                                 std::error_code& error) = 0;
+    virtual std::error_code renameNewIn(const HeldFolder& folder,
+                                        const std::filesystem::path& from,
+                                        const std::filesystem::path& to) = 0;
+    virtual std::error_code syncHeldFolder(const HeldFolder& folder) = 0;
+    virtual void removeIn(const HeldFolder& folder, const std::filesystem::path& name) = 0;
     // Whether anything is at `path` (a link counts, even a dangling one).
     virtual bool exists(const std::filesystem::path& path) = 0;
     virtual void remove(const std::filesystem::path& path) = 0;

@@ -22,6 +22,7 @@ FileLock& FileLock::operator=(FileLock&& other) noexcept {
         lockFile_ = std::move(other.lockFile_);
         outcome_ = other.outcome_;
         error_ = other.error_;
+        owner_ = std::move(other.owner_);
         handle_ = other.handle_;
         other.handle_ = -1;
         other.outcome_ = LockOutcome::Failed;
@@ -41,12 +42,24 @@ FileLock FileLock::acquire(const std::filesystem::path& file, std::chrono::milli
             lock.error_.clear();
             return lock;
         }
-        lock.outcome_ = attempt.busy ? LockOutcome::Busy : LockOutcome::Failed;
+        lock.outcome_ = attempt.notAFile     ? LockOutcome::NotAFile
+                        : attempt.leftBehind ? LockOutcome::LeftBehind
+                        : attempt.busy       ? LockOutcome::Busy
+                                             : LockOutcome::Failed;
         lock.error_ = attempt.error;
+        lock.owner_ = attempt.owner;
         // Only another's lock ends by waiting.
-        if (!attempt.busy || std::chrono::steady_clock::now() >= deadline) return lock;
+        if (!attempt.busy) return lock;
+        if (std::chrono::steady_clock::now() >= deadline) {
+            if (attempt.refused) lock.outcome_ = LockOutcome::LeftBehind;
+            return lock;
+        }
         std::this_thread::sleep_for(kRetryInterval);
     }
+}
+
+bool FileLock::stillHeld() const {
+    return handle_ != -1 && lockFileStillNamed(handle_, lockFile_);
 }
 
 void FileLock::release() {

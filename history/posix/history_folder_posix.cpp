@@ -191,9 +191,17 @@ bool HistoryFolder::removeFile(std::string_view name) const {
     return ::unlinkat(state_->fd, item.c_str(), 0) == 0;
 }
 
+HeldFolder HistoryFolder::held() const {
+    if (!state_) return {};
+    return {state_->fd, path_};
+}
+
+// The system resolves ".." after the link before it, so the path is
+// resolved as given: "sub/../x" with sub a link names a file beside the
+// link's target, which lexical normalisation would not find.
 fs::path resolvedPath(const fs::path& path) {
     std::error_code ec;
-    const fs::path absolute = fs::absolute(path, ec).lexically_normal();
+    const fs::path absolute = fs::absolute(path, ec);
     if (char* real = ::realpath(absolute.c_str(), nullptr)) {
         fs::path resolved(real);
         std::free(real);
@@ -205,7 +213,7 @@ fs::path resolvedPath(const fs::path& path) {
         std::free(real);
         return resolved;
     }
-    return absolute;
+    return absolute.lexically_normal();
 }
 
 }  // namespace vx

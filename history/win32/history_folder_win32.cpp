@@ -263,6 +263,11 @@ bool HistoryFolder::removeFile(std::string_view name) const {
                                       sizeof disposition);
 }
 
+HeldFolder HistoryFolder::held() const {
+    if (!state_ || state_->held.empty()) return {};
+    return {reinterpret_cast<std::intptr_t>(state_->held.back().value), path_};
+}
+
 namespace {
 
 // The path an open object has on its volume, without the "\\?\" prefix.

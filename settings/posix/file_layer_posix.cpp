@@ -46,6 +46,36 @@ private:
     int fd_;
 };
 
+std::unique_ptr<NewFile> createAt(int folder, const std::filesystem::path& path,
+                                  std::error_code& error) {
+    const int fd =
+        ::openat(folder, path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
+    if (fd < 0) {
+        error = lastError();
+        return nullptr;
+    }
+    error.clear();
+    return std::make_unique<PosixNewFile>(fd);
+}
+
+std::error_code renameAt(int folder, const std::filesystem::path& from,
+                         const std::filesystem::path& to) {
+    if (::renameat2(folder, from.c_str(), folder, to.c_str(), RENAME_NOREPLACE) == 0) return {};
+    // File systems without that kind of rename: a second name, which fails
+    // as well when the name is taken.
+    if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return lastError();
+    if (::linkat(folder, from.c_str(), folder, to.c_str(), 0) != 0) return lastError();
+    ::unlinkat(folder, from.c_str(), 0);
+    return {};
+}
+
+std::error_code syncOpen(int folder) {
+    // Some file systems cannot sync a folder at all; their names are as
+    // safe as they can be.
+    if (::fsync(folder) != 0 && errno != EINVAL && errno != ENOTSUP) return lastError();
+    return {};
+}
+
 class PosixFileLayer : public FileLayer {
 public:
     std::unique_ptr<FileReplacement> replacement(const std::filesystem::path& target) override {
@@ -54,39 +84,40 @@ public:
 
     std::unique_ptr<NewFile> createNew(const std::filesystem::path& path,
                                        std::error_code& error) override {
-        const int fd =
-            ::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0644);
-        if (fd < 0) {
-            error = lastError();
-            return nullptr;
-        }
-        error.clear();
-        return std::make_unique<PosixNewFile>(fd);
+        return createAt(AT_FDCWD, path, error);
     }
 
     std::error_code renameNew(const std::filesystem::path& from,
                               const std::filesystem::path& to) override {
-        if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) {
-            return {};
-        }
-        // File systems without that kind of rename: a second name, which
-        // fails as well when the name is taken.
-        if (errno != EINVAL && errno != ENOSYS && errno != ENOTSUP) return lastError();
-        if (::link(from.c_str(), to.c_str()) != 0) return lastError();
-        ::unlink(from.c_str());
-        return {};
+        return renameAt(AT_FDCWD, from, to);
     }
 
     std::error_code syncFolder(const std::filesystem::path& folder) override {
         const std::filesystem::path name = folder.empty() ? "." : folder;
         const int fd = ::open(name.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
         if (fd < 0) return lastError();
-        std::error_code error;
-        // Some file systems cannot sync a folder at all; their names are
-        // as safe as they can be.
-        if (::fsync(fd) != 0 && errno != EINVAL && errno != ENOTSUP) error = lastError();
+        const std::error_code error = syncOpen(fd);
         ::close(fd);
         return error;
+    }
+
+    std::unique_ptr<NewFile> createNewIn(const HeldFolder& folder,
+                                         const std::filesystem::path& name,
+                                         std::error_code& error) override {
+        return createAt(static_cast<int>(folder.handle), name, error);
+    }
+
+    std::error_code renameNewIn(const HeldFolder& folder, const std::filesystem::path& from,
+                                const std::filesystem::path& to) override {
+        return renameAt(static_cast<int>(folder.handle), from, to);
+    }
+
+    std::error_code syncHeldFolder(const HeldFolder& folder) override {
+        return syncOpen(static_cast<int>(folder.handle));
+    }
+
+    void removeIn(const HeldFolder& folder, const std::filesystem::path& name) override {
+        ::unlinkat(static_cast<int>(folder.handle), name.c_str(), 0);
     }
 
     bool exists(const std::filesystem::path& path) override {

@@ -9,6 +9,7 @@
 #include <string>
 #include <system_error>
 
+#include "settings/durable_write.h"
 #include "settings/file_io.h"
 
 namespace vx {
@@ -26,10 +27,13 @@ public:
         // file stays read-only (rename would otherwise ignore its mode).
         if (::stat(target_.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return false;
         if ((st.st_mode & S_IWUSR) == 0) return false;
-        std::string pattern = target_.string() + ".XXXXXX";
-        fd_ = ::mkstemp(pattern.data());
+        // A name of the tool's own pattern, so that one a crash leaves is
+        // known as the tool's and removed by a later save.
+        const std::filesystem::path temporary = temporaryNameBeside(target_);
+        fd_ = ::open(temporary.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC,
+                     0600);
         if (fd_ < 0) return false;
-        temp_ = pattern;
+        temp_ = temporary.string();
         if (::fchmod(fd_, st.st_mode & 07777) != 0) return false;
         if (::geteuid() == 0 && ::fchown(fd_, st.st_uid, st.st_gid) != 0) return false;
         return true;
@@ -87,6 +91,11 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     }
     if (in.bad()) return std::nullopt;
     return bytes;
+}
+
+bool isSymbolicLink(const std::filesystem::path& path) {
+    struct stat st {};
+    return ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode);
 }
 
 bool fileExists(const std::filesystem::path& path) {

@@ -52,6 +52,29 @@ private:
     HANDLE file_;
 };
 
+// Whether the folder's path still names the folder held: its volume and
+// file index are those of the handle. The folders of a history are held
+// without delete sharing from its base down, so that none can be moved away
+// and replaced by a junction; this proves it before a name is made there.
+std::error_code sameFolder(const HeldFolder& folder) {
+    BY_HANDLE_FILE_INFORMATION held{}, named{};
+    if (!GetFileInformationByHandle(reinterpret_cast<HANDLE>(folder.handle), &held)) {
+        return errorOf(GetLastError());
+    }
+    HANDLE now = CreateFileW(longPath(folder.path).c_str(), FILE_READ_ATTRIBUTES,
+                             FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr,
+                             OPEN_EXISTING, FILE_FLAG_BACKUP_SEMANTICS, nullptr);
+    if (now == INVALID_HANDLE_VALUE) return errorOf(GetLastError());
+    const BOOL known = GetFileInformationByHandle(now, &named);
+    CloseHandle(now);
+    if (!known) return errorOf(GetLastError());
+    if (held.dwVolumeSerialNumber != named.dwVolumeSerialNumber ||
+        held.nFileIndexHigh != named.nFileIndexHigh || held.nFileIndexLow != named.nFileIndexLow) {
+        return std::make_error_code(std::errc::too_many_symbolic_link_levels);
+    }
+    return {};
+}
+
 class Win32FileLayer : public FileLayer {
 public:
     std::unique_ptr<FileReplacement> replacement(const std::filesystem::path& target) override {
@@ -79,6 +102,25 @@ public:
     }
 
     std::error_code syncFolder(const std::filesystem::path&) override { return {}; }
+
+    std::unique_ptr<NewFile> createNewIn(const HeldFolder& folder,
+                                         const std::filesystem::path& name,
+                                         std::error_code& error) override {
+        error = sameFolder(folder);
+        return error ? nullptr : createNew(folder.path / name, error);
+    }
+
+    std::error_code renameNewIn(const HeldFolder& folder, const std::filesystem::path& from,
+                                const std::filesystem::path& to) override {
+        if (std::error_code error = sameFolder(folder)) return error;
+        return renameNew(folder.path / from, folder.path / to);
+    }
+
+    std::error_code syncHeldFolder(const HeldFolder&) override { return {}; }
+
+    void removeIn(const HeldFolder& folder, const std::filesystem::path& name) override {
+        if (!sameFolder(folder)) remove(folder.path / name);
+    }
 
     bool exists(const std::filesystem::path& path) override {
         return GetFileAttributesW(longPath(path).c_str()) != INVALID_FILE_ATTRIBUTES;

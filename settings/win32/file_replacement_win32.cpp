@@ -6,6 +6,7 @@
 
 #include <string>
 
+#include "settings/durable_write.h"
 #include "settings/file_io.h"
 #include "settings/win32/long_path.h"
 
@@ -34,9 +35,9 @@ public:
         DWORD attributes = GetFileAttributesW(target_.c_str());
         if (attributes == INVALID_FILE_ATTRIBUTES) return false;
         if (attributes & (FILE_ATTRIBUTE_READONLY | FILE_ATTRIBUTE_DIRECTORY)) return false;
-        static unsigned counter = 0;
-        temp_ = target_ + L"." + std::to_wstring(GetCurrentProcessId()) + L"." +
-                std::to_wstring(++counter) + L".tmp";
+        // A name of the tool's own pattern, so that one a crash leaves is
+        // known as the tool's and removed by a later save.
+        temp_ = temporaryNameBeside(std::filesystem::path(target_)).wstring();
         file_ = CreateFileW(temp_.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_NEW,
                             FILE_ATTRIBUTE_NORMAL, nullptr);
         if (file_ == INVALID_HANDLE_VALUE) {
@@ -140,6 +141,20 @@ std::optional<std::string> readFileBytes(const std::filesystem::path& path) {
     CloseHandle(file);
     if (!ok || bytes.size() > kMaxFileBytes) return std::nullopt;
     return bytes;
+}
+
+bool isSymbolicLink(const std::filesystem::path& path) {
+    const std::wstring name = longPath(path);
+    // Wine shows a symbolic link of the Unix side only in the folder's listing.
+    WIN32_FIND_DATAW found{};
+    HANDLE search = FindFirstFileW(name.c_str(), &found);
+    if (search != INVALID_HANDLE_VALUE) {
+        FindClose(search);
+        if ((found.dwFileAttributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0) return true;
+    }
+    const DWORD attributes = GetFileAttributesW(name.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES &&
+           (attributes & FILE_ATTRIBUTE_REPARSE_POINT) != 0;
 }
 
 bool fileExists(const std::filesystem::path& path) {

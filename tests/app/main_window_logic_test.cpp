@@ -12,8 +12,13 @@
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 #include "settings/file_lock.h"
+#include "settings/file_messages.h"
 #include "settings/font_names.h"
 #include "tests/settings/test_support.h"
+
+#ifndef _WIN32
+#include <sys/stat.h>
+#endif
 
 namespace vx {
 namespace {
@@ -805,6 +810,50 @@ TEST_F(MainWindowLogicTest, ASaveHeldOffByAnotherProgramSaysSoAndKeepsTheWindow)
     EXPECT_FALSE(view.closed);
     EXPECT_EQ(readAll(file), before);
 }
+
+#ifndef _WIN32
+// What stands in the way of the window's save is told, nothing written:
+// the bound file is a link, or a pipe stands at its lock file's name.
+TEST_F(MainWindowLogicTest, ASaveRefusedForWhatStandsInItsWayTellsWhy) {
+    struct Case {
+        const char* what;
+        std::function<void()> plant;
+        std::string message;
+    };
+    const std::filesystem::path real = dir / "real.dvf";
+    const std::vector<Case> cases = {
+        {"a link",
+         [&] {
+             std::filesystem::rename(file, real);
+             std::filesystem::create_symlink(real, file);
+         },
+         std::string(kLinkRefusedText)},
+        {"a pipe at the lock file",
+         [&] { ASSERT_EQ(::mkfifo(lockFileOf(file).c_str(), 0600), 0); },
+         "ロックファイルの場所 " + file.string() + ".lock にファイルではないもの"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        writeAll(file, readAll(file));
+        MainWindowLogic logic = makeLogic();
+        logic.initialise();
+        c.plant();
+        const std::string before = readAll(file);
+        messages.shown.clear();
+        messages.answers = {MessageAnswer::Ok};
+        EXPECT_EQ(logic.saveSettings(), SaveCommandResult::Failed);
+        ASSERT_EQ(messages.texts().size(), 2u);
+        EXPECT_EQ(messages.texts()[1].substr(0, c.message.size()), c.message);
+        EXPECT_EQ(messages.shown[1].icon, MessageIcon::Exclamation);
+        EXPECT_EQ(readAll(file), before);
+        std::filesystem::remove(lockFileOf(file));
+        if (std::filesystem::is_symlink(file)) {
+            std::filesystem::remove(file);
+            std::filesystem::rename(real, file);
+        }
+    }
+}
+#endif
 
 // A file that someone re-saved in UTF-8 after the window loaded it is not
 // saved into: the window says how the file must be saved and keeps the edits.

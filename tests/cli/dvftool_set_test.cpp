@@ -34,9 +34,11 @@ TEST(DvfToolSetChecks, RefusesWhatTheWindowCouldNotStoreAndWritesNothing) {
         {{"ZELバーコード04", "typeName=CODE128", "narrowBar=05"},
          "ZELバーコード04 narrowBar=05: CODE128 では使いません"},
         {{"ZELバーコード03", "originX=12\n3"},
-         "ZELバーコード03 originX=12\n3: 制御文字は使えません"},
+         // Shown escaped: one message is one line, and nothing reaches the
+         // terminal as a control character.
+         "ZELバーコード03 originX=12\\n3: 制御文字は使えません"},
         {{"ZELバーコード03", std::string("originX=1\x01")},
-         "ZELバーコード03 originX=1\x01: 制御文字は使えません"},
+         "ZELバーコード03 originX=1\\x01: 制御文字は使えません"},
         {{"ZELバーコード03", "originX=" + longValue},
          "ZELバーコード03 originX=" + longValue + ": 0〜9999 (x0.1mm)、または default (自動)"},
         {{"ZELバーコード03", "typeIndex=23"}, "ZELバーコード03 typeIndex=23: 0〜22 (種別の番号)"},

@@ -376,7 +376,8 @@ TEST(DvfToolUsage, UsageErrorsNameTheArgument) {
 
 TEST(DvfToolUsage, MissingFileIsNamed) {
     ScratchDir dir;
-    const std::string missing = utf8(dir.path() / "ない.dvf");
+    // Named in UTF-8 (a narrow literal is the ANSI code page's on Windows).
+    const std::string missing = utf8(dir.path() / std::filesystem::path(u8"ない.dvf"));
     for (const Strings& args :
          {Strings{"check", missing}, Strings{"dump", missing}, Strings{"save", missing},
           Strings{"set", missing, "ZEL文字フォント01", "originX=1"}}) {

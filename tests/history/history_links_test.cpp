@@ -76,11 +76,11 @@ TEST_F(HistoryLinks, PlantedEntriesAreListedAsUnusableAndNeverOffered) {
     EXPECT_EQ(usable[0].number, 1);
     EXPECT_EQ(FileHistory::read(usable[0]), dvf("kept"));
     // The newest usable version is what a save compares with; the next
-    // number follows the highest one named.
+    // number follows it: planted names use no numbers up.
     EXPECT_FALSE(history.keep(file, dvf("kept")).added);
     const FileHistory::Kept next = history.keep(file, dvf("next"));
     ASSERT_TRUE(next.added);
-    EXPECT_EQ(next.added->filename().string().substr(0, 9), "00000009_");
+    EXPECT_EQ(next.added->filename().string().substr(0, 9), "00000002_");
     EXPECT_EQ(history.versions(file).size(), 2u);
 }
 

@@ -56,6 +56,29 @@ public:
         if (failed("sync", folder)) return std::make_error_code(std::errc::io_error);
         return real().syncFolder(folder);
     }
+    // The same steps in a held folder, logged with the folder's path and the name.
+    std::unique_ptr<NewFile> createNewIn(const HeldFolder& folder,
+                                         const std::filesystem::path& name,
+                                         std::error_code& error) override {
+        if (failed("create", folder.path / name)) {
+            error = std::make_error_code(std::errc::io_error);
+            return nullptr;
+        }
+        std::unique_ptr<NewFile> file = real().createNewIn(folder, name, error);
+        return file ? std::make_unique<File>(*this, folder.path / name, std::move(file)) : nullptr;
+    }
+    std::error_code renameNewIn(const HeldFolder& folder, const std::filesystem::path& from,
+                                const std::filesystem::path& to) override {
+        if (failed("rename", folder.path / to)) return std::make_error_code(std::errc::io_error);
+        return real().renameNewIn(folder, from, to);
+    }
+    std::error_code syncHeldFolder(const HeldFolder& folder) override {
+        if (failed("sync", folder.path)) return std::make_error_code(std::errc::io_error);
+        return real().syncHeldFolder(folder);
+    }
+    void removeIn(const HeldFolder& folder, const std::filesystem::path& name) override {
+        if (!failed("remove", folder.path / name)) real().removeIn(folder, name);
+    }
     bool exists(const std::filesystem::path& path) override { return real().exists(path); }
     void remove(const std::filesystem::path& path) override {
         if (!failed("remove", path)) real().remove(path);

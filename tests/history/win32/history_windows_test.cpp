@@ -15,6 +15,9 @@
 #include "history/history_location.h"
 #include "history/history_save.h"
 #include "history/win32/history_security_win32.h"
+#include "settings/driver_font_file.h"
+#include "settings/file_io.h"
+#include "settings/file_lock.h"
 #include "tests/settings/test_support.h"
 
 namespace vx {
@@ -259,6 +262,34 @@ TEST(HistoryLinksWindows, AFolderLinkNamedAsAVersionIsListedAsALink) {
     ASSERT_EQ(listing.entries.size(), 2u);
     EXPECT_EQ(listing.entries[0].unusable, Unusable::Link);
     EXPECT_FALSE(listing.entries[1].unusable);
+}
+
+// A driver font file that is a symbolic link is not saved through: the link
+// stays, the file it names keeps its bytes, and no version or lock file is
+// made. Wine shows a Unix link to a file as a plain file and makes none of
+// its own, and Windows makes one only with the right to.
+TEST(HistoryLinksWindows, ASaveThroughAFileLinkIsRefused) {
+    if (underWine()) GTEST_SKIP() << "Wine shows no link to a file to a Windows program";
+    test::ScratchDir dir;
+    const fs::path target = dir.withBytes("real.dvf", dvf("real"));
+    const fs::path link = dir.path() / "ALTOD.DVF";
+    constexpr DWORD kUnprivileged = 0x2;
+    if (!CreateSymbolicLinkW(link.c_str(), target.c_str(), kUnprivileged)) {
+        GTEST_SKIP() << "this user may not make symbolic links";
+    }
+    ASSERT_TRUE(isSymbolicLink(link));
+    EXPECT_FALSE(isSymbolicLink(target));
+    FileHistory history(dir.path() / "history", noon);
+    SettingsStore store;
+    loadDriverFontFile(IniDocument(dvf("real")), store);
+    const HistorySave save = saveKeepingHistory(store, link, &history);
+    EXPECT_EQ(save.outcome, HistorySaveOutcome::Refused);
+    EXPECT_EQ(save.refusal, SaveRefusal::Link);
+    EXPECT_EQ(test::readBytes(target), dvf("real"));
+    EXPECT_TRUE(isSymbolicLink(link));
+    EXPECT_FALSE(fs::exists(dir.path() / "history"));
+    EXPECT_FALSE(fs::exists(lockFileOf(link)));
+    DeleteFileW(link.c_str());
 }
 
 }  // namespace
