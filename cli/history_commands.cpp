@@ -100,7 +100,7 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         FileLock lock;
         const std::string label = utf8FromPath(*request.output);
         if (int exit = lockForSaving(*request.output, label, lock, io.err)) return exit;
-        return reportSave(saveOutputFile(*request.output, *bytes), io);
+        return reportSave(saveOutputFile(*request.output, *bytes), label, io);
     }
     const DriverFontInput present =
         readDriverFontInput(request.file, request.label, InputUse::Replace, io.err);
@@ -109,7 +109,7 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
     const HistoryReplace replaced =
         replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer);
     if (replaced.historyProblem) warnHistoryProblem(*replaced.historyProblem, io.err);
-    return reportSave(replaced.replaced, io);
+    return reportSave(replaced.replaced, request.label, io);
 }
 
 }  // namespace vx

@@ -169,6 +169,8 @@ bool RowPage<Record>::checkRangesOfFields() {
     for (const Row& row : description_.rows) {
         if (row.kind != ControlKind::NumericEdit || !controls_.enabled(row.id)) continue;
         if (row.autoBox != 0 && fields_.flag(row.autoBox)) continue;
+        // A value shown from the record and left alone stays as it is.
+        if (!fields_.changedSinceCheck(row.id)) continue;
         const std::optional<FieldRange> range = rangeOf(row);
         if (!range) continue;
         const std::string checked = clampedText(fields_.text(row.id), *range);
@@ -183,6 +185,7 @@ template <class Record>
 void RowPage<Record>::checkRanges() {
     fields_.take(controls_);
     if (checkRangesOfFields()) fields_.show(controls_);
+    fields_.markChecked();
 }
 
 template <class Record>
@@ -235,8 +238,9 @@ void RowPage<Record>::enableRowsOfType(int typeIndex) {
         const FieldSpec* own = specFor(row, typeIndex);
         const bool used = typeIndex < 0 || own->types.contains(typeIndex);
         enableRow(row, used);
-        if (used && own != row.spec && row.spin != 0 && own->form == FieldForm::Number) {
-            controls_.setSpinRange(row.spin, own->minimum, own->maximum);
+        // Every range of the type shown, whichever type set the last one.
+        if (used && row.spin != 0 && own->form == FieldForm::Number) {
+            controls_.setSpinRange(row.spin, row.spinMinimum.value_or(own->minimum), own->maximum);
         }
     }
 }
@@ -289,6 +293,7 @@ void RowPage<Record>::showCurrent() {
     applyTypeRules();
     applyAutoRules();
     fields_.show(controls_);
+    fields_.markChecked();
     // A font shown again (after a type change, or coming back to it) keeps
     // what it was first shown as.
     std::optional<Record>& shown = shownAs_[static_cast<std::size_t>(currentFont_)];
@@ -383,6 +388,7 @@ void RowPage<Record>::onEditLostFocus(int id) {
     if (const std::optional<FieldRange> range = rangeOf(*r)) {
         clampField(fields_, controls_, id, *range);
     }
+    fields_.markChecked(id);
 }
 
 template class RowPage<CharacterFontRecord>;

@@ -64,6 +64,7 @@ constexpr FieldSpec originX(FontKind kind, TypeSet types) {
             .minimum = 0,
             .maximum = 9999,
             .allowsDefault = true,
+            .shownForDefault = "自動",
             .types = types};
 }
 constexpr FieldSpec originY(FontKind kind, TypeSet types) {
@@ -75,6 +76,7 @@ constexpr FieldSpec originY(FontKind kind, TypeSet types) {
             .minimum = 0,
             .maximum = 32767,
             .allowsDefault = true,
+            .shownForDefault = "自動",
             .types = types};
 }
 constexpr FieldSpec coded(FontKind kind, std::string_view name, std::string_view label,
@@ -99,11 +101,14 @@ constexpr FieldSpec dots(FontKind kind, std::string_view name, std::string_view 
             .types = types};
 }
 
-// A working value of the page: one part of the decoration's parameters.
-constexpr FieldSpec working(std::string_view name, std::string_view label) {
+// A working value of the page: one part of the decoration's parameters,
+// labelled by its pair's heading and its own "横" or "縦".
+constexpr FieldSpec working(std::string_view name, std::string_view label,
+                            std::string_view part = {}) {
     return {.kind = FontKind::Character,
             .name = name,
             .label = label,
+            .part = part,
             .unit = "ドット",
             .form = FieldForm::Working,
             .width = 2,
@@ -124,10 +129,13 @@ inline constexpr FieldSpec kCharTypeName = {.kind = Character,
                                             .types = kEveryCharacterType};
 inline constexpr FieldSpec kCharOriginX = originX(Character, kEveryCharacterType);
 inline constexpr FieldSpec kCharOriginY = originY(Character, kEveryCharacterType);
-inline constexpr FieldSpec kCharMagnificationX =
-    coded(Character, "sizeX", "横倍率", codes::kMagnificationEntries, kBitmapTypes);
-inline constexpr FieldSpec kCharMagnificationY =
-    coded(Character, "sizeY", "縦倍率", codes::kMagnificationEntries, kBitmapTypes);
+constexpr FieldSpec magnification(std::string_view name, std::string_view label) {
+    FieldSpec spec = coded(Character, name, label, codes::kMagnificationEntries, kBitmapTypes);
+    spec.unit = "倍";
+    return spec;
+}
+inline constexpr FieldSpec kCharMagnificationX = magnification("sizeX", "横倍率");
+inline constexpr FieldSpec kCharMagnificationY = magnification("sizeY", "縦倍率");
 inline constexpr FieldSpec kCharWidth = {.kind = Character,
                                          .name = "sizeX",
                                          .label = "幅",
@@ -137,6 +145,7 @@ inline constexpr FieldSpec kCharWidth = {.kind = Character,
                                          .maximum = 850,
                                          .digits = 3,
                                          .allowsDefault = true,
+                                         .shownForDefault = "自動",
                                          .types = kOutlineTypes};
 inline constexpr FieldSpec kCharHeight = {.kind = Character,
                                           .name = "sizeY",
@@ -147,6 +156,7 @@ inline constexpr FieldSpec kCharHeight = {.kind = Character,
                                           .maximum = 850,
                                           .digits = 3,
                                           .allowsDefault = true,
+                                          .shownForDefault = "自動",
                                           .types = kOutlineTypes};
 inline constexpr FieldSpec kCharSpacingAdjust =
     coded(Character, "spacingAdjust", "文字間スペース微調整", codes::kSpacingAdjustEntries,
@@ -171,10 +181,11 @@ inline constexpr FieldSpec kDecoration =
     coded(Character, "decoration", "文字飾り", codes::kDecorationEntries, kEveryCharacterType);
 // Two digits each: horizontal and vertical for reversed and framed
 // characters, the end length for struck-through ones. The page edits them
-// as the working values below.
+// as the working values below; the label names the three fields in the
+// page's words.
 inline constexpr FieldSpec kDecorationParams = {.kind = Character,
                                                 .name = "decorationParams",
-                                                .label = "文字飾りの幅",
+                                                .label = "白抜き文字外エリア／枠までの幅／取り消し線先端の長さ",
                                                 .unit = "ドット",
                                                 .form = Composite,
                                                 .width = 2,
@@ -182,10 +193,10 @@ inline constexpr FieldSpec kDecorationParams = {.kind = Character,
                                                 .maximum = 99,
                                                 .allowsDefault = true,
                                                 .types = kEveryCharacterType};
-inline constexpr FieldSpec kReverseAreaX = working("reverseAreaX", "白抜き文字 横");
-inline constexpr FieldSpec kReverseAreaY = working("reverseAreaY", "白抜き文字 縦");
-inline constexpr FieldSpec kFrameGapX = working("frameGapX", "四角枠付き文字 横");
-inline constexpr FieldSpec kFrameGapY = working("frameGapY", "四角枠付き文字 縦");
+inline constexpr FieldSpec kReverseAreaX = working("reverseAreaX", "白抜き文字外エリア", "横");
+inline constexpr FieldSpec kReverseAreaY = working("reverseAreaY", "白抜き文字外エリア", "縦");
+inline constexpr FieldSpec kFrameGapX = working("frameGapX", "枠までの幅", "横");
+inline constexpr FieldSpec kFrameGapY = working("frameGapY", "枠までの幅", "縦");
 inline constexpr FieldSpec kStrikeEndLength = working("strikeEndLength", "取り消し線先端の長さ");
 inline constexpr FieldSpec kEmphasis =
     coded(Character, "emphasis", "強調文字", codes::kEmphasisEntries, kBitmapTypes);
@@ -204,9 +215,10 @@ inline constexpr FieldSpec kCharZeroSuppressDigits = {.kind = Character,
                                                       .label = "ゼロサプレス",
                                                       .unit = "桁",
                                                       .width = 2,
-                                                      .minimum = 1,
+                                                      .minimum = 0,
                                                       .maximum = 40,
                                                       .allowsDefault = true,
+                                                      .shownForDefault = "0",
                                                       .types = kEveryCharacterType};
 inline constexpr FieldSpec kBitmapAlignment =
     coded(Character, "alignment", "文字寄せ", codes::kAlignmentEntries, kBitmapTypes);
@@ -226,6 +238,7 @@ inline constexpr FieldSpec kAreaWidth = {.kind = Character,
                                          .minimum = 50,
                                          .maximum = 1060,
                                          .allowsDefault = true,
+                                         .shownForDefault = "50",
                                          .types = kEveryCharacterType};
 inline constexpr FieldSpec kLineFeed = {.kind = Character,
                                         .name = "lineFeed",
@@ -235,6 +248,7 @@ inline constexpr FieldSpec kLineFeed = {.kind = Character,
                                         .minimum = 10,
                                         .maximum = 500,
                                         .allowsDefault = true,
+                                        .shownForDefault = "10",
                                         .types = kBitmapTypes};
 inline constexpr FieldSpec kAreaLines = {.kind = Character,
                                          .name = "areaLines",
@@ -244,6 +258,7 @@ inline constexpr FieldSpec kAreaLines = {.kind = Character,
                                          .minimum = 1,
                                          .maximum = 99,
                                          .allowsDefault = true,
+                                         .shownForDefault = "1",
                                          .types = kBitmapTypes};
 
 // --- Barcodes ------------------------------------------------------------------

@@ -5,6 +5,7 @@
 
 #include "settings/codepage.h"
 #include "settings/field_codes.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 
@@ -77,7 +78,10 @@ std::string acceptedValues(const FieldSpec& spec) {
     }
     text = std::to_string(spec.minimum) + "〜" + std::to_string(spec.maximum);
     if (!spec.unit.empty()) text += " (" + std::string(spec.unit) + ")";
-    if (spec.allowsDefault) text += "、または default (自動)";
+    if (spec.allowsDefault) {
+        const std::string_view shown = spec.shownForDefault.empty() ? "0" : spec.shownForDefault;
+        text += "、または default (" + std::string(shown) + ")";
+    }
     return text;
 }
 
@@ -150,12 +154,15 @@ std::string shownDecorationParams(std::string_view value) {
 
 std::string shownValue(const FieldSpec& spec, std::string_view value,
                        std::span<const std::string_view> codes) {
-    if (value == codes::kDefault && spec.form != FieldForm::Code) return "自動";
     if (spec.form == FieldForm::Number) {
-        if (!allDigits(value)) return utf8FromCp932(value);
-        const std::size_t first = value.find_first_not_of('0');
-        return first == std::string_view::npos ? "0" : std::string(value.substr(first));
+        // As the page's edit shows it: "default" as its box or its number
+        // says, anything else as its leading decimal number.
+        if (value == codes::kDefault && !spec.shownForDefault.empty()) {
+            return std::string(spec.shownForDefault);
+        }
+        return std::to_string(leadingInteger(value));
     }
+    if (value == codes::kDefault && spec.form != FieldForm::Code) return "自動";
     if (spec.form == FieldForm::Code) {
         for (const CodedEntry& entry : spec.entries) {
             bool same = entry.codes[static_cast<std::size_t>(spec.column)] == value;
