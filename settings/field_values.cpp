@@ -5,6 +5,7 @@
 
 #include "settings/codepage.h"
 #include "settings/field_codes.h"
+#include "settings/field_specs.h"
 #include "settings/leading_integer.h"
 
 namespace vx {
@@ -139,6 +140,17 @@ std::string acceptedDecorationParams(std::string_view decoration) {
     if (*numbers == 0) return "default (黒文字)";
     if (*numbers == 1) return "01〜99 (ドット): 取り消し線先端の長さ";
     return "0101〜9999 (ドット): 横 2 桁と縦 2 桁、それぞれ 01〜99";
+}
+
+std::string decorationParamsLabel(std::string_view decoration) {
+    if (decoration == codes::kReversed || decoration == codes::kFramed) {
+        const bool reversed = decoration == codes::kReversed;
+        const FieldSpec& x = reversed ? fields::kReverseAreaX : fields::kFrameGapX;
+        const FieldSpec& y = reversed ? fields::kReverseAreaY : fields::kFrameGapY;
+        return std::string(x.label) + " " + std::string(x.part) + "・" + std::string(y.part);
+    }
+    if (decoration == codes::kStruck) return std::string(fields::kStrikeEndLength.label);
+    return std::string(fields::kDecorationParams.label);
 }
 
 std::string shownDecorationParams(std::string_view value) {

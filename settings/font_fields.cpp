@@ -60,6 +60,9 @@ std::vector<ShownField> shownFields(const SettingsStore& store, std::string_view
                 row.shown = shownValue(*spec, field.value, codes);
             } else if (spec->form == FieldForm::Composite) {
                 row.shown = shownDecorationParams(field.value);
+                if (const std::string* decoration = findValue(font, "decoration")) {
+                    row.label = decorationParamsLabel(*decoration);
+                }
             }
         }
         shown.push_back(std::move(row));

@@ -106,6 +106,37 @@ TEST(DvfToolFields, AFilesValuesAreShownAsTheWindowShowsThem) {
     }
 }
 
+// The decoration's parameters under the words of the fields the decoration
+// makes usable.
+TEST(DvfToolFields, DecorationParametersAreLabelledAsTheirFieldsOnThePage) {
+    ScratchDir dir;
+    const auto file = dir.copyOf("only_dvf_section.dvf");
+    const std::string path = utf8(file);
+    const struct {
+        Strings assignments;
+        const char* label;
+        const char* shown;
+    } cases[] = {
+        {{"decoration=W", "decorationParams=0307"}, "白抜き文字外エリア 横・縦", "3・7 ドット"},
+        {{"decoration=F", "decorationParams=1201"}, "枠までの幅 横・縦", "12・1 ドット"},
+        {{"decoration=C", "decorationParams=05"}, "取り消し線先端の長さ", "5 ドット"},
+    };
+    for (const auto& c : cases) {
+        Strings args = {"set", path, "ZEL文字フォント02"};
+        args.insert(args.end(), c.assignments.begin(), c.assignments.end());
+        ASSERT_EQ(dvftool(args).exit, kExitDone) << c.label;
+        const ToolRun run = dvftool({"fields", path, "ZEL文字フォント02"});
+        bool found = false;
+        for (const Strings& line : tabLines(run.out)) {
+            if (line.at(1) != "decorationParams") continue;
+            found = true;
+            EXPECT_EQ(line.at(2), c.label);
+            EXPECT_EQ(line.at(4), c.shown);
+        }
+        EXPECT_TRUE(found) << run.out;
+    }
+}
+
 // The page's "ゼロサプレス" is one edit: 0 stores it off, another number on
 // with that many digits; set follows it.
 TEST(DvfToolFields, ZeroSuppressionDigitsSetItOnOrOffAsThePageDoes) {
