@@ -84,6 +84,9 @@ struct FieldSpec {
     std::string_view shownForDefault = {};
     std::span<const CodedEntry> entries = {};
     int column = 0;  // the code of an entry that this field holds
+    // The entry the page's list shows for a code no entry has; -1: the list
+    // shows such a code as it stands (an item it adds for it).
+    int shownForOther = -1;
     TypeSet types;   // the type indexes that use it
 
     constexpr int typedDigits() const { return digits != 0 ? digits : width; }

@@ -183,6 +183,9 @@ std::string shownValue(const FieldSpec& spec, std::string_view value,
             }
             if (same) return std::string(entryText(entry));
         }
+        if (spec.shownForOther >= 0) {
+            return std::string(entryText(spec.entries[static_cast<std::size_t>(spec.shownForOther)]));
+        }
     }
     return utf8FromCp932(value);
 }

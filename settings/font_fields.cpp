@@ -72,7 +72,7 @@ std::vector<ShownField> shownFields(const SettingsStore& store, std::string_view
 
 std::string shownWithUnit(const ShownField& field) {
     const bool number =
-        !field.shown.empty() && field.shown.find_first_not_of("0123456789・") == std::string::npos;
+        !field.shown.empty() && field.shown.find_first_not_of("0123456789.・") == std::string::npos;
     return number && !field.unit.empty() ? field.shown + " " + field.unit : field.shown;
 }
 
