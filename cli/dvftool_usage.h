@@ -6,7 +6,7 @@
 namespace vx {
 
 inline constexpr std::string_view kDvfToolUsage =
-    "使い方: dvftool <コマンド> <ファイル> [...]\n"
+    "使い方: dvftool <コマンド> FILE [...]\n"
     "\n"
     "FILE はドライバフォントファイルです。Windows 版では代わりに --printer NAME と\n"
     "書けます: インストールされたプリンタ NAME のファイルを、ツールの画面と同じように\n"
