@@ -166,11 +166,13 @@ void RowPage<Record>::storeInto(Record& r) {
 template <class Record>
 bool RowPage<Record>::checkRangesOfFields() {
     bool corrected = false;
+    const int focused = controls_.focused();
     for (const Row& row : description_.rows) {
         if (row.kind != ControlKind::NumericEdit || !controls_.enabled(row.id)) continue;
         if (row.autoBox != 0 && fields_.flag(row.autoBox)) continue;
-        // A value shown from the record and left alone stays as it is.
-        if (!fields_.changedSinceCheck(row.id)) continue;
+        // A value shown from the record and left alone stays as it is; the
+        // edit with the focus is checked as leaving it would check it.
+        if (!fields_.changedSinceCheck(row.id) && row.id != focused) continue;
         const std::optional<FieldRange> range = rangeOf(row);
         if (!range) continue;
         const std::string checked = clampedText(fields_.text(row.id), *range);

@@ -45,10 +45,10 @@ public:
 
     void create() override;
     void resetAndShow() override;
-    // Stores the font shown, as a save does: every usable edit that the
-    // user changed since its last check (the one with the focus among them)
-    // is checked first, as leaving it would; values shown from the record
-    // and left alone are stored as they are.
+    // Stores the font shown, as a save does: the usable edit with the focus
+    // and every one that the user changed since its last check are checked
+    // first, as leaving them would; values shown from the record and left
+    // alone are stored as they are.
     void storeCurrent() override;
     void storeCurrentInto(SettingsStore& copy) override;
     bool holdsEdits() override;
@@ -152,8 +152,8 @@ private:
     void enableControl(const Row& row, bool usable);
     void storeInto(Record& record);
     // The range check of every usable edit changed since its last check,
-    // on the page fields (true when one was corrected), and shown in the
-    // controls.
+    // and of the one with the focus, on the page fields (true when one was
+    // corrected), and shown in the controls.
     bool checkRangesOfFields();
     void checkRanges();
     void storeFieldsInto(Record& record);

@@ -119,6 +119,29 @@ TEST_F(LoadedValuesTest, LoadedValuesOutsideTheirRangesAreSavedAsTheyAre) {
     EXPECT_EQ(saved.read(cp932("ZEL文字フォント01"), "PCph1ph2", ""), "150");  // 0 to 99
 }
 
+// The edit with the focus when the user saves is checked as if the focus
+// had left it; the others keep what the file holds.
+TEST_F(LoadedValuesTest, TheEditWithTheFocusIsCheckedAtTheSave) {
+    writeBytes(harness.driverFontFile,
+               "[DVF]\r\nVersion=2\r\n[" + cp932("ZELバーコード01") +
+                   "]\r\nFontType=104\r\nXBpf1pf2=00\r\nXBph1ph2=150\r\n");
+    open();
+    command(ID_SHOW_PAGE_BARCODE);
+    HWND wideBar = GetDlgItem(harness.window->pageWindow(PageKind::Barcode), IDC_BC_WIDE_BAR);
+    ASSERT_TRUE(IsWindowEnabled(wideBar));
+    SetFocus(wideBar);
+    ASSERT_EQ(GetFocus(), wideBar);
+    ModalScript script;
+    script.onDialog(kToolCaption, [](HWND box) { click(box, IDOK); });
+    script.onDialog(kToolCaption, [](HWND box) { click(box, IDOK); });
+    SendMessageW(hwnd, WM_COMMAND, MAKEWPARAM(ID_FILE_SAVE, 0), 0);
+    EXPECT_TRUE(script.finished());
+    const IniDocument saved(readBytes(harness.driverFontFile));
+    EXPECT_EQ(saved.read(cp932("ZELバーコード01"), "XBph1ph2", ""), "99");
+    EXPECT_EQ(saved.read(cp932("ZELバーコード01"), "XBpf1pf2", ""), "00");
+    EXPECT_EQ(text(wideBar), L"99");
+}
+
 TEST_F(LoadedValuesTest, AnOutOfRangeFontOnlyBrowsedAsksNothingOnAnotherPrinter) {
     // The second 1D font: CODE39 with a narrow bar width of 00 (1 to 99 on
     // the page).

@@ -146,6 +146,14 @@ TEST_F(BarcodePageTest, ASaveLeavesValuesShownAsLoadedAndChecksOnlyTypedOnes) {
     page.storeCurrent();
     EXPECT_EQ(font(0).narrowBar, "01");
     EXPECT_EQ(typeAndLeave(IDC_BC_WIDE_BAR, "150"), "99");  // leaving still clamps
+    // The edit with the focus is checked as if the focus had left it.
+    font(0).narrowBar = "00";
+    font(0).charGap = "150";
+    reshow();
+    controls.setFocus(IDC_BC_CHAR_GAP);
+    page.storeCurrent();
+    EXPECT_EQ(font(0).charGap, "99");
+    EXPECT_EQ(font(0).narrowBar, "00");
 }
 
 TEST_F(BarcodePageTest, AnOutOfRangeFontOnlyBrowsedIsNoEdit) {
