@@ -70,7 +70,7 @@ int replaceFile(const OpenedFile& file, const std::string& bytes, const CommandL
 int saveStore(const SettingsStore& store, const OpenedFile& file, const CommandLine& line,
               const DvfToolIo& io) {
     IniDocument changed(file.bytes);
-    if (!writeDriverFontSections(store, changed)) return reportSave(false, io);
+    if (!writeDriverFontSections(store, changed)) return reportSave(false, file.label, io);
     return replaceFile(file, changed.bytes(), line, io);
 }
 
@@ -196,7 +196,9 @@ int copy(const CommandLine& line, std::vector<std::string>& rest, const DvfToolI
     // Both files are read and checked before anything is written.
     const OpenedFile source = openFile(sourceOperand, io);
     OpenedFile target = openFile(targetOperand, io, InputUse::Save);
-    if (!copyFontSettings(loadStore(source), fonts, target.document)) return reportSave(false, io);
+    if (!copyFontSettings(loadStore(source), fonts, target.document)) {
+        return reportSave(false, target.label, io);
+    }
     return replaceFile(target, target.document.bytes(), line, io);
 }
 
@@ -332,8 +334,8 @@ int runCommand(const std::vector<std::string>& given, const DvfToolIo& io) {
 
 }  // namespace
 
-int reportSave(bool saved, const DvfToolIo& io) {
-    io.err << (saved ? kSavedMessage : kSaveFailedMessage) << '\n';
+int reportSave(bool saved, std::string_view file, const DvfToolIo& io) {
+    text::tell(io.err, file, saved ? text::kSaved : text::kSaveFailed);
     return saved ? kExitDone : kExitSaveFailed;
 }
 

@@ -51,9 +51,9 @@ struct DvfToolIo {
     std::optional<ChangeAuthor> author = std::nullopt;
 };
 
-// Tells "保存しました" or "保存できませんでした" (standard error); the exit status
-// that goes with it.
-int reportSave(bool saved, const DvfToolIo& io);
+// Tells of the file (as messages name it) "保存しました。" or
+// "保存できませんでした。" (standard error); the exit status that goes with it.
+int reportSave(bool saved, std::string_view file, const DvfToolIo& io);
 
 // args excludes the program name.
 int runDvfTool(const std::vector<std::string>& args, const DvfToolIo& io);

@@ -52,6 +52,8 @@ inline constexpr std::string_view kNotAVersionNumber =
 std::string operandMissing(std::string_view which);
 
 // Said of a file (as the user named it).
+inline constexpr std::string_view kSaved = "保存しました。";
+inline constexpr std::string_view kSaveFailed = "保存できませんでした。";
 inline constexpr std::string_view kFileNotFound = "ファイルが見つかりません。";
 inline constexpr std::string_view kFileUnreadable = "ファイルを読み込めません。";
 inline constexpr std::string_view kFileTooLarge =

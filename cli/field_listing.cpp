@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "settings/codepage.h"
+#include "settings/field_codes.h"
 #include "settings/field_values.h"
 #include "settings/font_fields.h"
 #include "settings/font_names.h"
@@ -45,7 +46,16 @@ struct CatalogueRow {
     std::string field;
     const FieldSpec* spec;
     std::vector<std::string> types;
+    std::vector<int> typeIndexes;  // the types that use the field, by index
 };
+
+std::vector<int> indexesIn(const FieldSpec& spec, TypeSet among) {
+    std::vector<int> indexes;
+    for (int index = 0; index < typeCountOf(spec.kind); ++index) {
+        if (among.contains(index) && spec.types.contains(index)) indexes.push_back(index);
+    }
+    return indexes;
+}
 
 // The fields that can be set: 2D code fields once per parameter record.
 std::vector<CatalogueRow> catalogueRows(FontKind kind) {
@@ -53,17 +63,66 @@ std::vector<CatalogueRow> catalogueRows(FontKind kind) {
     for (const FieldSpec* spec : fieldCatalogue(kind)) {
         if (spec->form == FieldForm::Working || spec->form == FieldForm::Fixed) continue;
         if (kind != FontKind::Code2D) {
-            rows.push_back({std::string(spec->name), spec, typeNames(*spec, spec->types)});
+            rows.push_back({std::string(spec->name), spec, typeNames(*spec, spec->types),
+                            indexesIn(*spec, spec->types)});
             continue;
         }
         for (const Code2DTypeRow& type : kCode2DTypes) {
-            if (!spec->types.contains(typeIndexOf(type.type))) continue;
+            const int index = typeIndexOf(type.type);
+            if (!spec->types.contains(index)) continue;
             rows.push_back({std::string(type.recordName) + "." + std::string(spec->name),
                             spec,
-                            {std::string(type.name)}});
+                            {std::string(type.name)},
+                            {index}});
         }
     }
     return rows;
+}
+
+// The catalogue's entry for a script: the range, whether "default" is
+// allowed, the codes with their texts, the key and its width, the types by
+// index and name; the human texts beside them.
+Json catalogueJson(const CatalogueRow& row, const std::string& accepted) {
+    const FieldSpec& spec = *row.spec;
+    static constexpr const char* kForms[] = {"number", "code", "composite", "type", "fixed",
+                                             "working"};
+    Json entry = {{"field", row.field},
+                  {"label", spec.label},
+                  {"unit", spec.unit},
+                  {"form", kForms[static_cast<int>(spec.form)]}};
+    if (!spec.part.empty()) entry["part"] = spec.part;
+    if (spec.form == FieldForm::Number || spec.form == FieldForm::Composite) {
+        entry["min"] = spec.minimum;
+        entry["max"] = spec.maximum;
+        entry["width"] = spec.width;
+    }
+    entry["default"] = spec.allowsDefault;
+    if (spec.allowsDefault && spec.form == FieldForm::Number) {
+        entry["defaultShown"] = spec.shownForDefault.empty() ? "0" : spec.shownForDefault;
+    }
+    if (spec.form == FieldForm::Code) {
+        Json codes = Json::array();
+        for (const CodedEntry& coded : spec.entries) {
+            const std::string_view code = coded.codes[static_cast<std::size_t>(spec.column)];
+            if (code == codes::kDefault) entry["default"] = true;
+            codes.push_back({{"code", code}, {"text", coded.text}});
+        }
+        entry["codes"] = std::move(codes);
+    }
+    Json types = Json::array();
+    std::string_view key;
+    for (const int index : row.typeIndexes) {
+        types.push_back({{"index", index}, {"name", utf8FromCp932(typeNameOf(spec.kind, index))}});
+        if (key.empty()) key = fieldKey(spec, index);
+    }
+    if (!key.empty()) {
+        entry["key"] = key;
+        entry["keyWidth"] = keyWidth(key);
+    }
+    entry["types"] = std::move(types);
+    entry["accepted"] = accepted;
+    entry["typesText"] = joined(row.types);
+    return entry;
 }
 
 std::string acceptedText(const FieldSpec& spec) {
@@ -95,11 +154,7 @@ std::string catalogueListing(std::optional<FontKind> only, bool json) {
         for (const CatalogueRow& row : catalogueRows(kind)) {
             const FieldSpec& spec = *row.spec;
             if (json) {
-                list.push_back({{"field", row.field},
-                                {"label", spec.label},
-                                {"unit", spec.unit},
-                                {"accepted", acceptedText(spec)},
-                                {"types", row.types}});
+                list.push_back(catalogueJson(row, acceptedText(spec)));
                 continue;
             }
             text += row.field + "\t" + std::string(spec.label) + "\t" + std::string(spec.unit) +

@@ -20,7 +20,11 @@ std::optional<FontKind> fontKindOfName(std::string_view fontCp932);
 // The catalogue of one kind, or of all three: one line per field (2D code
 // fields once per parameter record that holds them),
 // <field> TAB <label> TAB <unit> TAB <accepted> TAB <types>; with `json` an
-// array of objects with those members.
+// array of objects for a script: "min", "max" and "width" of a number,
+// "default" (whether "default" is allowed) and what the page shows for it,
+// "codes" ({"code", "text"}) of a list, "key" and "keyWidth", "types"
+// ({"index", "name"}), and beside them the texts "accepted" and
+// "typesText".
 std::string catalogueListing(std::optional<FontKind> kind, bool json);
 
 // The fields of the named fonts (code page 932; all 60 when none is named)

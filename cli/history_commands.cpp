@@ -39,7 +39,7 @@ int reportReplace(const HistoryReplace& replaced, const std::string& label, cons
         dvftool_text::tell(io.err, label, kNotConfirmedText);
         return kExitNotConfirmed;
     }
-    return reportSave(replaced.replaced, io);
+    return reportSave(replaced.replaced, label, io);
 }
 
 void printHistory(const FileHistory& history, const std::filesystem::path& file, bool json,
@@ -132,12 +132,12 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         if (int exit = lockForSaving(*request.output, label, lock, io.err)) return exit;
         switch (writeOutputFile(layer, *request.output, *bytes)) {
             case ReplaceOutcome::Replaced:
-                return reportSave(true, io);
+                return reportSave(true, label, io);
             case ReplaceOutcome::NotConfirmed:
                 dvftool_text::tell(io.err, label, kNotConfirmedText);
                 return kExitNotConfirmed;
             case ReplaceOutcome::Failed:
-                return reportSave(false, io);
+                return reportSave(false, label, io);
         }
     }
     const DriverFontInput present =

@@ -20,21 +20,9 @@ using enum ControlKind;
 
 // A part of the decoration's parameters: its working value keeps the text
 // as typed; the parameters are padded when the page composes them.
-constexpr Row decorationPart(const FieldSpec& spec, int id, std::string_view label, int spin,
-                             std::string R::*field) {
-    Row row = described<R>(
-        spec, {.id = id, .kind = NumericEdit, .label = label, .spin = spin, .field = field});
+constexpr Row decorationPart(const FieldSpec& spec, int id, int spin, std::string R::*field) {
+    Row row = described<R>(spec, {.id = id, .kind = NumericEdit, .spin = spin, .field = field});
     row.width = 0;
-    return row;
-}
-
-// "ゼロサプレス": 0 turns zero suppression off, any other number is its
-// digits.
-constexpr Row zeroSuppressRow() {
-    Row row = described<R>(
-        fields::kCharZeroSuppressDigits,
-        {.id = IDC_FONT_ZERO_SUPPRESS, .kind = NumericEdit, .spin = IDC_FONT_ZERO_SUPPRESS_SPIN});
-    row.range.minimum = 0;
     return row;
 }
 
@@ -54,9 +42,9 @@ constexpr Row kRows[] = {
         .spin = IDC_FONT_ORIGIN_Y_SPIN, .autoBox = IDC_FONT_ORIGIN_Y_AUTO, .field = &R::originY}),
     {.id = IDC_FONT_ORIGIN_Y_AUTO, .kind = AutoBox, .label = "自動"},
     described<R>(fields::kCharMagnificationX, {.id = IDC_FONT_H_MAG, .kind = List,
-        .unit = "倍", .codes = &kMagnifications}),
+        .codes = &kMagnifications}),
     described<R>(fields::kCharMagnificationY, {.id = IDC_FONT_V_MAG, .kind = List,
-        .unit = "倍", .codes = &kMagnifications}),
+        .codes = &kMagnifications}),
     described<R>(fields::kCharWidth, {.id = IDC_FONT_WIDTH, .kind = NumericEdit,
         .spin = IDC_FONT_WIDTH_SPIN, .autoBox = IDC_FONT_WIDTH_AUTO, .rememberedInitially = "20"}),
     {.id = IDC_FONT_WIDTH_AUTO, .kind = AutoBox, .label = "自動"},
@@ -65,13 +53,15 @@ constexpr Row kRows[] = {
     {.id = IDC_FONT_HEIGHT_AUTO, .kind = AutoBox, .label = "自動"},
     described<R>(fields::kDecoration, {.id = IDC_FONT_DECORATION, .kind = List,
         .codes = &kDecorations}),
-    decorationPart(fields::kReverseAreaX, IDC_FONT_REVERSE_AREA_X, "横", IDC_FONT_REVERSE_AREA_X_SPIN, &R::reverseAreaX),
-    decorationPart(fields::kReverseAreaY, IDC_FONT_REVERSE_AREA_Y, "縦", IDC_FONT_REVERSE_AREA_Y_SPIN, &R::reverseAreaY),
-    decorationPart(fields::kFrameGapX, IDC_FONT_FRAME_GAP_X, "横", IDC_FONT_FRAME_GAP_X_SPIN, &R::frameGapX),
-    decorationPart(fields::kFrameGapY, IDC_FONT_FRAME_GAP_Y, "縦", IDC_FONT_FRAME_GAP_Y_SPIN, &R::frameGapY),
-    decorationPart(fields::kStrikeEndLength, IDC_FONT_STRIKE_END, "取り消し線先端の長さ", IDC_FONT_STRIKE_END_SPIN,
-                   &R::strikeEndLength),
-    zeroSuppressRow(),
+    decorationPart(fields::kReverseAreaX, IDC_FONT_REVERSE_AREA_X, IDC_FONT_REVERSE_AREA_X_SPIN, &R::reverseAreaX),
+    decorationPart(fields::kReverseAreaY, IDC_FONT_REVERSE_AREA_Y, IDC_FONT_REVERSE_AREA_Y_SPIN, &R::reverseAreaY),
+    decorationPart(fields::kFrameGapX, IDC_FONT_FRAME_GAP_X, IDC_FONT_FRAME_GAP_X_SPIN, &R::frameGapX),
+    decorationPart(fields::kFrameGapY, IDC_FONT_FRAME_GAP_Y, IDC_FONT_FRAME_GAP_Y_SPIN, &R::frameGapY),
+    decorationPart(fields::kStrikeEndLength, IDC_FONT_STRIKE_END, IDC_FONT_STRIKE_END_SPIN, &R::strikeEndLength),
+    // "ゼロサプレス": 0 turns zero suppression off, any other number is its
+    // digits.
+    described<R>(fields::kCharZeroSuppressDigits, {.id = IDC_FONT_ZERO_SUPPRESS,
+        .kind = NumericEdit, .spin = IDC_FONT_ZERO_SUPPRESS_SPIN}),
     // The rotation and alignment lists lose items with the type, while a
     // record may still hold one of them.
     described<R>(fields::kKanjiRotation, {.id = IDC_FONT_ROTATION, .kind = List,
@@ -91,11 +81,11 @@ constexpr Row kRows[] = {
         .codes = &kAlignments, .codeFields = {&R::alignment, &R::alignmentMode},
         .showsUnofferedValue = true}),
     described<R>(fields::kAreaWidth, {.id = IDC_FONT_AREA_WIDTH, .kind = NumericEdit,
-        .spin = IDC_FONT_AREA_WIDTH_SPIN, .field = &R::areaWidth, .shownForDefault = "50"}),
+        .spin = IDC_FONT_AREA_WIDTH_SPIN, .field = &R::areaWidth}),
     described<R>(fields::kLineFeed, {.id = IDC_FONT_LINE_FEED, .kind = NumericEdit,
-        .spin = IDC_FONT_LINE_FEED_SPIN, .field = &R::lineFeed, .shownForDefault = "10"}),
+        .spin = IDC_FONT_LINE_FEED_SPIN, .field = &R::lineFeed}),
     described<R>(fields::kAreaLines, {.id = IDC_FONT_AREA_LINES, .kind = NumericEdit,
-        .spin = IDC_FONT_AREA_LINES_SPIN, .field = &R::areaLines, .shownForDefault = "1"}),
+        .spin = IDC_FONT_AREA_LINES_SPIN, .field = &R::areaLines}),
     described<R>(fields::kCharCheckDigit, {.id = IDC_FONT_CHECK_DIGIT, .kind = List,
         .codes = &kCheckDigits, .codeFields = {&R::checkDigit, &R::checkDigitMode}}),
 };

@@ -2,6 +2,7 @@
 
 #include "resources/resource.h"
 #include "settings/field_codes.h"
+#include "settings/field_specs.h"
 
 namespace vx::code2d {
 
@@ -10,7 +11,7 @@ using namespace codes;
 // Unknown codes show, and unknown texts store, "自動", "L：高密度レベル",
 // "モデル2", "モード2", "EAN-13 with CC-A" and "最小".
 const CodedList kErrorCorrections{kErrorCorrectionEntries, 0, 0};
-const CodedList kModels{kModelEntries, 1, 1};
+const CodedList kModels{kModelEntries, fields::kQrModel.shownForOther, 1};
 const CodedList kModes{kModeEntries, 0, 0};
 const CodedList kLinearTypes{kLinearTypeEntries, 0, 0};
 const CodedList kCellCounts{kCellCountEntries, 0, 0};

@@ -71,19 +71,21 @@ struct ControlRow {
     }
 };
 
-// A row described by its field in the catalogue: its label and unit (unless
-// the row has its own), and for a number its range and stored width (the
-// parts of a composed value: their range).
+// A row described by its field in the catalogue: the label beside the
+// control and the unit, for a number its range, stored width and what its
+// edit shows for "default" (the parts of a composed value: their range).
+// The page's words are the catalogue's; a row has none of its own.
 template <class Record>
 constexpr ControlRow<Record> described(const FieldSpec& spec, ControlRow<Record> row) {
     row.spec = &spec;
-    if (row.label.empty()) row.label = spec.label;
-    if (row.unit.empty()) row.unit = spec.unit;
+    row.label = spec.part.empty() ? spec.label : spec.part;
+    row.unit = spec.unit;
     if (spec.form == FieldForm::Number || spec.form == FieldForm::Composite ||
         spec.form == FieldForm::Working) {
         row.range = rangeOfSpec(spec);
     }
     if (spec.form == FieldForm::Number) row.width = spec.width;
+    if (row.autoBox == 0) row.shownForDefault = spec.shownForDefault;
     return row;
 }
 

@@ -46,6 +46,9 @@ public:
     // Spin buttons (up-down controls), addressed by their own ID.
     virtual void setSpinRange(int spinId, int minimum, int maximum) = 0;
     virtual std::pair<int, int> spinRange(int spinId) const = 0;
+
+    // The page's control that has the keyboard focus; 0 when none has it.
+    virtual int focused() const = 0;
 };
 
 }  // namespace vx

@@ -11,7 +11,7 @@ namespace vx {
 
 PageFields::PageFields(std::span<const FieldBinding> bindings) {
     fields_.reserve(bindings.size());
-    for (const FieldBinding& binding : bindings) fields_.push_back(Field{binding, {}, 0, -1, {}});
+    for (const FieldBinding& binding : bindings) fields_.push_back(Field{binding, {}, 0, -1, {}, {}});
 }
 
 int PageFields::indexOf(int id) const {
@@ -38,6 +38,22 @@ bool PageFields::flag(int id) const { return at(id).value != 0; }
 void PageFields::setFlag(int id, bool ticked) { at(id).value = ticked ? 1 : 0; }
 int PageFields::position(int id) const { return at(id).value; }
 void PageFields::setPosition(int id, int position) { at(id).value = position; }
+
+void PageFields::markChecked() {
+    for (Field& field : fields_) {
+        if (field.binding.kind == FieldKind::Edit) field.checkedText = field.text;
+    }
+}
+
+void PageFields::markChecked(int id) {
+    Field& field = at(id);
+    field.checkedText = field.text;
+}
+
+bool PageFields::changedSinceCheck(int id) const {
+    const Field& field = at(id);
+    return field.text != field.checkedText;
+}
 
 void PageFields::take(const Controls& controls) {
     for (Field& field : fields_) {

@@ -53,6 +53,13 @@ public:
     int position(int id) const;
     void setPosition(int id, int position);
 
+    // What the user typed: an edit whose text differs from the text it held
+    // when it was last checked (shown from the record, or corrected). Values
+    // shown and left alone are not checked again; only typed ones are.
+    void markChecked();        // every edit as it stands
+    void markChecked(int id);  // one edit as it stands
+    bool changedSinceCheck(int id) const;
+
     // Copies every control into its field.
     void take(const Controls& controls);
     // Copies every field into its control. A list chooses the first item
@@ -75,6 +82,7 @@ private:
         int value = 0;           // check state or position
         int temporaryItem = -1;  // position of the temporary item, -1 when none
         std::string temporaryText;
+        std::string checkedText;  // an edit's text at its last check
     };
 
     int indexOf(int id) const;               // -1 when unbound

@@ -166,9 +166,13 @@ void RowPage<Record>::storeInto(Record& r) {
 template <class Record>
 bool RowPage<Record>::checkRangesOfFields() {
     bool corrected = false;
+    const int focused = controls_.focused();
     for (const Row& row : description_.rows) {
         if (row.kind != ControlKind::NumericEdit || !controls_.enabled(row.id)) continue;
         if (row.autoBox != 0 && fields_.flag(row.autoBox)) continue;
+        // A value shown from the record and left alone stays as it is; the
+        // edit with the focus is checked as leaving it would check it.
+        if (!fields_.changedSinceCheck(row.id) && row.id != focused) continue;
         const std::optional<FieldRange> range = rangeOf(row);
         if (!range) continue;
         const std::string checked = clampedText(fields_.text(row.id), *range);
@@ -183,6 +187,7 @@ template <class Record>
 void RowPage<Record>::checkRanges() {
     fields_.take(controls_);
     if (checkRangesOfFields()) fields_.show(controls_);
+    fields_.markChecked();
 }
 
 template <class Record>
@@ -235,8 +240,9 @@ void RowPage<Record>::enableRowsOfType(int typeIndex) {
         const FieldSpec* own = specFor(row, typeIndex);
         const bool used = typeIndex < 0 || own->types.contains(typeIndex);
         enableRow(row, used);
-        if (used && own != row.spec && row.spin != 0 && own->form == FieldForm::Number) {
-            controls_.setSpinRange(row.spin, own->minimum, own->maximum);
+        // Every range of the type shown, whichever type set the last one.
+        if (used && row.spin != 0 && own->form == FieldForm::Number) {
+            controls_.setSpinRange(row.spin, row.spinMinimum.value_or(own->minimum), own->maximum);
         }
     }
 }
@@ -289,6 +295,7 @@ void RowPage<Record>::showCurrent() {
     applyTypeRules();
     applyAutoRules();
     fields_.show(controls_);
+    fields_.markChecked();
     // A font shown again (after a type change, or coming back to it) keeps
     // what it was first shown as.
     std::optional<Record>& shown = shownAs_[static_cast<std::size_t>(currentFont_)];
@@ -383,6 +390,7 @@ void RowPage<Record>::onEditLostFocus(int id) {
     if (const std::optional<FieldRange> range = rangeOf(*r)) {
         clampField(fields_, controls_, id, *range);
     }
+    fields_.markChecked(id);
 }
 
 template class RowPage<CharacterFontRecord>;

@@ -45,9 +45,10 @@ public:
 
     void create() override;
     void resetAndShow() override;
-    // Stores the font shown, as a save does: the range check of every
-    // usable edit applies first, whatever has the focus, so that no save
-    // writes an unchecked number.
+    // Stores the font shown, as a save does: the usable edit with the focus
+    // and every one that the user changed since its last check are checked
+    // first, as leaving them would; values shown from the record and left
+    // alone are stored as they are.
     void storeCurrent() override;
     void storeCurrentInto(SettingsStore& copy) override;
     bool holdsEdits() override;
@@ -119,7 +120,8 @@ protected:
     void enableRowOf(int id, bool usable);
     // Enables each list and edit that names a field of the catalogue as far
     // as the type uses it (a type outside the table uses them all), and
-    // gives an up-down control the range of the type's own entry.
+    // gives every up-down control of a used edit the range of the type's
+    // own entry.
     void enableRowsOfType(int typeIndex);
 
     // Stores the controls into the record of the font shown as they stand
@@ -149,8 +151,9 @@ private:
     // (which decides about them).
     void enableControl(const Row& row, bool usable);
     void storeInto(Record& record);
-    // The range check of every usable edit, on the page fields (true when
-    // one was corrected), and shown in the controls.
+    // The range check of every usable edit changed since its last check,
+    // and of the one with the focus, on the page fields (true when one was
+    // corrected), and shown in the controls.
     bool checkRangesOfFields();
     void checkRanges();
     void storeFieldsInto(Record& record);

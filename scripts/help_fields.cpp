@@ -218,8 +218,7 @@ void printRow(std::ostream& out, const Row& row) {
 // The row of a field, with the fields of its list; `prefix` names a 2D
 // code's parameter record. Nothing for the later fields of a list.
 std::optional<Row> fieldRow(const FieldSpec& spec, std::string_view prefix, std::string types) {
-    Row row{
-        std::string(spec.label), {}, std::string(spec.unit), acceptedText(spec), std::move(types)};
+    Row row{fieldLabel(spec), {}, std::string(spec.unit), acceptedText(spec), std::move(types)};
     const std::vector<const FieldSpec*> members = listMembers(spec);
     if (!members.empty() && members.front() != &spec) return std::nullopt;
     for (const FieldSpec* member : members) {

@@ -10,6 +10,7 @@
 #include "settings/field_values.h"
 #include "settings/font_fields.h"
 #include "settings/font_places.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 
@@ -48,6 +49,7 @@ public:
                 pending.push_back({assignment, std::move(*value)});
             }
         }
+        for (const Pending& change : pending) changed_.insert(change.assignment->field);
         assignType(pending);
         const int typeIndex = typeIndexAt(store_, place_);
         for (const Pending& change : pending) {
@@ -192,11 +194,19 @@ private:
         }
         if ((spec.name == "zeroSuppress" || spec.name == "zeroSuppressDigits") &&
             checkedPairs_.insert("zeroSuppress").second) {
+            // The page's one edit: 0 turns zero suppression off, another
+            // number turns it on with that many digits.
+            const bool noDigits = font.zeroSuppressDigits == codes::kDefault ||
+                                  leadingInteger(font.zeroSuppressDigits) == 0;
+            if (changed_.contains("zeroSuppressDigits") && !changed_.contains("zeroSuppress")) {
+                font.zeroSuppress = noDigits ? codes::kDefault : codes::kZeroSuppress;
+            }
             const bool on = font.zeroSuppress == codes::kZeroSuppress;
-            if (on == (font.zeroSuppressDigits == codes::kDefault)) {
+            if (!on && noDigits) font.zeroSuppressDigits = codes::kDefault;
+            if (on == noDigits) {
                 refuseField(
                     "zeroSuppressDigits", utf8FromCp932(font.zeroSuppressDigits),
-                    on ? "zeroSuppress=Z には 1〜40 (桁)" : "zeroSuppress=default には default");
+                    on ? "zeroSuppress=Z には 1〜40 (桁)" : "zeroSuppress=default には 0 または default");
             }
         }
     }
@@ -210,6 +220,7 @@ private:
     std::set<const FieldAssignment*> passedOver_;
     std::set<const CodedEntry*> checkedLists_;
     std::set<std::string_view> checkedPairs_;
+    std::set<std::string> changed_;  // the fields assigned a new value
 };
 
 }  // namespace

@@ -139,6 +139,12 @@ const FieldSpec* findFieldSpec(FontKind kind, std::string_view name, int typeInd
     return named;
 }
 
+std::string fieldLabel(const FieldSpec& spec) {
+    std::string label(spec.label);
+    if (!spec.part.empty()) label += " " + std::string(spec.part);
+    return label;
+}
+
 std::string_view fieldKey(const FieldSpec& spec, int typeIndex) {
     switch (spec.kind) {
         case FontKind::Character:

@@ -11,6 +11,7 @@
 #include <cstdint>
 #include <initializer_list>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "settings/coded_entry.h"
@@ -67,6 +68,9 @@ struct FieldSpec {
     // ("moduleWidth" of "QrCodeParams.moduleWidth").
     std::string_view name;
     std::string_view label;  // the page's label
+    // The label beside the control where the page's label heads a pair of
+    // controls ("横" and "縦" under "白抜き文字外エリア"); empty otherwise.
+    std::string_view part = {};
     std::string_view unit = {};
     FieldForm form = FieldForm::Number;
     int width = 0;  // stored digits ("%0Ns"); 0 keeps the text as it stands
@@ -75,8 +79,14 @@ struct FieldSpec {
     // saturates; 0: the stored width.
     int digits = 0;
     bool allowsDefault = false;  // "default" (自動)
+    // What the page shows for "default": "自動" where a ticked box says it,
+    // else the number its edit shows; empty: the number 0.
+    std::string_view shownForDefault = {};
     std::span<const CodedEntry> entries = {};
     int column = 0;  // the code of an entry that this field holds
+    // The entry the page's list shows for a code no entry has; -1: the list
+    // shows such a code as it stands (an item it adds for it).
+    int shownForOther = -1;
     TypeSet types;   // the type indexes that use it
 
     constexpr int typedDigits() const { return digits != 0 ? digits : width; }
@@ -90,6 +100,10 @@ std::span<const FieldSpec* const> fieldCatalogue(FontKind kind);
 // the first of that name (whose types then tell that the type does not use
 // it); nullptr for a name the kind does not have.
 const FieldSpec* findFieldSpec(FontKind kind, std::string_view name, int typeIndex);
+
+// The page's words for a field: its label, and after a blank the part
+// beside its control where it has one ("白抜き文字外エリア 横").
+std::string fieldLabel(const FieldSpec& spec);
 
 // The key a field of a type is written under; empty when the type writes
 // no such key. 2D codes: the key of the type's parameter record.

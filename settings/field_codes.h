@@ -79,12 +79,13 @@ inline constexpr CodedEntry kCharacterCheckDigitEntries[] = {
     {"モジュラス43", {kCharacterCheckDigit, "1"}},
 };
 
-// "ゼロサプレス" of character fonts: on, with its digits (the page's digits
-// edit: 0 for off).
+// "ゼロサプレス" of character fonts is one edit: 0 stores it off, any
+// other number stores it on with that many digits. The texts are what the
+// edit shows for each code.
 inline constexpr std::string_view kZeroSuppress = "Z";
 inline constexpr CodedEntry kZeroSuppressEntries[] = {
-    {"ゼロサプレスなし", {kDefault}},
-    {"ゼロサプレスあり", {kZeroSuppress}},
+    {"0", {kDefault}},
+    {"1〜40", {kZeroSuppress}},
 };
 
 // "文字寄せ": alignment and its mode. Outline types have no line break, the

@@ -64,6 +64,7 @@ constexpr FieldSpec originX(FontKind kind, TypeSet types) {
             .minimum = 0,
             .maximum = 9999,
             .allowsDefault = true,
+            .shownForDefault = "自動",
             .types = types};
 }
 constexpr FieldSpec originY(FontKind kind, TypeSet types) {
@@ -75,6 +76,7 @@ constexpr FieldSpec originY(FontKind kind, TypeSet types) {
             .minimum = 0,
             .maximum = 32767,
             .allowsDefault = true,
+            .shownForDefault = "自動",
             .types = types};
 }
 constexpr FieldSpec coded(FontKind kind, std::string_view name, std::string_view label,
@@ -99,11 +101,20 @@ constexpr FieldSpec dots(FontKind kind, std::string_view name, std::string_view 
             .types = types};
 }
 
-// A working value of the page: one part of the decoration's parameters.
-constexpr FieldSpec working(std::string_view name, std::string_view label) {
+// A list whose page shows the entry at `position` for a code no entry has.
+constexpr FieldSpec showing(FieldSpec spec, int position) {
+    spec.shownForOther = position;
+    return spec;
+}
+
+// A working value of the page: one part of the decoration's parameters,
+// labelled by its pair's heading and its own "横" or "縦".
+constexpr FieldSpec working(std::string_view name, std::string_view label,
+                            std::string_view part = {}) {
     return {.kind = FontKind::Character,
             .name = name,
             .label = label,
+            .part = part,
             .unit = "ドット",
             .form = FieldForm::Working,
             .width = 2,
@@ -124,10 +135,15 @@ inline constexpr FieldSpec kCharTypeName = {.kind = Character,
                                             .types = kEveryCharacterType};
 inline constexpr FieldSpec kCharOriginX = originX(Character, kEveryCharacterType);
 inline constexpr FieldSpec kCharOriginY = originY(Character, kEveryCharacterType);
-inline constexpr FieldSpec kCharMagnificationX =
-    coded(Character, "sizeX", "横倍率", codes::kMagnificationEntries, kBitmapTypes);
-inline constexpr FieldSpec kCharMagnificationY =
-    coded(Character, "sizeY", "縦倍率", codes::kMagnificationEntries, kBitmapTypes);
+constexpr FieldSpec magnification(std::string_view name, std::string_view label) {
+    // "1.0" for a code no entry has, as the factory's "1".
+    FieldSpec spec = showing(
+        coded(Character, name, label, codes::kMagnificationEntries, kBitmapTypes), 1);
+    spec.unit = "倍";
+    return spec;
+}
+inline constexpr FieldSpec kCharMagnificationX = magnification("sizeX", "横倍率");
+inline constexpr FieldSpec kCharMagnificationY = magnification("sizeY", "縦倍率");
 inline constexpr FieldSpec kCharWidth = {.kind = Character,
                                          .name = "sizeX",
                                          .label = "幅",
@@ -137,6 +153,7 @@ inline constexpr FieldSpec kCharWidth = {.kind = Character,
                                          .maximum = 850,
                                          .digits = 3,
                                          .allowsDefault = true,
+                                         .shownForDefault = "自動",
                                          .types = kOutlineTypes};
 inline constexpr FieldSpec kCharHeight = {.kind = Character,
                                           .name = "sizeY",
@@ -147,10 +164,11 @@ inline constexpr FieldSpec kCharHeight = {.kind = Character,
                                           .maximum = 850,
                                           .digits = 3,
                                           .allowsDefault = true,
+                                          .shownForDefault = "自動",
                                           .types = kOutlineTypes};
 inline constexpr FieldSpec kCharSpacingAdjust =
-    coded(Character, "spacingAdjust", "文字間スペース微調整", codes::kSpacingAdjustEntries,
-          kEveryCharacterType);
+    showing(coded(Character, "spacingAdjust", "文字間スペース微調整", codes::kSpacingAdjustEntries,
+          kEveryCharacterType), 0);
 inline constexpr FieldSpec kBitmapSpacing =
     dots(Character, "spacing", "文字間スペース", 0, 99, kBitmapTypes);
 inline constexpr FieldSpec kOutlineSpacing = {.kind = Character,
@@ -168,13 +186,14 @@ inline constexpr FieldSpec kCharRotation =
           std::span(codes::kCharacterRotationEntries).first(codes::kCharacterRotationsForEveryType),
           kEveryCharacterType.without(kKanjiTypes));
 inline constexpr FieldSpec kDecoration =
-    coded(Character, "decoration", "文字飾り", codes::kDecorationEntries, kEveryCharacterType);
+    showing(coded(Character, "decoration", "文字飾り", codes::kDecorationEntries, kEveryCharacterType), 0);
 // Two digits each: horizontal and vertical for reversed and framed
 // characters, the end length for struck-through ones. The page edits them
-// as the working values below.
+// as the working values below; the label names the three fields in the
+// page's words.
 inline constexpr FieldSpec kDecorationParams = {.kind = Character,
                                                 .name = "decorationParams",
-                                                .label = "文字飾りの幅",
+                                                .label = "白抜き文字外エリア／枠までの幅／取り消し線先端の長さ",
                                                 .unit = "ドット",
                                                 .form = Composite,
                                                 .width = 2,
@@ -182,21 +201,21 @@ inline constexpr FieldSpec kDecorationParams = {.kind = Character,
                                                 .maximum = 99,
                                                 .allowsDefault = true,
                                                 .types = kEveryCharacterType};
-inline constexpr FieldSpec kReverseAreaX = working("reverseAreaX", "白抜き文字 横");
-inline constexpr FieldSpec kReverseAreaY = working("reverseAreaY", "白抜き文字 縦");
-inline constexpr FieldSpec kFrameGapX = working("frameGapX", "四角枠付き文字 横");
-inline constexpr FieldSpec kFrameGapY = working("frameGapY", "四角枠付き文字 縦");
+inline constexpr FieldSpec kReverseAreaX = working("reverseAreaX", "白抜き文字外エリア", "横");
+inline constexpr FieldSpec kReverseAreaY = working("reverseAreaY", "白抜き文字外エリア", "縦");
+inline constexpr FieldSpec kFrameGapX = working("frameGapX", "枠までの幅", "横");
+inline constexpr FieldSpec kFrameGapY = working("frameGapY", "枠までの幅", "縦");
 inline constexpr FieldSpec kStrikeEndLength = working("strikeEndLength", "取り消し線先端の長さ");
 inline constexpr FieldSpec kEmphasis =
-    coded(Character, "emphasis", "強調文字", codes::kEmphasisEntries, kBitmapTypes);
+    showing(coded(Character, "emphasis", "強調文字", codes::kEmphasisEntries, kBitmapTypes), 1);
 inline constexpr FieldSpec kShiftX = dots(Character, "shiftX", "横シフト", 0, 16, kBitmapTypes);
 inline constexpr FieldSpec kShiftY = dots(Character, "shiftY", "縦シフト", 0, 16, kBitmapTypes);
 inline constexpr FieldSpec kCharCheckDigit =
-    coded(Character, "checkDigit", "チェックデジット", codes::kCharacterCheckDigitEntries,
-          kEveryCharacterType);
+    showing(coded(Character, "checkDigit", "チェックデジット", codes::kCharacterCheckDigitEntries,
+          kEveryCharacterType), 0);
 inline constexpr FieldSpec kCharCheckDigitMode =
-    coded(Character, "checkDigitMode", "チェックデジット", codes::kCharacterCheckDigitEntries,
-          kEveryCharacterType, 1);
+    showing(coded(Character, "checkDigitMode", "チェックデジット", codes::kCharacterCheckDigitEntries,
+          kEveryCharacterType, 1), 0);
 inline constexpr FieldSpec kCharZeroSuppress = coded(
     Character, "zeroSuppress", "ゼロサプレス", codes::kZeroSuppressEntries, kEveryCharacterType);
 inline constexpr FieldSpec kCharZeroSuppressDigits = {.kind = Character,
@@ -204,9 +223,10 @@ inline constexpr FieldSpec kCharZeroSuppressDigits = {.kind = Character,
                                                       .label = "ゼロサプレス",
                                                       .unit = "桁",
                                                       .width = 2,
-                                                      .minimum = 1,
+                                                      .minimum = 0,
                                                       .maximum = 40,
                                                       .allowsDefault = true,
+                                                      .shownForDefault = "0",
                                                       .types = kEveryCharacterType};
 inline constexpr FieldSpec kBitmapAlignment =
     coded(Character, "alignment", "文字寄せ", codes::kAlignmentEntries, kBitmapTypes);
@@ -226,6 +246,7 @@ inline constexpr FieldSpec kAreaWidth = {.kind = Character,
                                          .minimum = 50,
                                          .maximum = 1060,
                                          .allowsDefault = true,
+                                         .shownForDefault = "50",
                                          .types = kEveryCharacterType};
 inline constexpr FieldSpec kLineFeed = {.kind = Character,
                                         .name = "lineFeed",
@@ -235,6 +256,7 @@ inline constexpr FieldSpec kLineFeed = {.kind = Character,
                                         .minimum = 10,
                                         .maximum = 500,
                                         .allowsDefault = true,
+                                        .shownForDefault = "10",
                                         .types = kBitmapTypes};
 inline constexpr FieldSpec kAreaLines = {.kind = Character,
                                          .name = "areaLines",
@@ -244,6 +266,7 @@ inline constexpr FieldSpec kAreaLines = {.kind = Character,
                                          .minimum = 1,
                                          .maximum = 99,
                                          .allowsDefault = true,
+                                         .shownForDefault = "1",
                                          .types = kBitmapTypes};
 
 // --- Barcodes ------------------------------------------------------------------
@@ -305,20 +328,20 @@ inline constexpr FieldSpec kMsiCheckDigit =
     coded(Barcode, "checkDigit", "チェックデジット", codes::kMsiPlesseyCheckDigitEntries,
           barcodes({BarcodeType::MsiPlessey}));
 inline constexpr FieldSpec kBarcodeRotation =
-    coded(Barcode, "rotation", "回転方向", codes::kSymbolRotationEntries, kEveryBarcodeType);
+    showing(coded(Barcode, "rotation", "回転方向", codes::kSymbolRotationEntries, kEveryBarcodeType), 0);
 inline constexpr FieldSpec kRssVersion =
-    coded(Barcode, "rssVersion", "RSSバージョン", codes::kRssVersionEntries,
-          barcodes({BarcodeType::Gs1DataBar}));
+    showing(coded(Barcode, "rssVersion", "RSSバージョン", codes::kRssVersionEntries,
+          barcodes({BarcodeType::Gs1DataBar})), 0);
 inline constexpr FieldSpec kAutoSwitch =
-    coded(Barcode, "autoSwitch", "自動切り替え", codes::kAutoSwitchEntries,
-          barcodes({BarcodeType::Code128}));
+    showing(coded(Barcode, "autoSwitch", "自動切り替え", codes::kAutoSwitchEntries,
+          barcodes({BarcodeType::Code128})), 0);
 inline constexpr FieldSpec kStartStop =
-    coded(Barcode, "startStop", "スタート／ストップコード", codes::kStartStopEntries,
+    showing(coded(Barcode, "startStop", "スタート／ストップコード", codes::kStartStopEntries,
           barcodes({BarcodeType::Codabar, BarcodeType::Code39, BarcodeType::Code39FullAscii,
-                    BarcodeType::MsiPlessey}));
+                    BarcodeType::MsiPlessey})), 0);
 inline constexpr FieldSpec kHumanReadable =
-    coded(Barcode, "humanReadable", "バー下付き文字", codes::kHumanReadableEntries,
-          kEveryBarcodeType.without(barcodes({BarcodeType::Gs1DataBar, BarcodeType::Customer})));
+    showing(coded(Barcode, "humanReadable", "バー下付き文字", codes::kHumanReadableEntries,
+          kEveryBarcodeType.without(barcodes({BarcodeType::Gs1DataBar, BarcodeType::Customer}))), 0);
 
 // --- 2D codes ------------------------------------------------------------------
 // One entry per field name and group of types; dvftool prefixes the name
@@ -334,8 +357,8 @@ inline constexpr FieldSpec kCode2DTypeName = {.kind = Code2D,
 inline constexpr FieldSpec kCode2DOriginX = originX(Code2D, kEveryCode2DType);
 inline constexpr FieldSpec kCode2DOriginY = originY(Code2D, kEveryCode2DType);
 inline constexpr FieldSpec kCode2DRotation =
-    coded(Code2D, "rotation", "回転方向", codes::kSymbolRotationEntries,
-          kEveryCode2DType.without(codes2D({MaxiCode})));
+    showing(coded(Code2D, "rotation", "回転方向", codes::kSymbolRotationEntries,
+          kEveryCode2DType.without(codes2D({MaxiCode}))), 0);
 inline constexpr FieldSpec kDataMatrixModuleWidth =
     dots(Code2D, "moduleWidth", "1モジュール／セル幅", 0, 99, codes2D({DataMatrix}));
 inline constexpr FieldSpec kPdfModuleWidth =
@@ -345,13 +368,13 @@ inline constexpr FieldSpec kQrModuleWidth =
 inline constexpr FieldSpec kGs1ModuleWidth =
     dots(Code2D, "moduleWidth", "1モジュール／セル幅", 1, 12, codes2D({Gs1Composite}));
 inline constexpr FieldSpec kCellSizeMarker =
-    coded(Code2D, "cellSizeMarker", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}));
+    showing(coded(Code2D, "cellSizeMarker", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix})), 0);
 inline constexpr FieldSpec kCellColumns =
-    coded(Code2D, "cellColumns", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}), 1);
+    showing(coded(Code2D, "cellColumns", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}), 1), 0);
 inline constexpr FieldSpec kCellRows =
-    coded(Code2D, "cellRows", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}), 2);
+    showing(coded(Code2D, "cellRows", "セル数指定", codes::kCellCountEntries, codes2D({DataMatrix}), 2), 0);
 inline constexpr FieldSpec kMaxiMode =
-    coded(Code2D, "mode", "モード", codes::kModeEntries, codes2D({MaxiCode}));
+    showing(coded(Code2D, "mode", "モード", codes::kModeEntries, codes2D({MaxiCode})), 0);
 inline constexpr FieldSpec kMicroPdfColumnsRows = {.kind = Code2D,
                                                    .name = "columnRowCount",
                                                    .label = "列・行数",
@@ -383,10 +406,10 @@ inline constexpr FieldSpec kSecurityLevel = {.kind = Code2D,
                                              .minimum = 0,
                                              .maximum = 8,
                                              .types = codes2D({Pdf417})};
-inline constexpr FieldSpec kErrorCorrection = coded(
-    Code2D, "errorCorrection", "誤り訂正レベル", codes::kErrorCorrectionEntries, codes2D({QrCode}));
+inline constexpr FieldSpec kErrorCorrection = showing(coded(
+    Code2D, "errorCorrection", "誤り訂正レベル", codes::kErrorCorrectionEntries, codes2D({QrCode})), 0);
 inline constexpr FieldSpec kQrModel =
-    coded(Code2D, "model", "モデル", codes::kModelEntries, codes2D({QrCode}));
+    showing(coded(Code2D, "model", "モデル", codes::kModelEntries, codes2D({QrCode})), 1);
 // Any number of digits is read; the check saturates.
 inline constexpr FieldSpec kGs1RowHeight = {.kind = Code2D,
                                             .name = "rowHeight",
@@ -397,7 +420,7 @@ inline constexpr FieldSpec kGs1RowHeight = {.kind = Code2D,
                                             .maximum = 1000,
                                             .digits = 100,
                                             .types = codes2D({Gs1Composite})};
-inline constexpr FieldSpec kLinearType = coded(Code2D, "linearType", "バーコード種別",
-                                               codes::kLinearTypeEntries, codes2D({Gs1Composite}));
+inline constexpr FieldSpec kLinearType = showing(coded(Code2D, "linearType", "バーコード種別",
+                                               codes::kLinearTypeEntries, codes2D({Gs1Composite})), 0);
 
 }  // namespace vx::fields

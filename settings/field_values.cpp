@@ -5,6 +5,8 @@
 
 #include "settings/codepage.h"
 #include "settings/field_codes.h"
+#include "settings/field_specs.h"
+#include "settings/leading_integer.h"
 
 namespace vx {
 
@@ -77,7 +79,10 @@ std::string acceptedValues(const FieldSpec& spec) {
     }
     text = std::to_string(spec.minimum) + "〜" + std::to_string(spec.maximum);
     if (!spec.unit.empty()) text += " (" + std::string(spec.unit) + ")";
-    if (spec.allowsDefault) text += "、または default (自動)";
+    if (spec.allowsDefault) {
+        const std::string_view shown = spec.shownForDefault.empty() ? "0" : spec.shownForDefault;
+        text += "、または default (" + std::string(shown) + ")";
+    }
     return text;
 }
 
@@ -137,6 +142,17 @@ std::string acceptedDecorationParams(std::string_view decoration) {
     return "0101〜9999 (ドット): 横 2 桁と縦 2 桁、それぞれ 01〜99";
 }
 
+std::string decorationParamsLabel(std::string_view decoration) {
+    if (decoration == codes::kReversed || decoration == codes::kFramed) {
+        const bool reversed = decoration == codes::kReversed;
+        const FieldSpec& x = reversed ? fields::kReverseAreaX : fields::kFrameGapX;
+        const FieldSpec& y = reversed ? fields::kReverseAreaY : fields::kFrameGapY;
+        return std::string(x.label) + " " + std::string(x.part) + "・" + std::string(y.part);
+    }
+    if (decoration == codes::kStruck) return std::string(fields::kStrikeEndLength.label);
+    return std::string(fields::kDecorationParams.label);
+}
+
 std::string shownDecorationParams(std::string_view value) {
     if (value == codes::kDefault) return "なし";
     if (!allDigits(value) || value.size() % 2 != 0) return utf8FromCp932(value);
@@ -150,12 +166,15 @@ std::string shownDecorationParams(std::string_view value) {
 
 std::string shownValue(const FieldSpec& spec, std::string_view value,
                        std::span<const std::string_view> codes) {
-    if (value == codes::kDefault && spec.form != FieldForm::Code) return "自動";
     if (spec.form == FieldForm::Number) {
-        if (!allDigits(value)) return utf8FromCp932(value);
-        const std::size_t first = value.find_first_not_of('0');
-        return first == std::string_view::npos ? "0" : std::string(value.substr(first));
+        // As the page's edit shows it: "default" as its box or its number
+        // says, anything else as its leading decimal number.
+        if (value == codes::kDefault && !spec.shownForDefault.empty()) {
+            return std::string(spec.shownForDefault);
+        }
+        return std::to_string(leadingInteger(value));
     }
+    if (value == codes::kDefault && spec.form != FieldForm::Code) return "自動";
     if (spec.form == FieldForm::Code) {
         for (const CodedEntry& entry : spec.entries) {
             bool same = entry.codes[static_cast<std::size_t>(spec.column)] == value;
@@ -163,6 +182,9 @@ std::string shownValue(const FieldSpec& spec, std::string_view value,
                 same = entry.codes[i].empty() || entry.codes[i] == codes[i];
             }
             if (same) return std::string(entryText(entry));
+        }
+        if (spec.shownForOther >= 0) {
+            return std::string(entryText(spec.entries[static_cast<std::size_t>(spec.shownForOther)]));
         }
     }
     return utf8FromCp932(value);

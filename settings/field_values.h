@@ -38,6 +38,10 @@ std::string shownValue(const FieldSpec& spec, std::string_view value,
 // The decoration's parameters as the page shows them: "3・7" for "0307",
 // "なし" for "default".
 std::string shownDecorationParams(std::string_view value);
+// The page's words for the parameters of a decoration code: the label of
+// the fields it makes usable ("白抜き文字外エリア 横・縦"); the catalogue's
+// label for the plain one and for a code the page does not know.
+std::string decorationParamsLabel(std::string_view decoration);
 
 // True when the text holds a byte below 0x20 or DEL.
 bool hasControlCharacter(std::string_view text);

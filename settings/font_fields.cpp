@@ -60,6 +60,9 @@ std::vector<ShownField> shownFields(const SettingsStore& store, std::string_view
                 row.shown = shownValue(*spec, field.value, codes);
             } else if (spec->form == FieldForm::Composite) {
                 row.shown = shownDecorationParams(field.value);
+                if (const std::string* decoration = findValue(font, "decoration")) {
+                    row.label = decorationParamsLabel(*decoration);
+                }
             }
         }
         shown.push_back(std::move(row));
@@ -69,7 +72,7 @@ std::vector<ShownField> shownFields(const SettingsStore& store, std::string_view
 
 std::string shownWithUnit(const ShownField& field) {
     const bool number =
-        !field.shown.empty() && field.shown.find_first_not_of("0123456789・") == std::string::npos;
+        !field.shown.empty() && field.shown.find_first_not_of("0123456789.・") == std::string::npos;
     return number && !field.unit.empty() ? field.shown + " " + field.unit : field.shown;
 }
 

@@ -99,6 +99,11 @@ void Win32Controls::setSpinRange(int spinId, int minimum, int maximum) {
     send(spinId, UDM_SETRANGE32, static_cast<WPARAM>(minimum), static_cast<LPARAM>(maximum));
 }
 
+int Win32Controls::focused() const {
+    HWND focus = GetFocus();
+    return focus != nullptr && IsChild(dialog_, focus) ? GetDlgCtrlID(focus) : 0;
+}
+
 std::pair<int, int> Win32Controls::spinRange(int spinId) const {
     int minimum = 0;
     int maximum = 0;

@@ -56,6 +56,7 @@ public:
     bool selectByPrefix(int id, std::string_view prefix) override;
     void setSpinRange(int spinId, int minimum, int maximum) override;
     std::pair<int, int> spinRange(int spinId) const override;
+    int focused() const override;
 
 private:
     HWND item(int id) const { return GetDlgItem(dialog_, id); }

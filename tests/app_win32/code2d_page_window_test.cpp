@@ -57,6 +57,43 @@ TEST_F(Code2DPageWindowTest, ATypeChangeEnablesTheNewTypesGroupWithItsRanges) {
     EXPECT_EQ(page.text(IDC_CODE2D_MODULE_WIDTH), L"30");
 }
 
+// Whichever type came before, the real up-down controls get the ranges of
+// the type chosen: every ordered pair of the six types.
+TEST_F(Code2DPageWindowTest, EveryTypeChangeSetsTheUpDownRangesOfTheNewType) {
+    using Range = std::pair<int, int>;
+    const Range none{-1, -1};  // not usable for the type
+    struct Ranges {
+        Range width, columnsRows, pdfHeight, gs1Height;
+    };
+    const Ranges ranges[] = {
+        {{0, 99}, none, none, none},               // Data Matrix
+        {none, none, none, none},                  // MaxiCode
+        {{1, 10}, {0, 38}, {1, 100}, none},        // MicroPDF417
+        {{1, 10}, {1, 30}, {1, 100}, none},        // PDF417
+        {{0, 52}, none, none, none},               // QRコード
+        {{1, 12}, none, none, {1, 1000}},          // GS1 Composite
+    };
+    for (int from = 0; from < 6; ++from) {
+        for (int to = 0; to < 6; ++to) {
+            if (from == to) continue;
+            page.chooseType(from);
+            page.chooseType(to);
+            const Ranges& r = ranges[to];
+            const std::pair<Range, int> spins[] = {
+                {r.width, IDC_CODE2D_MODULE_WIDTH_SPIN},
+                {r.columnsRows, IDC_CODE2D_PDF_COLUMNS_ROWS_SPIN},
+                {r.pdfHeight, IDC_CODE2D_PDF_ROW_HEIGHT_SPIN},
+                {r.gs1Height, IDC_CODE2D_GS1_ROW_HEIGHT_SPIN}};
+            for (const auto& [range, spin] : spins) {
+                EXPECT_EQ(page.enabled(spin), range != none) << from << " -> " << to << " " << spin;
+                if (range != none) {
+                    EXPECT_EQ(spinRange(spin), range) << from << " -> " << to << " " << spin;
+                }
+            }
+        }
+    }
+}
+
 TEST_F(Code2DPageWindowTest, TheModuleWidthIsCheckedByTheTypeShown) {
     page.chooseType(kQrCode);
     page.typeAndLeave(IDC_CODE2D_MODULE_WIDTH, L"60");

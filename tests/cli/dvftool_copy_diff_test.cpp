@@ -50,7 +50,7 @@ TEST(DvfToolCopy, NamedFontsGetTheSourceSettingsAndNothingElseChanges) {
         dvftool({"copy", utf8(source), utf8(target), "ZEL文字フォント01", "ZELバーコード01"});
     ASSERT_EQ(run.exit, kExitDone) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "保存しました\n");
+    EXPECT_EQ(run.err, "dvftool: " + utf8(target) + ": 保存しました。\n");
     for (const char* font : {"ZEL文字フォント01", "ZELバーコード01"}) {
         EXPECT_EQ(dumpOf(target, font), dumpOf(source, font)) << font;
     }

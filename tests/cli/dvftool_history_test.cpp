@@ -88,7 +88,7 @@ TEST_F(DvfToolHistory, RestorePutsTheVersionBackAndKeepsThePresentFile) {
     EXPECT_EQ(readBytes(file), changed) << "-o leaves the file alone";
     const ToolRun restored = run({"restore", utf8(file), "1"});
     ASSERT_EQ(restored.exit, kExitDone) << restored.err;
-    EXPECT_EQ(restored.err, "保存しました\n");
+    EXPECT_EQ(restored.err, "dvftool: " + utf8(file) + ": 保存しました。\n");
     EXPECT_EQ(readBytes(file), original);
     EXPECT_EQ(version(1), changed);
 }
@@ -143,7 +143,8 @@ TEST_F(DvfToolHistory, AnUnwritableHistoryFolderWarnsAndTheSaveHappens) {
     const ToolRun saved = run({"set", utf8(file), "ZEL文字フォント03", "originX=0120"});
     EXPECT_EQ(saved.exit, kExitDone);
     EXPECT_EQ(saved.out, "");
-    EXPECT_NE(saved.err.find("保存しました\n"), std::string::npos) << saved.err;
+    EXPECT_NE(saved.err.find("dvftool: " + utf8(file) + ": 保存しました。\n"), std::string::npos)
+        << saved.err;
     EXPECT_NE(saved.err.find("dvftool: 警告: 保存する前の設定ファイルを"), std::string::npos)
         << saved.err;
     EXPECT_NE(saved.err.find(historyDir), std::string::npos) << saved.err;

@@ -182,7 +182,7 @@ TEST(DvfToolSave, WritesTheWholeStoreAndSettles) {
     const ToolRun run = dvftool({"save", utf8(file)});
     EXPECT_EQ(run.exit, kExitDone) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "保存しました\n");
+    EXPECT_EQ(run.err, "dvftool: " + utf8(file) + ": 保存しました。\n");
     const std::string saved = readBytes(file);
     const IniDocument doc(saved);
     // FontType in other letter case, twice, or not first: one FontType, first.
@@ -207,7 +207,7 @@ TEST(DvfToolSave, ReadOnlyFileFailsAndStaysUnchanged) {
         const ToolRun run = dvftool(args);
         EXPECT_EQ(run.exit, kExitSaveFailed) << args[0];
         EXPECT_EQ(run.out, "") << args[0];
-        EXPECT_EQ(run.err, "保存できませんでした\n") << args[0];
+        EXPECT_EQ(run.err, "dvftool: " + utf8(file) + ": 保存できませんでした。\n") << args[0];
         EXPECT_EQ(readBytes(file), before) << args[0];
     }
     EXPECT_EQ(dir.entries(), Strings{"all_families.dvf"});
@@ -224,7 +224,7 @@ TEST(DvfToolSet, AssignsFieldsInTheOrderGiven) {
                            "typeIndex=21", "rotation=33"});
     ASSERT_EQ(run.exit, kExitDone) << run.err;
     EXPECT_EQ(run.out, "");
-    EXPECT_EQ(run.err, "保存しました\n");
+    EXPECT_EQ(run.err, "dvftool: " + path + ": 保存しました。\n");
     const IniDocument doc(readBytes(file));
     const std::string font = sj("ZEL文字フォント01");
     EXPECT_EQ(doc.read(font, "FontType", ""), "52");
@@ -329,6 +329,11 @@ TEST(DvfToolUsage, HelpAndUsageErrors) {
           "dvftool copy ", "dvftool diff "}) {
         EXPECT_NE(help.out.find(command), std::string::npos) << command;
     }
+    // One language: the sentences are Japanese, the names stay as typed.
+    for (const char* english : {"Usage:", "Commands:", "Exit status", "Print ", "Messages go"}) {
+        EXPECT_EQ(help.out.find(english), std::string::npos) << english;
+    }
+    EXPECT_NE(help.out.find("終了ステータス: 0 完了"), std::string::npos);
     for (const Strings& args :
          {Strings{}, Strings{"frobnicate", "x.dvf"}, Strings{"check"},
           Strings{"check", "a.dvf", "b.dvf"}, Strings{"set", "a.dvf"},

@@ -125,14 +125,14 @@ TEST(HelpFieldsTest, RowsSayWhatThePagesAccept) {
           "P, 4 (均等割付け)",
           "アウトラインフォント・価格フォント"}},
         {"fields-font",
-         {"文字飾りの幅", "decorationParams", "ドット",
+         {"白抜き文字外エリア／枠までの幅／取り消し線先端の長さ", "decorationParams", "ドット",
           "decoration=B: default (黒文字)\n"
           "decoration=W: 0101〜9999 (ドット): 横 2 桁と縦 2 桁、それぞれ 01〜99\n"
           "decoration=F: 0101〜9999 (ドット): 横 2 桁と縦 2 桁、それぞれ 01〜99\n"
           "decoration=C: 01〜99 (ドット): 取り消し線先端の長さ",
           "すべての種別"}},
         {"fields-font",
-         {"白抜き文字 横", "reverseAreaX", "ドット",
+         {"白抜き文字外エリア 横", "reverseAreaX", "ドット",
           "変えられません (画面の作業用の値で、ファイルには書かれません)", "－"}},
         {"fields-code2d",
          {"1モジュール／セル幅", "QrCodeParams.moduleWidth", "ドット", "0〜52", "QRコード"}},

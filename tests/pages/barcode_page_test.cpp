@@ -120,6 +120,55 @@ TEST_F(BarcodePageTest, StoringPadsTheTextsWithoutCuttingThem) {
     EXPECT_EQ(font(0).originX, "default");  // factory: "自動"
 }
 
+// A save checks what the user typed and nothing else: factory and loaded
+// values outside their edit's range are written as they are, while leaving
+// a field still corrects it.
+TEST_F(BarcodePageTest, ASaveLeavesValuesShownAsLoadedAndChecksOnlyTypedOnes) {
+    // Font 1 is Codabar (bar widths usable); a file may hold widths the
+    // window would not accept.
+    font(0).narrowBar = "00";
+    font(0).wideBar = "150";
+    font(0).charGap = "abc";
+    reshow();
+    ASSERT_TRUE(controls.enabled(IDC_BC_NARROW_BAR));
+    controls.setText(IDC_BC_NARROW_SPACE, "0");  // typed, the focus still there
+    page.storeCurrent();
+    EXPECT_EQ(font(0).narrowBar, "00");
+    EXPECT_EQ(font(0).wideBar, "150");
+    EXPECT_EQ(font(0).charGap, "00");  // shown as 0, stored as shown
+    EXPECT_EQ(font(0).narrowSpace, "01");
+    EXPECT_EQ(controls.text(IDC_BC_NARROW_SPACE), "1");
+    // Typed again after the save's check: checked again by the next one.
+    controls.setText(IDC_BC_NARROW_SPACE, "500");
+    page.storeCurrent();
+    EXPECT_EQ(font(0).narrowSpace, "99");
+    controls.setText(IDC_BC_NARROW_BAR, "-3");
+    page.storeCurrent();
+    EXPECT_EQ(font(0).narrowBar, "01");
+    EXPECT_EQ(typeAndLeave(IDC_BC_WIDE_BAR, "150"), "99");  // leaving still clamps
+    // The edit with the focus is checked as if the focus had left it.
+    font(0).narrowBar = "00";
+    font(0).charGap = "150";
+    reshow();
+    controls.setFocus(IDC_BC_CHAR_GAP);
+    page.storeCurrent();
+    EXPECT_EQ(font(0).charGap, "99");
+    EXPECT_EQ(font(0).narrowBar, "00");
+}
+
+TEST_F(BarcodePageTest, AnOutOfRangeFontOnlyBrowsedIsNoEdit) {
+    font(3).narrowBar = "00";  // CODE39, bar widths 1 to 99
+    chooseFont(3);
+    EXPECT_EQ(controls.text(IDC_BC_NARROW_BAR), "0");
+    chooseFont(4);
+    EXPECT_EQ(font(3).narrowBar, "00");
+    EXPECT_FALSE(page.holdsEdits());
+    chooseFont(3);
+    EXPECT_FALSE(page.holdsEdits()) << "shown again";
+    controls.setText(IDC_BC_NARROW_BAR, "000");  // typed: checked, so it differs
+    EXPECT_TRUE(page.holdsEdits());
+}
+
 // --- The "自動" boxes ----------------------------------------------------------
 
 TEST_F(BarcodePageTest, AutoOriginRoundTripsItsNumber) {

@@ -50,6 +50,10 @@ void expectRowsNameTheirFields(std::span<const ControlRow<Record>> rows, FontKin
         }
         if (row.codes != nullptr) {
             EXPECT_EQ(row.codes->entries.data(), row.spec->entries.data()) << row.id;
+            // dvftool and the sheet show an unknown code as the list does.
+            if (row.spec->shownForOther >= 0) {
+                EXPECT_EQ(row.codes->shownForOther, row.spec->shownForOther) << row.id;
+            }
         }
     }
 }

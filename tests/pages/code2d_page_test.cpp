@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <map>
+#include <optional>
 #include <set>
 #include <stdexcept>
 #include <string>
@@ -86,6 +87,45 @@ TEST_F(Code2DPageTest, EachTypeLeavesItsOwnControlsUsableWithItsRanges) {
         }
         if (c.use & ColumnsRows) {
             EXPECT_EQ(controls.spinRange(IDC_CODE2D_PDF_COLUMNS_ROWS_SPIN), c.columnsRows);
+        }
+    }
+}
+
+// Whichever type came before, a type change sets the up-down ranges of the
+// type chosen: every ordered pair of types.
+TEST_F(Code2DPageTest, EveryTypeChangeSetsTheRangesOfTheNewType) {
+    using Range = std::pair<int, int>;
+    struct Ranges {
+        std::optional<Range> width, columnsRows, pdfHeight, gs1Height;  // where usable
+    };
+    const std::map<int, Ranges> ranges = {
+        {kDataMatrix, {Range{0, 99}, {}, {}, {}}},
+        {kMaxiCode, {}},
+        {kMicroPdf417, {Range{1, 10}, Range{0, 38}, Range{1, 100}, {}}},
+        {kPdf417, {Range{1, 10}, Range{1, 30}, Range{1, 100}, {}}},
+        {kQrCode, {Range{0, 52}, {}, {}, {}}},
+        {kGs1Composite, {Range{1, 12}, {}, {}, Range{1, 1000}}},
+    };
+    const auto expectRanges = [&](int type, const std::string& trace) {
+        const Ranges& r = ranges.at(type);
+        const std::pair<const std::optional<Range>*, int> spins[] = {
+            {&r.width, IDC_CODE2D_MODULE_WIDTH_SPIN},
+            {&r.columnsRows, IDC_CODE2D_PDF_COLUMNS_ROWS_SPIN},
+            {&r.pdfHeight, IDC_CODE2D_PDF_ROW_HEIGHT_SPIN},
+            {&r.gs1Height, IDC_CODE2D_GS1_ROW_HEIGHT_SPIN}};
+        for (const auto& [range, spin] : spins) {
+            EXPECT_EQ(controls.enabled(spin), range->has_value()) << trace << " " << spin;
+            if (*range) {
+                EXPECT_EQ(controls.spinRange(spin), **range) << trace << " " << spin;
+            }
+        }
+    };
+    for (int from = kDataMatrix; from <= kGs1Composite; ++from) {
+        for (int to = kDataMatrix; to <= kGs1Composite; ++to) {
+            if (from == to) continue;
+            chooseType(from);
+            chooseType(to);
+            expectRanges(to, std::to_string(from) + " -> " + std::to_string(to));
         }
     }
 }

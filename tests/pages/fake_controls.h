@@ -26,6 +26,9 @@ public:
     bool selectByPrefix(int id, std::string_view prefix) override;
     void setSpinRange(int spinId, int minimum, int maximum) override;
     std::pair<int, int> spinRange(int spinId) const override;
+    int focused() const override { return focus_; }
+    // The control the user put the focus into; 0 for none.
+    void setFocus(int id) { focus_ = id; }
 
 private:
     struct Control {
@@ -41,6 +44,7 @@ private:
     const Control& at(int id) const;
 
     std::map<int, Control> controls_;
+    int focus_ = 0;
 };
 
 }  // namespace vx

@@ -102,7 +102,7 @@ TEST(SheetFonts, OnlyTheFieldsTheTypeUsesAsThePageShowsThem) {
                     {"基点Y座標", "自動"},
                     {"1モジュール幅", "4 ドット"},
                     {"バーコード高さ", "230 x0.1mm"},
-                    {"ガードバーの長さ", "自動"},
+                    {"ガードバーの長さ", "0 x0.1mm"},  // "default", shown as the edit shows it
                     {"チェックデジット", "チェックデジット自動付加"},
                     {"回転方向", "自動"}}));
     EXPECT_FALSE(hasLabel(jan, "細バー幅"));
@@ -148,7 +148,7 @@ TEST(SheetFonts, TheContentsFiguresAreTheFontsPositionSizeAndRotation) {
               (std::vector<std::string>{"細バー幅=3 ドット", "太バー幅=8 ドット",
                                         "バーコード高さ=100 x0.1mm"}));
     const SheetFigures bitmap = sheetFigures(fontNamed(fonts, "ZEL文字フォント01"));
-    EXPECT_EQ(labels(bitmap.size), (std::vector<std::string>{"横倍率=1", "縦倍率=1"}));
+    EXPECT_EQ(labels(bitmap.size), (std::vector<std::string>{"横倍率=1.0 倍", "縦倍率=1.0 倍"}));
     // Only kanji types turn: a plain bitmap font has no rotation.
     EXPECT_TRUE(bitmap.rotation.empty() || bitmap.rotation.front()->shown == "自動");
 }
