@@ -93,6 +93,20 @@ bool dataCarriesCheck(CheckDigitScheme scheme, const std::string& code) {
     return code == codes::kCheckOnly;
 }
 
+// The EAN/UPC symbology that takes the data with its check digit.
+int withCheckDigitSymbology(int symbology) {
+    switch (symbology) {
+        case BARCODE_EANX:
+            return BARCODE_EANX_CHK;
+        case BARCODE_UPCA:
+            return BARCODE_UPCA_CHK;
+        case BARCODE_UPCE:
+            return BARCODE_UPCE_CHK;
+        default:
+            return symbology;
+    }
+}
+
 std::string withCheck(CheckDigitScheme scheme, std::string body) {
     switch (scheme) {
         case Modulo10:
@@ -179,6 +193,12 @@ SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, dou
                              kind.gapPeriod};
             break;
         case BarcodeFamily::EanUpc:
+            // Data that carries its check digit is read as such: zint takes
+            // the digits as given and checks the last one, so that eight
+            // digits stay an EAN-8 and are not padded to an EAN-13.
+            if (dataCarriesCheck(row.checkDigit, record.checkDigit)) {
+                request.symbology = withCheckDigitSymbology(kind.symbology);
+            }
             for (auto range : kind.guards) {
                 if (range.second > range.first) plan.guardColumns.push_back(range);
             }

@@ -41,8 +41,8 @@ std::vector<std::string> printerAppliedNotes(const CharacterFontRecord& record) 
     return notes;
 }
 
-std::vector<std::string> layoutNotes(const CharacterFontRecord& record, const TextPlan& plan,
-                                     const TextLayout& layout) {
+std::vector<std::string> layoutNotes(const TextPlan& plan, const TextLayout& layout,
+                                     double dpi) {
     std::vector<std::string> notes;
     if (plan.sizeAutomatic) {
         notes.push_back("文字の幅または高さは「自動」：プリンタドライバが決めます。" +
@@ -54,8 +54,11 @@ std::vector<std::string> layoutNotes(const CharacterFontRecord& record, const Te
                         " ドットで表示します。");
     }
     if (layout.widerThanArea) {
-        notes.push_back("文字列が文字寄せエリア（幅 " + tenthsMm(leadingInteger(record.areaWidth)) +
-                        " mm）に収まりません。");
+        // The area as the layout takes it: "自動" is drawn at its default width.
+        const std::string width = tenthsMm(mmFromDots(plan.areaWidth, dpi) * 10) + " mm";
+        notes.push_back("文字列が文字寄せエリア（" +
+                        (plan.areaAutomatic ? "「自動」：幅 " + width + " で表示" : "幅 " + width) +
+                        "）に収まりません。");
     }
     if (layout.charactersLeftOut > 0) {
         notes.push_back("自動改行：" + std::to_string(plan.areaLines) + " 行に入りきらない " +
@@ -89,7 +92,7 @@ SymbolPreview previewCharacterFont(const CharacterFontRecord& record,
     }
     const TextLayout layout = layOutText(plan, data.characters);
     preview.geometry = layout.geometry;
-    preview.notes = layoutNotes(record, plan, layout);
+    preview.notes = layoutNotes(plan, layout, settings.dpi);
     preview.notes.insert(preview.notes.end(), applied.begin(), applied.end());
     placeOnLabel(preview, record.originX, record.originY, settings);
     return preview;

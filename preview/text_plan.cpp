@@ -83,6 +83,7 @@ void planAlignment(const CharacterFontRecord& record, double dpi, TextPlan& plan
     auto orDefault = [](const std::string& value, int fallback) {
         return value == kDefault ? fallback : leadingInteger(value);
     };
+    plan.areaAutomatic = record.areaWidth == kDefault;
     plan.areaWidth = dotsOfTenths(std::max(orDefault(record.areaWidth, 50), 1), dpi);
     plan.lineFeed = dotsOfTenths(std::max(orDefault(record.lineFeed, 10), 1), dpi);
     plan.areaLines = std::max(orDefault(record.areaLines, 1), 1);

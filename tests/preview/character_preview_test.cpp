@@ -252,6 +252,29 @@ TEST(CharacterAlignment, TextWiderThanTheAreaIsSaid) {
                             [](const std::string& n) { return n.find("収まりません") != n.npos; }));
 }
 
+// The warning names the width the layout took: an "自動" area is drawn
+// 5.0 mm wide (50 dots at 10 dots a millimetre) and said to be "自動".
+TEST(CharacterAlignment, TheWarningNamesTheAreaTheLayoutTook) {
+    const struct {
+        const char* width;
+        const char* said;
+        double drawn;
+    } cases[] = {{"default", "文字寄せエリア（「自動」：幅 5.0 mm で表示）", 50},
+                 {"0030", "文字寄せエリア（幅 3.0 mm）", 30}};
+    for (const auto& c : cases) {
+        CharacterFontRecord r = characterFontOfType(test::kKanjiGothic16);
+        r.alignment = "P";
+        r.alignmentMode = "1";
+        r.areaWidth = c.width;
+        const SymbolPreview p = drawn(r, "一二三四", kTenDotsPerMm);
+        ASSERT_EQ(p.geometry.guides.size(), 1u) << c.width;
+        EXPECT_EQ(p.geometry.guides[0].width, c.drawn) << c.width;
+        EXPECT_TRUE(std::any_of(p.notes.begin(), p.notes.end(),
+                                [&](const std::string& n) { return n.find(c.said) != n.npos; }))
+            << c.width << ": " << testing::PrintToString(p.notes);
+    }
+}
+
 TEST(CharacterData, WhatATypeCannotPrintIsRefusedWithTheCharacter) {
     struct Case {
         int type;
