@@ -9,6 +9,7 @@
 #include "report/sha256.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "settings/font_fields.h"
 #include "settings/ini_document.h"
 
 namespace vx {
@@ -51,6 +52,14 @@ SheetFile describeSheetFile(const std::filesystem::path& path, const std::string
         file.modified = formatLocalTime(*changed);
     }
     file.sha256 = sha256Hex(bytes);
+    const IniDocument document(bytes);
+    SettingsStore store;
+    loadDriverFontFile(document, store);
+    for (const FontFields& font : listFontFields(store)) {
+        if (!document.hasSection(font.fontName)) {
+            file.fontsWithoutSection.push_back(utf8FromCp932(font.fontName));
+        }
+    }
     return file;
 }
 
