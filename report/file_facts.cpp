@@ -44,7 +44,8 @@ std::optional<LocalTime> lastChange(const std::filesystem::path& path) {
 SheetFile describeSheetFile(const std::filesystem::path& path, const std::string& bytes) {
     SheetFile file;
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    // The full path without "." and ".." however the file was named.
+    const std::filesystem::path full = std::filesystem::absolute(path, error).lexically_normal();
     file.path = utf8Path(error ? path : full);
     file.version = utf8FromCp932(IniDocument(bytes).read(kVersionSection, kVersionKey, ""));
     file.size = bytes.size();

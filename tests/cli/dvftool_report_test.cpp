@@ -2,6 +2,8 @@
 // output replaced in one step and never a driver font file.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include "tests/cli/dvftool_run.h"
 #include "tests/settings/test_support.h"
 
@@ -59,6 +61,30 @@ TEST(DvfToolReport, AgainstAReferenceCountsTheFontsThatDiffer) {
     EXPECT_EQ(count(html, "<span class=\"ref\">（230 x0.1mm）</span>"), 2u);
 }
 
+// The summary with the user's note, against a reference named by its full
+// path and digest.
+TEST(DvfToolReport, TheSummaryIsOneTableWithTheNoteAndTheReferencesFacts) {
+    ScratchDir dir;
+    const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
+    const std::string reference = utf8(dir.copyOf("unrelated_sections.dvf"));
+    const auto out = dir.path() / "summary.html";
+    // The reference named relative to the working folder: its full path shows.
+    const auto relative = std::filesystem::relative(reference);
+    const test::ToolRun run =
+        dvftool({"report", file, "--summary", "--note", "3F <病棟> & SN 7", "--against",
+                 utf8(relative), "-o", utf8(out)});
+    ASSERT_EQ(run.exit, kExitDone) << run.err;
+    const std::string html = readBytes(out);
+    EXPECT_EQ(count(html, "<td class=\"num\">"), 60u);
+    EXPECT_EQ(html.find("<section"), std::string::npos);
+    EXPECT_NE(html.find("3F &lt;病棟&gt; &amp; SN 7"), std::string::npos);
+    EXPECT_NE(html.find("<td class=\"code\">" + reference + "</td>"), std::string::npos);
+    // SHA-256 of the reference's bytes, worked out by sha256sum.
+    const std::string command = "sha256sum '" + reference + "' > '" + utf8(dir.path() / "sum") + "'";
+    ASSERT_EQ(std::system(command.c_str()), 0);
+    EXPECT_NE(html.find(readBytes(dir.path() / "sum").substr(0, 64)), std::string::npos);
+}
+
 TEST(DvfToolReport, ARefusedFileOrReferenceWritesNoSheet) {
     ScratchDir dir;
     const std::string good = utf8(dir.copyOf("only_dvf_section.dvf"));
@@ -98,6 +124,8 @@ TEST(DvfToolReport, UsageErrorsWriteNothingAndTheSheetNeverReplacesADriverFontFi
         {"report", file, "--dpi", "49", "-o", out},    // resolution too low
         {"report", file, "--dpi", "300x", "-o", out},  // not a number
         {"report", file, "--json", "-o", out},         // not an option of report
+        {"report", file, "-o", out, "--note"},         // a note without its text
+        {"dump", file, "--summary"},                   // an option of report only
         {"report", file, "-o", file},                  // the file itself
         {"report", file, "--against", reference, "-o", reference},
     };
