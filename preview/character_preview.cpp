@@ -53,12 +53,14 @@ std::vector<std::string> layoutNotes(const TextPlan& plan, const TextLayout& lay
                         std::to_string(static_cast<int>(kDecorationLineDots)) +
                         " ドットで表示します。");
     }
+    if (plan.alignment != TextAlignment::None && plan.areaAutomatic) {
+        notes.push_back(
+            "文字寄せエリアの幅は「自動」：プリンタドライバが決めます。文字列の幅で表示します。");
+    }
     if (layout.widerThanArea) {
-        // The area as the layout takes it: "自動" is drawn at its default width.
-        const std::string width = tenthsMm(mmFromDots(plan.areaWidth, dpi) * 10) + " mm";
-        notes.push_back("文字列が文字寄せエリア（" +
-                        (plan.areaAutomatic ? "「自動」：幅 " + width + " で表示" : "幅 " + width) +
-                        "）に収まりません。");
+        // The width the layout took, as the printer's whole dots.
+        notes.push_back("文字列が文字寄せエリア（幅 " +
+                        tenthsMm(mmFromDots(plan.areaWidth, dpi) * 10) + " mm）に収まりません。");
     }
     if (layout.charactersLeftOut > 0) {
         notes.push_back("自動改行：" + std::to_string(plan.areaLines) + " 行に入りきらない " +

@@ -252,26 +252,37 @@ TEST(CharacterAlignment, TextWiderThanTheAreaIsSaid) {
                             [](const std::string& n) { return n.find("収まりません") != n.npos; }));
 }
 
-// The warning names the width the layout took: an "自動" area is drawn
-// 5.0 mm wide (50 dots at 10 dots a millimetre) and said to be "自動".
-TEST(CharacterAlignment, TheWarningNamesTheAreaTheLayoutTook) {
+// An area of "自動" width is as wide as the text (4 kanji of 16 dots): the
+// text fits and nothing warns, what it is drawn at is said. A set width
+// that the text exceeds is named as the layout took it (3.0 mm, 30 dots).
+TEST(CharacterAlignment, TheAreaIsNamedAsTheLayoutTookIt) {
     const struct {
         const char* width;
-        const char* said;
+        const char* mode;
         double drawn;
-    } cases[] = {{"default", "文字寄せエリア（「自動」：幅 5.0 mm で表示）", 50},
-                 {"0030", "文字寄せエリア（幅 3.0 mm）", 30}};
+        const char* said;
+        bool warned;
+    } cases[] = {
+        {"default", "2", 64, "文字寄せエリアの幅は「自動」：プリンタドライバが決めます。", false},
+        {"default", "5", 64, "文字寄せエリアの幅は「自動」：プリンタドライバが決めます。", false},
+        {"0030", "1", 30, "文字列が文字寄せエリア（幅 3.0 mm）に収まりません。", true},
+    };
     for (const auto& c : cases) {
         CharacterFontRecord r = characterFontOfType(test::kKanjiGothic16);
         r.alignment = "P";
-        r.alignmentMode = "1";
+        r.alignmentMode = c.mode;
         r.areaWidth = c.width;
+        r.areaLines = "03";
         const SymbolPreview p = drawn(r, "一二三四", kTenDotsPerMm);
         ASSERT_EQ(p.geometry.guides.size(), 1u) << c.width;
         EXPECT_EQ(p.geometry.guides[0].width, c.drawn) << c.width;
-        EXPECT_TRUE(std::any_of(p.notes.begin(), p.notes.end(),
-                                [&](const std::string& n) { return n.find(c.said) != n.npos; }))
-            << c.width << ": " << testing::PrintToString(p.notes);
+        EXPECT_EQ(p.geometry.guides[0].height, 16) << c.width << ": one line";
+        const auto has = [&](const std::string& part) {
+            return std::any_of(p.notes.begin(), p.notes.end(),
+                               [&](const std::string& n) { return n.find(part) != n.npos; });
+        };
+        EXPECT_TRUE(has(c.said)) << c.width << ": " << testing::PrintToString(p.notes);
+        EXPECT_EQ(has("収まりません"), c.warned) << c.width;
     }
 }
 
