@@ -157,7 +157,7 @@ SheetRequest requestFor(const SettingsStore& settings) {
     SheetRequest request;
     request.settings = &settings;
     request.file = {"C:\\drivers\\A&B\\ALTOD.DVF", "2<b>", 18541, "2025-04-01 09:30:00",
-                    std::string(64, 'f')};
+                    std::string(64, 'f'), {}};
     request.printer = "<i>病棟\"3F\"</i>";
     request.driver = "ZEL Vextora WB";
     request.madeAt = "2025-04-02 10:00:00";
@@ -229,9 +229,12 @@ TEST(SettingsSheet, AgainstAReferenceMarksEachDifferenceWithTheReferencesValue) 
                                        {"ZEL2次元コード05", "QrCodeParams.moduleWidth", "5"}};
     ASSERT_TRUE(assignFontFields(settings, changes).empty());
     SheetRequest request = requestFor(settings);
-    request.against = SheetReference{
-        {"/srv/ref<1>/reference.dvf", "2.000", 20480, "2025-03-01 08:00:00", std::string(64, 'a')},
-        &reference};
+    SheetFile referenceFile = request.file;
+    referenceFile.path = "/srv/ref<1>/reference.dvf";
+    referenceFile.size = 20480;
+    referenceFile.modified = "2025-03-01 08:00:00";
+    referenceFile.sha256 = std::string(64, 'a');
+    request.against = SheetReference{referenceFile, &reference};
     const std::vector<SheetFont> fonts = sheetFonts(settings, &reference);
     std::vector<std::string> differing;
     for (const SheetFont& font : fonts) {
@@ -281,7 +284,7 @@ TEST(SettingsSheet, AgainstAReferenceMarksEachDifferenceWithTheReferencesValue) 
     EXPECT_EQ(count(html, "<td>違いあり</td>"), 3u);
     EXPECT_EQ(count(html, "<td>同じ</td>"), 57u);
 
-    request.against = SheetReference{{"same.dvf"}, &settings};
+    request.against->settings = &settings;
     const std::string same = settingsSheetHtml(request);
     EXPECT_NE(same.find("比較した設定ファイルとの違いはありません。"), std::string::npos);
     EXPECT_EQ(same.find("class=\"differs\""), std::string::npos);
