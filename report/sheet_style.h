@@ -22,12 +22,12 @@ td.code { font-family: Consolas, "DejaVu Sans Mono", monospace; word-break: brea
 td.num { text-align: right; }
 table.contents { width: 100%; table-layout: fixed; }
 table.contents td { overflow-wrap: anywhere; }
-table.contents th:nth-child(1) { width: 2.2em; }
-table.contents th:nth-child(2) { width: 9.5em; }
-table.contents th:nth-child(3) { width: 10em; }
-table.contents th:nth-child(4) { width: 11.5em; }
-table.contents th:nth-child(6) { width: 7em; }
-table.contents th:nth-child(7) { width: 4.5em; }
+table.contents th:nth-child(1) { width: 4%; }
+table.contents th:nth-child(2) { width: 16%; }
+table.contents th:nth-child(3) { width: 16%; }
+table.contents th:nth-child(4) { width: 17%; }
+table.contents th:nth-child(6) { width: 12%; }
+table.contents th:nth-child(7) { width: 7%; }
 table.head td { overflow-wrap: anywhere; }
 .mark { color: #b00; font-weight: bold; }
 .scaled { font-size: 9pt; color: #b00; margin: 2px 0; }
