@@ -240,6 +240,40 @@ TEST(SymbolPreviewLabel, WarnsWhenTheSymbolLeavesTheLabel) {
 }
 
 // What zint refuses becomes its message; nothing is drawn.
+// A JAN/EAN font draws its own EAN whatever its check-digit mode: the
+// digits without the check digit (zint adds it) or with it (zint checks
+// it); another count of digits, which zint would draw as the other EAN, is
+// refused and said.
+TEST(SymbolPreviewRefusal, JanFontsTakeTheirOwnCountOfDigitsOnly) {
+    const struct {
+        int type;
+        const char* data;
+        double modules;  // 0: refused
+        const char* said;
+    } cases[] = {
+        {11, "4901234", 67, ""},
+        {11, "49012347", 67, ""},
+        {12, "49012347+12", 67 + 7 + 20, ""},  // the add-on 7 modules apart, 20 wide
+        {11, "490123456789", 0, "JAN/EAN8 のデータは 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
+        {test::kEan13, "490123456789", 95, ""},
+        {test::kEan13, "4901234567894", 95, ""},
+        {test::kEan13, "4901234", 0,
+         "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+        {test::kEan13Plus5, "49012347+12345", 0,
+         "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+    };
+    for (const auto& c : cases) {
+        for (const char* check : {"1", "2", "3"}) {
+            BarcodeRecord r = barcodeOfType(c.type);
+            r.checkDigit = check;
+            r.moduleWidth = "01";
+            const SymbolPreview p = previewBarcode(r, {305, c.data, std::nullopt});
+            EXPECT_EQ(p.error, c.said) << c.data << " check " << check;
+            EXPECT_DOUBLE_EQ(p.geometry.width, c.modules) << c.data << " check " << check;
+        }
+    }
+}
+
 TEST(SymbolPreviewRefusal, RefusedDataGivesZintsMessage) {
     struct Case {
         BarcodeRecord record;
