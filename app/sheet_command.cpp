@@ -1,8 +1,11 @@
 #include "app/sheet_command.h"
 
+#include <algorithm>
+
 #include "history/history_location.h"
 #include "report/file_facts.h"
 #include "report/settings_sheet.h"
+#include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 #include "settings/font_fields.h"
@@ -43,9 +46,10 @@ void saveSettingsSheet(const SheetSubject& subject, SheetPorts& ports, MessageBo
         messages.show(kFileUnreadable, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
     }
-    const std::optional<std::filesystem::path> chosen =
+    const std::optional<SheetChoice> choice =
         ports.chooseSheetFile(suggestedSheetName(subject.printer));
-    if (!chosen) return;
+    if (!choice) return;
+    const std::filesystem::path* chosen = &choice->file;
     if (sameFile(*chosen, subject.driverFontFile)) {
         messages.show(kNotOverDriverFontFile, MessageButtons::Ok, MessageIcon::Exclamation);
         return;
@@ -59,7 +63,16 @@ void saveSettingsSheet(const SheetSubject& subject, SheetPorts& ports, MessageBo
     sheet.driver = subject.driver;
     sheet.dpi = subject.dpi;
     sheet.madeAt = formatLocalTime(localTimeNow());
-    sheet.unsavedFonts = compareFontFields(onDisk, *subject.shown, {}).size();
+    sheet.form = choice->form;
+    const std::vector<FontDifferences> unsaved = compareFontFields(onDisk, *subject.shown, {});
+    sheet.unsavedFonts = unsaved.size();
+    // A font the file lacks but the pages changed shows the user's values,
+    // not the factory's: the notice of unsaved changes tells of it.
+    std::erase_if(sheet.file.fontsWithoutSection, [&](const std::string& font) {
+        return std::any_of(unsaved.begin(), unsaved.end(), [&](const FontDifferences& d) {
+            return utf8FromCp932(d.fontName) == font;
+        });
+    });
     if (!saveOutputFile(*chosen, settingsSheetHtml(sheet))) {
         messages.show(std::string(kSaveFailed) + utf8Path(*chosen), MessageButtons::Ok,
                       MessageIcon::Exclamation);

@@ -10,18 +10,26 @@
 #include <string_view>
 
 #include "app/main_window_ports.h"
+#include "report/settings_sheet.h"
 #include "settings/settings_store.h"
 
 namespace vx {
+
+// The file the user names, and which sheet: the whole one, or its summary
+// (the file type chosen in the save dialog).
+struct SheetChoice {
+    std::filesystem::path file;
+    SheetForm form = SheetForm::Full;
+};
 
 // What the window offers the command.
 class SheetPorts {
 public:
     virtual ~SheetPorts() = default;
     // The file the user names in a save dialog for HTML files, offered
-    // `suggestedName` (UTF-8); nothing when the user cancels.
-    virtual std::optional<std::filesystem::path> chooseSheetFile(
-        const std::string& suggestedName) = 0;
+    // `suggestedName` (UTF-8), and the sheet chosen; nothing when the user
+    // cancels.
+    virtual std::optional<SheetChoice> chooseSheetFile(const std::string& suggestedName) = 0;
     // Opens the file in the default browser; false when nothing opened it.
     virtual bool openInBrowser(const std::filesystem::path& file) = 0;
 };

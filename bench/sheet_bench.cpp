@@ -22,7 +22,9 @@ void wholeSheet(benchmark::State& state) {
     vx::SheetRequest request;
     request.settings = &settings;
     request.madeAt = "2025-04-02 10:00:00";
-    if (state.range(0) != 0) request.against = vx::SheetReference{"reference.dvf", &settings};
+    vx::SheetFile reference;
+    reference.path = "reference.dvf";
+    if (state.range(0) != 0) request.against = vx::SheetReference{reference, &settings};
     std::size_t bytes = 0;
     for (auto _ : state) {
         const std::string html = vx::settingsSheetHtml(request);

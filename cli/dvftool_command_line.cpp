@@ -75,7 +75,7 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
         }
         const bool takesValue = arg == "--printer" || arg == "--from-printer" ||
                                 (arg == "--json" && command == "set") ||
-                                (arg == "--against" && command == "report");
+                                ((arg == "--against" || arg == "--note") && command == "report");
         if (takesValue && i + 1 >= args.size()) usageError(io, arg, text::kOptionNeedsValue);
         const bool twoFiles = command == "copy" || command == "diff";
         if (arg == "--printer" && command != "printers" && !line.printer) {
@@ -89,6 +89,10 @@ CommandLine parseCommandLine(const std::vector<std::string>& args, const DvfTool
             line.json = true;
         } else if (arg == "--against" && command == "report" && !line.against) {
             line.against = args[++i];
+        } else if (arg == "--note" && command == "report" && !line.note) {
+            line.note = args[++i];
+        } else if (arg == "--summary" && command == "report") {
+            line.summary = true;
         } else if (arg == "--no-history") {
             line.noHistory = true;
         } else {

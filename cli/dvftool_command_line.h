@@ -35,6 +35,8 @@ struct CommandLine {
     bool noHistory = false;                  // --no-history
     std::optional<std::string> output;       // restore -o OUT
     std::optional<std::string> against;      // report --against REF
+    bool summary = false;                    // report --summary
+    std::optional<std::string> note;         // report --note TEXT
 };
 
 // Writes a usage error (one line on what is wrong, `about` first when

@@ -36,7 +36,12 @@ int report(const CommandLine& line, std::vector<std::string>& rest, const DvfToo
     sheet.driver = file.driver;
     sheet.dpi = line.preview.dpi;
     sheet.madeAt = formatLocalTime(localTimeNow());
-    if (reference) sheet.against = SheetReference{reference->label, &*referenceSettings};
+    if (reference) {
+        sheet.against =
+            SheetReference{describeSheetFile(reference->path, reference->bytes), &*referenceSettings};
+    }
+    sheet.form = line.summary ? SheetForm::Summary : SheetForm::Full;
+    sheet.note = line.note.value_or("");
     FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
     if (!saveOutputFile(layer, output, settingsSheetHtml(sheet))) {
         text::tell(io.err, line.preview.output, text::kReportUnwritable);

@@ -2,6 +2,7 @@
 // record's geometry.
 #include <zint.h>
 
+#include <algorithm>
 #include <array>
 
 #include "preview/check_digits.h"
@@ -26,6 +27,8 @@ struct BarcodeKind {
     const char* body;                 // sample data without check digit or add-on
     int firstGap = 0, gapPeriod = 0;  // element-width types with character gaps
     Guards guards{};
+    // EAN and UPC: the digits before the add-on, without the check digit.
+    std::size_t digits = 0;
 };
 
 // clang-format off
@@ -41,15 +44,15 @@ BarcodeKind kindOf(BarcodeType type) {
         case Gs1DataBar:      return {BARCODE_DBAR_OMN, "0950110153000"};
         case Itf:             return {BARCODE_C25INTER, "1234567"};
         case Jan13: case Jan13Plus2: case Jan13Plus5:
-                              return {BARCODE_EANX, "490123456789", 0, 0, kEan13Guards};
+                              return {BARCODE_EANX, "490123456789", 0, 0, kEan13Guards, 12};
         case Jan8: case Jan8Plus2: case Jan8Plus5:
-                              return {BARCODE_EANX, "4901234", 0, 0, kEan8Guards};
+                              return {BARCODE_EANX, "4901234", 0, 0, kEan8Guards, 7};
         case MsiPlessey:      return {BARCODE_MSI_PLESSEY, "1234567"};
         case UccEan128:       return {BARCODE_GS1_128, "[01]0950110153000?[10]ABC123"};
         case UpcA: case UpcAPlus2: case UpcAPlus5:
-                              return {BARCODE_UPCA, "04901234567", 0, 0, kUpcAGuards};
+                              return {BARCODE_UPCA, "04901234567", 0, 0, kUpcAGuards, 11};
         case UpcE: case UpcEPlus2: case UpcEPlus5:
-                              return {BARCODE_UPCE, "0123456", 0, 0, kUpcEGuards};
+                              return {BARCODE_UPCE, "0123456", 0, 0, kUpcEGuards, 7};
         case Customer:        return {BARCODE_JAPANPOST, "15400233-16-4-205"};
     }
     return {BARCODE_CODE128, ""};
@@ -91,6 +94,35 @@ bool isEanUpc(CheckDigitScheme scheme) { return scheme == EanUpc || scheme == Up
 bool dataCarriesCheck(CheckDigitScheme scheme, const std::string& code) {
     if (isEanUpc(scheme)) return code != codes::kAutoCheckDigit && code != codes::kFourthCheckDigit;
     return code == codes::kCheckOnly;
+}
+
+// The EAN/UPC symbology that takes the data with its check digit.
+int withCheckDigitSymbology(int symbology) {
+    switch (symbology) {
+        case BARCODE_EANX:
+            return BARCODE_EANX_CHK;
+        case BARCODE_UPCA:
+            return BARCODE_UPCA_CHK;
+        case BARCODE_UPCE:
+            return BARCODE_UPCE_CHK;
+        default:
+            return symbology;
+    }
+}
+
+// EAN and UPC data with its check digit goes to zint as such (zint checks
+// it), so that eight digits stay an EAN-8 and are not padded to an EAN-13.
+// EAN digits of another count would make zint draw the other EAN: refused.
+void planEanDigits(const BarcodeKind& kind, const std::string& data, SymbolPlan& plan) {
+    const std::size_t digits = std::min(data.find('+'), data.size());
+    if (digits == 0 || data.find_first_not_of("0123456789") < digits) return;  // zint says why
+    if (digits == kind.digits + 1) {
+        plan.request.symbology = withCheckDigitSymbology(kind.symbology);
+    } else if (digits != kind.digits && kind.symbology == BARCODE_EANX) {
+        plan.refusal = std::string(kind.digits == 7 ? "JAN/EAN8" : "JAN/EAN13") + " のデータは " +
+                       std::to_string(kind.digits) + " 桁の数字です（チェックデジットを含めて " +
+                       std::to_string(kind.digits + 1) + " 桁）。";
+    }
 }
 
 std::string withCheck(CheckDigitScheme scheme, std::string body) {
@@ -179,6 +211,7 @@ SymbolPlan barcodePlan(const BarcodeRecord& record, const std::string& data, dou
                              kind.gapPeriod};
             break;
         case BarcodeFamily::EanUpc:
+            planEanDigits(kind, data, plan);
             for (auto range : kind.guards) {
                 if (range.second > range.first) plan.guardColumns.push_back(range);
             }

@@ -41,8 +41,8 @@ std::vector<std::string> printerAppliedNotes(const CharacterFontRecord& record) 
     return notes;
 }
 
-std::vector<std::string> layoutNotes(const CharacterFontRecord& record, const TextPlan& plan,
-                                     const TextLayout& layout) {
+std::vector<std::string> layoutNotes(const TextPlan& plan, const TextLayout& layout,
+                                     double dpi) {
     std::vector<std::string> notes;
     if (plan.sizeAutomatic) {
         notes.push_back("文字の幅または高さは「自動」：プリンタドライバが決めます。" +
@@ -53,9 +53,14 @@ std::vector<std::string> layoutNotes(const CharacterFontRecord& record, const Te
                         std::to_string(static_cast<int>(kDecorationLineDots)) +
                         " ドットで表示します。");
     }
+    if (plan.alignment != TextAlignment::None && plan.areaAutomatic) {
+        notes.push_back(
+            "文字寄せエリアの幅は「自動」：プリンタドライバが決めます。文字列の幅で表示します。");
+    }
     if (layout.widerThanArea) {
-        notes.push_back("文字列が文字寄せエリア（幅 " + tenthsMm(leadingInteger(record.areaWidth)) +
-                        " mm）に収まりません。");
+        // The width the layout took, as the printer's whole dots.
+        notes.push_back("文字列が文字寄せエリア（幅 " +
+                        tenthsMm(mmFromDots(plan.areaWidth, dpi) * 10) + " mm）に収まりません。");
     }
     if (layout.charactersLeftOut > 0) {
         notes.push_back("自動改行：" + std::to_string(plan.areaLines) + " 行に入りきらない " +
@@ -89,7 +94,7 @@ SymbolPreview previewCharacterFont(const CharacterFontRecord& record,
     }
     const TextLayout layout = layOutText(plan, data.characters);
     preview.geometry = layout.geometry;
-    preview.notes = layoutNotes(record, plan, layout);
+    preview.notes = layoutNotes(plan, layout, settings.dpi);
     preview.notes.insert(preview.notes.end(), applied.begin(), applied.end());
     placeOnLabel(preview, record.originX, record.originY, settings);
     return preview;

@@ -42,6 +42,8 @@ struct SymbolPlan {
     bool humanReadable = false;
     // What the printer does that the preview does not show (UTF-8).
     std::vector<std::string> notes;
+    // Why the data is not drawn although zint would encode it (UTF-8).
+    std::string refusal;
 };
 
 }  // namespace vx

@@ -30,6 +30,10 @@ SymbolPreview drawn(const SymbolPlan& plan, std::string data, const Placement& p
         preview.quarterTurns = preview.rotationAutomatic ? 0 : code[0] - '0';
     }
 
+    if (!plan.refusal.empty()) {
+        preview.error = plan.refusal;
+        return preview;
+    }
     const EncodeResult encoded = encodeWithZint(plan.request);
     if (!encoded.grid) {
         preview.error = encoded.message;

@@ -147,8 +147,9 @@ void moveBy(SymbolGeometry& g, double dx, double dy) {
 
 }  // namespace
 
-TextLayout layOutText(const TextPlan& plan, const std::vector<TextCharacter>& characters) {
+TextLayout layOutText(const TextPlan& given, const std::vector<TextCharacter>& characters) {
     TextLayout out;
+    TextPlan plan = given;
     SymbolGeometry& g = out.geometry;
     g.face = plan.face;
     const int turns = ((plan.characterTurns - plan.lineTurns) % 4 + 4) % 4;
@@ -159,6 +160,9 @@ TextLayout layOutText(const TextPlan& plan, const std::vector<TextCharacter>& ch
         thickness = std::max(thickness, cells.back().across);
     }
 
+    // An area of "自動" width is as wide as the text on one line: the text
+    // always fits and never breaks.
+    if (plan.areaAutomatic) plan.areaWidth = std::max(lineLength(starts(plan, cells), cells), 1.0);
     const auto lines = breakLines(plan, cells, out);
     out.linesUsed = static_cast<int>(lines.size());
     const double pitch = plan.alignment == TextAlignment::LineBreaks ? plan.lineFeed : 0;

@@ -79,11 +79,14 @@ void planAlignment(const CharacterFontRecord& record, double dpi, TextPlan& plan
     const std::string& mode = record.alignmentMode;
     if (mode.size() != 1 || mode[0] < '1' || mode[0] > '5') return;
     plan.alignment = kModes[mode[0] - '1'];
-    // "default" areas as the page shows them: 5.0 mm wide, 1.0 mm apart, one line.
+    // "default" lines as the page shows them: 1.0 mm apart, one line. A
+    // "default" width is the text's, which the layout measures.
     auto orDefault = [](const std::string& value, int fallback) {
         return value == kDefault ? fallback : leadingInteger(value);
     };
-    plan.areaWidth = dotsOfTenths(std::max(orDefault(record.areaWidth, 50), 1), dpi);
+    plan.areaAutomatic = record.areaWidth == kDefault;
+    plan.areaWidth =
+        plan.areaAutomatic ? 0 : dotsOfTenths(std::max(leadingInteger(record.areaWidth), 1), dpi);
     plan.lineFeed = dotsOfTenths(std::max(orDefault(record.lineFeed, 10), 1), dpi);
     plan.areaLines = std::max(orDefault(record.areaLines, 1), 1);
 }

@@ -37,6 +37,7 @@ struct TextPlan {
     double shiftX = 0, shiftY = 0;
     TextAlignment alignment = TextAlignment::None;
     double areaWidth = 0, lineFeed = 0;
+    bool areaAutomatic = false;  // the area's width "自動": as wide as the text
     int areaLines = 1;
     GlyphFace face;
 };

@@ -9,6 +9,7 @@
 #include "report/sha256.h"
 #include "settings/codepage.h"
 #include "settings/driver_font_file.h"
+#include "settings/font_fields.h"
 #include "settings/ini_document.h"
 
 namespace vx {
@@ -43,7 +44,8 @@ std::optional<LocalTime> lastChange(const std::filesystem::path& path) {
 SheetFile describeSheetFile(const std::filesystem::path& path, const std::string& bytes) {
     SheetFile file;
     std::error_code error;
-    const std::filesystem::path full = std::filesystem::absolute(path, error);
+    // The full path without "." and ".." however the file was named.
+    const std::filesystem::path full = std::filesystem::absolute(path, error).lexically_normal();
     file.path = utf8Path(error ? path : full);
     file.version = utf8FromCp932(IniDocument(bytes).read(kVersionSection, kVersionKey, ""));
     file.size = bytes.size();
@@ -51,6 +53,14 @@ SheetFile describeSheetFile(const std::filesystem::path& path, const std::string
         file.modified = formatLocalTime(*changed);
     }
     file.sha256 = sha256Hex(bytes);
+    const IniDocument document(bytes);
+    SettingsStore store;
+    loadDriverFontFile(document, store);
+    for (const FontFields& font : listFontFields(store)) {
+        if (!document.hasSection(font.fontName)) {
+            file.fontsWithoutSection.push_back(utf8FromCp932(font.fontName));
+        }
+    }
     return file;
 }
 

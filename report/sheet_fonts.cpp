@@ -2,10 +2,14 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdlib>
 #include <string_view>
 
 #include "settings/codepage.h"
+#include "settings/driver_font_file.h"
+#include "settings/field_catalogue.h"
 #include "settings/font_fields.h"
+#include "settings/ini_document.h"
 
 namespace vx {
 
@@ -31,6 +35,33 @@ bool named(const FontDifferences& differences, std::string_view field) {
                        [&](const FieldDifference& d) { return d.name == field; });
 }
 
+// The factory state: what a file without font sections gives.
+const SettingsStore& factoryState() {
+    static const SettingsStore factory = [] {
+        SettingsStore store;
+        loadDriverFontFile(IniDocument(), store);
+        return store;
+    }();
+    return factory;
+}
+
+// A value of a list that none of the list's entries stores. The factory's
+// own values (a bitmap magnification "1", a barcode's text "default") are
+// values the page shows and the printer knows, not strangers.
+bool outsideItsList(FontKind kind, int typeIndex, const ShownField& field,
+                    const std::vector<ShownField>& factory) {
+    const FieldSpec* spec = findFieldSpec(kind, ownName(field.name), typeIndex);
+    if (spec == nullptr || spec->form != FieldForm::Code) return false;
+    const bool factoryValue = std::any_of(factory.begin(), factory.end(), [&](const ShownField& f) {
+        return f.name == field.name && f.value == field.value;
+    });
+    if (factoryValue) return false;
+    const auto column = static_cast<std::size_t>(spec->column);
+    return std::none_of(spec->entries.begin(), spec->entries.end(), [&](const CodedEntry& entry) {
+        return column < entry.codes.size() && entry.codes[column] == field.value;
+    });
+}
+
 bool sameRow(const SheetField& a, const SheetField& b) {
     return a.label == b.label && a.shown == b.shown && a.reference == b.reference;
 }
@@ -50,22 +81,31 @@ std::vector<SheetFont> sheetFonts(const SettingsStore& settings, const SettingsS
         sheet.name = utf8FromCp932(font.fontName);
         const FontDifferences* differing = differencesOf(differences, font.fontName);
         const std::vector<ShownField> shown = shownFields(settings, font.fontName);
+        const std::vector<ShownField> factory = shownFields(factoryState(), font.fontName);
         const std::vector<ShownField> theirs = differing != nullptr
                                                    ? shownFields(*reference, font.fontName)
                                                    : std::vector<ShownField>{};
+        int typeIndex = 0;
         for (std::size_t i = 0; i < shown.size(); ++i) {
             const ShownField& field = shown[i];
             if (field.name == kTypeIndexField) {
+                typeIndex = std::atoi(field.value.c_str());
                 sheet.type = field.shown;
                 continue;
             }
             if (!field.used) continue;
             SheetField row{field.name, field.label, shownWithUnit(field), std::nullopt};
+            row.unlisted = outsideItsList(sheet.place.kind, typeIndex, field, factory);
+            // The page would show its fallback entry, which the file does not hold.
+            if (row.unlisted) row.shown = utf8FromCp932(field.value);
             if (differing != nullptr && named(*differing, field.name) && i < theirs.size()) {
                 row.reference = shownWithUnit(theirs[i]);
             }
             // A list of several fields is one control of the page: shown once.
-            if (!sheet.fields.empty() && sameRow(sheet.fields.back(), row)) continue;
+            if (!sheet.fields.empty() && sameRow(sheet.fields.back(), row)) {
+                sheet.fields.back().unlisted = sheet.fields.back().unlisted || row.unlisted;
+                continue;
+            }
             sheet.fields.push_back(std::move(row));
         }
         sheet.differs = differing != nullptr;

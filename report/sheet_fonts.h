@@ -20,6 +20,9 @@ struct SheetField {
     std::string shown;  // the value as the page shows it, with its unit
     // The reference's value, shown the same way, when it differs.
     std::optional<std::string> reference;
+    // A list's value that is none of the list's codes: shown as the file
+    // holds it, and marked.
+    bool unlisted = false;
 };
 
 struct SheetFont {

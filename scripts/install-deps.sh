@@ -16,6 +16,7 @@ packages=("$@")
     g++-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
     wine64 wine64-preloader xvfb xauth fonts-ipafont-gothic fonts-ipafont-mincho
     ghostscript fp-utils-3.2.2 imagemagick xdotool python3 chromium
+    zbar-tools dmtx-utils librsvg2-bin poppler-utils
     msitools wixl gcab zip unzip ccache
 )
 missing=()

@@ -9,12 +9,13 @@
 
 namespace vx {
 
-std::optional<std::filesystem::path> Win32SheetPorts::chooseSheetFile(
-    const std::string& suggestedName) {
+std::optional<SheetChoice> Win32SheetPorts::chooseSheetFile(const std::string& suggestedName) {
     std::wstring file = widen(suggestedName);
     file.resize(MAX_PATH * 4, L'\0');
+    // The file type chooses the sheet: the second is the summary.
     static const wchar_t kFilter[] =
-        L"HTML ファイル (*.html)\0*.html;*.htm\0すべてのファイル (*.*)\0*.*\0";
+        L"設定一覧：すべての項目と図 (*.html)\0*.html;*.htm\0"
+        L"設定一覧：要約（全フォントを1つの表に） (*.html)\0*.html;*.htm\0";
     OPENFILENAMEW dialog{};
     dialog.lStructSize = sizeof dialog;
     dialog.hwndOwner = owner_;
@@ -24,9 +25,11 @@ std::optional<std::filesystem::path> Win32SheetPorts::chooseSheetFile(
     dialog.lpstrDefExt = L"html";
     dialog.lpstrTitle = L"設定一覧を保存";
     dialog.Flags = OFN_OVERWRITEPROMPT | OFN_PATHMUSTEXIST | OFN_NOCHANGEDIR | OFN_HIDEREADONLY;
+    dialog.nFilterIndex = 1;
     if (!GetSaveFileNameW(&dialog)) return std::nullopt;
     file.resize(std::wcslen(file.c_str()));
-    return std::filesystem::path(file);
+    return SheetChoice{std::filesystem::path(file),
+                       dialog.nFilterIndex == 2 ? SheetForm::Summary : SheetForm::Full};
 }
 
 bool Win32SheetPorts::openInBrowser(const std::filesystem::path& file) {

@@ -11,7 +11,7 @@ namespace vx {
 class Win32SheetPorts : public SheetPorts {
 public:
     void setOwner(HWND owner) { owner_ = owner; }
-    std::optional<std::filesystem::path> chooseSheetFile(const std::string& suggestedName) override;
+    std::optional<SheetChoice> chooseSheetFile(const std::string& suggestedName) override;
     bool openInBrowser(const std::filesystem::path& file) override;
 
 private:

@@ -907,8 +907,8 @@ class FakeSheetPorts : public SheetPorts {
 public:
     std::filesystem::path file;
     std::vector<std::filesystem::path> opened;
-    std::optional<std::filesystem::path> chooseSheetFile(const std::string&) override {
-        return file;
+    std::optional<SheetChoice> chooseSheetFile(const std::string&) override {
+        return SheetChoice{file};
     }
     bool openInBrowser(const std::filesystem::path& path) override {
         opened.push_back(path);

@@ -35,10 +35,12 @@ public:
     std::optional<std::filesystem::path> answer;
     std::vector<std::string> suggested;
     std::vector<std::filesystem::path> opened;
+    SheetForm form = SheetForm::Full;
     bool opens = true;
-    std::optional<std::filesystem::path> chooseSheetFile(const std::string& name) override {
+    std::optional<SheetChoice> chooseSheetFile(const std::string& name) override {
         suggested.push_back(name);
-        return answer;
+        if (!answer) return std::nullopt;
+        return SheetChoice{*answer, form};
     }
     bool openInBrowser(const std::filesystem::path& file) override {
         opened.push_back(file);
@@ -79,6 +81,20 @@ TEST_F(SheetCommandTest, SavesTheSheetAndOpensItWhenTheUserWishes) {
         EXPECT_EQ(ports.opened.size(), answer == MessageAnswer::Yes ? 1u : 0u);
     }
     EXPECT_EQ(ports.suggested.front(), "設定一覧_病棟 3F.html");
+}
+
+// The file type chosen in the dialog picks the sheet: the summary has the
+// one table of fonts and no font's block.
+TEST_F(SheetCommandTest, TheSummaryChosenInTheDialogIsTheOneTableOfFonts) {
+    for (const SheetForm form : {SheetForm::Full, SheetForm::Summary}) {
+        ports.form = form;
+        run();
+        const std::string html = test::readBytes(*ports.answer);
+        const bool summary = form == SheetForm::Summary;
+        EXPECT_EQ(html.find("<h2>フォント一覧</h2>") != std::string::npos, summary);
+        EXPECT_EQ(html.find("id=\"font-60\"") != std::string::npos, !summary);
+        EXPECT_NE(html.find("ZEL2次元コード10"), std::string::npos);
+    }
 }
 
 TEST_F(SheetCommandTest, EveryWayItStopsSaysWhyAndLeavesTheFilesAlone) {

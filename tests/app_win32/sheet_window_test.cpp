@@ -20,8 +20,8 @@ class PreparedSheetPorts : public SheetPorts {
 public:
     std::filesystem::path file;
     int opened = 0;
-    std::optional<std::filesystem::path> chooseSheetFile(const std::string&) override {
-        return file;
+    std::optional<SheetChoice> chooseSheetFile(const std::string&) override {
+        return SheetChoice{file};
     }
     bool openInBrowser(const std::filesystem::path&) override {
         ++opened;

@@ -59,6 +59,31 @@ TEST(DvfToolReport, AgainstAReferenceCountsTheFontsThatDiffer) {
     EXPECT_EQ(count(html, "<span class=\"ref\">（230 x0.1mm）</span>"), 2u);
 }
 
+// The summary with the user's note, against a reference named by its full
+// path and digest.
+TEST(DvfToolReport, TheSummaryIsOneTableWithTheNoteAndTheReferencesFacts) {
+    ScratchDir dir;
+    const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
+    const std::string reference = utf8(dir.copyOf("unrelated_sections.dvf"));
+    const auto out = dir.path() / "summary.html";
+    // The reference named with a "..": its full path shows without it.
+    std::filesystem::create_directory(dir.path() / "sub");
+    const std::string roundabout = utf8(dir.path() / "sub" / ".." / "unrelated_sections.dvf");
+    const test::ToolRun run =
+        dvftool({"report", file, "--summary", "--note", "3F <病棟> & SN 7", "--against", roundabout,
+                 "-o", utf8(out)});
+    ASSERT_EQ(run.exit, kExitDone) << run.err;
+    const std::string html = readBytes(out);
+    EXPECT_EQ(count(html, "<td class=\"num\">"), 60u);
+    EXPECT_EQ(html.find("<section"), std::string::npos);
+    EXPECT_NE(html.find("3F &lt;病棟&gt; &amp; SN 7"), std::string::npos);
+    EXPECT_NE(html.find("<td class=\"code\">" + reference + "</td>"), std::string::npos);
+    // The golden file's SHA-256, as sha256sum gives it.
+    EXPECT_NE(html.find("<td class=\"code\">"
+                        "2b15ba3d17e0bf5e3742cc0b7b74fd95e4642bd0a0b65266dcc985ce7da6b0d5</td>"),
+              std::string::npos);
+}
+
 TEST(DvfToolReport, ARefusedFileOrReferenceWritesNoSheet) {
     ScratchDir dir;
     const std::string good = utf8(dir.copyOf("only_dvf_section.dvf"));
@@ -98,6 +123,8 @@ TEST(DvfToolReport, UsageErrorsWriteNothingAndTheSheetNeverReplacesADriverFontFi
         {"report", file, "--dpi", "49", "-o", out},    // resolution too low
         {"report", file, "--dpi", "300x", "-o", out},  // not a number
         {"report", file, "--json", "-o", out},         // not an option of report
+        {"report", file, "-o", out, "--note"},         // a note without its text
+        {"dump", file, "--summary"},                   // an option of report only
         {"report", file, "-o", file},                  // the file itself
         {"report", file, "--against", reference, "-o", reference},
     };

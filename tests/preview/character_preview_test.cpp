@@ -252,6 +252,40 @@ TEST(CharacterAlignment, TextWiderThanTheAreaIsSaid) {
                             [](const std::string& n) { return n.find("収まりません") != n.npos; }));
 }
 
+// An area of "自動" width is as wide as the text (4 kanji of 16 dots): the
+// text fits and nothing warns, what it is drawn at is said. A set width
+// that the text exceeds is named as the layout took it (3.0 mm, 30 dots).
+TEST(CharacterAlignment, TheAreaIsNamedAsTheLayoutTookIt) {
+    const struct {
+        const char* width;
+        const char* mode;
+        double drawn;
+        const char* said;
+        bool warned;
+    } cases[] = {
+        {"default", "2", 64, "文字寄せエリアの幅は「自動」：プリンタドライバが決めます。", false},
+        {"default", "5", 64, "文字寄せエリアの幅は「自動」：プリンタドライバが決めます。", false},
+        {"0030", "1", 30, "文字列が文字寄せエリア（幅 3.0 mm）に収まりません。", true},
+    };
+    for (const auto& c : cases) {
+        CharacterFontRecord r = characterFontOfType(test::kKanjiGothic16);
+        r.alignment = "P";
+        r.alignmentMode = c.mode;
+        r.areaWidth = c.width;
+        r.areaLines = "03";
+        const SymbolPreview p = drawn(r, "一二三四", kTenDotsPerMm);
+        ASSERT_EQ(p.geometry.guides.size(), 1u) << c.width;
+        EXPECT_EQ(p.geometry.guides[0].width, c.drawn) << c.width;
+        EXPECT_EQ(p.geometry.guides[0].height, 16) << c.width << ": one line";
+        const auto has = [&](const std::string& part) {
+            return std::any_of(p.notes.begin(), p.notes.end(),
+                               [&](const std::string& n) { return n.find(part) != n.npos; });
+        };
+        EXPECT_TRUE(has(c.said)) << c.width << ": " << testing::PrintToString(p.notes);
+        EXPECT_EQ(has("収まりません"), c.warned) << c.width;
+    }
+}
+
 TEST(CharacterData, WhatATypeCannotPrintIsRefusedWithTheCharacter) {
     struct Case {
         int type;

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <set>
+#include <vector>
 
 #include "preview_records.h"
 
@@ -67,6 +69,54 @@ TEST(SymbolPreviewSize, Ean13BarsSpan95ModulesAndGuardBarsReachBelow) {
     int guards = 0;
     for (const DotRect& bar : p.geometry.bars) guards += bar.height > p.geometry.height - 1e-9;
     EXPECT_EQ(guards, 6);
+}
+
+// EAN-8 in every check-digit mode: 67 modules, its three guard patterns at
+// modules 0-2, 32-34 and 64-66 reaching below the others; the same picture
+// whether the data carries its check digit (付加なし, チェック) or the
+// printer adds it.
+TEST(SymbolPreviewSize, Ean8Is67ModulesWithItsOwnGuardsInEveryCheckDigitMode) {
+    for (const char* check : {"1", "2", "3", "4"}) {
+        BarcodeRecord r = barcodeOfType(11);  // JAN/EAN8
+        r.checkDigit = check;
+        r.moduleWidth = "02";
+        const SymbolPreview p = previewBarcode(r, {254, std::nullopt, std::nullopt});
+        ASSERT_TRUE(p.error.empty()) << check << ": " << p.error;
+        EXPECT_DOUBLE_EQ(p.geometry.width, 67 * 2) << check;
+        std::vector<double> guards;
+        for (const DotRect& bar : p.geometry.bars) {
+            if (bar.height > p.geometry.height - 1e-9) guards.push_back(bar.x / 2);
+        }
+        EXPECT_EQ(guards, (std::vector<double>{0, 2, 32, 34, 64, 66})) << check;
+    }
+}
+
+// MSI/Plessey, which no reader of Debian reads: a start bar, four bars a
+// digit and two stop bars, the check digits as the mode gives them (none,
+// the sample's own, one added, two added).
+TEST(SymbolPreviewSize, MsiHasFourBarsADigitWithTheCheckDigitsOfItsMode) {
+    const struct {
+        const char* check;
+        int digits;
+    } cases[] = {{"1", 7}, {"2", 8}, {"3", 8}, {"4", 9}};
+    for (const auto& c : cases) {
+        BarcodeRecord r = barcodeOfType(test::kMsi);
+        r.checkDigit = c.check;
+        const SymbolPreview p = previewBarcode(r, {305, std::nullopt, std::nullopt});
+        ASSERT_TRUE(p.error.empty()) << c.check << ": " << p.error;
+        EXPECT_EQ(p.geometry.bars.size(), static_cast<std::size_t>(1 + 4 * c.digits + 2)) << c.check;
+    }
+}
+
+// The customer barcode, which no reader of Debian reads: always 67 bars
+// (start and stop 2 each, 20 characters of 3 bars, the check character of 3).
+TEST(SymbolPreviewSize, CustomerBarcodeHas67Bars) {
+    const SymbolPreview p = previewBarcode(barcodeOfType(22), {305, std::nullopt, std::nullopt});
+    ASSERT_TRUE(p.error.empty()) << p.error;
+    // Each bar of four states is drawn in up to three parts, one above another.
+    std::set<double> columns;
+    for (const DotRect& bar : p.geometry.bars) columns.insert(bar.x);
+    EXPECT_EQ(columns.size(), 67u);
 }
 
 // Code 39: every character has five bars (two wide) and four spaces (one
@@ -190,6 +240,40 @@ TEST(SymbolPreviewLabel, WarnsWhenTheSymbolLeavesTheLabel) {
 }
 
 // What zint refuses becomes its message; nothing is drawn.
+// A JAN/EAN font draws its own EAN whatever its check-digit mode: the
+// digits without the check digit (zint adds it) or with it (zint checks
+// it); another count of digits, which zint would draw as the other EAN, is
+// refused and said.
+TEST(SymbolPreviewRefusal, JanFontsTakeTheirOwnCountOfDigitsOnly) {
+    const struct {
+        int type;
+        const char* data;
+        double modules;  // 0: refused
+        const char* said;
+    } cases[] = {
+        {11, "4901234", 67, ""},
+        {11, "49012347", 67, ""},
+        {12, "49012347+12", 67 + 7 + 20, ""},  // the add-on 7 modules apart, 20 wide
+        {11, "490123456789", 0, "JAN/EAN8 のデータは 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
+        {test::kEan13, "490123456789", 95, ""},
+        {test::kEan13, "4901234567894", 95, ""},
+        {test::kEan13, "4901234", 0,
+         "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+        {test::kEan13Plus5, "49012347+12345", 0,
+         "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+    };
+    for (const auto& c : cases) {
+        for (const char* check : {"1", "2", "3"}) {
+            BarcodeRecord r = barcodeOfType(c.type);
+            r.checkDigit = check;
+            r.moduleWidth = "01";
+            const SymbolPreview p = previewBarcode(r, {305, c.data, std::nullopt});
+            EXPECT_EQ(p.error, c.said) << c.data << " check " << check;
+            EXPECT_DOUBLE_EQ(p.geometry.width, c.modules) << c.data << " check " << check;
+        }
+    }
+}
+
 TEST(SymbolPreviewRefusal, RefusedDataGivesZintsMessage) {
     struct Case {
         BarcodeRecord record;

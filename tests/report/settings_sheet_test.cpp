@@ -157,7 +157,7 @@ SheetRequest requestFor(const SettingsStore& settings) {
     SheetRequest request;
     request.settings = &settings;
     request.file = {"C:\\drivers\\A&B\\ALTOD.DVF", "2<b>", 18541, "2025-04-01 09:30:00",
-                    std::string(64, 'f')};
+                    std::string(64, 'f'), {}};
     request.printer = "<i>病棟\"3F\"</i>";
     request.driver = "ZEL Vextora WB";
     request.madeAt = "2025-04-02 10:00:00";
@@ -229,7 +229,12 @@ TEST(SettingsSheet, AgainstAReferenceMarksEachDifferenceWithTheReferencesValue) 
                                        {"ZEL2次元コード05", "QrCodeParams.moduleWidth", "5"}};
     ASSERT_TRUE(assignFontFields(settings, changes).empty());
     SheetRequest request = requestFor(settings);
-    request.against = SheetReference{"reference<1>.dvf", &reference};
+    SheetFile referenceFile = request.file;
+    referenceFile.path = "/srv/ref<1>/reference.dvf";
+    referenceFile.size = 20480;
+    referenceFile.modified = "2025-03-01 08:00:00";
+    referenceFile.sha256 = std::string(64, 'a');
+    request.against = SheetReference{referenceFile, &reference};
     const std::vector<SheetFont> fonts = sheetFonts(settings, &reference);
     std::vector<std::string> differing;
     for (const SheetFont& font : fonts) {
@@ -256,7 +261,17 @@ TEST(SettingsSheet, AgainstAReferenceMarksEachDifferenceWithTheReferencesValue) 
     const std::string html = settingsSheetHtml(request);
     EXPECT_NE(html.find("<p class=\"summary\">比較した設定ファイルと違うフォント： 3 / 60"),
               std::string::npos);
-    EXPECT_NE(html.find("reference&lt;1&gt;.dvf"), std::string::npos);
+    // The reference named as fully as the file, beside it.
+    EXPECT_NE(html.find("<tr><th>設定ファイル</th><td class=\"code\">C:\\drivers\\A&amp;B\\ALTOD.DVF"
+                        "</td><td class=\"code\">/srv/ref&lt;1&gt;/reference.dvf</td></tr>"),
+              std::string::npos);
+    EXPECT_NE(html.find("<tr><th>サイズ</th><td>18,541 バイト</td><td>20,480 バイト</td></tr>"),
+              std::string::npos);
+    EXPECT_NE(html.find("<td>2025-04-01 09:30:00</td><td>2025-03-01 08:00:00</td>"),
+              std::string::npos);
+    EXPECT_NE(html.find("<td class=\"code\">" + std::string(64, 'f') + "</td><td class=\"code\">" +
+                        std::string(64, 'a') + "</td>"),
+              std::string::npos);
     // In the contents and in the block.
     const std::string marked =
         "<span class=\"differs\">120 x0.1mm</span> <span class=\"ref\">（自動）</span>";
@@ -269,7 +284,7 @@ TEST(SettingsSheet, AgainstAReferenceMarksEachDifferenceWithTheReferencesValue) 
     EXPECT_EQ(count(html, "<td>違いあり</td>"), 3u);
     EXPECT_EQ(count(html, "<td>同じ</td>"), 57u);
 
-    request.against = SheetReference{"same.dvf", &settings};
+    request.against->settings = &settings;
     const std::string same = settingsSheetHtml(request);
     EXPECT_NE(same.find("比較した設定ファイルとの違いはありません。"), std::string::npos);
     EXPECT_EQ(same.find("class=\"differs\""), std::string::npos);

@@ -1,12 +1,15 @@
 // The settings sheet in a real browser: headless Chromium loads the sheet of
 // a file, lays it out and paints it. The DOM it built is the sheet's (not an
 // error page) and its screenshot is a picture of the size asked for, with
-// text and pictures from the top to the bottom.
+// text and pictures from the top to the bottom. Printed to PDF (read back by
+// poppler's pdfinfo and pdftotext), every page carries its number and the
+// count, and the summary of each demo file takes at most two A4 pages.
 #include <gtest/gtest.h>
 
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <vector>
 
 #include "report/file_facts.h"
 #include "report/settings_sheet.h"
@@ -107,6 +110,115 @@ TEST(SheetInChromium, LoadsAndPaintsTheWholeSheet) {
     EXPECT_LT(bottom, 0.99);
     EXPECT_GT(whole, 0.5);
     EXPECT_LT(whole, 0.99);
+}
+
+// The sheet of a file printed by Chromium: each page's text, read by
+// pdftotext; nothing when printing failed.
+std::vector<std::string> printedPages(const SheetRequest& request, const fs::path& scratch,
+                                      const std::string& name) {
+    const fs::path html = scratch / (name + ".html"), pdf = scratch / (name + ".pdf");
+    test::writeBytes(html, settingsSheetHtml(request));
+    const fs::path log = scratch / (name + ".log");
+    const int printed = run(chromium(scratch / ("profile-" + name)) +
+                                " --no-pdf-header-footer --print-to-pdf=" + quoted(pdf) + " " +
+                                quoted(fs::path("file://" + html.string())) + " > " + quoted(log) + " 2>&1",
+                            120);
+    EXPECT_EQ(printed, 0) << test::readBytes(log);
+    if (printed != 0) return {};
+    const fs::path info = scratch / (name + ".info");
+    EXPECT_EQ(run("pdfinfo " + quoted(pdf) + " > " + quoted(info), 60), 0);
+    const std::string facts = test::readBytes(info);
+    const std::size_t at = facts.find("Pages:");
+    const int pages = at == std::string::npos ? 0 : std::atoi(facts.c_str() + at + 6);
+    std::vector<std::string> texts;
+    for (int page = 1; page <= pages; ++page) {
+        const fs::path text = scratch / (name + "-" + std::to_string(page) + ".txt");
+        EXPECT_EQ(run("pdftotext -f " + std::to_string(page) + " -l " + std::to_string(page) +
+                          " " + quoted(pdf) + " " + quoted(text),
+                      60),
+                  0);
+        texts.push_back(test::readBytes(text));
+    }
+    return texts;
+}
+
+// "3 / 27" on a line of its own (pdftotext may close the spaces up).
+bool numbered(const std::string& text, std::size_t page, std::size_t count) {
+    const std::string n = std::to_string(page), of = std::to_string(count);
+    for (const std::string& line : {n + " / " + of, n + "/" + of}) {
+        if (text.find("\n" + line + "\n") != std::string::npos ||
+            text.rfind(line + "\n", 0) == 0) {
+            return true;
+        }
+    }
+    return false;
+}
+
+struct DemoFile {
+    SettingsStore settings;
+    SheetFile file;
+};
+
+DemoFile demoFile(const std::string& name) {
+    const fs::path path = fs::path(VX_TEST_DATA_DIR) / ".." / ".." / "demo" / name;
+    const std::string bytes = test::readBytes(path);
+    DemoFile demo;
+    loadDriverFontFile(IniDocument(bytes), demo.settings);
+    demo.file = describeSheetFile(path, bytes);
+    return demo;
+}
+
+TEST(SheetInChromium, EachDemoFilesSummaryPrintsOnAtMostTwoNumberedPages) {
+    for (const char* program : {"chromium", "pdfinfo", "pdftotext"}) {
+        if (std::system((std::string("command -v ") + program + " > /dev/null").c_str()) != 0) {
+            GTEST_SKIP() << program << " is missing: scripts/install-deps.sh installs it";
+        }
+    }
+    test::ScratchDir dir;
+    const DemoFile reference = demoFile("ALTOD.DVF");
+    for (const char* name : {"demo.dvf", "ALTOD.DVF", "ALTOLD.DVF", "BASSD.DVF", "BASSED.DVF",
+                             "CORDD.DVF"}) {
+        const DemoFile demo = demoFile(name);
+        SheetRequest request;
+        request.settings = &demo.settings;
+        request.file = demo.file;
+        request.printer = "病棟リストバンド 3F";
+        request.madeAt = "2025-04-02 10:00:00";
+        request.form = SheetForm::Summary;
+        request.note = "本館 3F ナースステーション / SN 0123456 / 確認：山田";
+        // Against another demo file: the head and the table grow.
+        request.against = SheetReference{reference.file, &reference.settings};
+        const std::vector<std::string> pages = printedPages(request, dir.path(), name);
+        EXPECT_GE(pages.size(), 1u) << name;
+        EXPECT_LE(pages.size(), 2u) << name;
+        for (std::size_t page = 0; page < pages.size(); ++page) {
+            EXPECT_TRUE(numbered(pages[page], page + 1, pages.size()))
+                << name << " page " << page + 1 << ":\n" << pages[page];
+        }
+        std::string all;
+        for (const std::string& page : pages) all += page;
+        EXPECT_NE(all.find("ZEL2次元コード10"), std::string::npos) << name;
+        EXPECT_NE(all.find(reference.file.sha256.substr(0, 16)), std::string::npos) << name;
+    }
+}
+
+TEST(SheetInChromium, EveryPageOfTheWholeSheetCarriesItsNumberAndTheCount) {
+    for (const char* program : {"chromium", "pdfinfo", "pdftotext"}) {
+        if (std::system((std::string("command -v ") + program + " > /dev/null").c_str()) != 0) {
+            GTEST_SKIP() << program << " is missing: scripts/install-deps.sh installs it";
+        }
+    }
+    test::ScratchDir dir;
+    const DemoFile demo = demoFile("demo.dvf");
+    SheetRequest request;
+    request.settings = &demo.settings;
+    request.file = demo.file;
+    request.madeAt = "2025-04-02 10:00:00";
+    const std::vector<std::string> pages = printedPages(request, dir.path(), "whole");
+    EXPECT_GT(pages.size(), 2u);
+    for (std::size_t page = 0; page < pages.size(); ++page) {
+        EXPECT_TRUE(numbered(pages[page], page + 1, pages.size())) << "page " << page + 1;
+    }
 }
 
 }  // namespace
