@@ -97,6 +97,7 @@ std::variant<std::vector<JsonAssignment>, std::string> parseFontsJson(std::strin
     if (!json.is_array())
         return std::string("dump --json と同じ形（フォントの配列）で書いてください。");
     std::vector<JsonAssignment> assignments;
+    std::set<std::string> fonts;
     for (const Json& font : json) {
         if (!font.is_object()) return std::string("フォントごとにオブジェクトで書いてください。");
         auto name = font.find(kFontMember);
@@ -104,6 +105,12 @@ std::variant<std::vector<JsonAssignment>, std::string> parseFontsJson(std::strin
             return std::string("\"font\"（ドライバフォント名）のないオブジェクトがあります。");
         }
         const std::string fontName = name->get<std::string>();
+        // Two objects of one font are as open as a member given twice.
+        if (!fonts.insert(fontName).second) {
+            return "\"" + fontName +
+                   "\" のオブジェクトが二つあります。どちらの値を使うか決められないため、"
+                   "一つにしてください。";
+        }
         for (const auto& [field, value] : font.items()) {
             if (field == kFontMember) continue;
             const std::string where = fontName + " " + field;

@@ -298,6 +298,17 @@ TEST_F(DvfToolEdges, JsonWithAMemberTwiceIsRefused) {
             << refused.err;
         EXPECT_EQ(readBytes(file), original) << c.json;
     }
+    // One font in two objects is refused likewise, even when they agree.
+    for (const char* json : {R"([{"font":"ZEL文字フォント01","originX":"0040"},)"
+                             R"({"font":"ZEL文字フォント01","originX":"0041"}])",
+                             R"([{"font":"ZEL文字フォント01"},{"font":"ZEL文字フォント02"},)"
+                             R"({"font":"ZEL文字フォント01"}])"}) {
+        const ToolRun refused = run({"set", "--json", "-", utf8(file)}, nullptr, json);
+        EXPECT_EQ(refused.exit, kExitUsage) << json;
+        EXPECT_TRUE(contains(refused.err, "\"ZEL文字フォント01\" のオブジェクトが二つあります"))
+            << refused.err;
+        EXPECT_EQ(readBytes(file), original) << json;
+    }
     // The same member in two objects is no repetition.
     EXPECT_EQ(run({"set", "--json", "-", utf8(file)}, nullptr,
                   R"([{"font":"ZEL文字フォント01","originY":"0030"},)"
