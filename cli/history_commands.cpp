@@ -6,6 +6,7 @@
 #include "cli/driver_font_input.h"
 #include "cli/dvftool_messages.h"
 #include "cli/printer_files.h"
+#include "settings/codepage.h"
 #include "settings/driver_font_file.h"
 #include "settings/file_io.h"
 #include "settings/file_messages.h"
@@ -18,6 +19,12 @@ namespace {
 std::string notUsed(const HistoryProblem& problem) {
     return "以前の設定のフォルダ " + utf8FromPath(problem.folder) + " を使えません（" +
            historyReasonJapanese(problem.error) + "）。";
+}
+
+// A file's name as the listing shows it: bytes of another encoding as
+// U+FFFD, so that JSON can hold any name a folder may hold.
+std::string shownName(const std::filesystem::path& file) {
+    return utf8FromUtf16(utf16FromUtf8(utf8FromPath(file.filename())));
 }
 
 }  // namespace
@@ -58,8 +65,7 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
             }
             io.out << "-\t" << version.time << '\t' << version.bytes
                    << "\tunusable: " << unusableReason(*version.unusable) << ": "
-                   << dvftool_text::escapedControls(utf8FromPath(version.file.filename()))
-                   << '\n';
+                   << dvftool_text::escapedControls(shownName(version.file)) << '\n';
         }
         return;
     }
@@ -85,7 +91,7 @@ void printHistory(const FileHistory& history, const std::filesystem::path& file,
         list.push_back({{"number", nullptr},
                         {"time", time},
                         {"bytes", version.bytes},
-                        {"file", utf8FromPath(version.file.filename())},
+                        {"file", shownName(version.file)},
                         {"unusable", unusableReason(*version.unusable)}});
     }
     io.out << list.dump(2) << '\n';
@@ -146,8 +152,8 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         recordRefusal(io, request.printer, request.file, present);
         return present.exit;
     }
-    const HistoryReplace replaced = replaceKeepingHistory(request.file, present.bytes, *bytes,
-                                                          &history, layer, &present.lock);
+    const HistoryReplace replaced =
+        replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer, &present.lock);
     recordReplacement(
         io, {request.printer, request.file, present.bytes, *bytes, replaced, version.file});
     return reportReplace(replaced, request.label, io);

@@ -13,8 +13,8 @@
 
 #include "cli/dvftool_messages.h"
 #include "history/history_save.h"
-#include "settings/durable_write.h"
 #include "settings/driver_font_file.h"
+#include "settings/durable_write.h"
 #include "settings/file_io.h"
 #include "settings/file_lock.h"
 #include "settings/file_messages.h"
@@ -48,8 +48,7 @@ protected:
         args.insert(args.end(), {"--history", utf8(historyDir)});
         std::istringstream in(input);
         std::ostringstream out, err;
-        const int exit =
-            runDvfTool(args, {in, out, err, nullptr, nullptr, std::nullopt, layer});
+        const int exit = runDvfTool(args, {in, out, err, nullptr, nullptr, std::nullopt, layer});
         return {exit, out.str(), err.str()};
     }
     ToolRun set(const fs::path& target, const std::string& value, FileLayer* layer = nullptr) {
@@ -57,7 +56,8 @@ protected:
     }
     std::vector<std::string> versions(const fs::path& of) const {
         std::vector<std::string> bytes;
-        for (const HistoryVersion& version : history.versions(of)) bytes.push_back(version.contents);
+        for (const HistoryVersion& version : history.versions(of))
+            bytes.push_back(version.contents);
         return bytes;
     }
 };
@@ -101,8 +101,8 @@ TEST_F(DvfToolEdges, ASaveThroughALinkIsRefusedAndTouchesNothing) {
     for (const Strings& command : commands) {
         const ToolRun refused = run(command);
         EXPECT_EQ(refused.exit, kExitSaveFailed) << command[0];
-        EXPECT_EQ(refused.err, "dvftool: " + utf8(link) + ": " + std::string(kLinkRefusedText) +
-                                   "\n")
+        EXPECT_EQ(refused.err,
+                  "dvftool: " + utf8(link) + ": " + std::string(kLinkRefusedText) + "\n")
             << command[0];
         EXPECT_TRUE(fs::is_symlink(link)) << command[0];
         EXPECT_EQ(readBytes(file), before) << command[0];
@@ -160,9 +160,8 @@ TEST_F(DvfToolEdges, OutputThatCannotBeWrittenEndsInFailure) {
             << command;
     }
     // Nothing to write is no failure.
-    const int status = std::system(("'" + program + "' history '" + utf8(file) +
-                                    "' --history '" + utf8(dir.path() / "none") +
-                                    "' >/dev/full 2>/dev/null")
+    const int status = std::system(("'" + program + "' history '" + utf8(file) + "' --history '" +
+                                    utf8(dir.path() / "none") + "' >/dev/full 2>/dev/null")
                                        .c_str());
     EXPECT_EQ(WEXITSTATUS(status), kExitDone);
 }
@@ -252,7 +251,12 @@ TEST_F(DvfToolEdges, ControlCharactersAreShownEscaped) {
                         R"([{"font":"ZEL文字フォント01","originX":"1\u0000"}])");
          },
          "originX=1\\x00"},
-        {"a C1 control character", [&] { return set(file, "1\xc2\x9b" "2J"); },
+        {"a C1 control character",
+         [&] {
+             return set(file,
+                        "1\xc2\x9b"
+                        "2J");
+         },
          "originX=1\\u009b2J"},
     };
     for (const Case& c : cases) {

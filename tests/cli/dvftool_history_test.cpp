@@ -181,6 +181,26 @@ TEST_F(DvfToolHistory, PlantedFilesAreListedAsUnusableAndNeverRestored) {
     EXPECT_EQ(readBytes(file), original) << "version 1 is the tool's own, not a planted file";
 }
 
+#ifndef _WIN32
+// A name in another encoding is listed with U+FFFD in both listings: JSON
+// cannot hold its bytes, and the listing must not end for it.
+TEST_F(DvfToolHistory, ANameInAnotherEncodingIsListed) {
+    ASSERT_EQ(run({"set", utf8(file), "ZEL文字フォント03", "originX=0120"}).exit, kExitDone);
+    const std::filesystem::path folder =
+        FileHistory(dir.path() / "history", [] { return LocalTime{}; }).folderOf(file);
+    writeBytes(folder / std::string("x\xff\xfey.dvf"), "planted");
+    const std::string shown = "x\uFFFD\uFFFDy.dvf";
+    const ToolRun text = run({"history", utf8(file)});
+    EXPECT_EQ(text.exit, kExitDone);
+    const std::vector<Strings> lines = tabLines(text.out);
+    ASSERT_EQ(lines.size(), 2u) << text.out;
+    EXPECT_EQ(lines[1].back(), "unusable: このツールが残したファイルではありません: " + shown);
+    const ToolRun json = run({"history", "--json", utf8(file)});
+    EXPECT_EQ(json.exit, kExitDone) << json.err;
+    EXPECT_NE(json.out.find("\"file\": \"" + shown + "\","), std::string::npos) << json.out;
+}
+#endif
+
 TEST_F(DvfToolHistory, DriverFolderFilesAreTheMachinesUnlessTheCommandLineNamesAnother) {
     const std::filesystem::path users = dir.path() / "users", machine = dir.path() / "machine";
     const std::filesystem::path drivers = dir.path() / "drivers";
