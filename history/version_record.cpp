@@ -35,18 +35,42 @@ std::string& field(VersionRecord& record, const RecordKey& key) {
 
 bool controlCharacter(char c) { return (c >= 0 && c < 0x20) || c == 0x7F; }
 
+// U+0080..U+009F in UTF-8: control characters too, which a terminal may
+// take as the start of an escape sequence.
+bool c1ControlAt(std::string_view text, std::size_t i) {
+    return text[i] == '\xC2' && i + 1 < text.size() &&
+           static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+           static_cast<unsigned char>(text[i + 1]) <= 0x9F;
+}
+
+bool hasC1Control(std::string_view text) {
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        if (c1ControlAt(text, i)) return true;
+    }
+    return false;
+}
+
 // Valid UTF-8 (what decodes and encodes back to itself) without control
 // characters.
 bool plainText(std::string_view text) {
-    return std::none_of(text.begin(), text.end(), controlCharacter) &&
+    return std::none_of(text.begin(), text.end(), controlCharacter) && !hasC1Control(text) &&
            utf8FromUtf16(utf16FromUtf8(text)) == text;
 }
 
 // A name as the system gave it, made plain text: bytes of another encoding
 // become U+FFFD, control characters "?".
 std::string plain(std::string_view text) {
-    std::string result = utf8FromUtf16(utf16FromUtf8(text));
-    std::replace_if(result.begin(), result.end(), controlCharacter, '?');
+    const std::string decoded = utf8FromUtf16(utf16FromUtf8(text));
+    std::string result;
+    result.reserve(decoded.size());
+    for (std::size_t i = 0; i < decoded.size(); ++i) {
+        if (c1ControlAt(decoded, i)) {
+            result += '?';
+            ++i;
+        } else {
+            result += controlCharacter(decoded[i]) ? '?' : decoded[i];
+        }
+    }
     return result;
 }
 
@@ -83,6 +107,7 @@ std::optional<VersionRecord> parseVersionRecord(std::string_view text) {
         return std::nullopt;
     }
     VersionRecord record;
+    std::array<bool, kKeys.size()> given{};
     text.remove_prefix(firstEnd + 1);
     while (!text.empty()) {
         const std::size_t end = text.find('\n');
@@ -92,9 +117,12 @@ std::optional<VersionRecord> parseVersionRecord(std::string_view text) {
         const std::size_t eq = line.find('=');
         if (eq == std::string_view::npos || !plainText(line)) return std::nullopt;
         // Keys of a later layout are passed over.
-        for (const RecordKey& key : kKeys) {
-            if (line.substr(0, eq) == key.key)
-                field(record, key) = std::string(line.substr(eq + 1));
+        for (std::size_t k = 0; k < kKeys.size(); ++k) {
+            if (line.substr(0, eq) != kKeys[k].key) continue;
+            // The tool writes each key once: which one to believe is open.
+            if (given[k]) return std::nullopt;
+            given[k] = true;
+            field(record, kKeys[k]) = std::string(line.substr(eq + 1));
         }
     }
     return record;
@@ -103,9 +131,9 @@ std::optional<VersionRecord> parseVersionRecord(std::string_view text) {
 DurableWrite writeVersionRecord(FileLayer& layer, const HistoryFolder& folder,
                                 const fs::path& version, const VersionRecord& record) {
     const std::u8string name = version.filename().u8string();
-    const fs::path file = fs::path(
-        std::u8string(name) +
-        std::u8string(kVersionRecordExtension.begin(), kVersionRecordExtension.end()));
+    const fs::path file =
+        fs::path(std::u8string(name) +
+                 std::u8string(kVersionRecordExtension.begin(), kVersionRecordExtension.end()));
     return writeDurablyIn(layer, folder.held(), formatVersionRecord(record),
                           [&](int) { return file; });
 }

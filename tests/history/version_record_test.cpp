@@ -63,6 +63,13 @@ TEST(VersionRecordText, WrittenAndReadBack) {
     EXPECT_EQ(parseVersionRecord(formatVersionRecord({{"a\nuser=evil", "pc\x82", "p"}, "t"}))
                   ->author.user,
               "a?user=evil");
+    EXPECT_EQ(parseVersionRecord(formatVersionRecord({{"a\xc2\x9b"
+                                                       "1m\xc2\xa0z",
+                                                       "pc", "p"},
+                                                      "t"}))
+                  ->author.user,
+              "a?1m\xc2\xa0z")
+        << "C1 controls replaced, a no-break space kept";
 }
 
 TEST(VersionRecordText, TextsThatAreNotTheToolsAreNotRead) {
@@ -77,6 +84,9 @@ TEST(VersionRecordText, TextsThatAreNotTheToolsAreNotRead) {
         {"a line without =", good + "nonsense\n"},
         {"a control character", good + "note=\x1b[31m\n"},
         {"invalid UTF-8", good + "note=\xff\n"},
+        {"a C1 control character (CSI)", good + "note=\xc2\x9b"
+                                                "31m\n"},
+        {"a key given twice", good + "user=someone else\n"},
         {"larger than a record",
          good + "note=" + std::string(kLargestVersionRecordBytes, 'x') + "\n"},
     };
