@@ -110,7 +110,7 @@ std::string lockRefusalText(const FileLock& lock) {
     switch (lock.outcome()) {
         case LockOutcome::NotAFile:
             return "ロックファイルの場所 " + name +
-                   " にファイルではないもの（名前付きパイプなど）があるため、保存できませんでした。"
+                   " にファイルではないもの（フォルダ、リンク、名前付きパイプなど）があるため、保存できませんでした。"
                    "それを削除してから、もう一度保存してください。何も書き込んでいません。";
         case LockOutcome::LeftBehind:
             return "ロックファイル " + name + " はユーザー " + lock.owner() +

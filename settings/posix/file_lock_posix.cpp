@@ -87,11 +87,18 @@ void judgeRefusal(const std::filesystem::path& lockFile, LockAttempt& attempt) {
 
 LockAttempt tryLockFile(const std::filesystem::path& lockFile) {
     LockAttempt attempt;
-    const int fd = ::open(lockFile.c_str(),
-                          O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
+    const int fd =
+        ::open(lockFile.c_str(), O_RDONLY | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0644);
     if (fd < 0) {
         attempt.error = lastError();
-        if (errno == EACCES || errno == EPERM) judgeRefusal(lockFile, attempt);
+        if (errno == EACCES || errno == EPERM) {
+            judgeRefusal(lockFile, attempt);
+        } else {
+            // A folder, a link (not followed) or a socket at the name: to be
+            // said as such, not as a number.
+            struct stat named {};
+            attempt.notAFile = ::lstat(lockFile.c_str(), &named) == 0 && !S_ISREG(named.st_mode);
+        }
         return attempt;
     }
     struct stat held {};
@@ -121,7 +128,8 @@ LockAttempt tryLockFile(const std::filesystem::path& lockFile) {
 }
 
 bool lockFileStillNamed(std::intptr_t handle, const std::filesystem::path& lockFile) {
-    struct stat held {}, named{};
+    struct stat held {
+    }, named{};
     return ::fstat(static_cast<int>(handle), &held) == 0 &&
            ::lstat(lockFile.c_str(), &named) == 0 && held.st_ino == named.st_ino &&
            held.st_dev == named.st_dev;

@@ -124,11 +124,18 @@ TEST(FileLockEdges, WhatStandsAtTheLockFilesName) {
         LockOutcome outcome;
     };
     const std::vector<Case> cases = {
-        {"a named pipe",
-         [](const fs::path& lock) { ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); },
+        {"a named pipe", [](const fs::path& lock) { ASSERT_EQ(::mkfifo(lock.c_str(), 0600), 0); },
          LockOutcome::NotAFile},
         {"a folder", [](const fs::path& lock) { fs::create_directory(lock); },
-         LockOutcome::Failed},
+         LockOutcome::NotAFile},
+        {"a link to a file",
+         [](const fs::path& lock) {
+             test::writeBytes(lock.parent_path() / "elsewhere", "");
+             fs::create_symlink("elsewhere", lock);
+         },
+         LockOutcome::NotAFile},
+        {"a dangling link", [](const fs::path& lock) { fs::create_symlink("nowhere", lock); },
+         LockOutcome::NotAFile},
         {"a file of ours left behind", [](const fs::path& lock) { test::writeBytes(lock, ""); },
          LockOutcome::Held},
     };
@@ -226,8 +233,7 @@ TEST(FileLockEdges, AnotherUsersLockFileIsToldApartFromAHeldLock) {
 // it all the same, so there it blocks no one). A folder at its name is no
 // lock file.
 TEST(FileLockEdges, WhatStandsAtTheLockFilesNameOnWindows) {
-    const bool wine =
-        GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
+    const bool wine = GetProcAddress(GetModuleHandleW(L"ntdll.dll"), "wine_get_version") != nullptr;
     test::ScratchDir dir;
     const fs::path file = dir.withBytes("ALTOD.DVF", "x");
     test::writeBytes(lockFileOf(file), "");
