@@ -124,11 +124,22 @@ std::vector<JsonAssignment> argumentAssignments(const std::vector<std::string>& 
     return assignments;
 }
 
-std::string readJsonInput(const std::string& source, const DvfToolIo& io) {
-    if (source == "-") {
-        return std::string(std::istreambuf_iterator<char>(io.in), std::istreambuf_iterator<char>());
+// At most `limit` bytes of a stream; nothing when it holds more.
+std::optional<std::string> readStreamBytes(std::istream& in, std::uintmax_t limit) {
+    std::string bytes;
+    char chunk[65536];
+    while (in.read(chunk, sizeof chunk) || in.gcount() > 0) {
+        bytes.append(chunk, static_cast<std::size_t>(in.gcount()));
+        if (bytes.size() > limit) return std::nullopt;
     }
-    std::optional<std::string> bytes = readFileBytes(pathFromUtf8(source));
+    return bytes;
+}
+
+std::string readJsonInput(const std::string& source, const DvfToolIo& io) {
+    // Standard input has the file's limit too: an endless stream must not
+    // fill the memory.
+    std::optional<std::string> bytes =
+        source == "-" ? readStreamBytes(io.in, kMaxFileBytes) : readFileBytes(pathFromUtf8(source));
     if (!bytes) {
         text::tell(io.err, source, text::kJsonUnreadable);
         throw CommandExit{kExitUnreadable};

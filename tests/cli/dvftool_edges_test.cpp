@@ -321,6 +321,23 @@ TEST_F(DvfToolEdges, JsonWithAMemberTwiceIsRefused) {
               kExitDone);
 }
 
+// JSON on standard input is held to a file's limit: an endless stream ends
+// as a file too large would, with nothing written.
+TEST_F(DvfToolEdges, JsonOnStandardInputLargerThanAFileIsRefused) {
+    const std::string json = R"([{"font":"ZEL文字フォント01","originX":"0030"}])";
+    const std::string padded = json + std::string(kMaxFileBytes + 1 - json.size(), ' ');
+    const ToolRun refused = run({"set", "--json", "-", utf8(file)}, nullptr, padded);
+    EXPECT_EQ(refused.exit, kExitUnreadable);
+    EXPECT_TRUE(contains(refused.err, "dvftool: -: JSON ファイルを読み込めません。"))
+        << refused.err;
+    EXPECT_EQ(readBytes(file), original);
+    // At the limit it is read, and taken.
+    EXPECT_EQ(
+        run({"set", "--json", "-", utf8(file)}, nullptr, padded.substr(0, kMaxFileBytes)).exit,
+        kExitDone);
+    EXPECT_NE(readBytes(file), original);
+}
+
 // A save stopped halfway leaves temporary files beside the file; a later
 // save, holding the lock, removes the tool's own and nothing else.
 TEST_F(DvfToolEdges, ALaterSaveRemovesItsOwnLeftoverTemporaryFiles) {
