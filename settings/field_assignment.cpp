@@ -45,7 +45,9 @@ public:
                 refuse(*assignment, "Shift-JIS で書けない文字があります");
             } else if (present == nullptr) {
                 refuse(*assignment, "この項目はありません");
-            } else if (*present != *value) {
+            } else if (*present != *value || isTypeField(assignment->field)) {
+                // The type's index and name are checked together even when
+                // one of them is the file's: given both, they must agree.
                 pending.push_back({assignment, std::move(*value)});
             }
         }
@@ -204,9 +206,9 @@ private:
             const bool on = font.zeroSuppress == codes::kZeroSuppress;
             if (!on && noDigits) font.zeroSuppressDigits = codes::kDefault;
             if (on == noDigits) {
-                refuseField(
-                    "zeroSuppressDigits", utf8FromCp932(font.zeroSuppressDigits),
-                    on ? "zeroSuppress=Z には 1〜40 (桁)" : "zeroSuppress=default には 0 または default");
+                refuseField("zeroSuppressDigits", utf8FromCp932(font.zeroSuppressDigits),
+                            on ? "zeroSuppress=Z には 1〜40 (桁)"
+                               : "zeroSuppress=default には 0 または default");
             }
         }
     }

@@ -46,6 +46,11 @@ TEST(DvfToolSetChecks, RefusesWhatTheWindowCouldNotStoreAndWritesNothing) {
          "ZELバーコード03 typeName=CODE 128: 種別の名前ではありません"},
         {{"ZELバーコード03", "typeIndex=4", "typeName=CODE39"},
          "ZELバーコード03 typeName=CODE39: typeIndex と typeName が別の種別を指しています"},
+        // One of the two as the file has it (CODE128, index 2) agrees no better.
+        {{"ZELバーコード03", "typeIndex=4", "typeName=CODE128"},
+         "ZELバーコード03 typeName=CODE128: typeIndex と typeName が別の種別を指しています"},
+        {{"ZELバーコード03", "typeName=CODE39", "typeIndex=2"},
+         "ZELバーコード03 typeIndex=2: typeIndex と typeName が別の種別を指しています"},
         {{"ZELバーコード03", "colour=1"}, "ZELバーコード03 colour=1: この項目はありません"},
         {{"ZEL文字フォント01", "reverseAreaX=5"},
          "ZEL文字フォント01 reverseAreaX=5: 画面の作業用の値で、ファイルには書かれません"},
