@@ -262,7 +262,12 @@ int preview(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
     if (rest.size() != 1) usageError(io, text::kPreviewNeedsFont);
     if (line.preview.output.empty()) usageError(io, text::kPreviewNeedsOutput);
     const std::optional<std::string> font = cp932FromUtf8(rest[0]);
-    const SettingsStore store = loadStore(openFile(operand, io));
+    const OpenedFile file = openFile(operand, io);
+    // The picture must never take the driver font file's place.
+    if (sameFile(pathFromUtf8(line.preview.output), file.path)) {
+        usageError(io, line.preview.output, text::kPreviewOverDriverFontFile);
+    }
+    const SettingsStore store = loadStore(file);
     if (!font || !hasFont(store, *font)) {
         usageError(io, rest[0], text::kUnknownFont);
     }

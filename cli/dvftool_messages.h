@@ -68,6 +68,8 @@ inline constexpr std::string_view kJsonUnreadable = "JSON ファイルを読み�
 inline constexpr std::string_view kOutputUnwritable = "ファイルに書き込めません。";
 inline constexpr std::string_view kReportOverDriverFontFile =
     "設定ファイルと同じファイルには設定一覧を書き込めません。";
+inline constexpr std::string_view kPreviewOverDriverFontFile =
+    "設定ファイルと同じファイルには SVG を書き込めません。";
 inline constexpr std::string_view kReportUnwritable = "設定一覧を書き込めませんでした。";
 // Said of a printer.
 inline constexpr std::string_view kPrinterUnavailable = "プリンタを開けません。";

@@ -61,7 +61,7 @@ inline constexpr std::string_view kDvfToolUsage =
     "                               エリアを囲む範囲です。TEXT: データ (既定では種別の\n"
     "                               見本。\"A|B\" は MaxiCode のキャリアや、合成シンボルの\n"
     "                               リニア部分 A)。N: プリンタの解像度、既定は\n"
-    "                               305 dpi。\n"
+    "                               305 dpi。OUT は FILE と同じにはできません。\n"
     "  report FILE [--summary] [--dpi N] [--against REF] [--note TEXT] -o OUT.html\n"
     "                               設定一覧を書きます: 一つの HTML ファイル (UTF-8、\n"
     "                               スクリプトなし、外から何も読まない) に、プリンタと\n"

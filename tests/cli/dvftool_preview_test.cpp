@@ -112,6 +112,23 @@ TEST(DvfToolPreview, UsageErrors) {
         EXPECT_EQ(dvftool(args).exit, kExitUsage) << args.back();
     }
     EXPECT_FALSE(std::filesystem::exists(out));
+    // The driver font file itself, by any name, is no place for the picture.
+    const std::string before = readBytes(file);
+    std::vector<std::string> names = {
+        file, utf8(dir.path() / "." / std::filesystem::path(file).filename())};
+#ifndef _WIN32
+    const std::filesystem::path link = dir.path() / "link.dvf";
+    std::filesystem::create_symlink(file, link);
+    names.push_back(utf8(link));
+#endif
+    for (const std::string& same : names) {
+        const test::ToolRun refused = dvftool({"preview", file, "ZEL文字フォント01", "-o", same});
+        EXPECT_EQ(refused.exit, kExitUsage) << same;
+        EXPECT_EQ(refused.err, "dvftool: " + same +
+                                   ": 設定ファイルと同じファイルには SVG を書き込めません。\n"
+                                   "詳しくは dvftool --help を参照してください。\n");
+        EXPECT_EQ(readBytes(file), before) << same;
+    }
 }
 
 }  // namespace
