@@ -97,6 +97,8 @@ inline constexpr std::string_view kDvfToolUsage =
     "                               以前の設定 N (1 が最新) を一度に FILE に戻します。\n"
     "                               -o を付けると、以前の設定を OUT に書き、FILE はその\n"
     "                               ままにします (OUT が FILE そのものなら FILE に戻します)。\n"
+    "                               OUT がすでにあれば、その今のバイトを OUT の以前の\n"
+    "                               設定として残します (リンクの OUT には書きません)。\n"
     "  --help                       この説明を表示します。\n"
     "  --version                    バージョンを表示します: dvftool X.Y.Z。\n"
     "\n"

@@ -27,6 +27,13 @@ std::string shownName(const std::filesystem::path& file) {
     return utf8FromUtf16(utf16FromUtf8(utf8FromPath(file.filename())));
 }
 
+// Whether writing `output` replaces a file (or a link) already there.
+bool replacesAFile(const std::filesystem::path& output) {
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::symlink_status(output, error);
+    return (!error && std::filesystem::is_regular_file(status)) || isSymbolicLink(output);
+}
+
 }  // namespace
 
 void warnHistoryProblem(const HistoryProblem& problem, std::ostream& err) {
@@ -130,9 +137,19 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
     }
     // The file written is locked from its look to its replacement, as a
     // save locks it. An output that is the file itself is the file: its
-    // present settings are kept as a version first.
+    // present settings are kept as a version first. So are those of an
+    // output that is another file already (a link there is refused, as for
+    // every save).
     FileLayer& layer = io.fileLayer != nullptr ? *io.fileLayer : platformFileLayer();
-    if (request.output && !sameFile(*request.output, request.file)) {
+    std::filesystem::path target = request.file;
+    std::string targetLabel = request.label;
+    std::string targetPrinter = request.printer;
+    if (request.output && !sameFile(*request.output, request.file) &&
+        replacesAFile(*request.output)) {
+        target = *request.output;
+        targetLabel = utf8FromPath(*request.output);
+        targetPrinter.clear();
+    } else if (request.output && !sameFile(*request.output, request.file)) {
         FileLock lock;
         const std::string label = utf8FromPath(*request.output);
         if (int exit = lockForSaving(*request.output, label, lock, io.err)) return exit;
@@ -147,16 +164,15 @@ int restoreVersion(const FileHistory& history, const RestoreRequest& request, co
         }
     }
     const DriverFontInput present =
-        readDriverFontInput(request.file, request.label, InputUse::Replace, io.err);
+        readDriverFontInput(target, targetLabel, InputUse::Replace, io.err);
     if (present.exit != 0) {
-        recordRefusal(io, request.printer, request.file, present);
+        recordRefusal(io, targetPrinter, target, present);
         return present.exit;
     }
     const HistoryReplace replaced =
-        replaceKeepingHistory(request.file, present.bytes, *bytes, &history, layer, &present.lock);
-    recordReplacement(
-        io, {request.printer, request.file, present.bytes, *bytes, replaced, version.file});
-    return reportReplace(replaced, request.label, io);
+        replaceKeepingHistory(target, present.bytes, *bytes, &history, layer, &present.lock);
+    recordReplacement(io, {targetPrinter, target, present.bytes, *bytes, replaced, version.file});
+    return reportReplace(replaced, targetLabel, io);
 }
 
 }  // namespace vx

@@ -182,6 +182,30 @@ TEST_F(DvfToolHistory, PlantedFilesAreListedAsUnusableAndNeverRestored) {
 }
 
 #ifndef _WIN32
+// restore -o onto a file that is there already keeps that file's present
+// bytes in its own history, as every save does; a link there is refused.
+TEST_F(DvfToolHistory, RestoreOntoAnotherFileKeepsThatFilesPresentBytes) {
+    ASSERT_EQ(run({"set", utf8(file), "ZEL文字フォント03", "originX=0120"}).exit, kExitDone);
+    const std::string changed = readBytes(file);
+    const std::filesystem::path out = dir.withBytes("other.dvf", changed);
+    const ToolRun restored = run({"restore", utf8(file), "1", "-o", utf8(out)});
+    ASSERT_EQ(restored.exit, kExitDone) << restored.err;
+    EXPECT_EQ(restored.err, "dvftool: " + utf8(out) + ": 保存しました。\n");
+    EXPECT_EQ(readBytes(out), original);
+    EXPECT_EQ(readBytes(file), changed);
+    // What other.dvf held before is its version 1, and comes back from there.
+    ASSERT_EQ(run({"restore", utf8(out), "1"}).exit, kExitDone);
+    EXPECT_EQ(readBytes(out), changed);
+#ifndef _WIN32
+    const std::filesystem::path link = dir.path() / "link.dvf";
+    std::filesystem::create_symlink(out, link);
+    const ToolRun refused = run({"restore", utf8(file), "1", "-o", utf8(link)});
+    EXPECT_EQ(refused.exit, kExitSaveFailed);
+    EXPECT_TRUE(std::filesystem::is_symlink(link));
+    EXPECT_EQ(readBytes(out), changed);
+#endif
+}
+
 // A name in another encoding is listed with U+FFFD in both listings: JSON
 // cannot hold its bytes, and the listing must not end for it.
 TEST_F(DvfToolHistory, ANameInAnotherEncodingIsListed) {
