@@ -62,6 +62,18 @@ TEST(DvfToolSetChecks, RefusesWhatTheWindowCouldNotStoreAndWritesNothing) {
          "それぞれ 01〜99"},
         {{"ZEL文字フォント01", "zeroSuppress=Z"},
          "ZEL文字フォント01 zeroSuppressDigits=default: zeroSuppress=Z には 1〜40 (桁)"},
+        // A value whose control leaves it unused would not reach the file.
+        {{"ZEL文字フォント01", "spacing=05"},
+         "ZEL文字フォント01 spacing=05: spacingAdjust=default では使いません"},
+        {{"ZEL文字フォント01", "shiftY=3"},
+         "ZEL文字フォント01 shiftY=3: emphasis=default では使いません"},
+        {{"ZEL文字フォント01", "areaWidth=100"},
+         "ZEL文字フォント01 areaWidth=100: alignmentMode=default では使いません (4 か 5 "
+         "で使います)"},
+        {{"ZEL文字フォント01", "alignment=P", "alignmentMode=4", "areaLines=3"},
+         "ZEL文字フォント01 areaLines=3: alignmentMode=4 では使いません (5 で使います)"},
+        {{"ZEL文字フォント01", "typeIndex=20", "alignment=P", "alignmentMode=3", "areaWidth=100"},
+         "ZEL文字フォント01 areaWidth=100: alignmentMode=3 では使いません (4 で使います)"},
         {{"ZEL2次元コード05", "QrCodeParams.typeName=PDF417"},
          "ZEL2次元コード05 QrCodeParams.typeName=PDF417: 変えられません"},
         {{"ZEL2次元コード05", "Pdf417Params.securityLevel=05"},
@@ -104,6 +116,10 @@ TEST(DvfToolSetChecks, StoresTheWindowsFormsAndFollowsTheNewType) {
     run = dvftool({"set", path, "ZEL文字フォント02", "decoration=F", "decorationParams=0307",
                    "checkDigit=M", "checkDigitMode=1", "zeroSuppress=Z", "zeroSuppressDigits=4"});
     ASSERT_EQ(run.exit, kExitDone) << run.err;
+    // A value together with the control that uses it.
+    run = dvftool({"set", path, "ZEL文字フォント03", "spacingAdjust=-", "spacing=4", "emphasis=J",
+                   "shiftX=2", "alignment=P", "alignmentMode=5", "areaWidth=120", "lineFeed=30"});
+    ASSERT_EQ(run.exit, kExitDone) << run.err;
     const IniDocument doc(readBytes(file));
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBpf1pf2", ""), "03");
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBph1ph2ph3ph4", ""), "0050");
@@ -115,6 +131,10 @@ TEST(DvfToolSetChecks, StoresTheWindowsFormsAndFollowsTheNewType) {
     EXPECT_EQ(doc.read(sj("ZEL文字フォント02"), "PCpk1pk2pl1pl2", ""), "0307");
     EXPECT_EQ(doc.read(sj("ZEL文字フォント02"), "PCpo", ""), "1");
     EXPECT_EQ(doc.read(sj("ZEL文字フォント02"), "PCpr1pr2", ""), "04");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCph1ph2", ""), "04");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCpm1pm2", ""), "02");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCpt1pt2pt3pt4", ""), "0120");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCpu1pu2pu3", ""), "030");
 }
 
 TEST(DvfToolSetChecks, LeavesAValueAsTheFileHoldsItUncheckedSoADumpGoesBackWhole) {
