@@ -261,6 +261,14 @@ TEST(SymbolPreviewRefusal, JanFontsTakeTheirOwnCountOfDigitsOnly) {
          "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
         {test::kEan13Plus5, "49012347+12345", 0,
          "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+        // UPC digits too few are not padded with zeros into another number.
+        {16, "04901234567", 95, ""},
+        {16, "049012345679", 95, ""},
+        {16, "0490123456", 0, "UPC-A のデータは 11 桁の数字です（チェックデジットを含めて 12 桁）。"},
+        {17, "0490123456+12", 0,
+         "UPC-A のデータは 11 桁の数字です（チェックデジットを含めて 12 桁）。"},
+        {test::kUpcE, "0123456", 51, ""},
+        {test::kUpcE, "012345", 0, "UPC-E のデータは 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
     };
     for (const auto& c : cases) {
         for (const char* check : {"1", "2", "3"}) {
