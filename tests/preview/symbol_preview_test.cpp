@@ -282,6 +282,36 @@ TEST(SymbolPreviewRefusal, JanFontsTakeTheirOwnCountOfDigitsOnly) {
     }
 }
 
+// A composite's EAN or UPC linear part takes its own count of digits, as a
+// JAN/EAN font does: not the other EAN, nor a UPC padded with zeros.
+TEST(SymbolPreviewRefusal, CompositeEanUpcLinearPartsTakeTheirOwnCountOfDigitsOnly) {
+    const struct {
+        const char* linearType;
+        const char* data;
+        const char* said;
+    } cases[] = {
+        {"01", "490123456789|[10]AB", ""},
+        {"01", "4901234567894|[10]AB", ""},
+        {"01", "4901234|[10]AB",
+         "EAN-13 with CC-A のリニア部分は 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+        {"02", "49012347|[10]AB", ""},
+        {"02", "490123456789|[10]AB",
+         "EAN-8 with CC-A のリニア部分は 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
+        {"03", "0490123456|[10]AB",
+         "UPC-A with CC-A のリニア部分は 11 桁の数字です（チェックデジットを含めて 12 桁）。"},
+        {"04", "012345|[10]AB",
+         "UPC-E with CC-A のリニア部分は 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
+        {"10", "[01]09501101530003|[10]AB", ""},
+    };
+    for (const auto& c : cases) {
+        Code2DRecord r = code2DOfType(test::kComposite);
+        r.gs1Composite.linearType = c.linearType;
+        const SymbolPreview p = previewCode2D(r, {305, c.data, std::nullopt});
+        EXPECT_EQ(p.error, c.said) << c.data;
+        EXPECT_EQ(p.geometry.bars.empty(), *c.said != '\0') << c.data;
+    }
+}
+
 TEST(SymbolPreviewRefusal, RefusedDataGivesZintsMessage) {
     struct Case {
         BarcodeRecord record;
