@@ -230,7 +230,8 @@ private:
         for (const CharacterKeyRow& row : characterKeyRows()) {
             if (row.field == nullptr || &(font.*row.field) != slot) continue;
             if (characterFieldWritten(row, font, outline)) return;
-            if (*slot == codes::kDefault) return;
+            // A dump passed whole brings such values as its file holds them.
+            if (*slot == codes::kDefault || unused_ == UnusedFields::PassOver) return;
             const std::string mode = "alignmentMode=" + utf8FromCp932(font.alignmentMode);
             std::string why;
             switch (row.rule) {

@@ -153,6 +153,17 @@ TEST(DvfToolSetChecks, LeavesAValueAsTheFileHoldsItUncheckedSoADumpGoesBackWhole
     const IniDocument doc(readBytes(file));
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBpf1pf2", ""), "77");
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBph1ph2ph3ph4", ""), "99999");
+
+    // A spacing the file holds without its adjustment goes whole into
+    // another file by its dump, as a value its control leaves unused.
+    const auto spaced = dir.withBytes("spaced.dvf", "[DVF]\r\nVersion=2.00\r\n[" +
+                                                        sj("ZEL文字フォント01") +
+                                                        "]\r\nFontType=1\r\nPCph1ph2=05\r\n");
+    run = dvftool({"dump", utf8(spaced), "--json"});
+    ASSERT_EQ(run.exit, kExitDone);
+    const auto other = dir.copyOf("only_dvf_section.dvf");
+    run = dvftool({"set", utf8(other), "--json", "-"}, run.out);
+    EXPECT_EQ(run.exit, kExitDone) << run.err;
 }
 
 }  // namespace
