@@ -273,7 +273,8 @@ int preview(const CommandLine& line, std::vector<std::string>& rest, const DvfTo
     }
     const FontPreviewOutcome outcome = writeFontPreview(store, *font, line.preview);
     if (!outcome.message.empty()) text::tell(io.err, outcome.about, outcome.message);
-    for (const std::string& note : outcome.notes) io.err << note << '\n';
+    // What the picture does not show, one line each like every message.
+    for (const std::string& note : outcome.notes) text::tell(io.err, rest[0], note);
     return outcome.exit;
 }
 

@@ -110,17 +110,24 @@ int withCheckDigitSymbology(int symbology) {
     }
 }
 
+const char* eanName(const BarcodeKind& kind) {
+    if (kind.symbology == BARCODE_UPCA) return "UPC-A";
+    if (kind.symbology == BARCODE_UPCE) return "UPC-E";
+    return kind.digits == 7 ? "JAN/EAN8" : "JAN/EAN13";
+}
+
 // EAN and UPC data with its check digit goes to zint as such (zint checks
 // it), so that eight digits stay an EAN-8 and are not padded to an EAN-13.
-// EAN digits of another count would make zint draw the other EAN: refused.
+// EAN digits of another count would make zint draw the other EAN, UPC
+// digits fewer it would pad with zeros: refused.
 void planEanDigits(const BarcodeKind& kind, const std::string& data, SymbolPlan& plan) {
     const std::size_t digits = std::min(data.find('+'), data.size());
     if (digits == 0 || data.find_first_not_of("0123456789") < digits) return;  // zint says why
     if (digits == kind.digits + 1) {
         plan.request.symbology = withCheckDigitSymbology(kind.symbology);
-    } else if (digits != kind.digits && kind.symbology == BARCODE_EANX) {
-        plan.refusal = std::string(kind.digits == 7 ? "JAN/EAN8" : "JAN/EAN13") + " のデータは " +
-                       std::to_string(kind.digits) + " 桁の数字です（チェックデジットを含めて " +
+    } else if (digits != kind.digits) {
+        plan.refusal = std::string(eanName(kind)) + " のデータは " + std::to_string(kind.digits) +
+                       " 桁の数字です（チェックデジットを含めて " +
                        std::to_string(kind.digits + 1) + " 桁）。";
     }
 }

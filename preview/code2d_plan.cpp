@@ -19,12 +19,14 @@ struct LinearType {
     int symbology;
     const char* linear;  // sample linear data
     int compositeType;   // 1: CC-A, 3: CC-C
+    // EAN and UPC: the linear digits without the check digit.
+    std::size_t digits = 0;
 };
 const std::array<LinearType, 11> kLinearTypes = {{
-    {BARCODE_EANX_CC, "490123456789", 1},
-    {BARCODE_EANX_CC, "4901234", 1},
-    {BARCODE_UPCA_CC, "04901234567", 1},
-    {BARCODE_UPCE_CC, "0123456", 1},
+    {BARCODE_EANX_CC, "490123456789", 1, 12},
+    {BARCODE_EANX_CC, "4901234", 1, 7},
+    {BARCODE_UPCA_CC, "04901234567", 1, 11},
+    {BARCODE_UPCE_CC, "0123456", 1, 7},
     {BARCODE_DBAR_OMN_CC, "0950110153000", 1},
     {BARCODE_DBAR_OMN_CC, "0950110153000", 1},
     {BARCODE_DBAR_STK_CC, "0950110153000", 1},
@@ -132,6 +134,22 @@ void planComposite(const Gs1CompositeParams& p, double dpi, SymbolPlan& plan) {
     }
 }
 
+// EAN linear digits of another count would make zint draw the other EAN,
+// UPC digits fewer it would pad with zeros: refused. zint checks a check
+// digit given with them.
+void checkLinearDigits(const Gs1CompositeParams& p, SymbolPlan& plan) {
+    const LinearType& linear = linearTypeOf(p);
+    const std::string& data = plan.request.primary;
+    if (linear.digits == 0 || data.empty() || data.find_first_not_of("0123456789") != data.npos) {
+        return;  // zint says why
+    }
+    if (data.size() == linear.digits || data.size() == linear.digits + 1) return;
+    const auto index = static_cast<std::size_t>(&linear - kLinearTypes.data());
+    plan.refusal = std::string(codes::kLinearTypeEntries[index].text) + " のリニア部分は " +
+                   std::to_string(linear.digits) + " 桁の数字です（チェックデジットを含めて " +
+                   std::to_string(linear.digits + 1) + " 桁）。";
+}
+
 }  // namespace
 
 std::string sampleCode2DData(const Code2DRecord& record) {
@@ -177,6 +195,9 @@ SymbolPlan code2DPlan(const Code2DRecord& record, const std::string& data, doubl
             break;
     }
     splitPrimary(data, plan.request);
+    if (shownCode2DType(record) == Code2DType::Gs1Composite) {
+        checkLinearDigits(record.gs1Composite, plan);
+    }
     return plan;
 }
 

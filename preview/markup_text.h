@@ -9,8 +9,9 @@
 namespace vx {
 
 // UTF-8 text with &, <, >, " and ' as character references; control
-// characters other than tab and line feed become U+FFFD, which is shown as
-// a visible mark instead of being acted on (or refused by an XML reader).
+// characters other than tab and line feed, and bytes that are not UTF-8,
+// become U+FFFD, which is shown as a visible mark instead of being acted on
+// (or refused by an XML reader).
 std::string markupText(std::string_view utf8);
 
 }  // namespace vx

@@ -91,6 +91,14 @@ std::vector<SheetFont> sheetFonts(const SettingsStore& settings, const SettingsS
             if (field.name == kTypeIndexField) {
                 typeIndex = std::atoi(field.value.c_str());
                 sheet.type = field.shown;
+                if (sheet.place.kind == FontKind::Code2D && !code2DTypeAt(typeIndex)) {
+                    // The page shows Data Matrix; the file holds another number.
+                    SheetField row{field.name, field.label, utf8FromCp932(field.value),
+                                   std::nullopt};
+                    row.unlisted = true;
+                    sheet.fields.push_back(std::move(row));
+                    typeIndex = typeIndexOf(Code2DType::DataMatrix);
+                }
                 continue;
             }
             if (!field.used) continue;

@@ -106,7 +106,6 @@ void readCode2D(const IniDocument& file, int n, Code2DRecord& code) {
 
 // --- Writing -------------------------------------------------------------------
 
-bool isDefault(const std::string& value) { return value == kDefault; }
 
 // The keys of one font section in writing order, with their values.
 using KeyValues = std::vector<std::pair<std::string_view, std::string>>;
@@ -115,25 +114,7 @@ std::string characterValue(const CharacterKeyRow& row, const CharacterFontRecord
                            bool outline) {
     const KeyCell& cell = outline ? row.outline : row.bitmap;
     if (row.field == nullptr) return cell.value;
-    const std::string& mode = font.alignmentMode;
-    bool keep = true;
-    switch (row.rule) {
-        case CharacterWriteRule::Always:
-            break;
-        case CharacterWriteRule::UnlessSpacingAdjustDefault:
-            keep = !isDefault(font.spacingAdjust);
-            break;
-        case CharacterWriteRule::UnlessEmphasisDefault:
-            keep = !isDefault(font.emphasis);
-            break;
-        case CharacterWriteRule::AreaWidth:
-            keep = mode == codes::kJustifiedMode || (!outline && mode == codes::kLineBreakMode);
-            break;
-        case CharacterWriteRule::LineBreakMode:
-            keep = mode == codes::kLineBreakMode;
-            break;
-    }
-    return keep ? font.*row.field : std::string(kDefault);
+    return characterFieldWritten(row, font, outline) ? font.*row.field : std::string(kDefault);
 }
 
 KeyValues characterKeys(const CharacterFontRecord& font) {

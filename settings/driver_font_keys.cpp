@@ -2,6 +2,8 @@
 
 #include <utility>
 
+#include "settings/field_codes.h"
+
 namespace vx {
 
 namespace {
@@ -153,6 +155,24 @@ const FixedField kCustomerFixed[] = {
 }  // namespace
 
 std::span<const CharacterKeyRow> characterKeyRows() { return kCharacterRows; }
+
+bool characterFieldWritten(const CharacterKeyRow& row, const CharacterFontRecord& font,
+                           bool outline) {
+    const std::string& mode = font.alignmentMode;
+    switch (row.rule) {
+        case CharacterWriteRule::Always:
+            return true;
+        case CharacterWriteRule::UnlessSpacingAdjustDefault:
+            return font.spacingAdjust != codes::kDefault;
+        case CharacterWriteRule::UnlessEmphasisDefault:
+            return font.emphasis != codes::kDefault;
+        case CharacterWriteRule::AreaWidth:
+            return mode == codes::kJustifiedMode || (!outline && mode == codes::kLineBreakMode);
+        case CharacterWriteRule::LineBreakMode:
+            return mode == codes::kLineBreakMode;
+    }
+    return true;
+}
 
 BarcodeLayout barcodeLayout(BarcodeType type) {
     const BarcodeTypeRow& row = barcodeTypeRow(type);

@@ -40,6 +40,11 @@ struct CharacterKeyRow {
 
 std::span<const CharacterKeyRow> characterKeyRows();
 
+// Whether the writer keeps the row's field as the font holds it, or writes
+// "default" because the control the field depends on leaves it unused.
+bool characterFieldWritten(const CharacterKeyRow& row, const CharacterFontRecord& font,
+                           bool outline);
+
 // --- Barcodes --------------------------------------------------------------
 
 // A barcode key for one type: what the reader does (read into the field

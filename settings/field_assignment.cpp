@@ -5,7 +5,9 @@
 #include <charconv>
 #include <set>
 
+#include "settings/character_types.h"
 #include "settings/codepage.h"
+#include "settings/driver_font_keys.h"
 #include "settings/field_codes.h"
 #include "settings/field_values.h"
 #include "settings/font_fields.h"
@@ -60,6 +62,12 @@ public:
         for (const Pending& change : pending) {
             if (!passedOver_.contains(change.assignment)) checkTogether(change, typeIndex);
         }
+        if (place_.kind != FontKind::Character) return;
+        for (const Pending& change : pending) {
+            if (!passedOver_.contains(change.assignment) && !refused_.contains(change.assignment)) {
+                checkWritten(*change.assignment, typeIndex);
+            }
+        }
     }
 
 private:
@@ -73,6 +81,7 @@ private:
     }
 
     void refuse(const FieldAssignment& assignment, std::string_view accepted) {
+        refused_.insert(&assignment);
         refuseField(assignment.field, assignment.value, accepted);
     }
     void refuseField(std::string_view field, std::string_view valueUtf8,
@@ -213,6 +222,38 @@ private:
         }
     }
 
+    // A value the file would not hold: the control it depends on leaves it
+    // unused, as the page leaves its edit off, so the file would get
+    // "default" for it.
+    void checkWritten(const FieldAssignment& assignment, int typeIndex) {
+        const CharacterFontRecord& font = store_.fonts[place_.number];
+        const std::string* slot = slotOf(store_, place_, assignment.field);
+        const bool outline = typeIndex >= kFirstOutlineTypeIndex;
+        for (const CharacterKeyRow& row : characterKeyRows()) {
+            if (row.field == nullptr || &(font.*row.field) != slot) continue;
+            if (characterFieldWritten(row, font, outline)) return;
+            // A dump passed whole brings such values as its file holds them.
+            if (*slot == codes::kDefault || unused_ == UnusedFields::PassOver) return;
+            const std::string mode = "alignmentMode=" + utf8FromCp932(font.alignmentMode);
+            std::string why;
+            switch (row.rule) {
+                case CharacterWriteRule::UnlessSpacingAdjustDefault:
+                    why = "spacingAdjust=default では使いません";
+                    break;
+                case CharacterWriteRule::UnlessEmphasisDefault:
+                    why = "emphasis=default では使いません";
+                    break;
+                case CharacterWriteRule::AreaWidth:
+                    why = mode + " では使いません (" + (outline ? "4" : "4 か 5") + " で使います)";
+                    break;
+                default:
+                    why = mode + " では使いません (5 で使います)";
+                    break;
+            }
+            return refuse(assignment, why);
+        }
+    }
+
     SettingsStore& store_;
     FontPlace place_;
     std::string font_;
@@ -220,6 +261,7 @@ private:
     std::vector<std::string>& refusals_;
     UnusedFields unused_;
     std::set<const FieldAssignment*> passedOver_;
+    std::set<const FieldAssignment*> refused_;
     std::set<const CodedEntry*> checkedLists_;
     std::set<std::string_view> checkedPairs_;
     std::set<std::string> changed_;  // the fields assigned a new value

@@ -35,7 +35,12 @@ std::vector<ShownField> shownFields(const SettingsStore& store, std::string_view
     const std::optional<FontPlace> place = placeOf(store, fontCp932);
     if (!place) return shown;
     const FontFields font = fieldsAt(store, *place);
-    const int typeIndex = std::stoi(font.fields.front().value);
+    int typeIndex = std::stoi(font.fields.front().value);
+    // A 2D code font's type outside the table is shown, as the page shows
+    // it, as Data Matrix with that type's fields.
+    if (place->kind == FontKind::Code2D) {
+        typeIndex = typeIndexOf(shownCode2DType(store.codes2D[place->number]));
+    }
     for (const FieldValue& field : font.fields) {
         ShownField row{field.name, field.name, {}, field.value, utf8FromCp932(field.value), false};
         const FieldName name = splitName(place->kind, field.name);

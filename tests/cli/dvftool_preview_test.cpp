@@ -53,6 +53,18 @@ TEST(DvfToolPreview, RefusedDataExitsWithZintsMessageAndWritesNothing) {
     EXPECT_FALSE(std::filesystem::exists(svg));
 }
 
+// What the picture does not show is said as every message is: one line
+// naming the font.
+TEST(DvfToolPreview, SaysWhatThePictureDoesNotShowNamingTheFont) {
+    ScratchDir dir;
+    const std::string file = utf8(dir.copyOf("only_dvf_section.dvf"));
+    const std::string svg = utf8(dir.path() / "qr.svg");
+    ASSERT_EQ(dvftool({"set", file, "ZEL2次元コード05", "QrCodeParams.model=1"}).exit, kExitDone);
+    const test::ToolRun run = dvftool({"preview", file, "ZEL2次元コード05", "-o", svg});
+    ASSERT_EQ(run.exit, kExitDone) << run.err;
+    EXPECT_EQ(run.err, "dvftool: ZEL2次元コード05: モデル1は描けません：モデル2で表示します。\n");
+}
+
 // "ZEL文字フォント16" of a file without sections is the 24 × 24 dot kanji
 // type at once; here at 2.0 × 1.5, widened by 4 dots and turned "11".
 TEST(DvfToolPreview, WritesACharacterFontsTextAtItsCellsAndRefusesWhatItCannotPrint) {

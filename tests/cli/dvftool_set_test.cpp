@@ -67,6 +67,18 @@ TEST(DvfToolSetChecks, RefusesWhatTheWindowCouldNotStoreAndWritesNothing) {
          "それぞれ 01〜99"},
         {{"ZEL文字フォント01", "zeroSuppress=Z"},
          "ZEL文字フォント01 zeroSuppressDigits=default: zeroSuppress=Z には 1〜40 (桁)"},
+        // A value whose control leaves it unused would not reach the file.
+        {{"ZEL文字フォント01", "spacing=05"},
+         "ZEL文字フォント01 spacing=05: spacingAdjust=default では使いません"},
+        {{"ZEL文字フォント01", "shiftY=3"},
+         "ZEL文字フォント01 shiftY=3: emphasis=default では使いません"},
+        {{"ZEL文字フォント01", "areaWidth=100"},
+         "ZEL文字フォント01 areaWidth=100: alignmentMode=default では使いません (4 か 5 "
+         "で使います)"},
+        {{"ZEL文字フォント01", "alignment=P", "alignmentMode=4", "areaLines=3"},
+         "ZEL文字フォント01 areaLines=3: alignmentMode=4 では使いません (5 で使います)"},
+        {{"ZEL文字フォント01", "typeIndex=20", "alignment=P", "alignmentMode=3", "areaWidth=100"},
+         "ZEL文字フォント01 areaWidth=100: alignmentMode=3 では使いません (4 で使います)"},
         {{"ZEL2次元コード05", "QrCodeParams.typeName=PDF417"},
          "ZEL2次元コード05 QrCodeParams.typeName=PDF417: 変えられません"},
         {{"ZEL2次元コード05", "Pdf417Params.securityLevel=05"},
@@ -109,6 +121,10 @@ TEST(DvfToolSetChecks, StoresTheWindowsFormsAndFollowsTheNewType) {
     run = dvftool({"set", path, "ZEL文字フォント02", "decoration=F", "decorationParams=0307",
                    "checkDigit=M", "checkDigitMode=1", "zeroSuppress=Z", "zeroSuppressDigits=4"});
     ASSERT_EQ(run.exit, kExitDone) << run.err;
+    // A value together with the control that uses it.
+    run = dvftool({"set", path, "ZEL文字フォント03", "spacingAdjust=-", "spacing=4", "emphasis=J",
+                   "shiftX=2", "alignment=P", "alignmentMode=5", "areaWidth=120", "lineFeed=30"});
+    ASSERT_EQ(run.exit, kExitDone) << run.err;
     const IniDocument doc(readBytes(file));
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBpf1pf2", ""), "03");
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBph1ph2ph3ph4", ""), "0050");
@@ -120,6 +136,10 @@ TEST(DvfToolSetChecks, StoresTheWindowsFormsAndFollowsTheNewType) {
     EXPECT_EQ(doc.read(sj("ZEL文字フォント02"), "PCpk1pk2pl1pl2", ""), "0307");
     EXPECT_EQ(doc.read(sj("ZEL文字フォント02"), "PCpo", ""), "1");
     EXPECT_EQ(doc.read(sj("ZEL文字フォント02"), "PCpr1pr2", ""), "04");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCph1ph2", ""), "04");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCpm1pm2", ""), "02");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCpt1pt2pt3pt4", ""), "0120");
+    EXPECT_EQ(doc.read(sj("ZEL文字フォント03"), "PCpu1pu2pu3", ""), "030");
 }
 
 TEST(DvfToolSetChecks, LeavesAValueAsTheFileHoldsItUncheckedSoADumpGoesBackWhole) {
@@ -138,6 +158,17 @@ TEST(DvfToolSetChecks, LeavesAValueAsTheFileHoldsItUncheckedSoADumpGoesBackWhole
     const IniDocument doc(readBytes(file));
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBpf1pf2", ""), "77");
     EXPECT_EQ(doc.read(sj("ZELバーコード03"), "XBph1ph2ph3ph4", ""), "99999");
+
+    // A spacing the file holds without its adjustment goes whole into
+    // another file by its dump, as a value its control leaves unused.
+    const auto spaced = dir.withBytes("spaced.dvf", "[DVF]\r\nVersion=2.00\r\n[" +
+                                                        sj("ZEL文字フォント01") +
+                                                        "]\r\nFontType=1\r\nPCph1ph2=05\r\n");
+    run = dvftool({"dump", utf8(spaced), "--json"});
+    ASSERT_EQ(run.exit, kExitDone);
+    const auto other = dir.copyOf("only_dvf_section.dvf");
+    run = dvftool({"set", utf8(other), "--json", "-"}, run.out);
+    EXPECT_EQ(run.exit, kExitDone) << run.err;
 }
 
 }  // namespace

@@ -261,6 +261,14 @@ TEST(SymbolPreviewRefusal, JanFontsTakeTheirOwnCountOfDigitsOnly) {
          "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
         {test::kEan13Plus5, "49012347+12345", 0,
          "JAN/EAN13 のデータは 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+        // UPC digits too few are not padded with zeros into another number.
+        {16, "04901234567", 95, ""},
+        {16, "049012345679", 95, ""},
+        {16, "0490123456", 0, "UPC-A のデータは 11 桁の数字です（チェックデジットを含めて 12 桁）。"},
+        {17, "0490123456+12", 0,
+         "UPC-A のデータは 11 桁の数字です（チェックデジットを含めて 12 桁）。"},
+        {test::kUpcE, "0123456", 51, ""},
+        {test::kUpcE, "012345", 0, "UPC-E のデータは 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
     };
     for (const auto& c : cases) {
         for (const char* check : {"1", "2", "3"}) {
@@ -271,6 +279,36 @@ TEST(SymbolPreviewRefusal, JanFontsTakeTheirOwnCountOfDigitsOnly) {
             EXPECT_EQ(p.error, c.said) << c.data << " check " << check;
             EXPECT_DOUBLE_EQ(p.geometry.width, c.modules) << c.data << " check " << check;
         }
+    }
+}
+
+// A composite's EAN or UPC linear part takes its own count of digits, as a
+// JAN/EAN font does: not the other EAN, nor a UPC padded with zeros.
+TEST(SymbolPreviewRefusal, CompositeEanUpcLinearPartsTakeTheirOwnCountOfDigitsOnly) {
+    const struct {
+        const char* linearType;
+        const char* data;
+        const char* said;
+    } cases[] = {
+        {"01", "490123456789|[10]AB", ""},
+        {"01", "4901234567894|[10]AB", ""},
+        {"01", "4901234|[10]AB",
+         "EAN-13 with CC-A のリニア部分は 12 桁の数字です（チェックデジットを含めて 13 桁）。"},
+        {"02", "49012347|[10]AB", ""},
+        {"02", "490123456789|[10]AB",
+         "EAN-8 with CC-A のリニア部分は 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
+        {"03", "0490123456|[10]AB",
+         "UPC-A with CC-A のリニア部分は 11 桁の数字です（チェックデジットを含めて 12 桁）。"},
+        {"04", "012345|[10]AB",
+         "UPC-E with CC-A のリニア部分は 7 桁の数字です（チェックデジットを含めて 8 桁）。"},
+        {"10", "[01]09501101530003|[10]AB", ""},
+    };
+    for (const auto& c : cases) {
+        Code2DRecord r = code2DOfType(test::kComposite);
+        r.gs1Composite.linearType = c.linearType;
+        const SymbolPreview p = previewCode2D(r, {305, c.data, std::nullopt});
+        EXPECT_EQ(p.error, c.said) << c.data;
+        EXPECT_EQ(p.geometry.bars.empty(), *c.said != '\0') << c.data;
     }
 }
 

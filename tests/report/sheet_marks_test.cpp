@@ -114,11 +114,18 @@ TEST(SheetMarks, AValueNoneOfItsListsEntriesStoresIsMarked) {
 
     changed.fonts[0].decoration = "Q";   // 文字飾り: B, W, F, S are its codes
     changed.barcodes[2].rotation = "7";  // 回転方向: 0 to 3 and default
+    changed.codes2D[1].typeIndex = 99;     // the six 2D types are 0 to 5
     const Loaded loaded = load(dir, everySection(changed));
     std::vector<std::string> after = unlistedOf(loaded.settings);
     for (const std::string& mark : before) std::erase(after, mark);
     EXPECT_EQ(after, (std::vector<std::string>{"ZEL文字フォント01 decoration=Q",
-                                               "ZELバーコード03 rotation=7"}));
+                                               "ZELバーコード03 rotation=7",
+                                               "ZEL2次元コード02 typeIndex=99"}));
+    // The page shows that font as Data Matrix, with that type's fields.
+    const SheetFont unknownType = sheetFonts(loaded.settings, nullptr)[51];
+    EXPECT_EQ(unknownType.type, "Data Matrix");
+    EXPECT_TRUE(std::any_of(unknownType.fields.begin(), unknownType.fields.end(),
+                            [](const SheetField& f) { return f.name == "DataMatrixParams.moduleWidth"; }));
     const std::string html = settingsSheetHtml(requestOf(loaded));
     // In the block beside the value, and in the table's row of the font.
     EXPECT_NE(html.find("<td>文字飾り</td><td>Q <span class=\"mark\">（選択肢にない値）</span></td>"),

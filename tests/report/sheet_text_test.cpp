@@ -51,6 +51,14 @@ TEST(HtmlText, NothingFromAFileOpensMarkup) {
          "a\xEF\xBF\xBD"
          "b\xEF\xBF\xBD"
          "c\xEF\xBF\xBD"},
+        // Bytes that are not UTF-8 (a stray byte, a cut sequence, an
+        // overlong form, a surrogate) each become U+FFFD; a whole character
+        // beyond the BMP stays.
+        {"a\xFF\xFE", "a\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xE6\x98", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xC0\xBC", "\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xED\xA0\x80", "\xEF\xBF\xBD\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xF0\x9F\x98\x80<", "\xF0\x9F\x98\x80&lt;"},
     };
     for (const auto& c : cases) EXPECT_EQ(markupText(c.in), c.out) << c.in;
 }
