@@ -165,11 +165,16 @@ std::string contents(const SheetRequest& request, const std::vector<SheetFont>& 
             "\">\n<tr><th>No.</th><th>フォント名</th><th>種別</th><th>基点 (X, Y)</th>"
             "<th>大きさ</th><th>回転方向</th>";
     html += against ? "<th>比較</th></tr>\n" : "</tr>\n";
+    const bool allWithout = request.file.fontsWithoutSection.size() == fonts.size();
     for (const SheetFont& font : fonts) {
         const SheetFigures figures = sheetFigures(font);
         const std::string name = markupText(font.name);
         std::string marks;
-        if (withoutSection(request, font)) marks += "<br><span class=\"mark\">" + std::string(kFactoryMark) + "</span>";
+        // When the file holds no font at all, the head says so once; sixty
+        // rows saying it again would only push the table onto more paper.
+        if (!allWithout && withoutSection(request, font)) {
+            marks += "<br><span class=\"mark\">" + std::string(kFactoryMark) + "</span>";
+        }
         const bool unlisted = std::any_of(font.fields.begin(), font.fields.end(),
                                           [](const SheetField& f) { return f.unlisted; });
         if (unlisted) marks += "<br><span class=\"mark\">" + std::string(kUnlistedMark) + "あり</span>";

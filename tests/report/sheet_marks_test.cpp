@@ -93,6 +93,17 @@ TEST(SheetMarks, AFontTheFileLacksIsMarkedAsShowingFactoryValues) {
     }
 }
 
+TEST(SheetMarks, AFileWithoutAnyFontIsMarkedOnceInTheHead) {
+    test::ScratchDir dir;
+    const Loaded empty = load(dir, "[DVF]\r\nVersion=2\r\n");
+    EXPECT_EQ(empty.file.fontsWithoutSection.size(), 60u);
+    SheetRequest request = requestOf(empty);
+    request.form = SheetForm::Summary;
+    const std::string html = settingsSheetHtml(request);
+    EXPECT_NE(html.find("設定ファイルにセクションがないフォント： 60 / 60"), std::string::npos);
+    EXPECT_EQ(count(html, "<span class=\"mark\">工場出荷時の値を表示しています</span>"), 0u);
+}
+
 std::vector<std::string> unlistedOf(const SettingsStore& settings) {
     std::vector<std::string> marked;
     for (const SheetFont& font : sheetFonts(settings, nullptr)) {
