@@ -25,6 +25,13 @@ int lockForSaving(const std::filesystem::path& path, const std::string& label, F
 DriverFontInput readDriverFontInput(const std::filesystem::path& path, const std::string& label,
                                     InputUse use, std::ostream& err) {
     DriverFontInput input;
+    // A folder (or a device, a pipe) is named: nothing is read, and no lock
+    // file is made beside it.
+    if (std::error_code ec; std::filesystem::exists(path, ec) && !fileExists(path)) {
+        text::tell(err, label, text::kNotAFile);
+        input.exit = kExitUnreadable;
+        return input;
+    }
     if (use != InputUse::Read && isSymbolicLink(path)) {
         text::tell(err, label, kLinkRefusedText);
         input.exit = kExitSaveFailed;

@@ -55,6 +55,7 @@ std::string operandMissing(std::string_view which);
 inline constexpr std::string_view kSaved = "保存しました。";
 inline constexpr std::string_view kSaveFailed = "保存できませんでした。";
 inline constexpr std::string_view kFileNotFound = "ファイルが見つかりません。";
+inline constexpr std::string_view kNotAFile = "ファイルではありません（フォルダなど）。";
 inline constexpr std::string_view kFileUnreadable = "ファイルを読み込めません。";
 inline constexpr std::string_view kFileTooLarge =
     "16 MiB より大きいファイルは、ドライバフォントファイルとして扱いません。";

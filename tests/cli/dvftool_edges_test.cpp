@@ -375,5 +375,23 @@ TEST_F(DvfToolEdges, ASaveThatWouldOutgrowTheLimitIsRefused) {
     EXPECT_TRUE(history.list(file).entries.empty());
 }
 
+TEST_F(DvfToolEdges, AFolderNamedAsTheFileIsNoFileAndGetsNoLock) {
+    const fs::path folder = dir.path() / "folder.dvf";
+    fs::create_directory(folder);
+    for (const Strings& command : std::vector<Strings>{{"check", utf8(folder)},
+                                                       {"dump", utf8(folder)},
+                                                       {"save", utf8(folder)},
+                                                       {"set", utf8(folder), "ZEL文字フォント01",
+                                                        "originX=0003"}}) {
+        const ToolRun refused = run(command);
+        EXPECT_EQ(refused.exit, kExitUnreadable) << command[0];
+        EXPECT_EQ(refused.err, "dvftool: " + utf8(folder) +
+                                   ": ファイルではありません（フォルダなど）。\n")
+            << command[0];
+        EXPECT_FALSE(fs::exists(lockFileOf(folder))) << command[0];
+        EXPECT_TRUE(fs::is_directory(folder)) << command[0];
+    }
+}
+
 }  // namespace
 }  // namespace vx::test
