@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "settings/codepage.h"
+
 namespace vx::dvftool_text {
 
 std::string operandMissing(std::string_view which) {
@@ -20,13 +22,10 @@ std::string escapedControls(std::string_view text) {
             shown += "\\r";
         } else if (c == '\t') {
             shown += "\\t";
-        } else if (c < 0x20 || c == 0x7f) {
+        } else if (utf8ControlLength(text, i) == 1) {
             std::snprintf(escape, sizeof escape, "\\x%02x", c);
             shown += escape;
-        } else if (c == 0xc2 && i + 1 < text.size() &&
-                   static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-                   static_cast<unsigned char>(text[i + 1]) <= 0x9f) {
-            // A control character of the second set (U+0080 to U+009F).
+        } else if (utf8ControlLength(text, i) == 2) {
             std::snprintf(escape, sizeof escape, "\\u%04x",
                           static_cast<unsigned char>(text[++i]));
             shown += escape;

@@ -357,8 +357,7 @@ FileHistory::Kept FileHistory::keep(const fs::path& file, std::string_view bytes
     // A record that cannot be written leaves the version whole: its author
     // is then unknown.
     if (author_) {
-        kept.record =
-            writeVersionRecord(layer, opened, *written.file, {*author_, formatLocalTime(now)}).file;
+        writeVersionRecord(layer, opened, *written.file, {*author_, formatLocalTime(now)});
     }
     return kept;
 }

@@ -112,7 +112,6 @@ public:
 
     struct Kept {
         std::optional<std::filesystem::path> added;  // the new version's file
-        std::optional<std::filesystem::path> record;  // its record's file
         std::optional<HistoryProblem> problem;
     };
     // Keeps `bytes` as the newest version of `file`, unless the newest

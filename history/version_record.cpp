@@ -33,19 +33,9 @@ std::string& field(VersionRecord& record, const RecordKey& key) {
     return key.text != nullptr ? record.*key.text : record.author.*key.authorText;
 }
 
-bool controlCharacter(char c) { return (c >= 0 && c < 0x20) || c == 0x7F; }
-
-// U+0080..U+009F in UTF-8: control characters too, which a terminal may
-// take as the start of an escape sequence.
-bool c1ControlAt(std::string_view text, std::size_t i) {
-    return text[i] == '\xC2' && i + 1 < text.size() &&
-           static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
-           static_cast<unsigned char>(text[i + 1]) <= 0x9F;
-}
-
-bool hasC1Control(std::string_view text) {
+bool hasControlCharacter(std::string_view text) {
     for (std::size_t i = 0; i < text.size(); ++i) {
-        if (c1ControlAt(text, i)) return true;
+        if (utf8ControlLength(text, i) != 0) return true;
     }
     return false;
 }
@@ -53,8 +43,7 @@ bool hasC1Control(std::string_view text) {
 // Valid UTF-8 (what decodes and encodes back to itself) without control
 // characters.
 bool plainText(std::string_view text) {
-    return std::none_of(text.begin(), text.end(), controlCharacter) && !hasC1Control(text) &&
-           utf8FromUtf16(utf16FromUtf8(text)) == text;
+    return !hasControlCharacter(text) && utf8FromUtf16(utf16FromUtf8(text)) == text;
 }
 
 // A name as the system gave it, made plain text: bytes of another encoding
@@ -64,11 +53,11 @@ std::string plain(std::string_view text) {
     std::string result;
     result.reserve(decoded.size());
     for (std::size_t i = 0; i < decoded.size(); ++i) {
-        if (c1ControlAt(decoded, i)) {
+        if (const std::size_t control = utf8ControlLength(decoded, i); control != 0) {
             result += '?';
-            ++i;
+            i += control - 1;
         } else {
-            result += controlCharacter(decoded[i]) ? '?' : decoded[i];
+            result += decoded[i];
         }
     }
     return result;

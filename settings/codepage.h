@@ -15,6 +15,11 @@ namespace vx {
 // length keeps trail bytes such as 0x5C or 0x5D from being taken for ASCII.
 std::size_t sjisCharLength(std::string_view text, std::size_t i);
 
+// The length of the control character at byte i of UTF-8 text: 1 for
+// U+0000..U+001F and U+007F, 2 for U+0080..U+009F (which a terminal may take
+// as the start of an escape sequence), 0 for anything else.
+std::size_t utf8ControlLength(std::string_view text, std::size_t i);
+
 // Decodes code page 932. A byte that starts no valid character becomes the
 // lone surrogate U+DC00 + byte, so that distinct invalid bytes stay distinct.
 std::u16string utf16FromCp932(std::string_view cp932);
